@@ -1,0 +1,47 @@
+# The two commands of the README, plus the sanitizer run and the benchmark.
+# Both install what a fresh Debian 12 machine lacks before they build.
+BUILD      ?= build
+ASAN_BUILD ?= build-asan
+GENERATOR  := Ninja
+PACKAGES   := cmake ninja-build g++ make qt6-base-dev libgl-dev fonts-dejavu-core libbenchmark-dev
+
+.PHONY: all deps build run test asan bench format clean
+
+all: build
+
+deps:
+	@missing=$$(for p in $(PACKAGES); do dpkg-query -W -f='$${Status}\n' $$p 2>/dev/null | grep -q '^install ok installed' || echo $$p; done); \
+	if [ -n "$$missing" ]; then \
+		echo "Installing: $$missing"; \
+		SUDO=$$( [ "$$(id -u)" -eq 0 ] || echo sudo ); \
+		$$SUDO apt-get update -qq && DEBIAN_FRONTEND=noninteractive $$SUDO apt-get install -y -qq $$missing; \
+	fi
+
+$(BUILD)/build.ninja: | deps
+	cmake -S . -B $(BUILD) -G $(GENERATOR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPEBBLENIX_WERROR=ON
+
+build: deps $(BUILD)/build.ninja
+	cmake --build $(BUILD)
+
+run: build
+	./$(BUILD)/pebblenix
+
+test: build
+	cd $(BUILD) && ctest --output-on-failure -j2
+
+$(ASAN_BUILD)/build.ninja: | deps
+	cmake -S . -B $(ASAN_BUILD) -G $(GENERATOR) -DCMAKE_BUILD_TYPE=Debug -DPEBBLENIX_WERROR=ON -DPEBBLENIX_SANITIZE=ON
+
+asan: deps $(ASAN_BUILD)/build.ninja
+	cmake --build $(ASAN_BUILD)
+	cd $(ASAN_BUILD) && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
+		ctest --output-on-failure -j2
+
+bench: build
+	./$(BUILD)/bench/pebblenix-bench
+
+format:
+	find app game files about resources tests bench -name '*.cpp' -o -name '*.h' | xargs clang-format -i
+
+clean:
+	rm -rf $(BUILD) $(ASAN_BUILD)

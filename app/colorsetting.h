@@ -1,0 +1,29 @@
+#pragma once
+// The one setting the game keeps: the marble colour, as the picture id 101..112 in
+// decimal text, under application "Pebblenix", section "Color", key "Marble".
+
+#include <QString>
+#include <optional>
+
+namespace pebblenix {
+
+inline constexpr int kDefaultColour = 101;
+
+// The stored text as a whole number from 0 to 255: a fraction goes to the nearest whole
+// number, an exact half to the even one. Nothing for a text that is no number or lies
+// outside 0..255. Whether a picture exists for the id is not asked here.
+std::optional<quint8> parseColourSetting(const QString& text);
+
+// The per-user settings store: an INI file in the user's configuration folder.
+class ColourSetting {
+public:
+    static QString filePath();
+    // The stored text, or "101" when nothing is stored.
+    static QString read();
+    // Stores the id; on failure returns why, and what was stored stays as it was.
+    static std::optional<QString> write(quint8 colour);
+    // Forgets everything the program has stored.
+    static void clearAll();
+};
+
+} // namespace pebblenix

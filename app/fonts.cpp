@@ -1,0 +1,76 @@
+#include "app/fonts.h"
+
+#include <QFontMetrics>
+#include <algorithm>
+#include <QLabel>
+#include <QLineEdit>
+#include <QWidget>
+
+namespace pebblenix {
+
+namespace {
+
+QStringList families(FontKind kind) {
+    switch (kind) {
+    case FontKind::SansSerif:
+        return {QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"),
+                QStringLiteral("DejaVu Sans"), QStringLiteral("Liberation Sans"),
+                QStringLiteral("Sans Serif")};
+    case FontKind::Serif:
+        return {QStringLiteral("MS Serif"), QStringLiteral("DejaVu Serif"),
+                QStringLiteral("Liberation Serif"), QStringLiteral("Serif")};
+    case FontKind::Garamond:
+        return {QStringLiteral("Garamond"), QStringLiteral("EB Garamond"),
+                QStringLiteral("DejaVu Serif"), QStringLiteral("Serif")};
+    case FontKind::ArialBlack:
+        return {QStringLiteral("Arial Black"), QStringLiteral("DejaVu Sans"),
+                QStringLiteral("Sans Serif")};
+    case FontKind::ComicSans:
+        return {QStringLiteral("Comic Sans MS"), QStringLiteral("Comic Neue"),
+                QStringLiteral("DejaVu Sans"), QStringLiteral("Sans Serif")};
+    }
+    return {};
+}
+
+QRect available(const QWidget* widget) {
+    QRect r = widget->contentsRect();
+    if (const auto* edit = qobject_cast<const QLineEdit*>(widget)) {
+        const QMargins m = edit->textMargins();
+        r = r.marginsRemoved(m).adjusted(2, 0, -2, 0); // the line edit's own inner margin
+    }
+    return r;
+}
+
+} // namespace
+
+QFont layoutFont(FontKind kind, double points, bool bold) {
+    QFont font;
+    font.setFamilies(families(kind));
+    // Sizes are in points at 96 dots per inch, as the layout was drawn; pixel sizes keep
+    // the texts inside their controls whatever DPI the desktop reports.
+    font.setPixelSize(std::max(1, static_cast<int>(points * 96.0 / 72.0 + 0.5)));
+    font.setBold(bold);
+    return font;
+}
+
+bool textFits(const QWidget* widget, const QString& text, bool wrap) {
+    const QRect room = available(widget);
+    const QFontMetrics metrics(widget->font());
+    const int flags = wrap ? Qt::TextWordWrap : Qt::TextSingleLine;
+    const QRect needed = metrics.boundingRect(QRect(0, 0, room.width(), 10000), flags, text);
+    return needed.width() <= room.width() && needed.height() <= room.height();
+}
+
+void fitFont(QWidget* widget, QFont font, const QStringList& texts, bool wrap) {
+    for (;;) {
+        widget->setFont(font);
+        bool all = true;
+        for (const QString& text : texts)
+            all = all && textFits(widget, text, wrap);
+        if (all || font.pixelSize() <= 6)
+            return;
+        font.setPixelSize(font.pixelSize() - 1);
+    }
+}
+
+} // namespace pebblenix

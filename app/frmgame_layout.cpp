@@ -1,0 +1,174 @@
+// The main window's controls and menus, placed as the layout was drawn in twips
+// (15 twips to a pixel).
+
+#include "app/fonts.h"
+#include "app/frmgame.h"
+#include "resources/marblepictures.h"
+
+#include <QAction>
+#include <QGroupBox>
+#include <QIcon>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPixmap>
+#include <QResizeEvent>
+#include <QTimer>
+
+namespace pebblenix {
+
+namespace {
+
+constexpr int px(int twips) { return twips / 15; }
+
+QLabel* makeLabel(QWidget* parent, const QString& name, const QString& text, int left, int top,
+                  int width, int height) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(name);
+    label->setGeometry(px(left), px(top), px(width), px(height));
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return label;
+}
+
+// The colour items in the order the menu shows them, with their captions.
+struct ColourItem {
+    int id;
+    const char* caption;
+};
+constexpr ColourItem kColourItems[] = {
+    {110, "&White"},  {106, "&Blue"},           {101, "&Dark Blue"}, {108, "&Sky Blue"},
+    {104, "&Green"},  {111, "&Military Green"}, {103, "&Yellow"},    {105, "&Pink"},
+    {102, "&Red"},    {107, "Purp&le"},         {109, "Br&own"},     {112, "Blac&k"}};
+
+} // namespace
+
+frmgame::frmgame() {
+    setAttribute(Qt::WA_DeleteOnClose);
+    setObjectName(QStringLiteral("frmgame"));
+    setWindowTitle(QStringLiteral("Pebblenix"));
+    // A title bar with the window menu and a close button, but no minimise or maximise.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    QIcon icon;
+    for (int scale : {1, 2})
+        icon.addPixmap(QPixmap::fromImage(marblePicture(kAppIconId, scale)));
+    setWindowIcon(icon);
+    buildControls();
+    buildMenus();
+    Form_Resize();
+}
+
+void frmgame::buildControls() {
+    auto* client = new QWidget(this);
+    client->setFixedSize(kClientWidth, kClientHeight);
+    setCentralWidget(client);
+
+    Text1 = new QLineEdit(client);
+    Text1->setObjectName(QStringLiteral("Text1"));
+    Text1->setGeometry(px(120), px(3960), px(5535), px(285));
+    Text1->setText(QStringLiteral("Pebblenix developers \u2022 pebblenix@example.org \u2022 "
+                                  "pebblenix.example.org"));
+    Text1->setReadOnly(true);
+    Text1->setFrame(false);
+    Text1->setCursorPosition(0);
+    fitFont(Text1, layoutFont(FontKind::Serif, 8.25, true), {Text1->text()}, false);
+
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setInterval(1000);
+    connect(Timer1, &QTimer::timeout, this, &frmgame::Timer1_Timer);
+
+    Frame1 = new QGroupBox(client);
+    Frame1->setObjectName(QStringLiteral("Frame1"));
+    Frame1->setGeometry(px(240), px(120), px(3735), px(3735));
+
+    for (int i = 0; i < kCells; ++i) {
+        auto* cell = new BoardCell(i, Frame1);
+        cell->setObjectName(QStringLiteral("pic%1").arg(i));
+        cell->setGeometry(px(240 + 480 * (i % kSide)), px(240 + 480 * (i / kSide)), px(375),
+                          px(375));
+        connect(cell, &BoardCell::clicked, this, &frmgame::pic_Click);
+        pic[static_cast<std::size_t>(i)] = cell;
+    }
+
+    const QFont captionFont = layoutFont(FontKind::SansSerif, 9.75, true);
+    const QFont numberFont = layoutFont(FontKind::Garamond, 12, true);
+
+    Label1[1] = makeLabel(client, QStringLiteral("Label1_1"), QStringLiteral("Marbles On Board"),
+                          4200, 1800, 1095, 495);
+    Label1[1]->setWordWrap(true);
+    fitFont(Label1[1], captionFont, {Label1[1]->text()}, true);
+
+    lblmarbles_On_hand = makeLabel(client, QStringLiteral("lblmarbles_On_hand"),
+                                   QStringLiteral("32"), 4920, 2520, 375, 255);
+    fitFont(lblmarbles_On_hand, numberFont, {QStringLiteral("255")}, false);
+
+    Label1[0] = makeLabel(client, QStringLiteral("Label1_0"), QStringLiteral("Time on Hand"), 4080,
+                          720, 1575, 255);
+    fitFont(Label1[0], captionFont, {Label1[0]->text()}, false);
+
+    lbltime = makeLabel(client, QStringLiteral("lbltime"), QStringLiteral("120"), 4200, 1200, 1335,
+                        255);
+    fitFont(lbltime, numberFont, {QStringLiteral("TimeOut!!")}, false);
+}
+
+void frmgame::buildMenus() {
+    QMenu* game = menuBar()->addMenu(QStringLiteral("&Game"));
+    game->setObjectName(QStringLiteral("mnugame"));
+    const auto item = [this](QMenu* menu, const QString& name, const QString& caption,
+                             const QKeySequence& key, void (frmgame::*handler)()) {
+        QAction* action = menu->addAction(caption);
+        action->setObjectName(name);
+        action->setShortcut(key);
+        if (handler)
+            connect(action, &QAction::triggered, this, handler);
+        return action;
+    };
+    mnunew = item(game, QStringLiteral("mnunew"), QStringLiteral("&New"),
+                  QKeySequence(Qt::CTRL | Qt::Key_N), &frmgame::mnunew_Click);
+    mnuopen = item(game, QStringLiteral("mnuopen"), QStringLiteral("&Open"),
+                   QKeySequence(Qt::CTRL | Qt::Key_O), &frmgame::mnuopen_Click);
+    mnusave = item(game, QStringLiteral("mnusave"), QStringLiteral("&Save"),
+                   QKeySequence(Qt::CTRL | Qt::Key_S), &frmgame::mnusave_Click);
+    mnusaveas = item(game, QStringLiteral("mnusaveas"), QStringLiteral("Save &As"), QKeySequence(),
+                     &frmgame::mnusaveas_Click);
+    mnuundo = item(game, QStringLiteral("mnuundo"), QStringLiteral("&Undo"),
+                   QKeySequence(Qt::CTRL | Qt::Key_Z), &frmgame::mnuundo_Click);
+
+    QMenu* colours = game->addMenu(QStringLiteral("Marble &Color"));
+    colours->setObjectName(QStringLiteral("mnucolor"));
+    for (const ColourItem& c : kColourItems) {
+        QAction* action = colours->addAction(QString::fromLatin1(c.caption));
+        action->setObjectName(QStringLiteral("mnu%1").arg(c.id));
+        const auto id = static_cast<quint8>(c.id);
+        connect(action, &QAction::triggered, this, [this, id] { SaveMarbleColor(id); });
+        mnuColour[c.id] = action;
+    }
+
+    mnuexit = item(game, QStringLiteral("mnuexit"), QStringLiteral("E&xit"), QKeySequence(),
+                   &frmgame::mnuexit_Click);
+
+    QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
+    help->setObjectName(QStringLiteral("mnuHelp"));
+    mnuabout = item(help, QStringLiteral("mnuabout"), QStringLiteral("&About Pebblenix"),
+                    QKeySequence(), &frmgame::mnuabout_Click);
+}
+
+// The window keeps one size; a fixed size tells the window manager so, and a resize that
+// slips through is put back.
+void frmgame::Form_Resize() {
+    const QSize fixed(kClientWidth, kClientHeight + menuBar()->sizeHint().height());
+    if (minimumSize() != fixed || maximumSize() != fixed)
+        setFixedSize(fixed);
+    if (size() != fixed)
+        resize(fixed);
+}
+
+void frmgame::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    if (!isMinimized() && !isMaximized() && !isFullScreen())
+        Form_Resize();
+}
+
+} // namespace pebblenix

@@ -1,0 +1,94 @@
+#include "app/uiseam.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QProcess>
+#include <QWidget>
+
+namespace pebblenix {
+
+namespace {
+
+QMessageBox::Icon boxIcon(MsgIcon icon) {
+    switch (icon) {
+    case MsgIcon::Question:
+        return QMessageBox::Question;
+    case MsgIcon::Critical:
+        return QMessageBox::Critical;
+    case MsgIcon::Exclamation:
+        return QMessageBox::Warning;
+    case MsgIcon::Information:
+        return QMessageBox::Information;
+    case MsgIcon::None:
+        break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+// "Pebblenix Files|*.pnx" as Qt writes a filter: "Pebblenix Files (*.pnx)".
+QString qtFilter(const QString& filter) {
+    const auto parts = filter.split(QLatin1Char('|'));
+    QStringList out;
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2)
+        out << QStringLiteral("%1 (%2)").arg(parts[i], parts[i + 1]);
+    return out.join(QStringLiteral(";;"));
+}
+
+class RealUi final : public UiSeam {
+public:
+    MsgAnswer message(QWidget* parent, const QString& title, const QString& text, MsgIcon icon,
+                      MsgButtons buttons) override {
+        QString shown = text;
+        shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+        QMessageBox box(boxIcon(icon), title, shown, QMessageBox::NoButton, parent);
+        if (buttons == MsgButtons::YesNo) {
+            box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+            box.setDefaultButton(QMessageBox::Yes);
+        } else {
+            box.setStandardButtons(QMessageBox::Ok);
+        }
+        const int answer = box.exec();
+        if (buttons == MsgButtons::Ok)
+            return MsgAnswer::Ok;
+        return answer == QMessageBox::Yes ? MsgAnswer::Yes : MsgAnswer::No;
+    }
+
+    QString fileDialog(QWidget* parent, const FileDialogRequest& request) override {
+        QFileDialog dialog(parent);
+        dialog.setNameFilter(qtFilter(request.filter));
+        dialog.setDirectory(request.initialFolder);
+        if (!request.fileName.isEmpty())
+            dialog.selectFile(request.fileName);
+        dialog.setAcceptMode(request.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+        // Open does not insist on an existing file, and Save asks nothing before replacing.
+        dialog.setFileMode(QFileDialog::AnyFile);
+        dialog.setOption(QFileDialog::DontConfirmOverwrite);
+        if (dialog.exec() != QDialog::Accepted)
+            return QString();
+        return dialog.selectedFiles().value(0);
+    }
+
+    bool startProgram(const QString& path) override {
+        return !path.isEmpty() && QProcess::startDetached(path, {});
+    }
+
+    void endProgram(int exitCode) override {
+        for (QWidget* w : QApplication::topLevelWidgets())
+            w->hide();
+        QCoreApplication::exit(exitCode);
+    }
+};
+
+UiSeam* current = nullptr;
+
+} // namespace
+
+UiSeam& ui() {
+    static RealUi real;
+    return current ? *current : real;
+}
+
+void setUi(UiSeam* replacement) { current = replacement; }
+
+} // namespace pebblenix

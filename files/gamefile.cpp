@@ -1,0 +1,171 @@
+#include "files/gamefile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QStringList>
+#include <vector>
+
+namespace pebblenix {
+
+namespace {
+
+constexpr char kMarble[] = "1";
+constexpr char kEmpty[] = "-1";
+
+// A line as the player would recognise it in a message: short, and never raw bytes.
+QString shown(const QByteArray& line) {
+    if (line.isEmpty())
+        return QStringLiteral("empty");
+    for (char c : line)
+        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7f)
+            return QStringLiteral("binary data");
+    QString text = QString::fromLatin1(line.left(20));
+    if (line.size() > 20)
+        text += QStringLiteral("...");
+    return QStringLiteral("\"%1\"").arg(text);
+}
+
+bool hasControlBytes(const QByteArray& line) {
+    for (char c : line)
+        if ((static_cast<unsigned char>(c) < 0x20 && c != '\t') || c == 0x7f)
+            return true;
+    return false;
+}
+
+// Splits at CR LF, LF or CR, keeping at most `most` lines; the last line may end without a break.
+std::vector<QByteArray> splitLines(const QByteArray& bytes, int most) {
+    std::vector<QByteArray> lines;
+    qsizetype start = 0;
+    const qsizetype n = bytes.size();
+    while (start < n && static_cast<int>(lines.size()) < most) {
+        qsizetype end = start;
+        while (end < n && bytes[end] != '\r' && bytes[end] != '\n')
+            ++end;
+        lines.push_back(bytes.mid(start, end - start));
+        if (end < n && bytes[end] == '\r' && end + 1 < n && bytes[end + 1] == '\n')
+            ++end;
+        start = end + 1;
+    }
+    return lines;
+}
+
+// A whole decimal number from 0 to 255, blanks around it allowed.
+std::optional<quint8> countValue(const QByteArray& line) {
+    const QByteArray t = line.trimmed();
+    if (t.isEmpty() || t.size() > 3)
+        return std::nullopt;
+    int value = 0;
+    for (char c : t) {
+        if (c < '0' || c > '9')
+            return std::nullopt;
+        value = value * 10 + (c - '0');
+    }
+    if (value > 255)
+        return std::nullopt;
+    return static_cast<quint8>(value);
+}
+
+} // namespace
+
+QByteArray formatGameFile(const Position& position) {
+    QByteArray text;
+    text.reserve(200);
+    for (int i = 0; i < kCells; ++i) {
+        text += position.marbles[i] ? kMarble : kEmpty;
+        text += "\r\n";
+    }
+    text += position.clock.toLatin1();
+    text += "\r\n";
+    text += position.countText.toLatin1();
+    return text;
+}
+
+ParseResult parseGameFile(const QByteArray& bytes) {
+    if (bytes.isEmpty())
+        return {std::nullopt, QStringLiteral("the file is empty")};
+    const auto lines = splitLines(bytes, kGameFileLines);
+    Position p;
+    for (int i = 0; i < kCells; ++i) {
+        if (i >= static_cast<int>(lines.size()))
+            break;
+        const QByteArray& line = lines[static_cast<std::size_t>(i)];
+        if (line == kMarble)
+            p.marbles[i] = true;
+        else if (line == kEmpty)
+            p.marbles[i] = false;
+        else
+            return {std::nullopt,
+                    QStringLiteral("line %1 is %2, but a cell line must be \"1\" or \"-1\"")
+                        .arg(i + 1)
+                        .arg(shown(line))};
+    }
+    if (static_cast<int>(lines.size()) < kGameFileLines)
+        return {std::nullopt, QStringLiteral("the file has %1 lines, but a game file has %2")
+                                  .arg(lines.size())
+                                  .arg(kGameFileLines)};
+    const QByteArray& clock = lines[kCells];
+    const QByteArray& count = lines[kCells + 1];
+    for (int i : {kCells, kCells + 1})
+        if (lines[static_cast<std::size_t>(i)].size() > kMaxLineBytes)
+            return {std::nullopt, QStringLiteral("line %1 is longer than %2 characters")
+                                      .arg(i + 1)
+                                      .arg(kMaxLineBytes)};
+    if (hasControlBytes(clock))
+        return {std::nullopt, QStringLiteral("line 50, the clock, holds binary data")};
+    const auto value = countValue(count);
+    if (!value)
+        return {std::nullopt,
+                QStringLiteral("line 51 is %1, but the marble count must be a number from 0 to 255")
+                    .arg(shown(count))};
+    p.clock = QString::fromLatin1(clock);
+    p.countText = QString::fromLatin1(count);
+    p.count = *value;
+    return {p, QString()};
+}
+
+ReadResult readGameFile(const QString& path) {
+    const QFileInfo info(path);
+    if (path.isEmpty() || !info.absoluteDir().exists())
+        return {ReadStatus::FolderMissing, std::nullopt, QString()};
+    if (info.isDir())
+        return {ReadStatus::Invalid, std::nullopt, QStringLiteral("it is a folder, not a file")};
+    QFile file(path);
+    if (!file.exists())
+        return {ReadStatus::Invalid, std::nullopt, QStringLiteral("the file does not exist")};
+    if (!file.open(QIODevice::ReadOnly))
+        return {ReadStatus::Invalid, std::nullopt,
+                QStringLiteral("the file cannot be read (%1)").arg(file.errorString())};
+    const QByteArray bytes = file.read(kMaxReadBytes);
+    if (file.error() != QFileDevice::NoError)
+        return {ReadStatus::Invalid, std::nullopt,
+                QStringLiteral("the file cannot be read (%1)").arg(file.errorString())};
+    auto parsed = parseGameFile(bytes);
+    if (!parsed.position)
+        return {ReadStatus::Invalid, std::nullopt, parsed.problem};
+    return {ReadStatus::Ok, parsed.position, QString()};
+}
+
+std::optional<QString> writeGameFile(const QString& path, const Position& position) {
+    if (QFileInfo(path).isDir())
+        return QStringLiteral("a folder of that name is in the way");
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return file.errorString();
+    const QByteArray text = formatGameFile(position);
+    if (file.write(text) != text.size()) {
+        const QString reason = file.errorString();
+        file.cancelWriting();
+        return reason;
+    }
+    if (!file.commit())
+        return file.errorString();
+    return std::nullopt;
+}
+
+QString undoFilePath(const QString& tempFolder) {
+    return QDir(tempFolder).filePath(QStringLiteral("pnx.tmp"));
+}
+
+} // namespace pebblenix

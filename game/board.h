@@ -1,0 +1,59 @@
+#pragma once
+// The board: 49 cells on a 7 x 7 grid, of which 33 are holes of the cross and 16
+// (two by two in each corner) lie off the board. Cell (x, y) has index 7*y + x.
+
+#include <array>
+#include <cstdint>
+#include <optional>
+
+namespace pebblenix {
+
+constexpr int kSide = 7;
+constexpr int kCells = kSide * kSide;
+constexpr int kHoles = 33;
+constexpr int kCentre = 24;
+constexpr int kStartMarbles = 32;
+
+// The off-board cells in the order a new game hides them.
+constexpr std::array<int, 16> kOffBoardCells = {0,  1,  5,  6,  7,  8,  12, 13,
+                                                35, 36, 40, 41, 42, 43, 47, 48};
+
+constexpr bool isOffBoard(int ind) {
+    const auto corner = [](int v) { return v < 2 || v > 4; };
+    return corner(ind % kSide) && corner(ind / kSide);
+}
+constexpr bool isHole(int ind) { return ind >= 0 && ind < kCells && !isOffBoard(ind); }
+
+void FindArrCoor(std::int16_t Ind, std::int16_t& xpos, std::int16_t& ypos);
+std::int16_t FindIndex(std::int16_t xpos, std::int16_t ypos);
+
+// Which cells hold a marble; off-board cells never do.
+using Marbles = std::array<bool, kCells>;
+
+Marbles startPosition();
+
+// The cell jumped over when a marble goes from `from` to `to`: two cells apart in the
+// same row or column. Nothing for any other pair, including a pair whose indices differ
+// by two across the end of a row.
+std::optional<int> jumpedCell(int from, int to);
+
+// The jump rule as the board has always judged it: the geometry and a marble in the
+// middle cell. It does not look at the two ends.
+bool ValidMove(const Marbles& board, int tempfrom, int tempto);
+
+// A jump that may really be made: a marble at the start, an empty hole at the end,
+// and ValidMove's test. Guards a selection made before a file was opened or a jump undone.
+bool canJump(const Marbles& board, int from, int to);
+
+// Every jump of the board (76 of them), as start, middle and end cells.
+struct Jump {
+    int from;
+    int over;
+    int to;
+};
+const std::array<Jump, 76>& allJumps();
+
+// Column letter and row number, "a1" at the top left, "d4" the centre.
+std::array<char, 3> cellName(int ind);
+
+} // namespace pebblenix

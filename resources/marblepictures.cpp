@@ -1,0 +1,105 @@
+#include "resources/marblepictures.h"
+
+#include <QString>
+#include <array>
+
+namespace pebblenix {
+
+namespace {
+
+struct Span {
+    int first;
+    int last;
+};
+
+constexpr int kDiscTop = 8;
+// The disc's columns, row by row from row 8 to row 23.
+constexpr std::array<Span, 16> kDiscRows = {{{14, 18},
+                                             {12, 20},
+                                             {11, 21},
+                                             {10, 22},
+                                             {10, 22},
+                                             {9, 23},
+                                             {9, 23},
+                                             {9, 23},
+                                             {9, 23},
+                                             {9, 23},
+                                             {9, 23},
+                                             {10, 22},
+                                             {10, 22},
+                                             {11, 21},
+                                             {12, 20},
+                                             {14, 18}}};
+
+constexpr QRgb kWhite = qRgb(255, 255, 255);
+
+} // namespace
+
+MissingPicture::MissingPicture(int id)
+    : std::runtime_error(QStringLiteral("no marble picture has the id %1").arg(id).toStdString()) {}
+
+bool inDisc(int x, int y) {
+    const int row = y - kDiscTop;
+    if (row < 0 || row >= static_cast<int>(kDiscRows.size()))
+        return false;
+    const Span span = kDiscRows[static_cast<std::size_t>(row)];
+    return x >= span.first && x <= span.last;
+}
+
+bool onRing(int x, int y) {
+    return inDisc(x, y) &&
+           (!inDisc(x - 1, y) || !inDisc(x + 1, y) || !inDisc(x, y - 1) || !inDisc(x, y + 1));
+}
+
+MarbleColours marbleColours(int id) {
+    switch (id) {
+    case kAppIconId:
+    case 101:
+        return {qRgb(0, 0, 128), kWhite};
+    case 102:
+        return {qRgb(255, 0, 0), kWhite};
+    case 103:
+        return {qRgb(255, 255, 0), kWhite};
+    case 104:
+        return {qRgb(0, 128, 0), kWhite};
+    case 105:
+        return {qRgb(255, 0, 255), kWhite};
+    case 106:
+        return {qRgb(0, 0, 255), kWhite};
+    case 107:
+        return {qRgb(128, 0, 128), kWhite};
+    case 108:
+        return {qRgb(0, 255, 255), kWhite};
+    case 109:
+        return {qRgb(128, 0, 0), kWhite};
+    case 110:
+        return {kWhite, kWhite};
+    case 111:
+        return {qRgb(128, 128, 0), qRgb(128, 128, 0)};
+    case 112:
+        return {qRgb(0, 0, 0), qRgb(0, 0, 0)};
+    default:
+        throw MissingPicture(id);
+    }
+}
+
+QImage marblePicture(int id, int scale) {
+    const MarbleColours colours = marbleColours(id);
+    if (scale < 1)
+        scale = 1;
+    QImage image(kPictureSize * scale, kPictureSize * scale, QImage::Format_ARGB32);
+    image.fill(Qt::transparent);
+    for (int y = 0; y < kPictureSize; ++y)
+        for (int x = 0; x < kPictureSize; ++x) {
+            if (!inDisc(x, y))
+                continue;
+            const QRgb colour = onRing(x, y) ? colours.ring : colours.fill;
+            for (int dy = 0; dy < scale; ++dy)
+                for (int dx = 0; dx < scale; ++dx)
+                    image.setPixel(x * scale + dx, y * scale + dy, colour);
+        }
+    image.setDevicePixelRatio(scale);
+    return image;
+}
+
+} // namespace pebblenix

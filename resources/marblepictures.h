@@ -1,0 +1,37 @@
+#pragma once
+// The twelve marble pictures (ids 101 to 112) and the application icon (id 1, the same
+// dark-blue marble), drawn as 32 x 32 pixel art: a disc with a one-pixel ring,
+// transparent outside.
+
+#include <QImage>
+#include <QRgb>
+#include <stdexcept>
+
+namespace pebblenix {
+
+inline constexpr int kPictureSize = 32;
+inline constexpr int kAppIconId = 1;
+inline constexpr int kFirstMarbleId = 101;
+inline constexpr int kLastMarbleId = 112;
+
+class MissingPicture : public std::runtime_error {
+public:
+    explicit MissingPicture(int id);
+};
+
+bool inDisc(int x, int y);
+bool onRing(int x, int y);
+
+struct MarbleColours {
+    QRgb fill;
+    QRgb ring;
+};
+// Throws MissingPicture for an id without a picture.
+MarbleColours marbleColours(int id);
+
+// The picture for an id, drawn afresh, each pixel made `scale` x `scale` device pixels
+// with the device pixel ratio set to match, so it stays crisp on dense screens.
+// Throws MissingPicture for any id other than 1 and 101 to 112.
+QImage marblePicture(int id, int scale = 1);
+
+} // namespace pebblenix
