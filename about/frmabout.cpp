@@ -14,12 +14,13 @@ namespace pebblenix {
 
 namespace {
 
-constexpr int px(int twips) { return twips / 15; }
+constexpr int px(int twips) {
+    return twips / 15;
+}
 
 QPointer<frmAbout> instance;
 
-QLabel* makeLabel(QWidget* parent, const QString& name, int left, int top, int width,
-                  int height) {
+QLabel* makeLabel(QWidget* parent, const QString& name, int left, int top, int width, int height) {
     auto* label = new QLabel(parent);
     label->setObjectName(name);
     label->setGeometry(px(left), px(top), px(width), px(height));
@@ -85,7 +86,9 @@ frmAbout::frmAbout() {
     setTabOrder(cmdOK, cmdSysInfo);
 }
 
-frmAbout* frmAbout::shared() { return instance.data(); }
+frmAbout* frmAbout::shared() {
+    return instance.data();
+}
 
 frmAbout* frmAbout::showShared() {
     if (!instance) {
@@ -133,10 +136,16 @@ void frmAbout::Form_Load() {
     fitFont(lblDescription, font(), {lblDescription->text()}, true);
 }
 
-void frmAbout::cmdOK_Click() { close(); }
+void frmAbout::cmdOK_Click() {
+    close();
+}
 
-void frmAbout::reject() { cmdOK_Click(); }
+void frmAbout::reject() {
+    cmdOK_Click();
+}
 
-void frmAbout::cmdSysInfo_Click() { StartSysInfo(this); }
+void frmAbout::cmdSysInfo_Click() {
+    StartSysInfo(this);
+}
 
 } // namespace pebblenix

@@ -22,9 +22,8 @@ public:
     long RegQueryValueExA(RegKey hKey, const std::string& lpValueName, std::uint32_t& lpType,
                           unsigned char* lpData, std::uint32_t& lpcbData) override {
         DWORD type = 0, size = lpcbData;
-        const long rc =
-            ::RegQueryValueExA(reinterpret_cast<HKEY>(static_cast<ULONG_PTR>(hKey)),
-                               lpValueName.c_str(), nullptr, &type, lpData, &size);
+        const long rc = ::RegQueryValueExA(reinterpret_cast<HKEY>(static_cast<ULONG_PTR>(hKey)),
+                                           lpValueName.c_str(), nullptr, &type, lpData, &size);
         lpType = type;
         lpcbData = size;
         return rc;
@@ -59,6 +58,8 @@ Registry& registry() {
     return current ? *current : platform;
 }
 
-void setRegistry(Registry* replacement) { current = replacement; }
+void setRegistry(Registry* replacement) {
+    current = replacement;
+}
 
 } // namespace pebblenix

@@ -31,7 +31,9 @@ std::optional<quint8> parseColourSetting(const QString& text) {
     return static_cast<quint8>(whole);
 }
 
-QString ColourSetting::filePath() { return Store().fileName(); }
+QString ColourSetting::filePath() {
+    return Store().fileName();
+}
 
 QString ColourSetting::read() {
     const QVariant v = Store().value(kKey, QString::number(kDefaultColour));

@@ -1,10 +1,10 @@
 #include "app/fonts.h"
 
 #include <QFontMetrics>
-#include <algorithm>
 #include <QLabel>
 #include <QLineEdit>
 #include <QWidget>
+#include <algorithm>
 
 namespace pebblenix {
 

@@ -77,9 +77,8 @@ void frmgame::closeEvent(QCloseEvent* event) {
 }
 
 void frmgame::Form_Unload(int& Cancel) {
-    if (gb_showboredbox &&
-        ui().message(this, kTitle, QStringLiteral("Bored So Early?"), MsgIcon::Question,
-                     MsgButtons::YesNo) == MsgAnswer::No)
+    if (gb_showboredbox && ui().message(this, kTitle, QStringLiteral("Bored So Early?"),
+                                        MsgIcon::Question, MsgButtons::YesNo) == MsgAnswer::No)
         Cancel = 1;
     DelTempFile();
 }
@@ -99,7 +98,9 @@ void frmgame::mnunew_Click() {
         replaceWindow();
 }
 
-void frmgame::mnuexit_Click() { close(); }
+void frmgame::mnuexit_Click() {
+    close();
+}
 
 void frmgame::SaveMarbleColor(quint8 col) {
     if (const auto failure = ColourSetting::write(col)) {
@@ -113,6 +114,8 @@ void frmgame::SaveMarbleColor(quint8 col) {
     replaceWindow();
 }
 
-void frmgame::mnuabout_Click() { frmAbout::showShared(); }
+void frmgame::mnuabout_Click() {
+    frmAbout::showShared();
+}
 
 } // namespace pebblenix

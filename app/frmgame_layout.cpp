@@ -20,7 +20,9 @@ namespace pebblenix {
 
 namespace {
 
-constexpr int px(int twips) { return twips / 15; }
+constexpr int px(int twips) {
+    return twips / 15;
+}
 
 QLabel* makeLabel(QWidget* parent, const QString& name, const QString& text, int left, int top,
                   int width, int height) {
@@ -37,9 +39,9 @@ struct ColourItem {
     const char* caption;
 };
 constexpr ColourItem kColourItems[] = {
-    {110, "&White"},  {106, "&Blue"},           {101, "&Dark Blue"}, {108, "&Sky Blue"},
-    {104, "&Green"},  {111, "&Military Green"}, {103, "&Yellow"},    {105, "&Pink"},
-    {102, "&Red"},    {107, "Purp&le"},         {109, "Br&own"},     {112, "Blac&k"}};
+    {110, "&White"}, {106, "&Blue"},           {101, "&Dark Blue"}, {108, "&Sky Blue"},
+    {104, "&Green"}, {111, "&Military Green"}, {103, "&Yellow"},    {105, "&Pink"},
+    {102, "&Red"},   {107, "Purp&le"},         {109, "Br&own"},     {112, "Blac&k"}};
 
 } // namespace
 
@@ -108,8 +110,8 @@ void frmgame::buildControls() {
                           720, 1575, 255);
     fitFont(Label1[0], captionFont, {Label1[0]->text()}, false);
 
-    lbltime = makeLabel(client, QStringLiteral("lbltime"), QStringLiteral("120"), 4200, 1200, 1335,
-                        255);
+    lbltime =
+        makeLabel(client, QStringLiteral("lbltime"), QStringLiteral("120"), 4200, 1200, 1335, 255);
     fitFont(lbltime, numberFont, {QStringLiteral("TimeOut!!")}, false);
 }
 

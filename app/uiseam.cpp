@@ -89,6 +89,8 @@ UiSeam& ui() {
     return current ? *current : real;
 }
 
-void setUi(UiSeam* replacement) { current = replacement; }
+void setUi(UiSeam* replacement) {
+    current = replacement;
+}
 
 } // namespace pebblenix

@@ -19,13 +19,17 @@ QString show(GameFileDialog& dialog, QWidget* parent, bool save) {
 
 } // namespace
 
-QString GameFileDialog::ShowOpen(QWidget* parent) { return show(*this, parent, false); }
-QString GameFileDialog::ShowSave(QWidget* parent) { return show(*this, parent, true); }
+QString GameFileDialog::ShowOpen(QWidget* parent) {
+    return show(*this, parent, false);
+}
+QString GameFileDialog::ShowSave(QWidget* parent) {
+    return show(*this, parent, true);
+}
 
 QString initialDialogFolder(const QString& programFolder, const QString& documentsFolder) {
-    static const QStringList systemPrefixes = {
-        QStringLiteral("/usr/"), QStringLiteral("/opt/"), QStringLiteral("/bin"),
-        QStringLiteral("/sbin"), QStringLiteral("/snap/"), QStringLiteral("/app/")};
+    static const QStringList systemPrefixes = {QStringLiteral("/usr/"),  QStringLiteral("/opt/"),
+                                               QStringLiteral("/bin"),   QStringLiteral("/sbin"),
+                                               QStringLiteral("/snap/"), QStringLiteral("/app/")};
     const QString folder = QDir::cleanPath(programFolder) + QLatin1Char('/');
     for (const QString& prefix : systemPrefixes)
         if (folder.startsWith(prefix))

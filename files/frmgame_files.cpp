@@ -17,11 +17,15 @@ namespace {
 
 const QString kTitle = QStringLiteral("Pebblenix");
 
-QString shownPath(const QString& path) { return QDir::toNativeSeparators(path); }
+QString shownPath(const QString& path) {
+    return QDir::toNativeSeparators(path);
+}
 
 } // namespace
 
-QString frmgame::TempFilePath() const { return undoFilePath(tempdir); }
+QString frmgame::TempFilePath() const {
+    return undoFilePath(tempdir);
+}
 
 void frmgame::DelTempFile() {
     if (tempdir.isEmpty())
@@ -39,7 +43,9 @@ std::optional<QString> frmgame::SavePebblenixFile(const QString& fname) {
     return writeGameFile(fname, p);
 }
 
-bool frmgame::OpenPebblenixFile(const QString& fname) { return loadPosition(fname, true); }
+bool frmgame::OpenPebblenixFile(const QString& fname) {
+    return loadPosition(fname, true);
+}
 
 bool frmgame::loadPosition(const QString& fname, bool makeCurrent) {
     const ReadResult read = readGameFile(fname);

@@ -18,19 +18,24 @@ constexpr char kEmpty[] = "-1";
 QString shown(const QByteArray& line) {
     if (line.isEmpty())
         return QStringLiteral("empty");
-    for (char c : line)
-        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7f)
+    for (char c : line) {
+        const auto b = static_cast<unsigned char>(c);
+        if (b < 0x20 || (b >= 0x7f && b < 0xa0))
             return QStringLiteral("binary data");
+    }
     QString text = QString::fromLatin1(line.left(20));
     if (line.size() > 20)
         text += QStringLiteral("...");
     return QStringLiteral("\"%1\"").arg(text);
 }
 
+// Control characters, C1 included, mean the line is not text.
 bool hasControlBytes(const QByteArray& line) {
-    for (char c : line)
-        if ((static_cast<unsigned char>(c) < 0x20 && c != '\t') || c == 0x7f)
+    for (char c : line) {
+        const auto b = static_cast<unsigned char>(c);
+        if ((b < 0x20 && c != '\t') || (b >= 0x7f && b < 0xa0))
             return true;
+    }
     return false;
 }
 
@@ -151,11 +156,19 @@ std::optional<QString> writeGameFile(const QString& path, const Position& positi
     if (QFileInfo(path).isDir())
         return QStringLiteral("a folder of that name is in the way");
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
+    // Unbuffered, so that a short write (a full disk, a file-size limit) shows here: a
+    // buffered QSaveFile can commit a truncated file without reporting it.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return file.errorString();
     const QByteArray text = formatGameFile(position);
-    if (file.write(text) != text.size()) {
-        const QString reason = file.errorString();
+    const qint64 written = file.write(text);
+    if (written != text.size()) {
+        const QString reason =
+            written < 0
+                ? file.errorString()
+                : QStringLiteral("only %1 of %2 bytes could be written; the disk may be full")
+                      .arg(written)
+                      .arg(text.size());
         file.cancelWriting();
         return reason;
     }

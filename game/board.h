@@ -22,7 +22,9 @@ constexpr bool isOffBoard(int ind) {
     const auto corner = [](int v) { return v < 2 || v > 4; };
     return corner(ind % kSide) && corner(ind / kSide);
 }
-constexpr bool isHole(int ind) { return ind >= 0 && ind < kCells && !isOffBoard(ind); }
+constexpr bool isHole(int ind) {
+    return ind >= 0 && ind < kCells && !isOffBoard(ind);
+}
 
 void FindArrCoor(std::int16_t Ind, std::int16_t& xpos, std::int16_t& ypos);
 std::int16_t FindIndex(std::int16_t xpos, std::int16_t ypos);

@@ -9,7 +9,9 @@ namespace pebblenix {
 
 namespace {
 
-bool skipped(char c) { return c == ' ' || c == '\t' || c == '\n'; }
+bool skipped(char c) {
+    return c == ' ' || c == '\t' || c == '\n';
+}
 
 // The text with every blank, tab and line feed taken out.
 std::string squeezed(std::string_view text) {

@@ -1,0 +1,65 @@
+// The stored marble colour: how its text is read, and a store that cannot be written.
+
+#include "app/colorsetting.h"
+#include "tests/testsupport.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+using namespace pebblenix;
+using namespace pebblenix::test;
+
+class TestColorSetting : public QObject {
+    Q_OBJECT
+private slots:
+    void readingRule_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("colour"); // -1: a failure
+        QTest::newRow("default") << "101" << 101;
+        QTest::newRow("blanks") << " 107 " << 107;
+        QTest::newRow("half to even down") << "102.5" << 102;
+        QTest::newRow("half to even up") << "103.5" << 104;
+        QTest::newRow("nearest") << "104.6" << 105;
+        QTest::newRow("zero") << "0" << 0;
+        QTest::newRow("top") << "255" << 255;
+        QTest::newRow("just below zero rounds to it") << "-0.4" << 0;
+        QTest::newRow("255.5 rounds out of range") << "255.5" << -1;
+        QTest::newRow("abc") << "abc" << -1;
+        QTest::newRow("300") << "300" << -1;
+        QTest::newRow("-1") << "-1" << -1;
+        QTest::newRow("empty") << "" << -1;
+        QTest::newRow("inf") << "inf" << -1;
+        QTest::newRow("nan") << "nan" << -1;
+        QTest::newRow("list") << "101,102" << -1;
+    }
+    void readingRule() {
+        QFETCH(QString, text);
+        QFETCH(int, colour);
+        const auto read = parseColourSetting(text);
+        QCOMPARE(read ? int(*read) : -1, colour);
+    }
+
+    void storedInTheUsersConfigFolder() {
+        ColourSetting::clearAll();
+        QCOMPARE(ColourSetting::read(), QStringLiteral("101"));
+        QVERIFY(!ColourSetting::write(107));
+        QCOMPARE(ColourSetting::read(), QStringLiteral("107"));
+        QVERIFY(ColourSetting::filePath().startsWith(qEnvironmentVariable("XDG_CONFIG_HOME")));
+        ColourSetting::clearAll();
+        QCOMPARE(ColourSetting::read(), QStringLiteral("101"));
+    }
+
+    // A file standing where the settings folder should be stops any write, even for root.
+    void aStoreThatCannotBeWrittenSaysSo() {
+        const QString folder = QFileInfo(ColourSetting::filePath()).absolutePath();
+        QDir(folder).removeRecursively();
+        writeAll(folder, "not a folder");
+        const auto failure = ColourSetting::write(105);
+        QFile::remove(folder);
+        QVERIFY(failure);
+        QVERIFY(failure->contains(ColourSetting::filePath()));
+    }
+};
+
+PEBBLENIX_TEST_MAIN(TestColorSetting)
+#include "test_colorsetting.moc"

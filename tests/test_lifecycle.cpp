@@ -1,0 +1,4 @@
+// start-up, New, closing, colour changes and the file commands
+int main() {
+    return 0;
+}

@@ -1,0 +1,65 @@
+#include "tests/testsupport.h"
+
+#include <QFile>
+#include <cstdlib>
+#include <string>
+
+namespace pebblenix::test {
+
+QString usePrivateFolders() {
+    std::string pattern = "/tmp/pebblenix-test-XXXXXX";
+    if (const char* base = std::getenv("PEBBLENIX_TEST_ROOT"))
+        pattern = std::string(base) + "/pebblenix-test-XXXXXX";
+    if (!mkdtemp(pattern.data()))
+        qFatal("cannot make a private test folder");
+    const QString root = QString::fromStdString(pattern);
+    for (const char* sub : {"tmp", "config", "home"})
+        QDir(root).mkpath(QString::fromLatin1(sub));
+    qputenv("TMPDIR", (root + "/tmp").toLocal8Bit());
+    qputenv("XDG_CONFIG_HOME", (root + "/config").toLocal8Bit());
+    qputenv("HOME", (root + "/home").toLocal8Bit());
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    return root;
+}
+
+MsgAnswer FakeUi::message(QWidget*, const QString& title, const QString& text, MsgIcon icon,
+                          MsgButtons buttons) {
+    messages.push_back({title, text, icon, buttons});
+    if (buttons == MsgButtons::Ok)
+        return MsgAnswer::Ok;
+    if (answers.empty())
+        return MsgAnswer::Yes;
+    const MsgAnswer a = answers.front();
+    answers.pop_front();
+    return a;
+}
+
+QString FakeUi::fileDialog(QWidget*, const FileDialogRequest& request) {
+    dialogs.push_back(request);
+    if (fileNames.empty())
+        return QString();
+    const QString name = fileNames.front();
+    fileNames.pop_front();
+    return name;
+}
+
+bool FakeUi::startProgram(const QString& path) {
+    started << path;
+    return startSucceeds && !path.isEmpty();
+}
+
+QByteArray readAll(const QString& path) {
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
+        return QByteArray();
+    return f.readAll();
+}
+
+void writeAll(const QString& path, const QByteArray& bytes) {
+    QFile f(path);
+    if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size())
+        qFatal("cannot write a test file");
+}
+
+} // namespace pebblenix::test

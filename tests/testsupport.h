@@ -1,0 +1,63 @@
+#pragma once
+// Shared by the tests: a private temporary and configuration folder for each test
+// program, and a scripted stand-in for message boxes, file dialogs and ending the program.
+
+#include "app/uiseam.h"
+
+#include <QApplication>
+#include <QByteArray>
+#include <QDir>
+#include <QString>
+#include <QStringList>
+#include <QTest>
+#include <deque>
+#include <vector>
+
+namespace pebblenix::test {
+
+// Points TMPDIR, XDG_CONFIG_HOME and HOME at a fresh folder of this test program's own,
+// so that no test touches the user's files. Returns that folder.
+QString usePrivateFolders();
+
+struct ShownMessage {
+    QString title;
+    QString text;
+    MsgIcon icon;
+    MsgButtons buttons;
+};
+
+class FakeUi final : public UiSeam {
+public:
+    FakeUi() { setUi(this); }
+    ~FakeUi() override { setUi(nullptr); }
+
+    std::vector<ShownMessage> messages;
+    std::deque<MsgAnswer> answers; // for Yes/No boxes; Yes when none is scripted
+    std::vector<FileDialogRequest> dialogs;
+    std::deque<QString> fileNames; // what the dialog returns; cancel when none is scripted
+    QStringList started;
+    bool startSucceeds = true;
+    std::vector<int> endedWith;
+
+    MsgAnswer message(QWidget*, const QString& title, const QString& text, MsgIcon icon,
+                      MsgButtons buttons) override;
+    QString fileDialog(QWidget*, const FileDialogRequest& request) override;
+    bool startProgram(const QString& path) override;
+    void endProgram(int exitCode) override { endedWith.push_back(exitCode); }
+
+    const ShownMessage& last() const { return messages.back(); }
+    void clear() { messages.clear(), dialogs.clear(), started.clear(), endedWith.clear(); }
+};
+
+QByteArray readAll(const QString& path);
+void writeAll(const QString& path, const QByteArray& bytes);
+
+} // namespace pebblenix::test
+
+#define PEBBLENIX_TEST_MAIN(TestClass)                                                             \
+    int main(int argc, char** argv) {                                                              \
+        pebblenix::test::usePrivateFolders();                                                      \
+        QApplication app(argc, argv);                                                              \
+        TestClass tc;                                                                              \
+        return QTest::qExec(&tc, argc, argv);                                                      \
+    }
