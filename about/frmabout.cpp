@@ -4,6 +4,7 @@
 #include "app/fonts.h"
 #include "resources/marblepictures.h"
 
+#include <QCloseEvent>
 #include <QIcon>
 #include <QLabel>
 #include <QPixmap>
@@ -129,7 +130,7 @@ void frmAbout::Form_Load() {
     setWindowTitle(QStringLiteral("About Pebblenix"));
     const QString title = titleText();
     lblTitle->setText(title);
-    fitFont(lblTitle, layoutFont(FontKind::ArialBlack, 12, false), {title}, false);
+    lblTitle->setFont(layoutFont(FontKind::ArialBlack, 12, false));
     lblTitle->adjustSize(); // the title label sizes itself to its text
     QString description = descriptionText();
     lblDescription->setText(description.replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
@@ -140,8 +141,14 @@ void frmAbout::cmdOK_Click() {
     close();
 }
 
+// Esc, OK and the close button all close and unload the box through close(), which also
+// lets the program end when this was its last window.
 void frmAbout::reject() {
-    cmdOK_Click();
+    close();
+}
+
+void frmAbout::closeEvent(QCloseEvent* event) {
+    event->accept();
 }
 
 void frmAbout::cmdSysInfo_Click() {

@@ -36,7 +36,10 @@ public:
     static constexpr int kClientHeight = 304; // 4560 twips
 
 public slots:
-    void reject() override; // Esc and the close button act as OK
+    void reject() override;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     frmAbout();
