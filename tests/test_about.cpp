@@ -81,7 +81,8 @@ private slots:
         frmAbout* box = frmAbout::showShared();
         box->cmdSysInfo->click();
         QCOMPARE(fake.messages.size(), std::size_t(1));
-        QCOMPARE(fake.last().text, QStringLiteral("System Information Is Unavailable At This Time"));
+        QCOMPARE(fake.last().text,
+                 QStringLiteral("System Information Is Unavailable At This Time"));
         QVERIFY(box->isVisible()); // the box stays usable
     }
 };
