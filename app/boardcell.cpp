@@ -2,6 +2,7 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <QTimer>
 
 namespace pebblenix {
 
@@ -27,12 +28,46 @@ void BoardCell::setFlat(bool flat) {
     update();
 }
 
+void BoardCell::blink() {
+    const bool idle = blinksLeft_ == 0;
+    blinksLeft_ = 6;
+    marked_ = true;
+    update();
+    if (!idle)
+        return; // already blinking: just run a full second again
+    auto* timer = new QTimer(this);
+    timer->setInterval(170);
+    connect(timer, &QTimer::timeout, this, [this, timer] {
+        marked_ = --blinksLeft_ > 0 && !marked_;
+        if (blinksLeft_ <= 0) {
+            marked_ = false;
+            timer->deleteLater();
+        }
+        update();
+    });
+    timer->start();
+}
+
+void BoardCell::stopBlinking() {
+    if (blinksLeft_ > 0)
+        blinksLeft_ = 1; // the running timer ends at its next tick
+    marked_ = false;
+    update();
+}
+
 void BoardCell::paintEvent(QPaintEvent* event) {
+    QPainter painter(this);
     if (!picture_.isNull()) {
-        QPainter painter(this);
+        painter.save();
         painter.setClipRect(contentsRect());
         painter.drawImage(kPictureOffset, picture_);
+        painter.restore();
     }
+    if (marked_) {
+        painter.setPen(QPen(palette().color(QPalette::Highlight), 2));
+        painter.drawRect(rect().adjusted(2, 2, -3, -3));
+    }
+    painter.end();
     QFrame::paintEvent(event);
 }
 

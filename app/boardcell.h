@@ -24,6 +24,12 @@ public:
     bool isFlat() const { return flat_; }
     void setFlat(bool flat);
 
+    // Draws a ring inside the border that blinks for about a second; it changes nothing
+    // else, so it cannot be mistaken for a selection.
+    void blink();
+    void stopBlinking();
+    bool isMarked() const { return marked_; }
+
 signals:
     void clicked(int index);
 
@@ -38,6 +44,8 @@ private:
     QImage picture_;
     bool flat_ = false;
     bool pressed_ = false;
+    bool marked_ = false;
+    int blinksLeft_ = 0;
 };
 
 } // namespace pebblenix

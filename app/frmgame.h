@@ -52,6 +52,7 @@ public:
     void mnusave_Click();
     void mnusaveas_Click();
     void mnuundo_Click();
+    void mnuhint_Click();
     void DelTempFile();
     QString TempFilePath() const;
 
@@ -84,6 +85,7 @@ public:
     QAction* mnusave = nullptr;
     QAction* mnusaveas = nullptr;
     QAction* mnuundo = nullptr;
+    QAction* mnuhint = nullptr;
     QAction* mnuexit = nullptr;
     QAction* mnuabout = nullptr;
     std::map<int, QAction*> mnuColour; // mnu101 .. mnu112, by picture id
@@ -106,6 +108,7 @@ private:
     bool loadPosition(const QString& fname, bool makeCurrent);
     void showMarble(int index);
     void showEmpty(int index);
+    void showHint(const class HintEngine* engine, const QString& error);
 };
 
 } // namespace pebblenix

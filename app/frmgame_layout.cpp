@@ -137,6 +137,8 @@ void frmgame::buildMenus() {
                      &frmgame::mnusaveas_Click);
     mnuundo = item(game, QStringLiteral("mnuundo"), QStringLiteral("&Undo"),
                    QKeySequence(Qt::CTRL | Qt::Key_Z), &frmgame::mnuundo_Click);
+    mnuhint = item(game, QStringLiteral("mnuhint"), QStringLiteral("&Hint"),
+                   QKeySequence(Qt::CTRL | Qt::Key_H), &frmgame::mnuhint_Click);
 
     QMenu* colours = game->addMenu(QStringLiteral("Marble &Color"));
     colours->setObjectName(QStringLiteral("mnucolor"));

@@ -54,10 +54,8 @@ bool frmgame::loadPosition(const QString& fname, bool makeCurrent) {
     if (read.status == ReadStatus::Invalid) {
         // The game in progress is worth more than a mistaken file: say what is wrong and
         // leave everything as it was.
-        ui().message(this, kTitle,
-                     QStringLiteral("You have provided an invalid file format\r\n%1: %2.")
-                         .arg(shownPath(fname), read.problem),
-                     MsgIcon::Critical, MsgButtons::Ok);
+        ui().message(this, kTitle, invalidFileMessage(fname, read.problem), MsgIcon::Critical,
+                     MsgButtons::Ok);
         return false;
     }
     const Position& p = *read.position;

@@ -177,6 +177,11 @@ std::optional<QString> writeGameFile(const QString& path, const Position& positi
     return std::nullopt;
 }
 
+QString invalidFileMessage(const QString& path, const QString& problem) {
+    return QStringLiteral("You have provided an invalid file format\r\n%1: %2.")
+        .arg(QDir::toNativeSeparators(path), problem);
+}
+
 QString undoFilePath(const QString& tempFolder) {
     return QDir(tempFolder).filePath(QStringLiteral("pnx.tmp"));
 }

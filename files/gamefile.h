@@ -51,6 +51,9 @@ ReadResult readGameFile(const QString& path);
 // Returns the reason on failure, nothing on success.
 std::optional<QString> writeGameFile(const QString& path, const Position& position);
 
+// What the player is told about a file that is not a game file.
+QString invalidFileMessage(const QString& path, const QString& problem);
+
 // The undo file's path inside a temporary folder.
 QString undoFilePath(const QString& tempFolder);
 

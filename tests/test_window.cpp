@@ -115,14 +115,15 @@ private slots:
         QStringList captions;
         for (QAction* a : g->menuBar()->actions()[0]->menu()->actions())
             captions << a->text();
-        QCOMPARE(captions, QStringList({"&New", "&Open", "&Save", "Save &As", "&Undo",
+        QCOMPARE(captions, QStringList({"&New", "&Open", "&Save", "Save &As", "&Undo", "&Hint",
                                         "Marble &Color", "E&xit"}));
         QCOMPARE(g->mnunew->shortcut(), QKeySequence("Ctrl+N"));
         QCOMPARE(g->mnuopen->shortcut(), QKeySequence("Ctrl+O"));
         QCOMPARE(g->mnusave->shortcut(), QKeySequence("Ctrl+S"));
         QCOMPARE(g->mnuundo->shortcut(), QKeySequence("Ctrl+Z"));
+        QCOMPARE(g->mnuhint->shortcut(), QKeySequence("Ctrl+H"));
         QStringList colours;
-        for (QAction* a : g->menuBar()->actions()[0]->menu()->actions()[5]->menu()->actions())
+        for (QAction* a : g->menuBar()->actions()[0]->menu()->actions()[6]->menu()->actions())
             colours << a->objectName();
         QCOMPARE(colours,
                  QStringList({"mnu110", "mnu106", "mnu101", "mnu108", "mnu104", "mnu111", "mnu103",

@@ -1,0 +1,47 @@
+#include "app/hintservice.h"
+
+#include <QCoreApplication>
+#include <QThread>
+
+namespace pebblenix {
+
+HintService& HintService::instance() {
+    static HintService service;
+    return service;
+}
+
+void HintService::whenReady(QObject* context, Ready ready) {
+    if (isReady()) {
+        ready(engine_.get(), error_);
+        return;
+    }
+    waiting_.emplace_back(context, std::move(ready));
+    if (state_ == State::Loading)
+        return;
+    state_ = State::Loading;
+    const QString path = findSolutionFile(QCoreApplication::applicationDirPath());
+    QThread* worker = QThread::create([this, path] {
+        QString error;
+        std::shared_ptr<SolutionFile> file = SolutionFile::open(path, error);
+        // Back on the user-interface thread with the result.
+        QMetaObject::invokeMethod(
+            this, [this, file, error] { finished(file, error); }, Qt::QueuedConnection);
+    });
+    connect(worker, &QThread::finished, worker, &QObject::deleteLater);
+    worker->start();
+}
+
+void HintService::finished(std::shared_ptr<SolutionFile> file, const QString& error) {
+    file_ = std::move(file);
+    error_ = error;
+    if (file_)
+        engine_ = std::make_unique<HintEngine>(file_->table());
+    state_ = file_ ? State::Ready : State::Failed;
+    auto waiting = std::move(waiting_);
+    waiting_.clear();
+    for (auto& [context, ready] : waiting)
+        if (context)
+            ready(engine_.get(), error_);
+}
+
+} // namespace pebblenix

@@ -1,0 +1,39 @@
+#pragma once
+// The hint engine for the whole program. Nothing is read before the first hint; then the
+// table of solutions is mapped and checked on a worker thread, so the window never waits.
+
+#include "game/hint.h"
+#include "game/solutionfile.h"
+
+#include <QObject>
+#include <QPointer>
+#include <functional>
+#include <memory>
+#include <vector>
+
+namespace pebblenix {
+
+class HintService : public QObject {
+    Q_OBJECT
+public:
+    using Ready = std::function<void(const HintEngine* engine, const QString& error)>;
+
+    static HintService& instance();
+
+    // Calls `ready` on the user-interface thread once the engine is ready, or with the
+    // reason it cannot be; not at all if `context` is gone by then.
+    void whenReady(QObject* context, Ready ready);
+    bool isReady() const { return state_ == State::Ready || state_ == State::Failed; }
+
+private:
+    enum class State { Idle, Loading, Ready, Failed };
+    void finished(std::shared_ptr<SolutionFile> file, const QString& error);
+
+    State state_ = State::Idle;
+    std::shared_ptr<SolutionFile> file_;
+    std::unique_ptr<HintEngine> engine_;
+    QString error_;
+    std::vector<std::pair<QPointer<QObject>, Ready>> waiting_;
+};
+
+} // namespace pebblenix
