@@ -1,5 +1,7 @@
 #include "app/boardcell.h"
 
+#include <QAccessible>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QTimer>
@@ -15,6 +17,23 @@ constexpr QPoint kPictureOffset(-4, -4);
 BoardCell::BoardCell(int index, QWidget* parent) : QFrame(parent), index_(index) {
     setFlat(false);
     setLineWidth(1);
+    setFocusPolicy(Qt::StrongFocus);
+}
+
+void BoardCell::setTag(const QString& tag) {
+    tag_ = tag;
+    stateChanged();
+}
+
+QString BoardCell::stateText() const {
+    if (tag_ != QLatin1String("1"))
+        return QStringLiteral("empty");
+    return flat_ ? QStringLiteral("selected marble") : QStringLiteral("marble");
+}
+
+void BoardCell::stateChanged() {
+    QAccessibleEvent event(this, QAccessible::DescriptionChanged);
+    QAccessible::updateAccessibility(&event);
 }
 
 void BoardCell::setPicture(const QImage& picture) {
@@ -26,6 +45,7 @@ void BoardCell::setFlat(bool flat) {
     flat_ = flat;
     setFrameStyle(flat ? (QFrame::Box | QFrame::Plain) : (QFrame::Panel | QFrame::Sunken));
     update();
+    stateChanged();
 }
 
 void BoardCell::blink() {
@@ -67,6 +87,10 @@ void BoardCell::paintEvent(QPaintEvent* event) {
         painter.setPen(QPen(palette().color(QPalette::Highlight), 2));
         painter.drawRect(rect().adjusted(2, 2, -3, -3));
     }
+    if (showsFocusMark()) { // a dashed corner-to-corner box, unlike any other look
+        painter.setPen(QPen(palette().color(QPalette::WindowText), 1, Qt::DashLine));
+        painter.drawRect(rect().adjusted(1, 1, -2, -2));
+    }
     painter.end();
     QFrame::paintEvent(event);
 }
@@ -83,6 +107,48 @@ void BoardCell::mouseReleaseEvent(QMouseEvent* event) {
     event->accept();
     if (click)
         emit clicked(index_);
+}
+
+void BoardCell::keyPressEvent(QKeyEvent* event) {
+    focusMark_ = true;
+    switch (event->key()) {
+    case Qt::Key_Left:
+        emit moveFocus(index_, -1, 0);
+        break;
+    case Qt::Key_Right:
+        emit moveFocus(index_, 1, 0);
+        break;
+    case Qt::Key_Up:
+        emit moveFocus(index_, 0, -1);
+        break;
+    case Qt::Key_Down:
+        emit moveFocus(index_, 0, 1);
+        break;
+    case Qt::Key_Space:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        update();
+        emit clicked(index_);
+        break;
+    default:
+        QFrame::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+}
+
+void BoardCell::focusInEvent(QFocusEvent* event) {
+    const Qt::FocusReason reason = event->reason();
+    focusMark_ = reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason ||
+                 reason == Qt::ShortcutFocusReason;
+    update();
+    QFrame::focusInEvent(event);
+}
+
+void BoardCell::focusOutEvent(QFocusEvent* event) {
+    focusMark_ = false;
+    update();
+    QFrame::focusOutEvent(event);
 }
 
 } // namespace pebblenix

@@ -16,7 +16,7 @@ public:
     int index() const { return index_; }
 
     const QString& Tag() const { return tag_; }
-    void setTag(const QString& tag) { tag_ = tag; }
+    void setTag(const QString& tag);
 
     const QImage& Picture() const { return picture_; }
     void setPicture(const QImage& picture); // a null image shows no picture
@@ -30,21 +30,33 @@ public:
     void stopBlinking();
     bool isMarked() const { return marked_; }
 
+    // What a screen reader says of the hole: "marble", "empty", or "selected marble".
+    QString stateText() const;
+    // The keyboard focus mark shows only once the keyboard has been used on the board.
+    bool showsFocusMark() const { return hasFocus() && focusMark_; }
+
 signals:
     void clicked(int index);
+    void moveFocus(int index, int dx, int dy);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
+    void stateChanged();
+
     int index_;
     QString tag_;
     QImage picture_;
     bool flat_ = false;
     bool pressed_ = false;
     bool marked_ = false;
+    bool focusMark_ = false;
     int blinksLeft_ = 0;
 };
 

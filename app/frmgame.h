@@ -44,6 +44,7 @@ public:
     void MakeMove(std::int16_t tempfrom, std::int16_t tempto);
     void CheckEndGame();
     void Timer1_Timer();
+    void moveBoardFocus(int index, int dx, int dy);
 
     // Game files and undo.
     std::optional<QString> SavePebblenixFile(const QString& fname);

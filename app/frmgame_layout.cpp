@@ -1,6 +1,7 @@
 // The main window's controls and menus, placed as the layout was drawn in twips
 // (15 twips to a pixel).
 
+#include "app/accessibility.h"
 #include "app/fonts.h"
 #include "app/frmgame.h"
 #include "resources/marblepictures.h"
@@ -24,10 +25,15 @@ constexpr int px(int twips) {
     return twips / 15;
 }
 
+// A caption, when given, is what a screen reader says before the label's text; it is set
+// before the text because a label's accessible interface is made when its text is first set.
 QLabel* makeLabel(QWidget* parent, const QString& name, const QString& text, int left, int top,
-                  int width, int height) {
-    auto* label = new QLabel(text, parent);
+                  int width, int height, const char* caption = nullptr) {
+    auto* label = new QLabel(parent);
     label->setObjectName(name);
+    if (caption)
+        setAccessibleCaption(label, caption);
+    label->setText(text);
     label->setGeometry(px(left), px(top), px(width), px(height));
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     return label;
@@ -62,6 +68,7 @@ frmgame::frmgame() {
 }
 
 void frmgame::buildControls() {
+    installAccessibility();
     auto* client = new QWidget(this);
     client->setFixedSize(kClientWidth, kClientHeight);
     setCentralWidget(client);
@@ -91,6 +98,7 @@ void frmgame::buildControls() {
         cell->setGeometry(px(240 + 480 * (i % kSide)), px(240 + 480 * (i / kSide)), px(375),
                           px(375));
         connect(cell, &BoardCell::clicked, this, &frmgame::pic_Click);
+        connect(cell, &BoardCell::moveFocus, this, &frmgame::moveBoardFocus);
         pic[static_cast<std::size_t>(i)] = cell;
     }
 
@@ -103,16 +111,35 @@ void frmgame::buildControls() {
     fitFont(Label1[1], captionFont, {Label1[1]->text()}, true);
 
     lblmarbles_On_hand = makeLabel(client, QStringLiteral("lblmarbles_On_hand"),
-                                   QStringLiteral("32"), 4920, 2520, 375, 255);
+                                   QStringLiteral("32"), 4920, 2520, 375, 255, "Marbles On Board");
     fitFont(lblmarbles_On_hand, numberFont, {QStringLiteral("255")}, false);
 
     Label1[0] = makeLabel(client, QStringLiteral("Label1_0"), QStringLiteral("Time on Hand"), 4080,
                           720, 1575, 255);
     fitFont(Label1[0], captionFont, {Label1[0]->text()}, false);
 
-    lbltime =
-        makeLabel(client, QStringLiteral("lbltime"), QStringLiteral("120"), 4200, 1200, 1335, 255);
+    lbltime = makeLabel(client, QStringLiteral("lbltime"), QStringLiteral("120"), 4200, 1200, 1335,
+                        255, "Time on Hand");
     fitFont(lbltime, numberFont, {QStringLiteral("TimeOut!!")}, false);
+
+    pic[kCentre]->setFocus(Qt::ActiveWindowFocusReason); // arrow keys start from the centre
+}
+
+// Arrow keys walk over the holes; a step that would land off the board jumps the corner
+// to the next hole in that direction, or stays put at the edge.
+void frmgame::moveBoardFocus(int index, int dx, int dy) {
+    int x = index % kSide, y = index / kSide;
+    for (;;) {
+        x += dx;
+        y += dy;
+        if (x < 0 || x >= kSide || y < 0 || y >= kSide)
+            return;
+        const int next = y * kSide + x;
+        if (isHole(next)) {
+            pic[static_cast<std::size_t>(next)]->setFocus(Qt::TabFocusReason);
+            return;
+        }
+    }
 }
 
 void frmgame::buildMenus() {
