@@ -4,13 +4,19 @@ BUILD      ?= build
 ASAN_BUILD ?= build-asan
 GENERATOR  := Ninja
 PACKAGES   := cmake ninja-build g++ make qt6-base-dev libgl-dev fonts-dejavu-core
+# What the tests use besides: an X server for the end-to-end test, the metadata validators.
+TEST_PACKAGES := xvfb xdotool x11-apps desktop-file-utils appstream libxml2-utils
 
-.PHONY: all deps build run test asan bench format clean
+.PHONY: all deps install-packages build run test asan bench package format clean
 
 all: build
 
 deps:
-	@missing=$$(for p in $(PACKAGES); do dpkg-query -W -f='$${Status}\n' $$p 2>/dev/null | grep -q '^install ok installed' || echo $$p; done); \
+	@$(MAKE) --no-print-directory install-packages WANTED="$(PACKAGES)"
+
+# Installs the Debian packages in WANTED that are not installed yet.
+install-packages:
+	@missing=$$(for p in $(WANTED); do dpkg-query -W -f='$${Status}\n' $$p 2>/dev/null | grep -q '^install ok installed' || echo $$p; done); \
 	if [ -n "$$missing" ]; then \
 		echo "Installing: $$missing"; \
 		SUDO=$$( [ "$$(id -u)" -eq 0 ] || echo sudo ); \
@@ -27,6 +33,7 @@ run: build
 	./$(BUILD)/pebblenix
 
 test: build
+	@$(MAKE) --no-print-directory install-packages WANTED="$(TEST_PACKAGES)"
 	cd $(BUILD) && ctest --output-on-failure -j2
 
 # The sanitizer build takes the table of solutions from the plain build rather than
@@ -36,9 +43,15 @@ $(ASAN_BUILD)/build.ninja: | deps
 		-DPEBBLENIX_SANITIZE=ON -DPEBBLENIX_PREBUILT_SOLUTIONS=$(CURDIR)/$(BUILD)/pebblenix-solutions.bin
 
 asan: build $(ASAN_BUILD)/build.ninja
+	@$(MAKE) --no-print-directory install-packages WANTED="$(TEST_PACKAGES)"
 	cmake --build $(ASAN_BUILD)
 	cd $(ASAN_BUILD) && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
 		ctest --output-on-failure -j2
+
+# A .deb for Debian 12 (CPack); dpkg-shlibdeps works out its library dependencies.
+package: build
+	@$(MAKE) --no-print-directory install-packages WANTED="dpkg-dev file"
+	cd $(BUILD) && cpack -G DEB
 
 bench: build
 	./$(BUILD)/bench/pebblenix-bench $(BUILD)/pebblenix-solutions.bin

@@ -9,7 +9,7 @@ int main(int argc, char** argv) {
                                             .arg(PEBBLENIX_VERSION_MAJOR)
                                             .arg(PEBBLENIX_VERSION_MINOR)
                                             .arg(PEBBLENIX_VERSION_PATCH));
-    QGuiApplication::setDesktopFileName(QStringLiteral("org.example.Pebblenix"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.example.pebblenix.Pebblenix"));
     if (!pebblenix::Module1::Main(QApplication::arguments().mid(1)))
         return 1;
     return QApplication::exec();
