@@ -1,22 +1,42 @@
 #include "app/colorsetting.h"
 
+#include "files/atomicfile.h"
+
+#include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QLocale>
-#include <QSettings>
-#include <QStringList>
+#include <QStandardPaths>
 #include <cmath>
 
 namespace pebblenix {
 
 namespace {
 
-const QString kKey = QStringLiteral("Color/Marble");
+// A settings file is a handful of lines; nothing longer is read.
+constexpr qint64 kMaxSettingsBytes = 64 * 1024;
 
-struct Store : QSettings {
-    Store()
-        : QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Pebblenix"),
-                    QStringLiteral("Pebblenix")) {}
-};
+// The value of `key` in `[section]` of INI text, as QSettings would read a plain string.
+std::optional<QString> iniValue(const QByteArray& text, const QString& section,
+                                const QString& key) {
+    QString current;
+    for (const QByteArray& raw : text.split('\n')) {
+        const QString line = QString::fromUtf8(raw).trimmed();
+        if (line.startsWith(QLatin1Char('[')) && line.endsWith(QLatin1Char(']'))) {
+            current = line.mid(1, line.size() - 2).trimmed();
+            continue;
+        }
+        const qsizetype equals = line.indexOf(QLatin1Char('='));
+        if (current != section || equals < 0 || line.left(equals).trimmed() != key)
+            continue;
+        QString value = line.mid(equals + 1).trimmed();
+        if (value.size() >= 2 && value.startsWith(QLatin1Char('"')) &&
+            value.endsWith(QLatin1Char('"')))
+            value = value.mid(1, value.size() - 2);
+        return value;
+    }
+    return std::nullopt;
+}
 
 } // namespace
 
@@ -32,34 +52,37 @@ std::optional<quint8> parseColourSetting(const QString& text) {
 }
 
 QString ColourSetting::filePath() {
-    return Store().fileName();
+    return QDir(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation))
+        .filePath(QStringLiteral("Pebblenix/Pebblenix.ini"));
 }
 
 QString ColourSetting::read() {
-    const QVariant v = Store().value(kKey, QString::number(kDefaultColour));
-    // A value with a comma comes back from the INI file as a list; keep it whole so that
-    // it reads as the bad number it is.
-    if (v.typeId() == QMetaType::QStringList)
-        return v.toStringList().join(QLatin1Char(','));
-    return v.toString();
+    const QString fallback = QString::number(kDefaultColour);
+    const QString path = filePath();
+    if (!QFileInfo::exists(path))
+        return fallback;
+    // A file that cannot be read counts as a damaged setting: the empty text fails to
+    // read as a colour, and the start-up's failure path then removes it.
+    const auto text = readFileBounded(path, kMaxSettingsBytes);
+    if (!text)
+        return QString();
+    return iniValue(*text, QStringLiteral("Color"), QStringLiteral("Marble")).value_or(fallback);
 }
 
 std::optional<QString> ColourSetting::write(quint8 colour) {
-    Store s;
-    s.setValue(kKey, QString::number(colour));
-    s.sync();
-    if (s.status() == QSettings::NoError)
-        return std::nullopt;
-    const QString folder = QFileInfo(s.fileName()).absolutePath();
-    return s.status() == QSettings::AccessError
-               ? QStringLiteral("%1 cannot be written").arg(s.fileName())
-               : QStringLiteral("the settings in %1 are damaged").arg(folder);
+    const QString path = filePath();
+    const QString folder = QFileInfo(path).absolutePath();
+    if (!QDir().mkpath(folder))
+        return QStringLiteral("the folder %1 cannot be made").arg(QDir::toNativeSeparators(folder));
+    const QByteArray text = "[Color]\nMarble=" + QByteArray::number(colour) + "\n";
+    if (const auto failure = writeFileAtomically(path, text))
+        return QStringLiteral("%1 cannot be written (%2)")
+            .arg(QDir::toNativeSeparators(path), *failure);
+    return std::nullopt;
 }
 
 void ColourSetting::clearAll() {
-    Store s;
-    s.clear();
-    s.sync();
+    QFile::remove(filePath());
 }
 
 } // namespace pebblenix

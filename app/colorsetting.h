@@ -14,7 +14,10 @@ inline constexpr int kDefaultColour = 101;
 // outside 0..255. Whether a picture exists for the id is not asked here.
 std::optional<quint8> parseColourSetting(const QString& text);
 
-// The per-user settings store: an INI file in the user's configuration folder.
+// The per-user settings store: $XDG_CONFIG_HOME/Pebblenix/Pebblenix.ini, in the INI form
+// QSettings reads and writes. It is written here rather than through QSettings, which on a
+// full disk can commit a truncated file and report success; this file is replaced whole or
+// not at all.
 class ColourSetting {
 public:
     static QString filePath();

@@ -1,9 +1,10 @@
 #include "files/gamefile.h"
 
+#include "files/atomicfile.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStringList>
 #include <vector>
 
@@ -136,45 +137,21 @@ ReadResult readGameFile(const QString& path) {
         return {ReadStatus::FolderMissing, std::nullopt, QString()};
     if (info.isDir())
         return {ReadStatus::Invalid, std::nullopt, QStringLiteral("it is a folder, not a file")};
-    QFile file(path);
-    if (!file.exists())
+    if (!info.exists())
         return {ReadStatus::Invalid, std::nullopt, QStringLiteral("the file does not exist")};
-    if (!file.open(QIODevice::ReadOnly))
+    QString reason;
+    const auto bytes = readFileBounded(path, kMaxReadBytes, &reason);
+    if (!bytes)
         return {ReadStatus::Invalid, std::nullopt,
-                QStringLiteral("the file cannot be read (%1)").arg(file.errorString())};
-    const QByteArray bytes = file.read(kMaxReadBytes);
-    if (file.error() != QFileDevice::NoError)
-        return {ReadStatus::Invalid, std::nullopt,
-                QStringLiteral("the file cannot be read (%1)").arg(file.errorString())};
-    auto parsed = parseGameFile(bytes);
+                QStringLiteral("the file cannot be read (%1)").arg(reason)};
+    auto parsed = parseGameFile(*bytes);
     if (!parsed.position)
         return {ReadStatus::Invalid, std::nullopt, parsed.problem};
     return {ReadStatus::Ok, parsed.position, QString()};
 }
 
 std::optional<QString> writeGameFile(const QString& path, const Position& position) {
-    if (QFileInfo(path).isDir())
-        return QStringLiteral("a folder of that name is in the way");
-    QSaveFile file(path);
-    // Unbuffered, so that a short write (a full disk, a file-size limit) shows here: a
-    // buffered QSaveFile can commit a truncated file without reporting it.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return file.errorString();
-    const QByteArray text = formatGameFile(position);
-    const qint64 written = file.write(text);
-    if (written != text.size()) {
-        const QString reason =
-            written < 0
-                ? file.errorString()
-                : QStringLiteral("only %1 of %2 bytes could be written; the disk may be full")
-                      .arg(written)
-                      .arg(text.size());
-        file.cancelWriting();
-        return reason;
-    }
-    if (!file.commit())
-        return file.errorString();
-    return std::nullopt;
+    return writeFileAtomically(path, formatGameFile(position));
 }
 
 QString invalidFileMessage(const QString& path, const QString& problem) {

@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QSettings>
 
 using namespace pebblenix;
 using namespace pebblenix::test;
@@ -57,7 +58,40 @@ private slots:
         const auto failure = ColourSetting::write(105);
         QFile::remove(folder);
         QVERIFY(failure);
-        QVERIFY(failure->contains(ColourSetting::filePath()));
+        QVERIFY2(failure->contains(folder), qPrintable(*failure));
+    }
+
+    // What QSettings writes, and what a person may write by hand, reads the same.
+    void readsWhatQSettingsWrites() {
+        ColourSetting::clearAll();
+        {
+            QSettings s(ColourSetting::filePath(), QSettings::IniFormat);
+            s.setValue("Other/thing", "x");
+            s.setValue("Color/Marble", 109);
+        }
+        QCOMPARE(ColourSetting::read(), QStringLiteral("109"));
+        writeAll(ColourSetting::filePath(), "[Color]\r\n  Marble = \"104\"  \r\n");
+        QCOMPARE(ColourSetting::read(), QStringLiteral("104"));
+        writeAll(ColourSetting::filePath(), "[Other]\nMarble=5\n");
+        QCOMPARE(ColourSetting::read(), QStringLiteral("101")); // not in [Color]: the default
+        QVERIFY(!ColourSetting::write(111));
+        QSettings check(ColourSetting::filePath(), QSettings::IniFormat);
+        QCOMPARE(check.value("Color/Marble").toString(), QStringLiteral("111"));
+    }
+
+    // A full disk leaves the stored colour as it was: QSettings alone would have cut the
+    // file short and reported success.
+    void aFullDiskKeepsTheOldColour() {
+        QVERIFY(!ColourSetting::write(107));
+        const QByteArray before = readAll(ColourSetting::filePath());
+        std::optional<QString> failure;
+        {
+            FileSizeLimit limit(10);
+            failure = ColourSetting::write(102);
+        }
+        QVERIFY(failure);
+        QCOMPARE(readAll(ColourSetting::filePath()), before);
+        QCOMPARE(ColourSetting::read(), QStringLiteral("107"));
     }
 };
 

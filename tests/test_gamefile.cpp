@@ -6,8 +6,6 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
-#include <csignal>
-#include <sys/resource.h>
 
 using namespace pebblenix;
 using namespace pebblenix::test;
@@ -32,20 +30,6 @@ QByteArray withLine(QByteArray bytes, int line, const QByteArray& text) {
     lines[line - 1] = text + (line < 51 ? "\r" : "");
     return lines.join('\n');
 }
-
-// Lowers the file-size limit for the lifetime of the object, so that writes fail with
-// EFBIG even for root.
-struct FileSizeLimit {
-    rlimit old{};
-    explicit FileSizeLimit(rlim_t bytes) {
-        std::signal(SIGXFSZ, SIG_IGN);
-        getrlimit(RLIMIT_FSIZE, &old);
-        rlimit lower = old;
-        lower.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &lower);
-    }
-    ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &old); }
-};
 
 } // namespace
 

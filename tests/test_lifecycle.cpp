@@ -39,8 +39,9 @@ void closeAll() {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
+// Stored the way QSettings would store it, as a hand-edited or older file may be.
 void storeRawColour(const QString& text) {
-    QSettings s(QSettings::IniFormat, QSettings::UserScope, "Pebblenix", "Pebblenix");
+    QSettings s(ColourSetting::filePath(), QSettings::IniFormat);
     s.setValue("Color/Marble", text);
 }
 

@@ -1,8 +1,10 @@
 #include "tests/testsupport.h"
 
 #include <QFile>
+#include <csignal>
 #include <cstdlib>
 #include <string>
+#include <sys/resource.h>
 
 namespace pebblenix::test {
 
@@ -47,6 +49,22 @@ QString FakeUi::fileDialog(QWidget*, const FileDialogRequest& request) {
 bool FakeUi::startProgram(const QString& path) {
     started << path;
     return startSucceeds && !path.isEmpty();
+}
+
+FileSizeLimit::FileSizeLimit(quint64 bytes) {
+    std::signal(SIGXFSZ, SIG_IGN);
+    rlimit limit{};
+    getrlimit(RLIMIT_FSIZE, &limit);
+    old_ = limit.rlim_cur;
+    limit.rlim_cur = bytes;
+    setrlimit(RLIMIT_FSIZE, &limit);
+}
+
+FileSizeLimit::~FileSizeLimit() {
+    rlimit limit{};
+    getrlimit(RLIMIT_FSIZE, &limit);
+    limit.rlim_cur = old_;
+    setrlimit(RLIMIT_FSIZE, &limit);
 }
 
 QByteArray readAll(const QString& path) {

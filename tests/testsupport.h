@@ -49,6 +49,19 @@ public:
     void clear() { messages.clear(), dialogs.clear(), started.clear(), endedWith.clear(); }
 };
 
+// Lowers the file-size limit while it lives, so that writes fail with EFBIG (a full disk)
+// even for root; SIGXFSZ is ignored so that the write reports the failure instead.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(quint64 bytes);
+    ~FileSizeLimit();
+    FileSizeLimit(const FileSizeLimit&) = delete;
+    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+private:
+    quint64 old_ = 0;
+};
+
 QByteArray readAll(const QString& path);
 void writeAll(const QString& path, const QByteArray& bytes);
 

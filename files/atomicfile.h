@@ -1,0 +1,19 @@
+#pragma once
+// Replacing a file's whole content so that a failure never leaves it half written.
+
+#include <QByteArray>
+#include <QString>
+#include <optional>
+
+namespace pebblenix {
+
+// Writes `bytes` to `path` through a temporary file in the same folder that replaces the
+// old file only once everything is on disk. Returns the reason on failure; the old file
+// is then exactly as it was.
+std::optional<QString> writeFileAtomically(const QString& path, const QByteArray& bytes);
+
+// Reads at most `limit` bytes; nothing when the file cannot be read.
+std::optional<QByteArray> readFileBounded(const QString& path, qint64 limit,
+                                          QString* reason = nullptr);
+
+} // namespace pebblenix
