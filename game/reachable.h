@@ -14,6 +14,6 @@ namespace pebblenix {
 std::vector<std::vector<std::uint64_t>> reachableLevels(unsigned threads = 2);
 
 // Sorts keys below 2^33 and drops repeats.
-void sortUnique(std::vector<std::uint64_t>& keys);
+void sortUnique(std::vector<std::uint64_t>& keys, unsigned threads = 2);
 
 } // namespace pebblenix
