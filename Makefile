@@ -2,12 +2,15 @@
 # Both install what a fresh Debian 12 machine lacks before they build.
 BUILD      ?= build
 ASAN_BUILD ?= build-asan
+FUZZ_BUILD ?= build-fuzz
+FUZZ_SECONDS ?= 60
+FUZZ_TARGETS := gamefile clock colour solve
 GENERATOR  := Ninja
 PACKAGES   := cmake ninja-build g++ make qt6-base-dev libgl-dev fonts-dejavu-core
 # What the tests use besides: an X server for the end-to-end test, the metadata validators.
 TEST_PACKAGES := xvfb xdotool x11-apps desktop-file-utils appstream libxml2-utils
 
-.PHONY: all deps install-packages build run test asan bench package format clean
+.PHONY: all deps install-packages build run test asan fuzz bench package format clean
 
 all: build
 
@@ -52,6 +55,26 @@ asan: build $(ASAN_BUILD)/build.ninja
 package: build
 	@$(MAKE) --no-print-directory install-packages WANTED="dpkg-dev file"
 	cd $(BUILD) && cpack -G DEB
+
+# Each libFuzzer target for FUZZ_SECONDS, from the seeds in fuzz/corpus; what it finds
+# new stays in $(FUZZ_BUILD)/corpus.
+$(FUZZ_BUILD)/build.ninja: | deps
+	CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -G $(GENERATOR) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+		-DPEBBLENIX_WERROR=ON -DPEBBLENIX_FUZZ=ON
+
+fuzz: build $(FUZZ_BUILD)/build.ninja
+	@$(MAKE) --no-print-directory install-packages WANTED="clang libclang-rt-14-dev"
+	cmake --build $(FUZZ_BUILD)
+	@set -e; for t in $(FUZZ_TARGETS); do \
+		seeds=fuzz/corpus/$$t; [ -d $$seeds ] || seeds=fuzz/corpus/gamefile; \
+		mkdir -p $(FUZZ_BUILD)/corpus/$$t; \
+		echo "== fuzz_$$t for $(FUZZ_SECONDS) s"; \
+		rc=0; PEBBLENIX_SOLUTIONS=$(CURDIR)/$(BUILD)/pebblenix-solutions.bin \
+			./$(FUZZ_BUILD)/fuzz/fuzz_$$t -max_total_time=$(FUZZ_SECONDS) -max_len=16384 \
+			-print_final_stats=1 $(FUZZ_BUILD)/corpus/$$t $$seeds > $(FUZZ_BUILD)/fuzz_$$t.log 2>&1 || rc=$$?; \
+		grep -E '^(stat::number_of_executed_units|stat::peak_rss|#[0-9]+ +DONE|==[0-9]+==ERROR|SUMMARY)' $(FUZZ_BUILD)/fuzz_$$t.log || true; \
+		if [ $$rc -ne 0 ]; then tail -40 $(FUZZ_BUILD)/fuzz_$$t.log; exit $$rc; fi; \
+	done
 
 bench: build
 	./$(BUILD)/bench/pebblenix-bench $(BUILD)/pebblenix-solutions.bin

@@ -16,9 +16,10 @@ namespace {
 // A settings file is a handful of lines; nothing longer is read.
 constexpr qint64 kMaxSettingsBytes = 64 * 1024;
 
-// The value of `key` in `[section]` of INI text, as QSettings would read a plain string.
-std::optional<QString> iniValue(const QByteArray& text, const QString& section,
-                                const QString& key) {
+} // namespace
+
+std::optional<QString> readIniValue(const QByteArray& text, const QString& section,
+                                    const QString& key) {
     QString current;
     for (const QByteArray& raw : text.split('\n')) {
         const QString line = QString::fromUtf8(raw).trimmed();
@@ -37,8 +38,6 @@ std::optional<QString> iniValue(const QByteArray& text, const QString& section,
     }
     return std::nullopt;
 }
-
-} // namespace
 
 std::optional<quint8> parseColourSetting(const QString& text) {
     bool ok = false;
@@ -66,7 +65,8 @@ QString ColourSetting::read() {
     const auto text = readFileBounded(path, kMaxSettingsBytes);
     if (!text)
         return QString();
-    return iniValue(*text, QStringLiteral("Color"), QStringLiteral("Marble")).value_or(fallback);
+    return readIniValue(*text, QStringLiteral("Color"), QStringLiteral("Marble"))
+        .value_or(fallback);
 }
 
 std::optional<QString> ColourSetting::write(quint8 colour) {

@@ -14,6 +14,10 @@ inline constexpr int kDefaultColour = 101;
 // outside 0..255. Whether a picture exists for the id is not asked here.
 std::optional<quint8> parseColourSetting(const QString& text);
 
+// The value of `key` in `[section]` of INI text, as QSettings would read a plain string.
+std::optional<QString> readIniValue(const QByteArray& text, const QString& section,
+                                    const QString& key);
+
 // The per-user settings store: $XDG_CONFIG_HOME/Pebblenix/Pebblenix.ini, in the INI form
 // QSettings reads and writes. It is written here rather than through QSettings, which on a
 // full disk can commit a truncated file and report success; this file is replaced whole or

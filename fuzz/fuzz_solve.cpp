@@ -1,0 +1,49 @@
+// What pebblenix-solve does with a file: read it, and from a valid position follow the
+// hints to the end. Every hinted jump must be legal and keep the centre finish possible.
+// The table comes from $PEBBLENIX_SOLUTIONS; without it only the reading is exercised.
+
+#include "files/gamefile.h"
+#include "game/bitboard.h"
+#include "game/hint.h"
+#include "game/solutionfile.h"
+
+#include <cstdint>
+#include <cstdlib>
+#include <memory>
+
+using namespace pebblenix;
+
+namespace {
+const HintEngine* engine() {
+    static std::unique_ptr<SolutionFile> file;
+    static std::unique_ptr<HintEngine> hints;
+    static bool tried = false;
+    if (!tried) {
+        tried = true;
+        QString error;
+        const QString path = qEnvironmentVariable("PEBBLENIX_SOLUTIONS");
+        if (!path.isEmpty() && (file = SolutionFile::open(path, error)))
+            hints = std::make_unique<HintEngine>(file->table());
+    }
+    return hints.get();
+}
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const QByteArray bytes(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
+    const ParseResult read = parseGameFile(bytes);
+    if (!read.position || !engine())
+        return 0;
+    Bits board = toBits(read.position->marbles);
+    const bool winnable = engine()->canFinishInCentre(board);
+    while (const auto jump = engine()->hint(board)) {
+        if (!winnable || !jumpPossible(board, *jump))
+            std::abort();
+        board = afterJump(board, *jump);
+        if (!engine()->canFinishInCentre(board))
+            std::abort();
+    }
+    if (winnable && board != bitOf(kCentre))
+        std::abort();
+    return 0;
+}
