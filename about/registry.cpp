@@ -1,6 +1,7 @@
 #include "about/registry.h"
 
 #ifdef _WIN32
+#include <map>
 #include <windows.h>
 #endif
 
@@ -9,28 +10,49 @@ namespace pebblenix {
 namespace {
 
 #ifdef _WIN32
+// Keys are handed out as small numbers: a Windows key handle is pointer-sized, and the
+// predefined roots are sign-extended there, so neither fits the 32-bit handles of the layer.
 class PlatformRegistry final : public Registry {
 public:
     long RegOpenKeyExA(RegKey hKey, const std::string& lpSubKey, std::uint32_t ulOptions,
                        std::uint32_t samDesired, RegKey& phkResult) override {
         HKEY opened = nullptr;
-        const long rc = ::RegOpenKeyExA(reinterpret_cast<HKEY>(static_cast<ULONG_PTR>(hKey)),
-                                        lpSubKey.c_str(), ulOptions, samDesired, &opened);
-        phkResult = static_cast<RegKey>(reinterpret_cast<ULONG_PTR>(opened));
+        const long rc =
+            ::RegOpenKeyExA(toHandle(hKey), lpSubKey.c_str(), ulOptions, samDesired, &opened);
+        phkResult = 0;
+        if (rc == ERROR_SUCCESS) {
+            phkResult = next_++;
+            open_[phkResult] = opened;
+        }
         return rc;
     }
     long RegQueryValueExA(RegKey hKey, const std::string& lpValueName, std::uint32_t& lpType,
                           unsigned char* lpData, std::uint32_t& lpcbData) override {
         DWORD type = 0, size = lpcbData;
-        const long rc = ::RegQueryValueExA(reinterpret_cast<HKEY>(static_cast<ULONG_PTR>(hKey)),
-                                           lpValueName.c_str(), nullptr, &type, lpData, &size);
+        const long rc =
+            ::RegQueryValueExA(toHandle(hKey), lpValueName.c_str(), nullptr, &type, lpData, &size);
         lpType = type;
         lpcbData = size;
         return rc;
     }
     long RegCloseKey(RegKey hKey) override {
-        return ::RegCloseKey(reinterpret_cast<HKEY>(static_cast<ULONG_PTR>(hKey)));
+        const auto it = open_.find(hKey);
+        if (it == open_.end())
+            return ERROR_INVALID_HANDLE;
+        const long rc = ::RegCloseKey(it->second);
+        open_.erase(it);
+        return rc;
     }
+
+private:
+    HKEY toHandle(RegKey key) const {
+        if (key == kHKeyLocalMachine)
+            return HKEY_LOCAL_MACHINE;
+        const auto it = open_.find(key);
+        return it == open_.end() ? nullptr : it->second;
+    }
+    std::map<RegKey, HKEY> open_;
+    RegKey next_ = 1;
 };
 #else
 // No registry on this platform: every key is missing.

@@ -10,6 +10,12 @@ HintService& HintService::instance() {
     return service;
 }
 
+// A table still loading when the program ends is waited for, not torn from under it.
+HintService::~HintService() {
+    if (worker_)
+        worker_->wait();
+}
+
 void HintService::whenReady(QObject* context, Ready ready) {
     if (isReady()) {
         ready(engine_.get(), error_);
@@ -20,7 +26,7 @@ void HintService::whenReady(QObject* context, Ready ready) {
         return;
     state_ = State::Loading;
     const QString path = findSolutionFile(QCoreApplication::applicationDirPath());
-    QThread* worker = QThread::create([this, path] {
+    QThread* worker = worker_ = QThread::create([this, path] {
         QString error;
         std::shared_ptr<SolutionFile> file = SolutionFile::open(path, error);
         // Back on the user-interface thread with the result.

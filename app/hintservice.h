@@ -7,6 +7,7 @@
 
 #include <QObject>
 #include <QPointer>
+#include <QThread>
 #include <functional>
 #include <memory>
 #include <vector>
@@ -19,6 +20,7 @@ public:
     using Ready = std::function<void(const HintEngine* engine, const QString& error)>;
 
     static HintService& instance();
+    ~HintService() override;
 
     // Calls `ready` on the user-interface thread once the engine is ready, or with the
     // reason it cannot be; not at all if `context` is gone by then.
@@ -30,6 +32,7 @@ private:
     void finished(std::shared_ptr<SolutionFile> file, const QString& error);
 
     State state_ = State::Idle;
+    QPointer<QThread> worker_;
     std::shared_ptr<SolutionFile> file_;
     std::unique_ptr<HintEngine> engine_;
     QString error_;

@@ -103,11 +103,7 @@ private slots:
         }
         const QString undo = undoFilePath(home.filePath("tmp"));
         QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(undo), 5000);
-        Position start;
-        start.marbles = startPosition();
-        start.clock = "120";
-        start.countText = "32";
-        QCOMPARE(readAll(undo), formatGameFile(start));
+        QCOMPARE(readAll(undo), newGameFile());
 
         QTest::qWait(300);
         QProcess dump;

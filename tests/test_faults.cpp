@@ -25,11 +25,7 @@ using namespace pebblenix::test;
 namespace {
 
 Position positionA() {
-    Position a;
-    a.marbles = startPosition();
-    a.clock = "120";
-    a.countText = "32";
-    return a;
+    return newGamePosition();
 }
 
 Position positionB() {

@@ -12,19 +12,6 @@ using namespace pebblenix::test;
 
 namespace {
 
-Position newGame() {
-    Position p;
-    p.marbles = startPosition();
-    p.clock = QStringLiteral("120");
-    p.countText = QStringLiteral("32");
-    p.count = 32;
-    return p;
-}
-
-QByteArray newGameBytes() {
-    return formatGameFile(newGame());
-}
-
 QByteArray withLine(QByteArray bytes, int line, const QByteArray& text) {
     QList<QByteArray> lines = bytes.split('\n');
     lines[line - 1] = text + (line < 51 ? "\r" : "");
@@ -40,7 +27,7 @@ class TestGameFile : public QObject {
 
 private slots:
     void aNewGameIs171Bytes() {
-        const QByteArray bytes = newGameBytes();
+        const QByteArray bytes = newGameFile();
         QCOMPARE(bytes.size(), 171);
         QVERIFY(!bytes.endsWith("\n"));
         const QList<QByteArray> lines = bytes.split('\n');
@@ -53,7 +40,7 @@ private slots:
     }
 
     void roundTripKeepsEveryText() {
-        Position p = newGame();
+        Position p = newGamePosition();
         p.marbles[10] = false;
         p.clock = QStringLiteral("TimeOut!!");
         p.countText = QStringLiteral("31");
@@ -68,16 +55,16 @@ private slots:
 
     void savingTwiceAndOverALongerFile() {
         writeAll(path("b.pnx"), QByteArray(5000, 'x'));
-        QVERIFY(!writeGameFile(path("b.pnx"), newGame()));
+        QVERIFY(!writeGameFile(path("b.pnx"), newGamePosition()));
         const QByteArray first = readAll(path("b.pnx"));
-        QVERIFY(!writeGameFile(path("b.pnx"), newGame()));
+        QVERIFY(!writeGameFile(path("b.pnx"), newGamePosition()));
         QCOMPARE(readAll(path("b.pnx")), first);
-        QCOMPARE(first, newGameBytes());
+        QCOMPARE(first, newGameFile());
     }
 
     void lineBreaksAndTrailingLines_data() {
         QTest::addColumn<QByteArray>("bytes");
-        const QByteArray crlf = newGameBytes();
+        const QByteArray crlf = newGameFile();
         QByteArray lf = crlf, cr = crlf;
         lf.replace("\r\n", "\n");
         cr.replace("\r\n", "\r");
@@ -98,15 +85,15 @@ private slots:
     }
 
     void countLineAloneDecides() {
-        const ParseResult r = parseGameFile(withLine(newGameBytes(), 51, "5"));
+        const ParseResult r = parseGameFile(withLine(newGameFile(), 51, "5"));
         QCOMPARE(r.position->count, quint8(5));
         QCOMPARE(r.position->countText, QStringLiteral("5"));
-        QCOMPARE(parseGameFile(withLine(newGameBytes(), 51, "0")).position->count, quint8(0));
-        QCOMPARE(parseGameFile(withLine(newGameBytes(), 51, "255")).position->count, quint8(255));
+        QCOMPARE(parseGameFile(withLine(newGameFile(), 51, "0")).position->count, quint8(0));
+        QCOMPARE(parseGameFile(withLine(newGameFile(), 51, "255")).position->count, quint8(255));
     }
 
     void cornerCellMayHoldAMarble() {
-        const ParseResult r = parseGameFile(withLine(newGameBytes(), 1, "1"));
+        const ParseResult r = parseGameFile(withLine(newGameFile(), 1, "1"));
         QVERIFY(r.position);
         QVERIFY(r.position->marbles[0]);
     }
@@ -114,7 +101,7 @@ private slots:
     void invalidFiles_data() {
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QString>("problem");
-        const QByteArray good = newGameBytes();
+        const QByteArray good = newGameFile();
         QTest::newRow("empty") << QByteArray() << "the file is empty";
         QTest::newRow("50 lines") << good.left(good.lastIndexOf("\r\n")) << "has 50 lines";
         QTest::newRow("line 3 is 2") << withLine(good, 3, "2") << "line 3 is \"2\"";
@@ -178,7 +165,7 @@ private slots:
     void failedWritesLeaveTheOldFile() {
         QFETCH(QString, name);
         QDir(dir.path()).mkpath("in-the-way");
-        const auto failure = writeGameFile(path(name), newGame());
+        const auto failure = writeGameFile(path(name), newGamePosition());
         QVERIFY(failure);
         QVERIFY(!failure->isEmpty());
     }
@@ -189,7 +176,7 @@ private slots:
         std::optional<QString> failure;
         {
             FileSizeLimit limit(100); // smaller than the 171 bytes of a game
-            failure = writeGameFile(path("full.pnx"), newGame());
+            failure = writeGameFile(path("full.pnx"), newGamePosition());
         }
         QVERIFY(failure);
         QCOMPARE(readAll(path("full.pnx")), old);

@@ -18,15 +18,6 @@ using namespace pebblenix::test;
 
 namespace {
 
-QByteArray gameFile(std::initializer_list<int> marbles) {
-    Position p;
-    for (int c : marbles)
-        p.marbles[static_cast<std::size_t>(c)] = true;
-    p.clock = "120";
-    p.countText = QString::number(marbles.size());
-    return formatGameFile(p);
-}
-
 // Asks for a hint; the engine is ready, so it comes at once. The selected cell, or -1.
 int hintedCell(frmgame* w, FakeUi& fake) {
     const std::size_t before = fake.messages.size();
@@ -110,7 +101,7 @@ private slots:
         FakeUi fake;
         std::unique_ptr<frmgame> w(frmgame::create());
         const QString path = dir.filePath("lost.pnx");
-        writeAll(path, gameFile({2, 3, 46}));
+        writeAll(path, gameFileWith({2, 3, 46}));
         QVERIFY(w->OpenPebblenixFile(path));
         QCOMPARE(hintedCell(w.get(), fake), -1);
         QCOMPARE(
@@ -122,13 +113,7 @@ private slots:
 
     void theSolveTool() {
         int code = -1;
-        writeAll(dir.filePath("start.pnx"), [] {
-            Position p;
-            p.marbles = startPosition();
-            p.clock = "120";
-            p.countText = "32";
-            return formatGameFile(p);
-        }());
+        writeAll(dir.filePath("start.pnx"), newGameFile());
         QString out = runSolver(dir.filePath("start.pnx"), code);
         QCOMPARE(code, 0);
         const QStringList lines = out.trimmed().split('\n');
@@ -138,12 +123,12 @@ private slots:
                  qPrintable(lines[0]));
         QCOMPARE(lines.last(), QStringLiteral("1 marble left, in the centre."));
 
-        writeAll(dir.filePath("lost.pnx"), gameFile({2, 3, 46}));
+        writeAll(dir.filePath("lost.pnx"), gameFileWith({2, 3, 46}));
         out = runSolver(dir.filePath("lost.pnx"), code);
         QCOMPARE(code, 1);
         QVERIFY(out.contains("No finish"));
 
-        QByteArray bad = gameFile({2, 3});
+        QByteArray bad = gameFileWith({2, 3});
         bad.replace(0, 2, "2\r");
         writeAll(dir.filePath("bad.pnx"), bad);
         out = runSolver(dir.filePath("bad.pnx"), code);
@@ -160,7 +145,7 @@ private slots:
         auto env = QProcessEnvironment::systemEnvironment();
         env.insert("PEBBLENIX_SOLUTIONS", dir.filePath("nothing-here.bin"));
         p.setProcessEnvironment(env);
-        writeAll(dir.filePath("s.pnx"), gameFile({10, 17}));
+        writeAll(dir.filePath("s.pnx"), gameFileWith({10, 17}));
         p.start(QStringLiteral(PEBBLENIX_SOLVE_PATH), {dir.filePath("s.pnx")});
         QVERIFY(p.waitForFinished(30000));
         QCOMPARE(p.exitCode(), 3);

@@ -45,14 +45,6 @@ void storeRawColour(const QString& text) {
     s.setValue("Color/Marble", text);
 }
 
-QByteArray newGameFile() {
-    Position p;
-    p.marbles = startPosition();
-    p.clock = "120";
-    p.countText = "32";
-    return formatGameFile(p);
-}
-
 } // namespace
 
 class TestLifecycle : public QObject {

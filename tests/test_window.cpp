@@ -44,16 +44,6 @@ struct Game {
     }
 };
 
-QByteArray position(std::initializer_list<int> marbles, const QByteArray& clock,
-                    const QByteArray& count) {
-    Position p;
-    for (int c : marbles)
-        p.marbles[static_cast<std::size_t>(c)] = true;
-    p.clock = QString::fromLatin1(clock);
-    p.countText = QString::fromLatin1(count);
-    return formatGameFile(p);
-}
-
 } // namespace
 
 class TestWindow : public QObject {
@@ -151,11 +141,7 @@ private slots:
         QCOMPARE(g->lblmarbles_On_hand->text(), QStringLiteral("31"));
         QCOMPARE(g->Marbles_On_Board, quint8(31));
         QVERIFY(!g.flat(10));
-        Position start;
-        start.marbles = startPosition();
-        start.clock = "120";
-        start.countText = "32";
-        QCOMPARE(readAll(g->TempFilePath()), formatGameFile(start));
+        QCOMPARE(readAll(g->TempFilePath()), newGameFile());
         QVERIFY(g.fake.messages.empty());
     }
 
@@ -197,7 +183,7 @@ private slots:
 
     void endOfGame() {
         Game g;
-        g->OpenPebblenixFile(file("win.pnx", position({10, 17}, "087", "2")));
+        g->OpenPebblenixFile(file("win.pnx", gameFileWith({10, 17}, "087", "2")));
         g.jump(10, 24);
         QCOMPARE(g.fake.messages.size(), std::size_t(1));
         QCOMPARE(g.fake.last().text, QStringLiteral("You won The Game "));
@@ -210,7 +196,7 @@ private slots:
         g.jump(10, 24);
         QCOMPARE(g.fake.messages.size(), std::size_t(2));
 
-        g->OpenPebblenixFile(file("edge.pnx", position({2, 3}, "087", "2")));
+        g->OpenPebblenixFile(file("edge.pnx", gameFileWith({2, 3}, "087", "2")));
         g.jump(2, 4);
         QCOMPARE(
             g.fake.last().text,
@@ -225,10 +211,10 @@ private slots:
 
     void noMessageWhileTwoMarblesAreStuck() {
         Game g;
-        g->OpenPebblenixFile(file("stuck.pnx", position({2, 46}, "120", "2")));
+        g->OpenPebblenixFile(file("stuck.pnx", gameFileWith({2, 46}, "120", "2")));
         g.jump(2, 16);
         QVERIFY(g.fake.messages.empty());
-        QVERIFY(g->OpenPebblenixFile(file("one.pnx", position({24}, "120", "1"))));
+        QVERIFY(g->OpenPebblenixFile(file("one.pnx", gameFileWith({24}, "120", "1"))));
         QVERIFY(g.fake.messages.empty()); // opening a finished game says nothing
     }
 
@@ -272,7 +258,7 @@ private slots:
     void aStaleSelectionCannotCreateAMarble() {
         Game g;
         g->pic_Click(10);
-        g->OpenPebblenixFile(file("stale.pnx", position({17, 31}, "120", "2")));
+        g->OpenPebblenixFile(file("stale.pnx", gameFileWith({17, 31}, "120", "2")));
         QVERIFY(g.flat(10)); // the selection stays in force
         g->pic_Click(24);
         QCOMPARE(g.tag(24), QStringLiteral("-1"));
@@ -282,7 +268,7 @@ private slots:
 
     void theCountNeverWrapsBelowZero() {
         Game g;
-        g->OpenPebblenixFile(file("zero.pnx", position({10, 17, 30}, "120", "0")));
+        g->OpenPebblenixFile(file("zero.pnx", gameFileWith({10, 17, 30}, "120", "0")));
         g.jump(10, 24);
         QCOMPARE(g->Marbles_On_Board, quint8(0));
         QCOMPARE(g->lblmarbles_On_hand->text(), QStringLiteral("0"));
@@ -306,8 +292,8 @@ private slots:
         Game g;
         g.jump(10, 24);
         const QByteArray undo = readAll(g->TempFilePath());
-        QVERIFY(g->OpenPebblenixFile(
-            file("five.pnx", position({0, 2, 3, 4, 9, 10, 11, 15, 16, 17, 18}, "TimeOut!!", "5"))));
+        QVERIFY(g->OpenPebblenixFile(file(
+            "five.pnx", gameFileWith({0, 2, 3, 4, 9, 10, 11, 15, 16, 17, 18}, "TimeOut!!", "5"))));
         QCOMPARE(g->Marbles_On_Board, quint8(5));
         QCOMPARE(g->lblmarbles_On_hand->text(), QStringLiteral("5"));
         QCOMPARE(g->lbltime->text(), QStringLiteral("TimeOut!!"));
@@ -329,7 +315,8 @@ private slots:
         QTest::newRow("empty") << QByteArray() << "empty";
         QTest::newRow("line 3 is 2") << QByteArray("-1\r\n-1\r\n2\r\n") << "line 3 is \"2\"";
         QTest::newRow("50 lines")
-            << position({}, "120", "").left(position({}, "120", "").size() - 2) << "50 lines";
+            << gameFileWith({}, "120", "").left(gameFileWith({}, "120", "").size() - 2)
+            << "50 lines";
         QTest::newRow("binary") << QByteArray("\x89PNG\r\n\x1a\n\0\0", 10) << "binary data";
     }
     void invalidFilesLeaveEverythingAsItWas() {

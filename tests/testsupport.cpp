@@ -67,6 +67,29 @@ FileSizeLimit::~FileSizeLimit() {
     setrlimit(RLIMIT_FSIZE, &limit);
 }
 
+Position newGamePosition() {
+    Position p;
+    p.marbles = startPosition();
+    p.clock = QStringLiteral("120");
+    p.countText = QStringLiteral("32");
+    p.count = 32;
+    return p;
+}
+
+QByteArray newGameFile() {
+    return formatGameFile(newGamePosition());
+}
+
+QByteArray gameFileWith(std::initializer_list<int> marbles, const QByteArray& clock,
+                        const QByteArray& count) {
+    Position p;
+    for (int c : marbles)
+        p.marbles[static_cast<std::size_t>(c)] = true;
+    p.clock = QString::fromLatin1(clock);
+    p.countText = count.isNull() ? QString::number(marbles.size()) : QString::fromLatin1(count);
+    return formatGameFile(p);
+}
+
 QByteArray readAll(const QString& path) {
     QFile f(path);
     if (!f.open(QIODevice::ReadOnly))

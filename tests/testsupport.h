@@ -3,6 +3,7 @@
 // program, and a scripted stand-in for message boxes, file dialogs and ending the program.
 
 #include "app/uiseam.h"
+#include "files/gamefile.h"
 
 #include <QApplication>
 #include <QByteArray>
@@ -61,6 +62,14 @@ public:
 private:
     quint64 old_ = 0;
 };
+
+// A new game as a position: 32 marbles, the clock at "120".
+Position newGamePosition();
+// The bytes of a new game's file.
+QByteArray newGameFile();
+// A game file with marbles in the given cells; the count line says how many unless given.
+QByteArray gameFileWith(std::initializer_list<int> marbles, const QByteArray& clock = "120",
+                        const QByteArray& count = QByteArray());
 
 QByteArray readAll(const QString& path);
 void writeAll(const QString& path, const QByteArray& bytes);
