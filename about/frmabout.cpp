@@ -2,6 +2,7 @@
 
 #include "about/sysinfo.h"
 #include "app/fonts.h"
+#include "app/twips.h"
 #include "resources/marblepictures.h"
 
 #include <QCloseEvent>
@@ -15,10 +16,6 @@ namespace pebblenix {
 
 namespace {
 
-constexpr int px(int twips) {
-    return twips / 15;
-}
-
 QPointer<frmAbout> instance;
 
 QLabel* makeLabel(QWidget* parent, const QString& name, int left, int top, int width, int height) {
@@ -26,13 +23,6 @@ QLabel* makeLabel(QWidget* parent, const QString& name, int left, int top, int w
     label->setObjectName(name);
     label->setGeometry(px(left), px(top), px(width), px(height));
     return label;
-}
-
-QIcon appIcon() {
-    QIcon icon;
-    for (int scale : {1, 2})
-        icon.addPixmap(QPixmap::fromImage(marblePicture(kAppIconId, scale)));
-    return icon;
 }
 
 } // namespace
@@ -43,7 +33,7 @@ frmAbout::frmAbout() {
     setWindowTitle(QStringLiteral("About MyApp"));
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
                    Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
-    setWindowIcon(appIcon());
+    setWindowIcon(applicationIcon());
     setFixedSize(kClientWidth, kClientHeight);
 
     picIcon = makeLabel(this, QStringLiteral("picIcon"), 120, 240, 540, 540);

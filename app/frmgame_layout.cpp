@@ -4,6 +4,7 @@
 #include "app/accessibility.h"
 #include "app/fonts.h"
 #include "app/frmgame.h"
+#include "app/twips.h"
 #include "resources/marblepictures.h"
 
 #include <QAction>
@@ -20,10 +21,6 @@
 namespace pebblenix {
 
 namespace {
-
-constexpr int px(int twips) {
-    return twips / 15;
-}
 
 // A caption, when given, is what a screen reader says before the label's text; it is set
 // before the text because a label's accessible interface is made when its text is first set.
@@ -58,10 +55,7 @@ frmgame::frmgame() {
     // A title bar with the window menu and a close button, but no minimise or maximise.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
-    QIcon icon;
-    for (int scale : {1, 2})
-        icon.addPixmap(QPixmap::fromImage(marblePicture(kAppIconId, scale)));
-    setWindowIcon(icon);
+    setWindowIcon(applicationIcon());
     buildControls();
     buildMenus();
     Form_Resize();

@@ -1,5 +1,6 @@
 #include "resources/marblepictures.h"
 
+#include <QPixmap>
 #include <QString>
 #include <array>
 
@@ -100,6 +101,13 @@ QImage marblePicture(int id, int scale) {
         }
     image.setDevicePixelRatio(scale);
     return image;
+}
+
+QIcon applicationIcon() {
+    QIcon icon;
+    for (int scale : {1, 2})
+        icon.addPixmap(QPixmap::fromImage(marblePicture(kAppIconId, scale)));
+    return icon;
 }
 
 } // namespace pebblenix

@@ -3,6 +3,7 @@
 // dark-blue marble), drawn as 32 x 32 pixel art: a disc with a one-pixel ring,
 // transparent outside.
 
+#include <QIcon>
 #include <QImage>
 #include <QRgb>
 #include <stdexcept>
@@ -33,5 +34,8 @@ MarbleColours marbleColours(int id);
 // with the device pixel ratio set to match, so it stays crisp on dense screens.
 // Throws MissingPicture for any id other than 1 and 101 to 112.
 QImage marblePicture(int id, int scale = 1);
+
+// The program's icon for title bars, sharp at device pixel ratios 1 and 2.
+QIcon applicationIcon();
 
 } // namespace pebblenix
