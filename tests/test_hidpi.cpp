@@ -45,10 +45,10 @@ private slots:
 };
 
 int main(int argc, char** argv) {
-    usePrivateFolders();
+    const QString root = usePrivateFolders();
     qputenv("QT_SCALE_FACTOR", "2");
     QApplication app(argc, argv);
     TestHiDpi tc;
-    return QTest::qExec(&tc, argc, argv);
+    return runTests(&tc, root, argc, argv);
 }
 #include "test_hidpi.moc"

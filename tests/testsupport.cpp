@@ -25,6 +25,13 @@ QString usePrivateFolders() {
     return root;
 }
 
+int runTests(QObject* tests, const QString& privateRoot, int argc, char** argv) {
+    const int failed = QTest::qExec(tests, argc, argv);
+    if (failed == 0)
+        QDir(privateRoot).removeRecursively();
+    return failed;
+}
+
 MsgAnswer FakeUi::message(QWidget*, const QString& title, const QString& text, MsgIcon icon,
                           MsgButtons buttons) {
     messages.push_back({title, text, icon, buttons});

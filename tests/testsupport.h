@@ -74,12 +74,16 @@ QByteArray gameFileWith(std::initializer_list<int> marbles, const QByteArray& cl
 QByteArray readAll(const QString& path);
 void writeAll(const QString& path, const QByteArray& bytes);
 
+// Runs the test object; the private folders are removed when every test passed and kept
+// for a look when one failed.
+int runTests(QObject* tests, const QString& privateRoot, int argc, char** argv);
+
 } // namespace pebblenix::test
 
 #define PEBBLENIX_TEST_MAIN(TestClass)                                                             \
     int main(int argc, char** argv) {                                                              \
-        pebblenix::test::usePrivateFolders();                                                      \
+        const QString root = pebblenix::test::usePrivateFolders();                                 \
         QApplication app(argc, argv);                                                              \
         TestClass tc;                                                                              \
-        return QTest::qExec(&tc, argc, argv);                                                      \
+        return pebblenix::test::runTests(&tc, root, argc, argv);                                   \
     }
