@@ -61,11 +61,11 @@ package: build
 # Each libFuzzer target for FUZZ_SECONDS, from the seeds in fuzz/corpus; what it finds
 # new stays in $(FUZZ_BUILD)/corpus.
 $(FUZZ_BUILD)/build.ninja: | deps
+	@$(MAKE) --no-print-directory install-packages WANTED="clang libclang-rt-14-dev"
 	CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -G $(GENERATOR) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
 		-DPEBBLENIX_WERROR=ON -DPEBBLENIX_FUZZ=ON
 
 fuzz: build $(FUZZ_BUILD)/build.ninja
-	@$(MAKE) --no-print-directory install-packages WANTED="clang libclang-rt-14-dev"
 	cmake --build $(FUZZ_BUILD)
 	@set -e; for t in $(FUZZ_TARGETS); do \
 		seeds=fuzz/corpus/$$t; [ -d $$seeds ] || seeds=fuzz/corpus/gamefile; \
@@ -82,7 +82,7 @@ bench: build
 	./$(BUILD)/bench/pebblenix-bench $(BUILD)/pebblenix-solutions.bin
 
 format:
-	find app game files about resources tests bench -name '*.cpp' -o -name '*.h' | xargs clang-format -i
+	find app game files about resources tests bench fuzz -name '*.cpp' -o -name '*.h' | xargs clang-format -i
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD)
