@@ -21,6 +21,8 @@ class QTimer;
 
 namespace pebblenix {
 
+class HintEngine;
+
 class frmgame : public QMainWindow {
     Q_OBJECT
 public:
@@ -40,7 +42,6 @@ public:
     // The board.
     void ResetGame();
     void pic_Click(int Index);
-    bool ValidMove(std::int16_t tempfrom, std::int16_t tempto) const;
     void MakeMove(std::int16_t tempfrom, std::int16_t tempto);
     void CheckEndGame();
     void Timer1_Timer();
@@ -109,7 +110,7 @@ private:
     bool loadPosition(const QString& fname, bool makeCurrent);
     void showMarble(int index);
     void showEmpty(int index);
-    void showHint(const class HintEngine* engine, const QString& error);
+    void showHint(const HintEngine* engine, const QString& error);
 };
 
 } // namespace pebblenix

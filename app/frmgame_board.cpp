@@ -61,8 +61,7 @@ void frmgame::pic_Click(int Index) {
     if (gb_ctr % 2 == 1) {
         // The selection may predate an Open or an Undo that emptied its cell; a jump from
         // an empty cell would make a marble out of nothing.
-        if (cell(Index)->Tag() == kEmpty && cell(gi_from)->Tag() == kMarble &&
-            ValidMove(gi_from, static_cast<std::int16_t>(Index)))
+        if (canJump(board(), gi_from, Index))
             MakeMove(gi_from, static_cast<std::int16_t>(Index));
         gb_ctr = 2;
         cell(chmyapp)->setFlat(false);
@@ -72,10 +71,6 @@ void frmgame::pic_Click(int Index) {
         cell(Index)->setFlat(true);
         chmyapp = static_cast<std::int16_t>(Index);
     }
-}
-
-bool frmgame::ValidMove(std::int16_t tempfrom, std::int16_t tempto) const {
-    return pebblenix::ValidMove(board(), tempfrom, tempto);
 }
 
 void frmgame::MakeMove(std::int16_t tempfrom, std::int16_t tempto) {

@@ -36,10 +36,8 @@ void frmgame::showHint(const HintEngine* engine, const QString& error) {
     }
     const auto jump = engine->hint(toBits(board()));
     if (!jump) {
-        ui().message(this, title,
-                     QStringLiteral("No finish with the last marble in the centre is possible "
-                                    "from here."),
-                     MsgIcon::Information, MsgButtons::Ok);
+        ui().message(this, title, QString::fromLatin1(kNoFinishText), MsgIcon::Information,
+                     MsgButtons::Ok);
         return;
     }
     // Select the marble exactly as a click would, without starting the clock.

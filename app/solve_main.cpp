@@ -44,7 +44,7 @@ int main(int argc, char** argv) {
         return 0;
     }
     if (!engine.hint(board)) {
-        out << "No finish with the last marble in the centre is possible from here.\n";
+        out << kNoFinishText << "\n";
         return 1;
     }
     while (const auto jump = engine.hint(board)) {

@@ -3,9 +3,7 @@
 #include "files/atomicfile.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
-#include <QStringList>
 #include <vector>
 
 namespace pebblenix {

@@ -51,7 +51,7 @@ const std::array<Jump, 76>& allJumps() {
         for (int from = 0; from < kCells; ++from)
             for (int to = 0; to < kCells; ++to) {
                 const auto over = jumpedCell(from, to);
-                if (over && isHole(from) && isHole(*over) && isHole(to))
+                if (over && isHole(from) && isHole(*over) && isHole(to) && n < all.size())
                     all[n++] = {from, *over, to};
             }
         return all;

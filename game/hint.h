@@ -11,6 +11,9 @@
 
 namespace pebblenix {
 
+inline constexpr char kNoFinishText[] =
+    "No finish with the last marble in the centre is possible from here.";
+
 class HintEngine {
 public:
     explicit HintEngine(const SolutionTable& table) : table_(table) {}

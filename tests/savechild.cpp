@@ -1,7 +1,7 @@
 // A helper for the fault tests: saves two game positions in turn, over and over, to the
 // file it is given, until it is killed.
 
-#include "files/gamefile.h"
+#include "tests/testsupport.h"
 
 #include <QCoreApplication>
 
@@ -11,15 +11,7 @@ int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     if (argc != 2)
         return 2;
-    Position a, b;
-    a.marbles = startPosition();
-    a.clock = QStringLiteral("120");
-    a.countText = QStringLiteral("32");
-    b = a;
-    b.marbles[10] = b.marbles[17] = false;
-    b.marbles[24] = true;
-    b.clock = QStringLiteral("TimeOut!!");
-    b.countText = QStringLiteral("31");
+    const Position a = test::newGamePosition(), b = test::firstJumpPosition();
     const QString path = QString::fromLocal8Bit(argv[1]);
     for (unsigned long n = 0;; ++n)
         writeGameFile(path, n % 2 ? b : a);

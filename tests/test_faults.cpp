@@ -27,14 +27,8 @@ namespace {
 Position positionA() {
     return newGamePosition();
 }
-
 Position positionB() {
-    Position b = positionA();
-    b.marbles[10] = b.marbles[17] = false;
-    b.marbles[24] = true;
-    b.clock = "TimeOut!!";
-    b.countText = "31";
-    return b;
+    return firstJumpPosition();
 }
 
 // Everything the player could lose, taken before a failure and compared after it.

@@ -83,6 +83,16 @@ Position newGamePosition() {
     return p;
 }
 
+Position firstJumpPosition() {
+    Position p = newGamePosition();
+    p.marbles[10] = p.marbles[17] = false;
+    p.marbles[24] = true;
+    p.clock = QStringLiteral("TimeOut!!");
+    p.countText = QStringLiteral("31");
+    p.count = 31;
+    return p;
+}
+
 QByteArray newGameFile() {
     return formatGameFile(newGamePosition());
 }

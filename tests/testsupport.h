@@ -65,6 +65,8 @@ private:
 
 // A new game as a position: 32 marbles, the clock at "120".
 Position newGamePosition();
+// A new game after the jump d2 to d4, with the clock out of time.
+Position firstJumpPosition();
 // The bytes of a new game's file.
 QByteArray newGameFile();
 // A game file with marbles in the given cells; the count line says how many unless given.
