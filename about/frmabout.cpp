@@ -1,9 +1,9 @@
 #include "about/frmabout.h"
 
 #include "about/sysinfo.h"
-#include "app/fonts.h"
-#include "app/twips.h"
+#include "resources/fonts.h"
 #include "resources/marblepictures.h"
+#include "resources/twips.h"
 
 #include <QCloseEvent>
 #include <QIcon>
@@ -93,10 +93,7 @@ frmAbout* frmAbout::showShared() {
 }
 
 QString frmAbout::titleText() {
-    return QStringLiteral("Pebblenix(%1.%2.%3)")
-        .arg(PEBBLENIX_VERSION_MAJOR)
-        .arg(PEBBLENIX_VERSION_MINOR)
-        .arg(PEBBLENIX_VERSION_PATCH);
+    return QStringLiteral("Pebblenix(" PEBBLENIX_VERSION ")");
 }
 
 QString frmAbout::descriptionText() {

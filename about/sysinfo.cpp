@@ -37,7 +37,7 @@ void StartSysInfo(QWidget* parent) {
     std::string path;
     if (findTool(path) && ui().startProgram(QString::fromLocal8Bit(path)))
         return;
-    ui().message(parent, QStringLiteral("Pebblenix"),
+    ui().message(parent, QString::fromLatin1(kProgramTitle),
                  QStringLiteral("System Information Is Unavailable At This Time"), MsgIcon::None,
                  MsgButtons::Ok);
 }

@@ -34,7 +34,7 @@ public:
         QAccessible::State s = QAccessibleWidget::state();
         const auto* c = static_cast<const BoardCell*>(widget());
         s.checkable = true;
-        s.checked = c->isFlat() && c->Tag() == QLatin1String("1");
+        s.checked = c->isFlat() && c->hasMarble();
         return s;
     }
 };

@@ -20,13 +20,16 @@ BoardCell::BoardCell(int index, QWidget* parent) : QFrame(parent), index_(index)
     setFocusPolicy(Qt::StrongFocus);
 }
 
-void BoardCell::setTag(const QString& tag) {
-    tag_ = tag;
-    stateChanged();
+void BoardCell::setState(const QImage& picture, bool marble, bool selected) {
+    if (marble == marble_ && selected == flat_ && picture.cacheKey() == picture_.cacheKey())
+        return;
+    picture_ = picture;
+    marble_ = marble;
+    setFlat(selected);
 }
 
 QString BoardCell::stateText() const {
-    if (tag_ != QLatin1String("1"))
+    if (!marble_)
         return QStringLiteral("empty");
     return flat_ ? QStringLiteral("selected marble") : QStringLiteral("marble");
 }
@@ -34,11 +37,6 @@ QString BoardCell::stateText() const {
 void BoardCell::stateChanged() {
     QAccessibleEvent event(this, QAccessible::DescriptionChanged);
     QAccessible::updateAccessibility(&event);
-}
-
-void BoardCell::setPicture(const QImage& picture) {
-    picture_ = picture;
-    update();
 }
 
 void BoardCell::setFlat(bool flat) {

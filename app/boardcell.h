@@ -1,6 +1,6 @@
 #pragma once
-// One hole of the board: a framed picture cell with a state text ("1" or "-1"), shown or
-// hidden, with the sunken 3D look or, for the selected marble, the flat look.
+// One hole of the board as the player sees it: a framed picture cell, shown or hidden,
+// with the sunken 3D look or, for the selected marble, the flat look.
 
 #include <QFrame>
 #include <QImage>
@@ -15,11 +15,10 @@ public:
 
     int index() const { return index_; }
 
-    const QString& Tag() const { return tag_; }
-    void setTag(const QString& tag);
-
+    // Shows a marble (with its picture) or an empty hole, selected or not.
+    void setState(const QImage& picture, bool marble, bool selected);
+    bool hasMarble() const { return marble_; }
     const QImage& Picture() const { return picture_; }
-    void setPicture(const QImage& picture); // a null image shows no picture
 
     bool isFlat() const { return flat_; }
     void setFlat(bool flat);
@@ -51,7 +50,7 @@ private:
     void stateChanged();
 
     int index_;
-    QString tag_;
+    bool marble_ = false;
     QImage picture_;
     bool flat_ = false;
     bool pressed_ = false;

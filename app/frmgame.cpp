@@ -3,9 +3,10 @@
 
 #include "app/frmgame.h"
 
-#include "about/frmabout.h"
-#include "app/colorsetting.h"
-#include "app/uiseam.h"
+#include "app/filedialog.h"
+#include "files/colorsetting.h"
+#include "files/gamefile.h"
+#include "resources/marblepictures.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -15,12 +16,13 @@
 #include <QScreen>
 #include <QStandardPaths>
 #include <QTimer>
-#include <stdexcept>
+#include <algorithm>
+#include <cmath>
 
 namespace pebblenix {
 
 namespace {
-const QString kTitle = QStringLiteral("Pebblenix");
+const QString kTitle = QString::fromLatin1(kProgramTitle);
 } // namespace
 
 frmgame* frmgame::create() {
@@ -36,31 +38,30 @@ frmgame* frmgame::create() {
 }
 
 bool frmgame::Form_Load() {
-    try {
-        CDiabox.InitDir = initialDialogFolder(
-            QCoreApplication::applicationDirPath(),
-            QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
-        const auto colour = parseColourSetting(ColourSetting::read());
-        if (!colour)
-            throw std::runtime_error("the stored marble colour is not a number from 0 to 255");
-        colid = *colour;
-        ResetGame();
-        tempdir = QDir::tempPath();
-        const QString leftover = TempFilePath();
-        if (QFile::exists(leftover))
-            QFile::remove(leftover);
-        return true;
-    } catch (const std::exception&) {
+    CDiabox.InitDir =
+        initialDialogFolder(QCoreApplication::applicationDirPath(),
+                            QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
+    // A stored colour that is no number from 0 to 255, or has no picture, cannot be used.
+    const auto colour = parseColourSetting(ColourSetting::read());
+    const int scale = std::max(1, static_cast<int>(std::ceil(devicePixelRatioF())));
+    marble_ = colour ? marblePicture(*colour, scale) : QImage();
+    if (marble_.isNull()) {
         loadFailurePath();
         return false;
     }
+    colid = *colour;
+    ResetGame();
+    tempdir = QDir::tempPath();
+    const QString leftover = TempFilePath();
+    if (QFile::exists(leftover))
+        QFile::remove(leftover);
+    return true;
 }
 
 void frmgame::loadFailurePath() {
     // Forgetting the settings lets the next start succeed with the default colour.
     ColourSetting::clearAll();
-    ui().message(nullptr, kTitle, QStringLiteral("Unknown error has occured."), MsgIcon::Critical,
-                 MsgButtons::Ok);
+    tellFailure(nullptr, QStringLiteral("Unknown error has occured."));
     DelTempFile();
     ui().endProgram(1);
 }
@@ -104,18 +105,17 @@ void frmgame::mnuexit_Click() {
 
 void frmgame::SaveMarbleColor(quint8 col) {
     if (const auto failure = ColourSetting::write(col)) {
-        ui().message(this, kTitle,
-                     QStringLiteral("The marble colour could not be saved, so the game goes on "
-                                    "in the colour it has.\r\n%1.")
-                         .arg(*failure),
-                     MsgIcon::Critical, MsgButtons::Ok);
+        tellFailure(this, QStringLiteral("The marble colour could not be saved, so the game goes "
+                                         "on in the colour it has.\r\n%1.")
+                              .arg(*failure));
         return;
     }
     replaceWindow();
 }
 
 void frmgame::mnuabout_Click() {
-    frmAbout::showShared();
+    if (showAboutBox)
+        showAboutBox();
 }
 
 } // namespace pebblenix

@@ -1,15 +1,17 @@
 #pragma once
 // The main window: the board of 49 cells, the clock and the marble count, and the Game
-// and Help menus. The window's cells and fields are the game's state; the rules, the
-// file format and the clock arithmetic live in game/ and files/ and are called from here.
+// and Help menus. The game itself is the model `game`; the window shows it through
+// refresh() and turns clicks and menu commands into calls on it.
 
 #include "app/boardcell.h"
-#include "files/filedialog.h"
-#include "game/board.h"
+#include "app/uiseam.h"
+#include "game/game.h"
 
+#include <QImage>
 #include <QMainWindow>
 #include <QString>
 #include <array>
+#include <functional>
 #include <map>
 #include <optional>
 
@@ -22,6 +24,7 @@ class QTimer;
 namespace pebblenix {
 
 class HintEngine;
+struct Position;
 
 class frmgame : public QMainWindow {
     Q_OBJECT
@@ -29,6 +32,8 @@ public:
     // Creates a window and runs its loading. Returns nothing when loading failed; the
     // failure path has then told the player and ended the program.
     static frmgame* create();
+    // What Help > About shows; the program's start-up sets it.
+    static inline std::function<void()> showAboutBox;
 
     // Start-up and life cycle.
     bool Form_Load();
@@ -42,9 +47,11 @@ public:
     // The board.
     void ResetGame();
     void pic_Click(int Index);
+    bool ValidMove(std::int16_t tempfrom, std::int16_t tempto) const;
     void MakeMove(std::int16_t tempfrom, std::int16_t tempto);
-    void CheckEndGame();
+    void CheckEndGame(Outcome outcome);
     void Timer1_Timer();
+    quint8 Marbles_On_Board() const { return game.count(); }
     void moveBoardFocus(int index, int dx, int dy);
 
     // Game files and undo.
@@ -58,22 +65,18 @@ public:
     void DelTempFile();
     QString TempFilePath() const;
 
-    // Which cells hold a marble, read from the cells' state texts.
-    Marbles board() const;
+    // Shows the model: every cell's picture, look and state, the count and the clock.
+    void refresh();
 
-    // The game state, as the routines above keep it.
-    quint8 Marbles_On_Board = 0;
+    Game game;
     quint8 colid = 0;
-    std::int16_t gi_from = 0;
-    quint8 gb_ctr = 0;
-    std::int16_t chmyapp = 0;
     bool gb_showboredbox = true;
     bool gb_showsave = true;
     QString PebblenixFile;
     QString tempdir;
 
     // The controls.
-    GameFileDialog CDiabox;
+    FileDialog CDiabox;
     QLineEdit* Text1 = nullptr;
     QTimer* Timer1 = nullptr;
     QGroupBox* Frame1 = nullptr;
@@ -105,12 +108,13 @@ private:
     void buildMenus();
     void loadFailurePath();
     void replaceWindow();
-    // Reads a game file onto the board; the Open command and start-up also make it the
-    // current file, Undo does not.
-    bool loadPosition(const QString& fname, bool makeCurrent);
-    void showMarble(int index);
-    void showEmpty(int index);
+    // Writes the position before a jump to the undo file; why it could not, if it could not.
+    BeforeJump undoWriter();
+    // Shows what a click or a jump did: its message, if it has one, over the new board.
+    void report(const Result& result, std::optional<int> source);
     void showHint(const HintEngine* engine, const QString& error);
+
+    QImage marble_; // the picture of the marble in colour colid
 };
 
 } // namespace pebblenix

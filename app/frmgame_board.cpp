@@ -1,109 +1,82 @@
 // The board routines of the main window: a new game, the two clicks of a jump, the end
-// of the game and the clock's tick. The rules themselves are in game/.
+// of the game and the clock's tick, each a call on the game model, and refresh(), which
+// shows the model.
 
 #include "app/frmgame.h"
 
-#include "app/uiseam.h"
-#include "game/clock.h"
-#include "resources/marblepictures.h"
+#include "files/gamefile.h"
 
 #include <QDir>
 #include <QLabel>
 #include <QTimer>
-#include <algorithm>
-#include <cmath>
 
 namespace pebblenix {
 
-namespace {
-const QString kMarble = QStringLiteral("1");
-const QString kEmpty = QStringLiteral("-1");
-} // namespace
-
-void frmgame::showMarble(int index) {
-    BoardCell* cell = pic[static_cast<std::size_t>(index)];
-    const int scale = std::max(1, static_cast<int>(std::ceil(cell->devicePixelRatioF())));
-    cell->setPicture(marblePicture(colid, scale));
-    cell->setTag(kMarble);
-}
-
-void frmgame::showEmpty(int index) {
-    BoardCell* cell = pic[static_cast<std::size_t>(index)];
-    cell->setPicture(QImage());
-    cell->setTag(kEmpty);
-}
-
-Marbles frmgame::board() const {
-    Marbles m{};
-    for (int i = 0; i < kCells; ++i)
-        m[static_cast<std::size_t>(i)] = pic[static_cast<std::size_t>(i)]->Tag() == kMarble;
-    return m;
-}
-
 void frmgame::ResetGame() {
-    chmyapp = 0;
     gb_showboredbox = true;
     gb_showsave = true;
-    Marbles_On_Board = kStartMarbles;
-    for (int i = 0; i < kCells; ++i)
-        showMarble(i);
-    showEmpty(kCentre);
-    for (int i : kOffBoardCells) {
-        showEmpty(i);
+    game = Game();
+    for (int i : kOffBoardCells)
         pic[static_cast<std::size_t>(i)]->hide();
-    }
+    refresh();
+}
+
+void frmgame::refresh() {
+    const auto selected = game.selection();
+    for (int i = 0; i < kCells; ++i)
+        pic[static_cast<std::size_t>(i)]->setState(game.hasMarble(i) ? marble_ : QImage(),
+                                                   game.hasMarble(i), selected == i);
+    lblmarbles_On_hand->setText(game.countText());
+    lbltime->setText(game.clock());
+    if (game.clockRunning() && !Timer1->isActive())
+        Timer1->start();
+}
+
+BeforeJump frmgame::undoWriter() {
+    return [this](const Position& before) -> std::optional<QString> {
+        const QString undoFile = TempFilePath();
+        if (const auto failure = writeGameFile(undoFile, before))
+            return QStringLiteral("The move was not made, because the undo file could not be "
+                                  "written.\r\n%1: %2.")
+                .arg(QDir::toNativeSeparators(undoFile), *failure);
+        return std::nullopt;
+    };
 }
 
 void frmgame::pic_Click(int Index) {
-    if (!Timer1->isActive())
-        Timer1->start();
-    const auto cell = [this](int i) { return pic[static_cast<std::size_t>(i)]; };
-    if (gb_ctr % 2 == 1) {
-        // The selection may predate an Open or an Undo that emptied its cell; a jump from
-        // an empty cell would make a marble out of nothing.
-        if (canJump(board(), gi_from, Index))
-            MakeMove(gi_from, static_cast<std::int16_t>(Index));
-        gb_ctr = 2;
-        cell(chmyapp)->setFlat(false);
-    } else if (cell(Index)->Tag() == kMarble) {
-        gi_from = static_cast<std::int16_t>(Index);
-        gb_ctr = 1;
-        cell(Index)->setFlat(true);
-        chmyapp = static_cast<std::int16_t>(Index);
-    }
+    const auto source = game.selection();
+    report(game.click(Index, undoWriter()), source);
+}
+
+bool frmgame::ValidMove(std::int16_t tempfrom, std::int16_t tempto) const {
+    return pebblenix::ValidMove(game.marbles(), tempfrom, tempto);
 }
 
 void frmgame::MakeMove(std::int16_t tempfrom, std::int16_t tempto) {
-    const auto over = jumpedCell(tempfrom, tempto);
-    if (!over)
-        return;
-    // The position before the jump goes to the undo file first; if it cannot be written
-    // the jump is not made, so nothing is ever done that cannot be taken back.
-    const QString undoFile = TempFilePath();
-    if (const auto failure = SavePebblenixFile(undoFile)) {
-        ui().message(this, QStringLiteral("Pebblenix"),
-                     QStringLiteral("The move was not made, because the undo file could not be "
-                                    "written.\r\n%1: %2.")
-                         .arg(QDir::toNativeSeparators(undoFile), *failure),
-                     MsgIcon::Critical, MsgButtons::Ok);
-        return;
-    }
-    showMarble(tempto);
-    showEmpty(tempfrom);
-    showEmpty(*over);
-    if (Marbles_On_Board > 0)
-        --Marbles_On_Board;
-    lblmarbles_On_hand->setText(QString::number(Marbles_On_Board));
-    CheckEndGame();
+    report(game.jump(tempfrom, tempto, undoWriter()), tempfrom);
 }
 
-void frmgame::CheckEndGame() {
-    if (Marbles_On_Board != 1)
+void frmgame::report(const Result& result, std::optional<int> source) {
+    refresh();
+    if (result.outcome == Outcome::Refused) {
+        tellFailure(this, result.reason);
         return;
-    if (pic[kCentre]->Tag() == kMarble)
+    }
+    // The end-of-game message stands over the board with the jumped-from cell still
+    // looking selected; the cell turns back when the message is closed.
+    if (result.outcome == Outcome::Won || result.outcome == Outcome::LastMarbleOffCentre) {
+        if (source)
+            pic[static_cast<std::size_t>(*source)]->setFlat(true);
+        CheckEndGame(result.outcome);
+        refresh();
+    }
+}
+
+void frmgame::CheckEndGame(Outcome outcome) {
+    if (outcome == Outcome::Won)
         ui().message(this, QStringLiteral("Congratulations"), QStringLiteral("You won The Game "),
                      MsgIcon::Exclamation, MsgButtons::Ok);
-    else
+    else if (outcome == Outcome::LastMarbleOffCentre)
         ui().message(this, QStringLiteral("Congratulations"),
                      QStringLiteral("Well played !! try to get the last marble\r\n in  the "
                                     "center square"),
@@ -111,7 +84,8 @@ void frmgame::CheckEndGame() {
 }
 
 void frmgame::Timer1_Timer() {
-    lbltime->setText(QString::fromStdString(clockTick(lbltime->text().toStdString())));
+    game.tick();
+    lbltime->setText(game.clock());
 }
 
 } // namespace pebblenix

@@ -4,7 +4,6 @@
 #include "app/frmgame.h"
 
 #include "app/hintservice.h"
-#include "app/uiseam.h"
 #include "game/bitboard.h"
 
 #include <QApplication>
@@ -25,28 +24,21 @@ void frmgame::mnuhint_Click() {
 }
 
 void frmgame::showHint(const HintEngine* engine, const QString& error) {
-    const QString title = QStringLiteral("Pebblenix");
     if (!engine) {
-        ui().message(this, title,
-                     QStringLiteral("Hints are not available, because the table of solutions "
-                                    "cannot be used.\r\n%1.")
-                         .arg(error),
-                     MsgIcon::Critical, MsgButtons::Ok);
+        tellFailure(this, QStringLiteral("Hints are not available, because the table of "
+                                         "solutions cannot be used.\r\n%1.")
+                              .arg(error));
         return;
     }
-    const auto jump = engine->hint(toBits(board()));
+    const auto jump = engine->hint(toBits(game.marbles()));
     if (!jump) {
-        ui().message(this, title, QString::fromLatin1(kNoFinishText), MsgIcon::Information,
-                     MsgButtons::Ok);
+        ui().message(this, QString::fromLatin1(kProgramTitle), QString::fromLatin1(kNoFinishText),
+                     MsgIcon::Information, MsgButtons::Ok);
         return;
     }
-    // Select the marble exactly as a click would, without starting the clock.
-    if (gb_ctr % 2 == 1)
-        pic[static_cast<std::size_t>(chmyapp)]->setFlat(false);
-    gi_from = static_cast<std::int16_t>(jump->fromCell);
-    gb_ctr = 1;
-    pic[static_cast<std::size_t>(jump->fromCell)]->setFlat(true);
-    chmyapp = gi_from;
+    // Select the marble as a click would, without starting the clock.
+    game.select(jump->fromCell);
+    refresh();
     for (BoardCell* cell : pic) // one hint on the board at a time
         cell->stopBlinking();
     pic[static_cast<std::size_t>(jump->toCell)]->blink();

@@ -2,10 +2,10 @@
 // (15 twips to a pixel).
 
 #include "app/accessibility.h"
-#include "app/fonts.h"
 #include "app/frmgame.h"
-#include "app/twips.h"
+#include "resources/fonts.h"
 #include "resources/marblepictures.h"
+#include "resources/twips.h"
 
 #include <QAction>
 #include <QGroupBox>
@@ -51,7 +51,7 @@ constexpr ColourItem kColourItems[] = {
 frmgame::frmgame() {
     setAttribute(Qt::WA_DeleteOnClose);
     setObjectName(QStringLiteral("frmgame"));
-    setWindowTitle(QStringLiteral("Pebblenix"));
+    setWindowTitle(QString::fromLatin1(kProgramTitle));
     // A title bar with the window menu and a close button, but no minimise or maximise.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
@@ -80,6 +80,7 @@ void frmgame::buildControls() {
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setInterval(1000);
+    CDiabox.Filter = QStringLiteral("Pebblenix Files (*.pnx)");
     connect(Timer1, &QTimer::timeout, this, &frmgame::Timer1_Timer);
 
     Frame1 = new QGroupBox(client);

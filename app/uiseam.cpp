@@ -26,15 +26,6 @@ QMessageBox::Icon boxIcon(MsgIcon icon) {
     return QMessageBox::NoIcon;
 }
 
-// "Pebblenix Files|*.pnx" as Qt writes a filter: "Pebblenix Files (*.pnx)".
-QString qtFilter(const QString& filter) {
-    const auto parts = filter.split(QLatin1Char('|'));
-    QStringList out;
-    for (qsizetype i = 0; i + 1 < parts.size(); i += 2)
-        out << QStringLiteral("%1 (%2)").arg(parts[i], parts[i + 1]);
-    return out.join(QStringLiteral(";;"));
-}
-
 class RealUi final : public UiSeam {
 public:
     MsgAnswer message(QWidget* parent, const QString& title, const QString& text, MsgIcon icon,
@@ -54,13 +45,13 @@ public:
         return answer == QMessageBox::Yes ? MsgAnswer::Yes : MsgAnswer::No;
     }
 
-    QString fileDialog(QWidget* parent, const FileDialogRequest& request) override {
+    QString fileDialog(QWidget* parent, const FileDialog& request, bool save) override {
         QFileDialog dialog(parent);
-        dialog.setNameFilter(qtFilter(request.filter));
-        dialog.setDirectory(request.initialFolder);
-        if (!request.fileName.isEmpty())
-            dialog.selectFile(request.fileName);
-        dialog.setAcceptMode(request.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+        dialog.setNameFilter(request.Filter);
+        dialog.setDirectory(request.InitDir);
+        if (!request.FileName.isEmpty())
+            dialog.selectFile(request.FileName);
+        dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
         // Open does not insist on an existing file, and Save asks nothing before replacing.
         dialog.setFileMode(QFileDialog::AnyFile);
         dialog.setOption(QFileDialog::DontConfirmOverwrite);
@@ -91,6 +82,11 @@ UiSeam& ui() {
 
 void setUi(UiSeam* replacement) {
     current = replacement;
+}
+
+void tellFailure(QWidget* parent, const QString& text) {
+    ui().message(parent, QString::fromLatin1(kProgramTitle), text, MsgIcon::Critical,
+                 MsgButtons::Ok);
 }
 
 } // namespace pebblenix

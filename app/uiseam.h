@@ -9,15 +9,23 @@ class QWidget;
 
 namespace pebblenix {
 
+// The caption of every box that has none of its own, and of the main window.
+inline constexpr char kProgramTitle[] = "Pebblenix";
+
 enum class MsgIcon { None, Question, Critical, Exclamation, Information };
 enum class MsgButtons { Ok, YesNo };
 enum class MsgAnswer { Ok, Yes, No };
 
-struct FileDialogRequest {
-    bool save = false;
-    QString filter;        // "Description|*.pattern"
-    QString initialFolder; // where the dialog opens
-    QString fileName;      // the name it remembers from its last use
+// The window's one open/save dialog, shared by Open, Save and Save As: its filter in
+// Qt's form, the folder it first opens in, and the last name chosen.
+struct FileDialog {
+    QString Filter;
+    QString InitDir;
+    QString FileName;
+
+    // The chosen name, or empty when cancelled. No extension is added to a typed name.
+    QString ShowOpen(QWidget* parent);
+    QString ShowSave(QWidget* parent);
 };
 
 class UiSeam {
@@ -27,7 +35,7 @@ public:
     virtual MsgAnswer message(QWidget* parent, const QString& title, const QString& text,
                               MsgIcon icon, MsgButtons buttons) = 0;
     // The chosen file name, or empty when the player cancels.
-    virtual QString fileDialog(QWidget* parent, const FileDialogRequest& request) = 0;
+    virtual QString fileDialog(QWidget* parent, const FileDialog& dialog, bool save) = 0;
     // Starts a program by its path in its own window; false when it cannot be started.
     virtual bool startProgram(const QString& path) = 0;
     // Ends the program at once: every window goes, nothing more is asked.
@@ -36,5 +44,8 @@ public:
 
 UiSeam& ui();
 void setUi(UiSeam* replacement); // nullptr restores the real one
+
+// A critical box with OK, captioned with the program's title: how every failure is told.
+void tellFailure(QWidget* parent, const QString& text);
 
 } // namespace pebblenix

@@ -3,20 +3,13 @@
 // hold cells 0 to 48 as "1" (a marble) or "-1" (empty or off the board), line 50 the
 // clock text and line 51 the marble count, with no line break after it.
 
-#include "game/board.h"
+#include "game/position.h"
 
 #include <QByteArray>
 #include <QString>
 #include <optional>
 
 namespace pebblenix {
-
-struct Position {
-    Marbles marbles{};
-    QString clock;     // the clock label's text, restored unchanged
-    QString countText; // the count label's text, restored unchanged
-    quint8 count = 0;  // the number the count line stands for
-};
 
 inline constexpr int kGameFileLines = 51;
 inline constexpr int kMaxLineBytes = 255;

@@ -1,7 +1,7 @@
 // Any settings file: finding the colour never crashes, and any colour it yields is a whole
 // number from 0 to 255.
 
-#include "app/colorsetting.h"
+#include "files/colorsetting.h"
 
 #include <cstdint>
 

@@ -39,8 +39,8 @@ Marbles startPosition();
 // by two across the end of a row.
 std::optional<int> jumpedCell(int from, int to);
 
-// The jump rule as the board has always judged it: the geometry and a marble in the
-// middle cell. It does not look at the two ends.
+// The geometry of a jump and a marble in the middle cell; it does not look at the two
+// ends.
 bool ValidMove(const Marbles& board, int tempfrom, int tempto);
 
 // A jump that may really be made: a marble at the start, an empty hole at the end,

@@ -34,7 +34,7 @@ int digitValue(char c) {
 }
 
 // &H and &O numbers: up to four hex digits (six octal) are a 16-bit value, up to eight
-// (eleven) a 32-bit one, both signed as the old integer types were.
+// (eleven) a 32-bit one, both read as signed numbers of that width.
 double radixNumber(std::string_view s, int radix) {
     std::uint64_t value = 0;
     std::size_t digits = 0;

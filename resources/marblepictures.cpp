@@ -1,7 +1,6 @@
 #include "resources/marblepictures.h"
 
 #include <QPixmap>
-#include <QString>
 #include <array>
 
 namespace pebblenix {
@@ -36,9 +35,6 @@ constexpr QRgb kWhite = qRgb(255, 255, 255);
 
 } // namespace
 
-MissingPicture::MissingPicture(int id)
-    : std::runtime_error(QStringLiteral("no marble picture has the id %1").arg(id).toStdString()) {}
-
 bool inDisc(int x, int y) {
     const int row = y - kDiscTop;
     if (row < 0 || row >= static_cast<int>(kDiscRows.size()))
@@ -52,40 +48,42 @@ bool onRing(int x, int y) {
            (!inDisc(x - 1, y) || !inDisc(x + 1, y) || !inDisc(x, y - 1) || !inDisc(x, y + 1));
 }
 
-MarbleColours marbleColours(int id) {
+std::optional<MarbleColours> marbleColours(int id) {
     switch (id) {
     case kAppIconId:
     case 101:
-        return {qRgb(0, 0, 128), kWhite};
+        return MarbleColours{qRgb(0, 0, 128), kWhite};
     case 102:
-        return {qRgb(255, 0, 0), kWhite};
+        return MarbleColours{qRgb(255, 0, 0), kWhite};
     case 103:
-        return {qRgb(255, 255, 0), kWhite};
+        return MarbleColours{qRgb(255, 255, 0), kWhite};
     case 104:
-        return {qRgb(0, 128, 0), kWhite};
+        return MarbleColours{qRgb(0, 128, 0), kWhite};
     case 105:
-        return {qRgb(255, 0, 255), kWhite};
+        return MarbleColours{qRgb(255, 0, 255), kWhite};
     case 106:
-        return {qRgb(0, 0, 255), kWhite};
+        return MarbleColours{qRgb(0, 0, 255), kWhite};
     case 107:
-        return {qRgb(128, 0, 128), kWhite};
+        return MarbleColours{qRgb(128, 0, 128), kWhite};
     case 108:
-        return {qRgb(0, 255, 255), kWhite};
+        return MarbleColours{qRgb(0, 255, 255), kWhite};
     case 109:
-        return {qRgb(128, 0, 0), kWhite};
+        return MarbleColours{qRgb(128, 0, 0), kWhite};
     case 110:
-        return {kWhite, kWhite};
+        return MarbleColours{kWhite, kWhite};
     case 111:
-        return {qRgb(128, 128, 0), qRgb(128, 128, 0)};
+        return MarbleColours{qRgb(128, 128, 0), qRgb(128, 128, 0)};
     case 112:
-        return {qRgb(0, 0, 0), qRgb(0, 0, 0)};
+        return MarbleColours{qRgb(0, 0, 0), qRgb(0, 0, 0)};
     default:
-        throw MissingPicture(id);
+        return std::nullopt;
     }
 }
 
 QImage marblePicture(int id, int scale) {
-    const MarbleColours colours = marbleColours(id);
+    const auto colours = marbleColours(id);
+    if (!colours)
+        return QImage();
     if (scale < 1)
         scale = 1;
     QImage image(kPictureSize * scale, kPictureSize * scale, QImage::Format_ARGB32);
@@ -94,7 +92,7 @@ QImage marblePicture(int id, int scale) {
         for (int x = 0; x < kPictureSize; ++x) {
             if (!inDisc(x, y))
                 continue;
-            const QRgb colour = onRing(x, y) ? colours.ring : colours.fill;
+            const QRgb colour = onRing(x, y) ? colours->ring : colours->fill;
             for (int dy = 0; dy < scale; ++dy)
                 for (int dx = 0; dx < scale; ++dx)
                     image.setPixel(x * scale + dx, y * scale + dy, colour);

@@ -6,19 +6,12 @@
 #include <QIcon>
 #include <QImage>
 #include <QRgb>
-#include <stdexcept>
+#include <optional>
 
 namespace pebblenix {
 
 inline constexpr int kPictureSize = 32;
 inline constexpr int kAppIconId = 1;
-inline constexpr int kFirstMarbleId = 101;
-inline constexpr int kLastMarbleId = 112;
-
-class MissingPicture : public std::runtime_error {
-public:
-    explicit MissingPicture(int id);
-};
 
 bool inDisc(int x, int y);
 bool onRing(int x, int y);
@@ -27,12 +20,12 @@ struct MarbleColours {
     QRgb fill;
     QRgb ring;
 };
-// Throws MissingPicture for an id without a picture.
-MarbleColours marbleColours(int id);
+// Nothing for an id without a picture.
+std::optional<MarbleColours> marbleColours(int id);
 
 // The picture for an id, drawn afresh, each pixel made `scale` x `scale` device pixels
 // with the device pixel ratio set to match, so it stays crisp on dense screens.
-// Throws MissingPicture for any id other than 1 and 101 to 112.
+// A null image for any id other than 1 and 101 to 112.
 QImage marblePicture(int id, int scale = 1);
 
 // The program's icon for title bars, sharp at device pixel ratios 1 and 2.

@@ -1,7 +1,7 @@
 // A helper for the fault tests: saves two game positions in turn, over and over, to the
 // file it is given, until it is killed.
 
-#include "tests/testsupport.h"
+#include "tests/support.h"
 
 #include <QCoreApplication>
 
@@ -11,7 +11,7 @@ int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     if (argc != 2)
         return 2;
-    const Position a = test::newGamePosition(), b = test::firstJumpPosition();
+    const Position a = newGamePosition(), b = test::firstJumpPosition();
     const QString path = QString::fromLocal8Bit(argv[1]);
     for (unsigned long n = 0;; ++n)
         writeGameFile(path, n % 2 ? b : a);

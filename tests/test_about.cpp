@@ -1,8 +1,8 @@
 // The About box: what it shows, its keys, and its one shared instance.
 
 #include "about/frmabout.h"
-#include "app/fonts.h"
-#include "tests/testsupport.h"
+#include "resources/fonts.h"
+#include "tests/uisupport.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -12,6 +12,7 @@ using namespace pebblenix::test;
 
 class TestAbout : public QObject {
     Q_OBJECT
+    PrivateFolders folders;
 
     static void closeBox() {
         if (frmAbout* box = frmAbout::shared())
@@ -42,15 +43,6 @@ private slots:
         QVERIFY(box->lblTitle->font().pixelSize() >= 16); // the title is never shrunk
     }
 
-    void descriptionHasItsNineLines() {
-        const QStringList lines = frmAbout::descriptionText().split("\r\n");
-        QCOMPARE(lines.size(), 9);
-        QVERIFY(lines[1].isEmpty());
-        QVERIFY(!frmAbout::descriptionText().endsWith("\r\n"));
-        QVERIFY(lines[6].contains("555 01"));
-        QVERIFY(lines[7].contains("@example.org"));
-    }
-
     void enterAndEscBothClose_data() {
         QTest::addColumn<int>("key");
         QTest::newRow("Enter") << int(Qt::Key_Return);
@@ -67,15 +59,6 @@ private slots:
         QVERIFY(!frmAbout::shared());
     }
 
-    void oneSharedInstance() {
-        frmAbout* first = frmAbout::showShared();
-        QCOMPARE(frmAbout::showShared(), first);
-        first->cmdOK->click();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QVERIFY(!frmAbout::shared());
-        QVERIFY(frmAbout::showShared() != nullptr); // loaded afresh on the next call
-    }
-
     void systemInfoButtonWithoutARegistry() {
         FakeUi fake;
         frmAbout* box = frmAbout::showShared();
@@ -87,5 +70,5 @@ private slots:
     }
 };
 
-PEBBLENIX_TEST_MAIN(TestAbout)
+QTEST_MAIN(TestAbout)
 #include "test_about.moc"

@@ -1,7 +1,7 @@
 // The countdown's arithmetic, driven tick by tick.
 
 #include "game/clock.h"
-#include "tests/testsupport.h"
+#include <QTest>
 
 using namespace pebblenix;
 
@@ -14,7 +14,7 @@ QString tick(const QString& text) {
 class TestClock : public QObject {
     Q_OBJECT
 private slots:
-    void readsNumbersLikeTheOldBasic_data() {
+    void readsTheLeadingNumber_data() {
         QTest::addColumn<QString>("text");
         QTest::addColumn<double>("value");
         QTest::newRow("plain") << "120" << 120.0;
@@ -36,7 +36,7 @@ private slots:
         QTest::newRow("ampersand alone") << "&" << 0.0;
         QTest::newRow("trailing text") << "87abc" << 87.0;
     }
-    void readsNumbersLikeTheOldBasic() {
+    void readsTheLeadingNumber() {
         QFETCH(QString, text);
         QFETCH(double, value);
         QCOMPARE(readNumber(text.toStdString()), value);
@@ -111,5 +111,5 @@ private slots:
     }
 };
 
-PEBBLENIX_TEST_MAIN(TestClock)
+QTEST_GUILESS_MAIN(TestClock)
 #include "test_clock.moc"

@@ -1,7 +1,7 @@
 // The stored marble colour: how its text is read, and a store that cannot be written.
 
-#include "app/colorsetting.h"
-#include "tests/testsupport.h"
+#include "files/colorsetting.h"
+#include "tests/support.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -12,6 +12,7 @@ using namespace pebblenix::test;
 
 class TestColorSetting : public QObject {
     Q_OBJECT
+    PrivateFolders folders;
 private slots:
     void readingRule_data() {
         QTest::addColumn<QString>("text");
@@ -79,21 +80,28 @@ private slots:
         QCOMPARE(check.value("Color/Marble").toString(), QStringLiteral("111"));
     }
 
-    // A full disk leaves the stored colour as it was: QSettings alone would have cut the
-    // file short and reported success.
-    void aFullDiskKeepsTheOldColour() {
-        QVERIFY(!ColourSetting::write(107));
+    // A full disk never leaves a cut-off setting: QSettings, given a long file, cuts it
+    // short at these limits and reports success.
+    void aFullDiskNeverCutsTheSettingShort_data() {
+        QTest::addColumn<int>("limit");
+        QTest::newRow("10 bytes") << 10;
+        QTest::newRow("150 bytes") << 150;
+    }
+    void aFullDiskNeverCutsTheSettingShort() {
+        QFETCH(int, limit);
+        writeAll(ColourSetting::filePath(),
+                 "[Color]\nMarble=107\n[Other]\nNote=" + QByteArray(400, 'x') + "\n");
         const QByteArray before = readAll(ColourSetting::filePath());
         std::optional<QString> failure;
         {
-            FileSizeLimit limit(10);
+            FileSizeLimit full{quint64(limit)};
             failure = ColourSetting::write(102);
         }
-        QVERIFY(failure);
-        QCOMPARE(readAll(ColourSetting::filePath()), before);
-        QCOMPARE(ColourSetting::read(), QStringLiteral("107"));
+        if (failure)
+            QCOMPARE(readAll(ColourSetting::filePath()), before);
+        QCOMPARE(ColourSetting::read(), QString::fromLatin1(failure ? "107" : "102"));
     }
 };
 
-PEBBLENIX_TEST_MAIN(TestColorSetting)
+QTEST_GUILESS_MAIN(TestColorSetting)
 #include "test_colorsetting.moc"

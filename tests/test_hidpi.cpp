@@ -3,7 +3,7 @@
 
 #include "app/frmgame.h"
 #include "resources/marblepictures.h"
-#include "tests/testsupport.h"
+#include "tests/uisupport.h"
 
 #include <memory>
 
@@ -22,7 +22,7 @@ private slots:
         const QImage cell = w->pic[10]->grab().toImage();
         QCOMPARE(cell.devicePixelRatio(), 2.0);
         QCOMPARE(cell.size(), QSize(50, 50));
-        const MarbleColours colours = marbleColours(101);
+        const MarbleColours colours = *marbleColours(101);
         int checked = 0;
         for (int y = 0; y < kPictureSize; ++y)
             for (int x = 0; x < kPictureSize; ++x) {
@@ -45,10 +45,10 @@ private slots:
 };
 
 int main(int argc, char** argv) {
-    const QString root = usePrivateFolders();
+    PrivateFolders folders;
     qputenv("QT_SCALE_FACTOR", "2");
     QApplication app(argc, argv);
     TestHiDpi tc;
-    return runTests(&tc, root, argc, argv);
+    return QTest::qExec(&tc, argc, argv);
 }
 #include "test_hidpi.moc"

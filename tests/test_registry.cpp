@@ -2,7 +2,7 @@
 
 #include "about/registryvalue.h"
 #include "about/sysinfo.h"
-#include "tests/testsupport.h"
+#include "tests/uisupport.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -73,6 +73,7 @@ std::vector<unsigned char> text(const std::string& s, bool zero) {
 
 class TestRegistry : public QObject {
     Q_OBJECT
+    test::PrivateFolders folders;
 private slots:
     void valuesByType_data() {
         QTest::addColumn<int>("type");
@@ -192,5 +193,5 @@ private slots:
     }
 };
 
-PEBBLENIX_TEST_MAIN(TestRegistry)
+QTEST_MAIN(TestRegistry)
 #include "test_registry.moc"

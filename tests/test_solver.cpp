@@ -1,9 +1,13 @@
 // The hint engine: symmetries, the table's storage, and hints checked against a plain
 // search on positions small enough to search.
 
+#include "files/gamefile.h"
 #include "game/hint.h"
 #include "game/solutionfile.h"
-#include "tests/testsupport.h"
+#include "tests/support.h"
+
+#include <QProcess>
+#include <QRegularExpression>
 
 #include <QTemporaryDir>
 #include <bit>
@@ -50,6 +54,8 @@ Bits randomBoard(std::mt19937_64& rng, int marbles) {
 
 class TestSolver : public QObject {
     Q_OBJECT
+    PrivateFolders folders;
+    QTemporaryDir dir;
     std::unique_ptr<SolutionFile> file;
 
 private slots:
@@ -185,7 +191,44 @@ private slots:
         QVERIFY(!engine.canFinishInCentre(bitOf(2)));
         QVERIFY(engine.canFinishInCentre(kStart));
     }
+
+    // pebblenix-solve: its exit status and what it prints, for each kind of input.
+    void theSolveTool_data() {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QString>("table");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("says");
+        const QString table = findSolutionFile(QCoreApplication::applicationDirPath());
+        const QByteArray start = formatGameFile(newGamePosition());
+        QTest::newRow("start") << start << table << 0 << "1 marble left, in the centre.";
+        QTest::newRow("lost") << gameFileWith({2, 3, 46}) << table << 1 << "No finish";
+        QTest::newRow("bad file") << QByteArray("2\r\n") << table << 2
+                                  << "You have provided an invalid file format\n";
+        QTest::newRow("no table") << start << dir.filePath("none.bin") << 3 << "cannot be read";
+    }
+    void theSolveTool() {
+        QFETCH(QByteArray, file);
+        QFETCH(QString, table);
+        QFETCH(int, status);
+        QFETCH(QString, says);
+        writeAll(dir.filePath("game.pnx"), file);
+        QProcess p;
+        auto env = QProcessEnvironment::systemEnvironment();
+        env.insert("PEBBLENIX_SOLUTIONS", table);
+        p.setProcessEnvironment(env);
+        p.start(QStringLiteral(PEBBLENIX_SOLVE_PATH), {dir.filePath("game.pnx")});
+        QVERIFY(p.waitForFinished(30000));
+        const QString out = QString::fromUtf8(p.readAllStandardOutput() + p.readAllStandardError());
+        QCOMPARE(p.exitCode(), status);
+        QVERIFY2(out.contains(says), qPrintable(out));
+        if (status == 0) { // a line of 31 jumps, each as cells and as names
+            const QStringList lines = out.trimmed().split('\n');
+            QCOMPARE(lines.size(), 32);
+            QVERIFY(lines[0].contains(
+                QRegularExpression(R"(^\s*\d+ -> \s*\d+   [a-g][1-7] -> [a-g][1-7]$)")));
+        }
+    }
 };
 
-PEBBLENIX_TEST_MAIN(TestSolver)
+QTEST_GUILESS_MAIN(TestSolver)
 #include "test_solver.moc"

@@ -3,7 +3,7 @@
 
 #include "game/hint.h"
 #include "game/solutionfile.h"
-#include "tests/testsupport.h"
+#include <QTest>
 
 #include <bit>
 #include <set>
@@ -51,5 +51,5 @@ private slots:
     }
 };
 
-PEBBLENIX_TEST_MAIN(TestSolverCounts)
+QTEST_GUILESS_MAIN(TestSolverCounts)
 #include "test_solver_counts.moc"

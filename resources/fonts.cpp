@@ -1,4 +1,4 @@
-#include "app/fonts.h"
+#include "resources/fonts.h"
 
 #include <QFontMetrics>
 #include <QLabel>

@@ -1,4 +1,4 @@
-#include "app/colorsetting.h"
+#include "files/colorsetting.h"
 
 #include "files/atomicfile.h"
 

@@ -3,25 +3,13 @@
 
 #include "app/frmgame.h"
 
-#include "app/uiseam.h"
 #include "files/gamefile.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QLabel>
 
 namespace pebblenix {
-
-namespace {
-
-const QString kTitle = QStringLiteral("Pebblenix");
-
-QString shownPath(const QString& path) {
-    return QDir::toNativeSeparators(path);
-}
-
-} // namespace
 
 QString frmgame::TempFilePath() const {
     return undoFilePath(tempdir);
@@ -36,42 +24,31 @@ void frmgame::DelTempFile() {
 }
 
 std::optional<QString> frmgame::SavePebblenixFile(const QString& fname) {
-    Position p;
-    p.marbles = board();
-    p.clock = lbltime->text();
-    p.countText = lblmarbles_On_hand->text();
-    return writeGameFile(fname, p);
+    return writeGameFile(fname, game.position());
 }
+
+namespace {
+
+// Reads a game file; an invalid one is told and gives nothing, as does a missing folder.
+std::optional<Position> readOrSay(QWidget* window, const QString& fname) {
+    const ReadResult read = readGameFile(fname);
+    // The game in progress is worth more than a mistaken file: say what is wrong and
+    // leave everything as it was.
+    if (read.status == ReadStatus::Invalid)
+        tellFailure(window, invalidFileMessage(fname, read.problem));
+    return read.position;
+}
+
+} // namespace
 
 bool frmgame::OpenPebblenixFile(const QString& fname) {
-    return loadPosition(fname, true);
-}
-
-bool frmgame::loadPosition(const QString& fname, bool makeCurrent) {
-    const ReadResult read = readGameFile(fname);
-    if (read.status == ReadStatus::FolderMissing)
+    const auto position = readOrSay(this, fname);
+    if (!position)
         return false;
-    if (read.status == ReadStatus::Invalid) {
-        // The game in progress is worth more than a mistaken file: say what is wrong and
-        // leave everything as it was.
-        ui().message(this, kTitle, invalidFileMessage(fname, read.problem), MsgIcon::Critical,
-                     MsgButtons::Ok);
-        return false;
-    }
-    const Position& p = *read.position;
-    for (int i = 0; i < kCells; ++i) {
-        if (p.marbles[static_cast<std::size_t>(i)])
-            showMarble(i);
-        else
-            showEmpty(i);
-    }
-    lbltime->setText(p.clock);
-    lblmarbles_On_hand->setText(p.countText);
-    Marbles_On_Board = p.count;
-    if (makeCurrent) {
-        PebblenixFile = fname;
-        gb_showsave = false;
-    }
+    game.setPosition(*position);
+    refresh();
+    PebblenixFile = fname;
+    gb_showsave = false;
     return true;
 }
 
@@ -85,10 +62,8 @@ namespace {
 
 bool saveOrSay(frmgame* window, const QString& name) {
     if (const auto failure = window->SavePebblenixFile(name)) {
-        ui().message(window, kTitle,
-                     QStringLiteral("The game could not be saved.\r\n%1: %2.")
-                         .arg(shownPath(name), *failure),
-                     MsgIcon::Critical, MsgButtons::Ok);
+        tellFailure(window, QStringLiteral("The game could not be saved.\r\n%1: %2.")
+                                .arg(QDir::toNativeSeparators(name), *failure));
         return false;
     }
     return true;
@@ -117,10 +92,15 @@ void frmgame::mnusaveas_Click() {
     gb_showsave = false;
 }
 
+// Undo reads the undo file back but never makes it the player's file.
 void frmgame::mnuundo_Click() {
     const QString path = TempFilePath();
-    if (QFileInfo(path).isFile())
-        loadPosition(path, false);
+    if (!QFileInfo(path).isFile())
+        return;
+    if (const auto position = readOrSay(this, path)) {
+        game.restore(*position);
+        refresh();
+    }
 }
 
 } // namespace pebblenix

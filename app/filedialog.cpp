@@ -1,4 +1,4 @@
-#include "files/filedialog.h"
+#include "app/filedialog.h"
 
 #include "app/uiseam.h"
 
@@ -7,23 +7,18 @@
 
 namespace pebblenix {
 
-namespace {
-
-QString show(GameFileDialog& dialog, QWidget* parent, bool save) {
-    const QString chosen =
-        ui().fileDialog(parent, {save, dialog.Filter, dialog.InitDir, dialog.FileName});
+QString FileDialog::ShowOpen(QWidget* parent) {
+    const QString chosen = ui().fileDialog(parent, *this, false);
     if (!chosen.isEmpty())
-        dialog.FileName = chosen;
+        FileName = chosen;
     return chosen;
 }
 
-} // namespace
-
-QString GameFileDialog::ShowOpen(QWidget* parent) {
-    return show(*this, parent, false);
-}
-QString GameFileDialog::ShowSave(QWidget* parent) {
-    return show(*this, parent, true);
+QString FileDialog::ShowSave(QWidget* parent) {
+    const QString chosen = ui().fileDialog(parent, *this, true);
+    if (!chosen.isEmpty())
+        FileName = chosen;
+    return chosen;
 }
 
 QString initialDialogFolder(const QString& programFolder, const QString& documentsFolder) {

@@ -1,4 +1,4 @@
-#include "tests/testsupport.h"
+#include "tests/support.h"
 
 #include <QFile>
 #include <csignal>
@@ -8,54 +8,25 @@
 
 namespace pebblenix::test {
 
-QString usePrivateFolders() {
+PrivateFolders::PrivateFolders() {
     std::string pattern = "/tmp/pebblenix-test-XXXXXX";
     if (const char* base = std::getenv("PEBBLENIX_TEST_ROOT"))
         pattern = std::string(base) + "/pebblenix-test-XXXXXX";
     if (!mkdtemp(pattern.data()))
         qFatal("cannot make a private test folder");
-    const QString root = QString::fromStdString(pattern);
-    for (const char* sub : {"tmp", "config", "home"})
+    root = QString::fromStdString(pattern);
+    for (const char* sub : {"tmp", "config", "home", "runtime"})
         QDir(root).mkpath(QString::fromLatin1(sub));
+    QFile::setPermissions(root + "/runtime",
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     qputenv("TMPDIR", (root + "/tmp").toLocal8Bit());
     qputenv("XDG_CONFIG_HOME", (root + "/config").toLocal8Bit());
+    qputenv("XDG_RUNTIME_DIR", (root + "/runtime").toLocal8Bit());
     qputenv("HOME", (root + "/home").toLocal8Bit());
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    return root;
 }
 
-int runTests(QObject* tests, const QString& privateRoot, int argc, char** argv) {
-    const int failed = QTest::qExec(tests, argc, argv);
-    if (failed == 0)
-        QDir(privateRoot).removeRecursively();
-    return failed;
-}
-
-MsgAnswer FakeUi::message(QWidget*, const QString& title, const QString& text, MsgIcon icon,
-                          MsgButtons buttons) {
-    messages.push_back({title, text, icon, buttons});
-    if (buttons == MsgButtons::Ok)
-        return MsgAnswer::Ok;
-    if (answers.empty())
-        return MsgAnswer::Yes;
-    const MsgAnswer a = answers.front();
-    answers.pop_front();
-    return a;
-}
-
-QString FakeUi::fileDialog(QWidget*, const FileDialogRequest& request) {
-    dialogs.push_back(request);
-    if (fileNames.empty())
-        return QString();
-    const QString name = fileNames.front();
-    fileNames.pop_front();
-    return name;
-}
-
-bool FakeUi::startProgram(const QString& path) {
-    started << path;
-    return startSucceeds && !path.isEmpty();
+PrivateFolders::~PrivateFolders() {
+    QDir(root).removeRecursively();
 }
 
 FileSizeLimit::FileSizeLimit(quint64 bytes) {
@@ -74,15 +45,6 @@ FileSizeLimit::~FileSizeLimit() {
     setrlimit(RLIMIT_FSIZE, &limit);
 }
 
-Position newGamePosition() {
-    Position p;
-    p.marbles = startPosition();
-    p.clock = QStringLiteral("120");
-    p.countText = QStringLiteral("32");
-    p.count = 32;
-    return p;
-}
-
 Position firstJumpPosition() {
     Position p = newGamePosition();
     p.marbles[10] = p.marbles[17] = false;
@@ -91,10 +53,6 @@ Position firstJumpPosition() {
     p.countText = QStringLiteral("31");
     p.count = 31;
     return p;
-}
-
-QByteArray newGameFile() {
-    return formatGameFile(newGamePosition());
 }
 
 QByteArray gameFileWith(std::initializer_list<int> marbles, const QByteArray& clock,

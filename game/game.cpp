@@ -1,0 +1,119 @@
+#include "game/game.h"
+
+#include "game/clock.h"
+
+#include <algorithm>
+
+namespace pebblenix {
+
+Position newGamePosition() {
+    Position p;
+    p.marbles = startPosition();
+    p.clock = QStringLiteral("120");
+    p.countText = QStringLiteral("32");
+    p.count = kStartMarbles;
+    return p;
+}
+
+Game::Game() : position_(newGamePosition()), first_(position_.marbles) {}
+
+Result Game::click(int cell, const BeforeJump& beforeJump) {
+    clockRunning_ = true;
+    if (selection_)
+        return jump(*selection_, cell, beforeJump);
+    if (!isHole(cell) || !hasMarble(cell))
+        return {};
+    selection_ = cell;
+    return {Outcome::Selected, {}};
+}
+
+bool Game::saveForUndo(const BeforeJump& beforeJump, Result& refused) {
+    if (beforeJump) {
+        if (const auto failure = beforeJump(position_)) {
+            refused = {Outcome::Refused, *failure};
+            return false;
+        }
+    }
+    saved_ = Saved{position_.marbles, first_, jumps_};
+    return true;
+}
+
+Result Game::jump(int from, int to, const BeforeJump& beforeJump) {
+    selection_.reset();
+    // A selection may predate an Open or an Undo that emptied its cell; a jump from an
+    // empty cell would make a marble out of nothing.
+    if (!canJump(position_.marbles, from, to))
+        return {Outcome::Deselected, {}};
+    Result refused;
+    if (!saveForUndo(beforeJump, refused))
+        return refused;
+    auto& m = position_.marbles;
+    m[static_cast<std::size_t>(to)] = true;
+    m[static_cast<std::size_t>(from)] = false;
+    m[static_cast<std::size_t>(*jumpedCell(from, to))] = false;
+    if (position_.count > 0) // a hand-made file may count fewer marbles than it holds
+        --position_.count;
+    position_.countText = QString::number(position_.count);
+    jumps_.push_back({from, to});
+    if (position_.count != 1)
+        return {Outcome::Jumped, {}};
+    return {m[kCentre] ? Outcome::Won : Outcome::LastMarbleOffCentre, {}};
+}
+
+void Game::select(int cell) {
+    if (isHole(cell) && hasMarble(cell))
+        selection_ = cell;
+}
+
+void Game::tick() {
+    position_.clock = QString::fromStdString(clockTick(position_.clock.toStdString()));
+}
+
+void Game::setPosition(const Position& position) {
+    position_ = position;
+    first_ = position.marbles;
+    jumps_.clear();
+}
+
+void Game::restore(const Position& position) {
+    const Marbles before = position_.marbles;
+    position_ = position;
+    if (position.marbles == before)
+        return; // the same position again: the list stands
+    if (saved_ && saved_->board == position.marbles) {
+        first_ = saved_->first;
+        jumps_ = saved_->jumps;
+        return;
+    }
+    // Another copy of the game wrote the undo file: a position of its own.
+    first_ = position.marbles;
+    jumps_.clear();
+}
+
+Marbles Game::positionAfter(std::size_t count) const {
+    Marbles m = first_;
+    for (std::size_t i = 0; i < count && i < jumps_.size(); ++i) {
+        const Move& j = jumps_[i];
+        m[static_cast<std::size_t>(j.from)] = false;
+        m[static_cast<std::size_t>(*jumpedCell(j.from, j.to))] = false;
+        m[static_cast<std::size_t>(j.to)] = true;
+    }
+    return m;
+}
+
+Result Game::rewind(std::size_t index, const BeforeJump& beforeJump) {
+    if (index >= jumps_.size())
+        return {Outcome::Nothing, {}};
+    Result refused;
+    if (!saveForUndo(beforeJump, refused))
+        return refused;
+    selection_.reset();
+    const std::size_t undone = jumps_.size() - index;
+    position_.marbles = positionAfter(index);
+    position_.count = static_cast<quint8>(std::min<std::size_t>(255, position_.count + undone));
+    position_.countText = QString::number(position_.count);
+    jumps_.resize(index);
+    return {Outcome::Jumped, {}};
+}
+
+} // namespace pebblenix

@@ -1,0 +1,95 @@
+#pragma once
+// A game in progress: the board, the selected marble, the marble count, the clock and the
+// jumps made. Every rule a player meets is decided here; the window only shows the result.
+
+#include "game/board.h"
+#include "game/position.h"
+
+#include <QString>
+#include <functional>
+#include <optional>
+#include <vector>
+
+namespace pebblenix {
+
+struct Move {
+    int from;
+    int to;
+    bool operator==(const Move&) const = default;
+};
+
+enum class Outcome {
+    Nothing,             // an empty hole clicked with no marble selected
+    Selected,            // the clicked marble is now selected
+    Deselected,          // the selection was dropped and nothing moved
+    Jumped,              // a jump was made and more than one marble is left
+    Won,                 // a jump left one marble, in the centre
+    LastMarbleOffCentre, // a jump left one marble, elsewhere
+    Refused,             // the jump was not made; `reason` says why
+};
+
+struct Result {
+    Outcome outcome = Outcome::Nothing;
+    QString reason;
+};
+
+// Stores the position before a jump where Undo will find it. Returns why it could not;
+// the jump is then not made.
+using BeforeJump = std::function<std::optional<QString>(const Position& before)>;
+
+class Game {
+public:
+    Game();
+
+    const Marbles& marbles() const { return position_.marbles; }
+    bool hasMarble(int cell) const { return position_.marbles[static_cast<std::size_t>(cell)]; }
+    std::optional<int> selection() const { return selection_; }
+    quint8 count() const { return position_.count; }
+    const QString& countText() const { return position_.countText; }
+    const QString& clock() const { return position_.clock; }
+    bool clockRunning() const { return clockRunning_; }
+    const Position& position() const { return position_; }
+
+    // The jumps made since the position was last set, and the position they start from.
+    const std::vector<Move>& jumps() const { return jumps_; }
+    const Marbles& firstPosition() const { return first_; }
+
+    // A click on a hole: starts the clock, then selects, drops the selection or jumps.
+    Result click(int cell, const BeforeJump& beforeJump = {});
+    // The jump from `from` to `to`, if the board allows it; the selection ends either way.
+    Result jump(int from, int to, const BeforeJump& beforeJump = {});
+    // Selects a marble as a click would, without starting the clock.
+    void select(int cell);
+    // One second of the countdown.
+    void tick();
+
+    // A position read from a game file: the jump list starts anew from it. The selection
+    // and the clock's running stay as they are.
+    void setPosition(const Position& position);
+    // The position Undo read back. When it is the one saved before the last jump (or
+    // rewind), the jump list goes back with it.
+    void restore(const Position& position);
+    // Goes back to the position before jump `index` (0 for the first), saving the current
+    // one first as a jump does. The clock goes on; the selection ends.
+    Result rewind(std::size_t index, const BeforeJump& beforeJump = {});
+    // The position after the first `jumps` jumps of the list.
+    Marbles positionAfter(std::size_t jumps) const;
+
+private:
+    bool saveForUndo(const BeforeJump& beforeJump, Result& refused);
+
+    Position position_;
+    std::optional<int> selection_;
+    bool clockRunning_ = false;
+    Marbles first_;
+    std::vector<Move> jumps_;
+    // What the undo file was given last, and the jump list that went with it.
+    struct Saved {
+        Marbles board;
+        Marbles first;
+        std::vector<Move> jumps;
+    };
+    std::optional<Saved> saved_;
+};
+
+} // namespace pebblenix

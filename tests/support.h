@@ -1,0 +1,44 @@
+#pragma once
+// Shared by every test: a private temporary and configuration folder for each test
+// program, a lowered file-size limit, and game files made to order.
+
+#include "files/gamefile.h"
+
+#include <QByteArray>
+#include <QDir>
+#include <QString>
+#include <QTest>
+
+namespace pebblenix::test {
+
+// While it lives, TMPDIR, XDG_CONFIG_HOME, XDG_RUNTIME_DIR and HOME point into a fresh
+// folder of this test program's own, so that no test touches the user's files.
+struct PrivateFolders {
+    PrivateFolders();
+    ~PrivateFolders();
+    QString root;
+};
+
+// Lowers the file-size limit while it lives, so that writes fail with EFBIG (a full disk)
+// even for root; SIGXFSZ is ignored so that the write reports the failure instead.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(quint64 bytes);
+    ~FileSizeLimit();
+    FileSizeLimit(const FileSizeLimit&) = delete;
+    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+private:
+    quint64 old_ = 0;
+};
+
+// A new game after the jump d2 to d4, with the clock out of time.
+Position firstJumpPosition();
+// A game file with marbles in the given cells; the count line says how many unless given.
+QByteArray gameFileWith(std::initializer_list<int> marbles, const QByteArray& clock = "120",
+                        const QByteArray& count = QByteArray());
+
+QByteArray readAll(const QString& path);
+void writeAll(const QString& path, const QByteArray& bytes);
+
+} // namespace pebblenix::test

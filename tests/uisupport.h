@@ -1,0 +1,67 @@
+#pragma once
+// Shared by the window tests: a scripted stand-in for message boxes, file dialogs,
+// starting programs and ending the program.
+
+#include "app/uiseam.h"
+#include "tests/support.h"
+
+#include <QApplication>
+#include <QStringList>
+#include <deque>
+#include <vector>
+
+namespace pebblenix::test {
+
+struct ShownMessage {
+    QString title;
+    QString text;
+    MsgIcon icon;
+    MsgButtons buttons;
+};
+
+struct ShownDialog {
+    FileDialog dialog;
+    bool save;
+};
+
+class FakeUi final : public UiSeam {
+public:
+    FakeUi() { setUi(this); }
+    ~FakeUi() override { setUi(nullptr); }
+
+    std::vector<ShownMessage> messages;
+    std::deque<MsgAnswer> answers; // for Yes/No boxes; Yes when none is scripted
+    std::vector<ShownDialog> dialogs;
+    std::deque<QString> fileNames; // what the dialog returns; cancel when none is scripted
+    QStringList started;
+    bool startSucceeds = true;
+    std::vector<int> endedWith;
+
+    MsgAnswer message(QWidget*, const QString& title, const QString& text, MsgIcon icon,
+                      MsgButtons buttons) override {
+        messages.push_back({title, text, icon, buttons});
+        if (buttons == MsgButtons::Ok)
+            return MsgAnswer::Ok;
+        const MsgAnswer a = answers.empty() ? MsgAnswer::Yes : answers.front();
+        if (!answers.empty())
+            answers.pop_front();
+        return a;
+    }
+    QString fileDialog(QWidget*, const FileDialog& dialog, bool save) override {
+        dialogs.push_back({dialog, save});
+        const QString name = fileNames.empty() ? QString() : fileNames.front();
+        if (!fileNames.empty())
+            fileNames.pop_front();
+        return name;
+    }
+    bool startProgram(const QString& path) override {
+        started << path;
+        return startSucceeds && !path.isEmpty();
+    }
+    void endProgram(int exitCode) override { endedWith.push_back(exitCode); }
+
+    const ShownMessage& last() const { return messages.back(); }
+    void clear() { messages.clear(), dialogs.clear(), started.clear(), endedWith.clear(); }
+};
+
+} // namespace pebblenix::test
