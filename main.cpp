@@ -5,14 +5,23 @@
 #include "app/module1.h"
 
 #include <QApplication>
+#include <csignal>
 
 int main(int argc, char** argv) {
-    QApplication app(argc, argv);
+    // Past a file-size limit a write must fail and be reported, not end the game.
+    std::signal(SIGXFSZ, SIG_IGN);
+    // The arguments are one game file's path: taken before the toolkit could read a name
+    // such as "-style" or "-reverse" as an option of its own.
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    int toolkitArgc = 1;
+    QApplication app(toolkitArgc, argv);
     QApplication::setApplicationName(QString::fromLatin1(pebblenix::kProgramTitle));
     QApplication::setApplicationVersion(QStringLiteral(PEBBLENIX_VERSION));
     QGuiApplication::setDesktopFileName(QStringLiteral("org.example.pebblenix.Pebblenix"));
     pebblenix::frmgame::showAboutBox = [] { pebblenix::frmAbout::showShared(); };
-    if (!pebblenix::Module1::Main(QApplication::arguments().mid(1)))
+    if (!pebblenix::Module1::Main(arguments))
         return 1;
     return QApplication::exec();
 }

@@ -44,14 +44,30 @@ bool frmgame::Form_Load() {
     // A stored colour that is no number from 0 to 255, or has no picture, cannot be used.
     const auto colour = parseColourSetting(ColourSetting::read());
     const int scale = std::max(1, static_cast<int>(std::ceil(devicePixelRatioF())));
-    marble_ = colour ? marblePicture(*colour, scale) : QImage();
+    colid = colour.value_or(0);
+    marble_ = colour ? marblePicture(colid, scale) : QImage();
     if (marble_.isNull()) {
-        loadFailurePath();
-        return false;
+        // The failure path forgets the colour, so that the next start is dark blue. One that
+        // cannot be forgotten would stop every start: say which file is wrong and go on now.
+        const auto stuck = ColourSetting::clearAll();
+        if (!stuck) {
+            loadFailurePath();
+            return false;
+        }
+        tellFailure(nullptr, QStringLiteral("The stored marble colour cannot be used or removed, "
+                                            "so the game starts in dark blue.\r\n%1.")
+                                 .arg(*stuck));
+        colid = kDefaultColour;
+        marble_ = marblePicture(colid, scale);
     }
-    colid = *colour;
     ResetGame();
-    tempdir = QDir::tempPath();
+    // The undo file lives in the user's own private folder: in the shared temporary
+    // folder any other user could plant a link or a file of its name.
+    tempdir = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    if (tempdir.isEmpty()) {
+        tempdir = QStandardPaths::writableLocation(QStandardPaths::CacheLocation);
+        QDir().mkpath(tempdir);
+    }
     const QString leftover = TempFilePath();
     if (QFile::exists(leftover))
         QFile::remove(leftover);

@@ -35,7 +35,7 @@ void frmgame::refresh() {
 BeforeJump frmgame::undoWriter() {
     return [this](const Position& before) -> std::optional<QString> {
         const QString undoFile = TempFilePath();
-        if (const auto failure = writeGameFile(undoFile, before))
+        if (const auto failure = writeUndoFile(undoFile, before))
             return QStringLiteral("The move was not made, because the undo file could not be "
                                   "written.\r\n%1: %2.")
                 .arg(QDir::toNativeSeparators(undoFile), *failure);

@@ -2,8 +2,8 @@
 // The hint engine for the whole program. Nothing is read before the first hint; then the
 // table of solutions is mapped and checked on a worker thread, so the window never waits.
 
+#include "files/solutionfile.h"
 #include "game/hint.h"
-#include "game/solutionfile.h"
 
 #include <QObject>
 #include <QPointer>

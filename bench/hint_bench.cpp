@@ -2,8 +2,8 @@
 // 1,000,000 random boards of the whole 2^33, each hint timed on its own.
 // Usage: pebblenix-bench [TABLE]
 
+#include "files/solutionfile.h"
 #include "game/hint.h"
-#include "game/solutionfile.h"
 
 #include <QCoreApplication>
 #include <algorithm>

@@ -3,6 +3,11 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace pebblenix {
 
@@ -30,13 +35,33 @@ std::optional<QString> writeFileAtomically(const QString& path, const QByteArray
     return std::nullopt;
 }
 
-std::optional<QByteArray> readFileBounded(const QString& path, qint64 limit, QString* reason) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+bool openRegularFile(QFile& file, const QString& path, QString* reason) {
+    const auto fail = [reason](const QString& why) {
         if (reason)
-            *reason = file.errorString();
-        return std::nullopt;
+            *reason = why;
+        return false;
+    };
+    // Non-blocking, so that opening a FIFO returns at once; fstat then tells what it is.
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return fail(QString::fromLocal8Bit(std::strerror(errno)));
+    struct stat st {};
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        ::close(fd);
+        return fail(S_ISDIR(st.st_mode) ? QStringLiteral("it is a folder, not a file")
+                                        : QStringLiteral("it is not a regular file"));
     }
+    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        return fail(file.errorString());
+    }
+    return true;
+}
+
+std::optional<QByteArray> readFileBounded(const QString& path, qint64 limit, QString* reason) {
+    QFile file;
+    if (!openRegularFile(file, path, reason))
+        return std::nullopt;
     QByteArray bytes = file.read(limit);
     if (file.error() != QFileDevice::NoError) {
         if (reason)

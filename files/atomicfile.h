@@ -2,6 +2,7 @@
 // Replacing a file's whole content so that a failure never leaves it half written.
 
 #include <QByteArray>
+#include <QFile>
 #include <QString>
 #include <optional>
 
@@ -12,7 +13,11 @@ namespace pebblenix {
 // is then exactly as it was.
 std::optional<QString> writeFileAtomically(const QString& path, const QByteArray& bytes);
 
-// Reads at most `limit` bytes; nothing when the file cannot be read.
+// Opens a file for reading only if it is a regular file, and never waits: a FIFO or a
+// device is refused with its reason instead of blocking the program.
+bool openRegularFile(QFile& file, const QString& path, QString* reason = nullptr);
+
+// Reads at most `limit` bytes of a regular file; nothing when it cannot be read.
 std::optional<QByteArray> readFileBounded(const QString& path, qint64 limit,
                                           QString* reason = nullptr);
 

@@ -81,8 +81,17 @@ std::optional<QString> ColourSetting::write(quint8 colour) {
     return std::nullopt;
 }
 
-void ColourSetting::clearAll() {
-    QFile::remove(filePath());
+std::optional<QString> ColourSetting::clearAll() {
+    QFile file(filePath());
+    const QFileInfo info(file.fileName());
+    if (!info.exists() && !info.isSymLink())
+        return std::nullopt;
+    if (info.isDir())
+        return QStringLiteral("%1 is a folder").arg(QDir::toNativeSeparators(file.fileName()));
+    if (file.remove())
+        return std::nullopt;
+    return QStringLiteral("%1 cannot be removed (%2)")
+        .arg(QDir::toNativeSeparators(file.fileName()), file.errorString());
 }
 
 } // namespace pebblenix

@@ -29,8 +29,8 @@ public:
     static QString read();
     // Stores the id; on failure returns why, and what was stored stays as it was.
     static std::optional<QString> write(quint8 colour);
-    // Forgets everything the program has stored.
-    static void clearAll();
+    // Forgets everything the program has stored; why it could not, if it could not.
+    static std::optional<QString> clearAll();
 };
 
 } // namespace pebblenix

@@ -3,7 +3,12 @@
 #include "files/atomicfile.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
+#include <cerrno>
+#include <cstring>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <vector>
 
 namespace pebblenix {
@@ -135,6 +140,9 @@ ReadResult readGameFile(const QString& path) {
         return {ReadStatus::FolderMissing, std::nullopt, QString()};
     if (info.isDir())
         return {ReadStatus::Invalid, std::nullopt, QStringLiteral("it is a folder, not a file")};
+    if (!info.exists() && path.contains(QChar::ReplacementCharacter))
+        return {ReadStatus::Invalid, std::nullopt,
+                QStringLiteral("its name is not valid UTF-8 text, so it cannot be opened")};
     if (!info.exists())
         return {ReadStatus::Invalid, std::nullopt, QStringLiteral("the file does not exist")};
     QString reason;
@@ -150,6 +158,18 @@ ReadResult readGameFile(const QString& path) {
 
 std::optional<QString> writeGameFile(const QString& path, const Position& position) {
     return writeFileAtomically(path, formatGameFile(position));
+}
+
+std::optional<QString> writeUndoFile(const QString& path, const Position& position) {
+    const QByteArray name = QFile::encodeName(path);
+    struct stat st {};
+    if (::lstat(name.constData(), &st) == 0 && (!S_ISREG(st.st_mode) || st.st_uid != ::geteuid())) {
+        const int removed =
+            S_ISDIR(st.st_mode) ? ::rmdir(name.constData()) : ::unlink(name.constData());
+        if (removed != 0)
+            return QString::fromLocal8Bit(std::strerror(errno));
+    }
+    return writeGameFile(path, position);
 }
 
 QString invalidFileMessage(const QString& path, const QString& problem) {

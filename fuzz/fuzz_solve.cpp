@@ -3,9 +3,9 @@
 // The table comes from $PEBBLENIX_SOLUTIONS; without it only the reading is exercised.
 
 #include "files/gamefile.h"
+#include "files/solutionfile.h"
 #include "game/bitboard.h"
 #include "game/hint.h"
-#include "game/solutionfile.h"
 
 #include <cstdint>
 #include <cstdlib>

@@ -20,8 +20,9 @@ std::size_t packedBytes(std::uint64_t count) {
     return static_cast<std::size_t>((count + 1) / 2 * 3);
 }
 
-// FNV-1a over 64-bit words (and the tail bytes): enough to notice a damaged file.
-std::uint64_t checksum(const std::uint8_t* data, std::size_t size) {
+} // namespace
+
+std::uint64_t SolutionTable::checksum(const std::uint8_t* data, std::size_t size) {
     std::uint64_t h = 0xcbf29ce484222325ull;
     std::size_t i = 0;
     for (; i + 8 <= size; i += 8) {
@@ -33,6 +34,8 @@ std::uint64_t checksum(const std::uint8_t* data, std::size_t size) {
         h = (h ^ data[i]) * 0x100000001b3ull;
     return h;
 }
+
+namespace {
 
 template <class T> void put(std::vector<std::uint8_t>& out, std::size_t at, T value) {
     std::memcpy(out.data() + at, &value, sizeof value);
@@ -102,7 +105,18 @@ std::optional<SolutionTable> SolutionTable::view(const std::uint8_t* data, std::
     t.offsets_ = data + kHeader + blocksBytes();
     t.packed_ = data + kHeader + blocksBytes() + offsetsBytes();
     t.count_ = count;
-    if (t.bucketStart(kBuckets) != count) {
+    // Every lookup trusts the index, so all of it is checked once: the buckets' starts
+    // never go back and end at the key count.
+    std::uint64_t previous = 0;
+    for (std::uint32_t b = 0; b <= kBuckets; ++b) {
+        const std::uint64_t start = t.bucketStart(b);
+        if (start < previous || start > count) {
+            error = "it is damaged";
+            return std::nullopt;
+        }
+        previous = start;
+    }
+    if (previous != count) {
         error = "it is damaged";
         return std::nullopt;
     }

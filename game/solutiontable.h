@@ -40,6 +40,9 @@ public:
         }
     }
 
+    // FNV-1a over 64-bit words (and the tail bytes): enough to notice a damaged file.
+    static std::uint64_t checksum(const std::uint8_t* data, std::size_t size);
+
 private:
     std::uint64_t bucketStart(std::uint32_t bucket) const;
     std::uint32_t low(std::uint64_t index) const;

@@ -1,5 +1,7 @@
-// The real program in a real X server: click a marble and the centre with the mouse, then
-// check the undo file and a screenshot. Skipped where Xvfb, xdotool or xwd is missing.
+// The real program in a real X server, played with the mouse: a game file named like a
+// toolkit option opens as a game, a jump is saved for Undo and drawn, and under a
+// file-size limit the jump is refused but the game lives on. Skipped where Xvfb, xdotool
+// or xwd is missing.
 
 #include "files/gamefile.h"
 #include "tests/support.h"
@@ -8,6 +10,7 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtEndian>
+#include <functional>
 
 using namespace pebblenix;
 using namespace pebblenix::test;
@@ -54,46 +57,33 @@ QImage readXwd(const QByteArray& dump) {
 
 class TestEndToEnd : public QObject {
     Q_OBJECT
-private slots:
-    void playAJumpWithTheMouse() {
-        for (const char* tool : {"Xvfb", "xdotool", "xwd"})
-            if (QStandardPaths::findExecutable(QString::fromLatin1(tool)).isEmpty())
-                QSKIP(qPrintable(QStringLiteral("%1 is not installed").arg(tool)));
-        QTemporaryDir home;
-        QDir(home.path()).mkpath("tmp");
-        QDir(home.path()).mkpath("config");
+    PrivateFolders folders;
+    QProcess xvfb;
+    QProcessEnvironment env;
 
-        QProcess xvfb;
-        xvfb.start("Xvfb", {"-displayfd", "1", "-screen", "0", "640x480x24", "-nolisten", "tcp"});
-        QVERIFY(xvfb.waitForReadyRead(20000));
-        const QString display = ":" + QString::fromLatin1(xvfb.readLine()).trimmed();
-
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert("DISPLAY", display);
-        env.insert("QT_QPA_PLATFORM", "xcb");
-        env.insert("TMPDIR", home.filePath("tmp"));
-        env.insert("XDG_CONFIG_HOME", home.filePath("config"));
-        QProcess game;
+    // Starts the game through `shell` (a command line ending in "exec"), waits for its
+    // window, clicks the cells and returns where each cell's centre is on the screen.
+    std::function<QPoint(int)> play(QProcess& game, const QString& shell, QList<int> cells) {
         game.setProcessEnvironment(env);
-        game.start(QStringLiteral(PEBBLENIX_APP_PATH), {});
-        QVERIFY(game.waitForStarted());
-
+        game.setWorkingDirectory(QDir::tempPath());
+        game.start("bash", {"-c", shell + " \"$0\" \"$@\"", PEBBLENIX_APP_PATH, "-reverse"});
         const QString window =
             run("xdotool", {"search", "--sync", "--onlyvisible", "--name", "^Pebblenix$"}, env)
                 .split('\n')
                 .value(0);
-        QVERIFY2(!window.isEmpty(), "the window did not appear");
+        if (window.isEmpty())
+            return {};
         QTest::qWait(500);
         QMap<QString, int> geometry;
         for (const QString& line :
              run("xdotool", {"getwindowgeometry", "--shell", window}, env).split('\n'))
             geometry[line.section('=', 0, 0)] = line.section('=', 1).toInt();
         const int menuBar = geometry["HEIGHT"] - 289; // the client area is 289 pixels high
-        const auto centreOf = [&](int cell) {
+        const auto centreOf = [=](int cell) {
             return QPoint(geometry["X"] + 32 + 32 * (cell % 7) + 12,
                           geometry["Y"] + menuBar + 24 + 32 * (cell / 7) + 12);
         };
-        for (int cell : {10, 24}) {
+        for (int cell : cells) {
             const QPoint p = centreOf(cell);
             run("xdotool",
                 {"mousemove", "--sync", QString::number(p.x()), QString::number(p.y()), "click",
@@ -101,28 +91,60 @@ private slots:
                 env);
             QTest::qWait(200);
         }
-        const QString undo = undoFilePath(home.filePath("tmp"));
-        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(undo), 5000);
-        QCOMPARE(readAll(undo), formatGameFile(newGamePosition()));
+        return centreOf;
+    }
 
+private slots:
+    void initTestCase() {
+        for (const char* tool : {"Xvfb", "xdotool", "xwd"})
+            if (QStandardPaths::findExecutable(QString::fromLatin1(tool)).isEmpty())
+                QSKIP(qPrintable(QStringLiteral("%1 is not installed").arg(tool)));
+        xvfb.start("Xvfb", {"-displayfd", "1", "-screen", "0", "640x480x24", "-nolisten", "tcp"});
+        QVERIFY(xvfb.waitForReadyRead(20000));
+        env = QProcessEnvironment::systemEnvironment();
+        env.insert("DISPLAY", ":" + QString::fromLatin1(xvfb.readLine()).trimmed());
+        env.insert("QT_QPA_PLATFORM", "xcb");
+        // a game file named like a toolkit option, holding the position after d2 to d4
+        writeAll(QDir::temp().filePath("-reverse"), formatGameFile(firstJumpPosition()));
+    }
+    void cleanupTestCase() {
+        xvfb.terminate();
+        xvfb.waitForFinished();
+    }
+
+    void playAJumpWithTheMouse() {
+        QProcess game;
+        const auto centreOf = play(game, "exec", {31, 17}); // d5 over d4 to d3
+        QVERIFY2(centreOf, "the window did not appear");
+        const QString undo = QDir(qEnvironmentVariable("XDG_RUNTIME_DIR")).filePath("pnx.tmp");
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(undo), 5000);
+        QCOMPARE(readAll(undo), formatGameFile(firstJumpPosition()));
         QTest::qWait(300);
         QProcess dump;
         dump.setProcessEnvironment(env);
         dump.start("xwd", {"-root", "-silent"});
         QVERIFY(dump.waitForFinished(20000));
-        const QByteArray raw = dump.readAllStandardOutput();
-        const QImage screen = readXwd(raw);
+        const QImage screen = readXwd(dump.readAllStandardOutput());
         QVERIFY(!screen.isNull());
         const QColor navy(0, 0, 128);
-        QCOMPARE(screen.pixelColor(centreOf(24)), navy);  // the marble landed in the centre
-        QVERIFY(screen.pixelColor(centreOf(10)) != navy); // and left d2...
-        QVERIFY(screen.pixelColor(centreOf(17)) != navy); // ...over d3
-        QCOMPARE(screen.pixelColor(centreOf(31)), navy);
-
+        for (int cell : {17, 38}) // the marble landed on d3; d6 is untouched
+            QCOMPARE(screen.pixelColor(centreOf(cell)), navy);
+        for (int cell : {10, 24, 31}) // d2 (emptied by the file), d4 jumped over, d5 left
+            QVERIFY(screen.pixelColor(centreOf(cell)) != navy);
         game.kill();
         game.waitForFinished();
-        xvfb.terminate();
-        xvfb.waitForFinished();
+        QFile::remove(undo);
+    }
+
+    // A file-size limit makes the write fail; the game must say so, not die of SIGXFSZ.
+    void aFileSizeLimitRefusesTheJumpAndTheGameLivesOn() {
+        QProcess game;
+        QVERIFY(play(game, "ulimit -f 0; exec", {31, 17}));
+        QTest::qWait(500);
+        QCOMPARE(game.state(), QProcess::Running);
+        QVERIFY(!QFile::exists(QDir(qEnvironmentVariable("XDG_RUNTIME_DIR")).filePath("pnx.tmp")));
+        game.kill();
+        game.waitForFinished();
     }
 };
 

@@ -13,6 +13,8 @@
 #include <QTemporaryDir>
 #include <functional>
 #include <memory>
+#include <pwd.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 using namespace pebblenix;
@@ -59,6 +61,11 @@ const std::vector<Case>& cases() {
              big.close();
              openFile(w, f, big.fileName());
              big.remove();
+         }},
+        {"a FIFO, which would never answer", "not a regular file", false,
+         [](frmgame& w, FakeUi& f, QTemporaryDir& d) { openFile(w, f, d.filePath("fifo.pnx")); },
+         [](frmgame&, QTemporaryDir& d) {
+             mkfifo(QFile::encodeName(d.filePath("fifo.pnx")), 0600);
          }},
         {"a damaged undo file", "invalid file format", false,
          [](frmgame& w, FakeUi&, QTemporaryDir&) { w.mnuundo_Click(); },
@@ -190,6 +197,54 @@ private slots:
                  qPrintable(fake.last().text));
         QVERIFY(fake.endedWith.empty());
         QVERIFY(Snapshot(*w, dir) == before);
+    }
+
+    // What another user of the machine plants where the undo file might be, in the shared
+    // temporary folder or the player's own: nothing is written through it and Undo works.
+    void plantedUndoFiles_data() {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<bool>("shared");
+        for (const char* kind :
+             {"link to a file", "dangling link", "foreign file", "folder", "FIFO"})
+            for (bool shared : {true, false})
+                QTest::newRow(qPrintable(QString::fromLatin1(kind) + (shared ? " in /tmp" : "")))
+                    << QString::fromLatin1(kind) << shared;
+    }
+    void plantedUndoFiles() {
+        QFETCH(QString, kind);
+        QFETCH(bool, shared);
+        QTemporaryDir dir;
+        FakeUi fake;
+        const QString victim = dir.filePath("notes.txt");
+        writeAll(victim, "precious notes");
+        const auto plant = [&](const QString& at) {
+            const QByteArray p = QFile::encodeName(at);
+            if (kind == "link to a file")
+                QVERIFY(symlink(QFile::encodeName(victim), p) == 0);
+            else if (kind == "dangling link")
+                QVERIFY(symlink(QFile::encodeName(dir.filePath("created")), p) == 0);
+            else if (kind == "folder")
+                QVERIFY(QDir().mkdir(at));
+            else if (kind == "FIFO")
+                QVERIFY(mkfifo(p, 0666) == 0);
+            else
+                writeAll(at, "another user's");
+            if (const passwd* nobody = getpwnam("nobody"))
+                QVERIFY(lchown(p, nobody->pw_uid, nobody->pw_gid) == 0);
+        };
+        std::unique_ptr<frmgame> w(frmgame::create());
+        const QString undo = shared ? undoFilePath(QDir::tempPath()) : w->TempFilePath();
+        plant(undo);
+        w->pic_Click(10);
+        w->pic_Click(24);
+        QVERIFY2(fake.messages.empty(), qPrintable(fake.messages.empty() ? "" : fake.last().text));
+        QCOMPARE(w->Marbles_On_Board(), quint8(31));
+        w->mnuundo_Click();
+        QCOMPARE(w->game.marbles(), startPosition());
+        QCOMPARE(readAll(victim), QByteArray("precious notes"));
+        QVERIFY(!QFile::exists(dir.filePath("created")));
+        QFile::remove(undo);
+        QDir().rmdir(undo);
     }
 
     // Run as root, this starts itself again as an unprivileged user for the rows that

@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <cstdio>
 
 using namespace pebblenix;
 using namespace pebblenix::test;
@@ -122,6 +123,11 @@ private slots:
         QVERIFY(missing.problem.contains("does not exist"));
         QDir(dir.path()).mkdir("afolder.pnx");
         QCOMPARE(readGameFile(path("afolder.pnx")).status, ReadStatus::Invalid);
+        // a name that is not UTF-8 exists, but cannot be named in text
+        const QByteArray raw = QFile::encodeName(dir.path()) + "/\xff.pnx";
+        FILE* made = std::fopen(raw.constData(), "w");
+        QVERIFY(made && std::fclose(made) == 0);
+        QVERIFY(readGameFile(QFile::decodeName(raw)).problem.contains("not valid UTF-8"));
     }
 
     // A huge file is refused after reading a few kilobytes.

@@ -110,6 +110,18 @@ private slots:
         QCOMPARE(Module1::Main({})->colid, quint8(101)); // the next start is dark blue
     }
 
+    // A setting that can be neither used nor forgotten must not stop every start.
+    void aSettingThatCannotBeRemoved() {
+        QVERIFY(QDir().mkpath(ColourSetting::filePath()));
+        frmgame* w = Module1::Main({});
+        QVERIFY(w);
+        QCOMPARE(w->colid, quint8(101));
+        QCOMPARE(fake.messages.size(), std::size_t(1));
+        QVERIFY(fake.last().text.contains(QDir::toNativeSeparators(ColourSetting::filePath())));
+        QVERIFY(fake.endedWith.empty());
+        QDir().rmdir(ColourSetting::filePath());
+    }
+
     void closingAsksAndAlwaysDropsTheUndoFile() {
         frmgame* w = Module1::Main({});
         jump(w);

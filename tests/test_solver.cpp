@@ -2,8 +2,8 @@
 // search on positions small enough to search.
 
 #include "files/gamefile.h"
+#include "files/solutionfile.h"
 #include "game/hint.h"
-#include "game/solutionfile.h"
 #include "tests/support.h"
 
 #include <QProcess>
@@ -11,8 +11,10 @@
 
 #include <QTemporaryDir>
 #include <bit>
+#include <cstring>
 #include <random>
 #include <set>
+#include <sys/stat.h>
 #include <unordered_map>
 
 using namespace pebblenix;
@@ -124,6 +126,13 @@ private slots:
         QCOMPARE(error, std::string("it is damaged"));
         QVERIFY(!SolutionTable::view(image.data(), image.size() - 1, error));
         QVERIFY(!SolutionTable::view(image.data(), 4, error));
+        // a bad index with a valid checksum: block starts far past the keys
+        image = SolutionTable::serialize({1, 2, 3});
+        for (std::size_t at = 24; at < 24 + 4 * 1024; at += 4)
+            std::memcpy(image.data() + at, "\x00\x00\xff\xff", 4);
+        const std::uint64_t sum = SolutionTable::checksum(image.data() + 24, image.size() - 24);
+        std::memcpy(image.data() + 16, &sum, 8);
+        QVERIFY(!SolutionTable::view(image.data(), image.size(), error));
 
         QTemporaryDir dir;
         writeAll(dir.filePath("t.bin"), "not a table");
@@ -205,13 +214,23 @@ private slots:
         QTest::newRow("bad file") << QByteArray("2\r\n") << table << 2
                                   << "You have provided an invalid file format\n";
         QTest::newRow("no table") << start << dir.filePath("none.bin") << 3 << "cannot be read";
+        QTest::newRow("FIFO file") << QByteArray("fifo") << table << 2 << "not a regular file";
+        QTest::newRow("FIFO table") << start << "fifo" << 3 << "not a regular file";
     }
     void theSolveTool() {
         QFETCH(QByteArray, file);
         QFETCH(QString, table);
         QFETCH(int, status);
         QFETCH(QString, says);
-        writeAll(dir.filePath("game.pnx"), file);
+        QFile::remove(dir.filePath("game.pnx"));
+        QFile::remove(dir.filePath("fifo"));
+        mkfifo(QFile::encodeName(dir.filePath("fifo")), 0600);
+        if (table == "fifo")
+            table = dir.filePath("fifo");
+        if (file == "fifo")
+            QVERIFY(QFile::link(dir.filePath("fifo"), dir.filePath("game.pnx")));
+        else
+            writeAll(dir.filePath("game.pnx"), file);
         QProcess p;
         auto env = QProcessEnvironment::systemEnvironment();
         env.insert("PEBBLENIX_SOLUTIONS", table);

@@ -1,8 +1,8 @@
 // The whole table against the published counts of peg solitaire on the 33-hole cross:
 // positions reachable from the start and those that can still finish in the centre.
 
+#include "files/solutionfile.h"
 #include "game/hint.h"
-#include "game/solutionfile.h"
 #include <QTest>
 
 #include <bit>

@@ -3,9 +3,9 @@
 // Exit status: 0 a finish (or already finished), 1 none possible, 2 a bad file, 3 no table.
 
 #include "files/gamefile.h"
+#include "files/solutionfile.h"
 #include "game/bitboard.h"
 #include "game/hint.h"
-#include "game/solutionfile.h"
 
 #include <QCoreApplication>
 #include <QTextStream>

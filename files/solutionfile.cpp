@@ -1,4 +1,6 @@
-#include "game/solutionfile.h"
+#include "files/solutionfile.h"
+
+#include "files/atomicfile.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -8,9 +10,9 @@ namespace pebblenix {
 
 std::unique_ptr<SolutionFile> SolutionFile::open(const QString& path, QString& error) {
     std::unique_ptr<SolutionFile> f(new SolutionFile);
-    f->file_.setFileName(path);
-    if (!f->file_.open(QIODevice::ReadOnly)) {
-        error = QStringLiteral("%1 cannot be read (%2)").arg(path, f->file_.errorString());
+    QString why;
+    if (!openRegularFile(f->file_, path, &why)) {
+        error = QStringLiteral("%1 cannot be read (%2)").arg(path, why);
         return nullptr;
     }
     const qint64 size = f->file_.size();
@@ -19,10 +21,10 @@ std::unique_ptr<SolutionFile> SolutionFile::open(const QString& path, QString& e
         error = QStringLiteral("%1 cannot be read (%2)").arg(path, f->file_.errorString());
         return nullptr;
     }
-    std::string why;
-    const auto table = SolutionTable::view(f->map_, static_cast<std::size_t>(size), why);
+    std::string damage;
+    const auto table = SolutionTable::view(f->map_, static_cast<std::size_t>(size), damage);
     if (!table) {
-        error = QStringLiteral("%1: %2").arg(path, QString::fromStdString(why));
+        error = QStringLiteral("%1: %2").arg(path, QString::fromStdString(damage));
         return nullptr;
     }
     f->table_ = *table;
