@@ -10,7 +10,7 @@ PACKAGES   := cmake ninja-build g++ make qt6-base-dev libgl-dev fonts-dejavu-cor
 # What the tests use besides: an X server for the end-to-end test, the metadata validators.
 TEST_PACKAGES := xvfb xdotool x11-apps desktop-file-utils appstream libxml2-utils
 
-.PHONY: all deps install-packages build run test asan fuzz bench package format clean
+.PHONY: all deps install-packages build run test asan fuzz bench package windows-check format clean
 
 all: build
 
@@ -81,8 +81,24 @@ fuzz: build $(FUZZ_BUILD)/build.ninja
 bench: build
 	./$(BUILD)/bench/pebblenix-bench $(BUILD)/pebblenix-solutions.bin
 
+# The registry layer built for Windows with MinGW-w64 and run against Wine's real registry;
+# its answers must equal the fake registry's in the Linux tests. The Wine prefix stays in
+# the build folder, and its server is stopped when the check is done.
+WINDOWS_BUILD ?= build-windows
+windows-check:
+	@$(MAKE) --no-print-directory install-packages WANTED="g++-mingw-w64-x86-64-posix wine64"
+	@mkdir -p $(WINDOWS_BUILD)
+	x86_64-w64-mingw32-g++-posix -std=c++20 -O1 -Wall -Wextra -Werror -static -I. \
+		about/registry.cpp about/registryvalue.cpp tests/registry_windows.cpp \
+		-o $(WINDOWS_BUILD)/registry_windows.exe
+	@start=$$(date +%s.%N); \
+	export WINEPREFIX=$(CURDIR)/$(WINDOWS_BUILD)/wineprefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="; \
+	rc=0; /usr/lib/wine/wine64 $(WINDOWS_BUILD)/registry_windows.exe || rc=$$?; \
+	/usr/lib/wine/wineserver -k 2>/dev/null || true; \
+	echo "windows-check took $$(awk -v s=$$start -v e=$$(date +%s.%N) 'BEGIN{printf "%.1f", e-s}') s"; exit $$rc
+
 format:
-	find app game files about resources tests bench fuzz -name '*.cpp' -o -name '*.h' | xargs clang-format -i
+	find app game files about resources tools tests bench fuzz main.cpp -name '*.cpp' -o -name '*.h' | xargs clang-format -i
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD)

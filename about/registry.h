@@ -14,6 +14,7 @@ inline constexpr RegKey kHKeyLocalMachine = 0x80000002u;
 inline constexpr std::uint32_t kKeyAccess = 0x2003Fu;
 inline constexpr long kErrorSuccess = 0;
 inline constexpr long kErrorFileNotFound = 2;
+inline constexpr long kErrorInvalidHandle = 6;
 inline constexpr long kErrorMoreData = 234;
 inline constexpr std::uint32_t kRegSz = 1;
 inline constexpr std::uint32_t kRegDword = 4;

@@ -1,6 +1,7 @@
 #include "about/sysinfo.h"
 
 #include "about/registryvalue.h"
+#include "about/sysinfokeys.h"
 #include "app/uiseam.h"
 
 #include <QFileInfo>
@@ -11,12 +12,6 @@ namespace pebblenix {
 
 namespace {
 
-const std::string kToolKey = "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO";
-const std::string kToolValue = "PATH";
-const std::string kLocationKey = "SOFTWARE\\Microsoft\\Shared Tools Location";
-const std::string kLocationValue = "MSINFO";
-const std::string kToolFile = "\\MSINFO32.EXE";
-
 // The tool's path, or nothing when the registry names none that exists.
 bool findTool(std::string& path) {
     if (GetKeyValue(kHKeyLocalMachine, kToolKey, kToolValue, path))
@@ -24,7 +19,7 @@ bool findTool(std::string& path) {
     std::string folder;
     if (!GetKeyValue(kHKeyLocalMachine, kLocationKey, kLocationValue, folder))
         return false;
-    const std::string candidate = folder + kToolFile;
+    const std::string candidate = folder + std::string(kToolFile);
     if (!QFileInfo(QString::fromLocal8Bit(candidate)).isFile())
         return false;
     path = candidate;
