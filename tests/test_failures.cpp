@@ -243,6 +243,12 @@ private slots:
         QCOMPARE(w->game.marbles(), startPosition());
         QCOMPARE(readAll(victim), QByteArray("precious notes"));
         QVERIFY(!QFile::exists(dir.filePath("created")));
+        struct stat st {};
+        if (shared) { // the other user's thing is theirs: left exactly as it was
+            QVERIFY(lstat(QFile::encodeName(undo), &st) == 0);
+            if (kind == "foreign file")
+                QCOMPARE(readAll(undo), QByteArray("another user's"));
+        }
         QFile::remove(undo);
         QDir().rmdir(undo);
     }
