@@ -2,7 +2,6 @@
 
 #include "game/clock.h"
 
-#include <algorithm>
 
 namespace pebblenix {
 
@@ -88,32 +87,6 @@ void Game::restore(const Position& position) {
     // Another copy of the game wrote the undo file: a position of its own.
     first_ = position.marbles;
     jumps_.clear();
-}
-
-Marbles Game::positionAfter(std::size_t count) const {
-    Marbles m = first_;
-    for (std::size_t i = 0; i < count && i < jumps_.size(); ++i) {
-        const Move& j = jumps_[i];
-        m[static_cast<std::size_t>(j.from)] = false;
-        m[static_cast<std::size_t>(*jumpedCell(j.from, j.to))] = false;
-        m[static_cast<std::size_t>(j.to)] = true;
-    }
-    return m;
-}
-
-Result Game::rewind(std::size_t index, const BeforeJump& beforeJump) {
-    if (index >= jumps_.size())
-        return {Outcome::Nothing, {}};
-    Result refused;
-    if (!saveForUndo(beforeJump, refused))
-        return refused;
-    selection_.reset();
-    const std::size_t undone = jumps_.size() - index;
-    position_.marbles = positionAfter(index);
-    position_.count = static_cast<quint8>(std::min<std::size_t>(255, position_.count + undone));
-    position_.countText = QString::number(position_.count);
-    jumps_.resize(index);
-    return {Outcome::Jumped, {}};
 }
 
 } // namespace pebblenix

@@ -66,14 +66,9 @@ public:
     // A position read from a game file: the jump list starts anew from it. The selection
     // and the clock's running stay as they are.
     void setPosition(const Position& position);
-    // The position Undo read back. When it is the one saved before the last jump (or
-    // rewind), the jump list goes back with it.
+    // The position Undo read back. When it is the one saved before the last jump, the jump
+    // list goes back with it.
     void restore(const Position& position);
-    // Goes back to the position before jump `index` (0 for the first), saving the current
-    // one first as a jump does. The clock goes on; the selection ends.
-    Result rewind(std::size_t index, const BeforeJump& beforeJump = {});
-    // The position after the first `jumps` jumps of the list.
-    Marbles positionAfter(std::size_t jumps) const;
 
 private:
     bool saveForUndo(const BeforeJump& beforeJump, Result& refused);
