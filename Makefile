@@ -10,7 +10,7 @@ PACKAGES   := cmake ninja-build g++ make qt6-base-dev libgl-dev fonts-dejavu-cor
 # What the tests use besides: an X server for the end-to-end test, the metadata validators.
 TEST_PACKAGES := xvfb xdotool x11-apps desktop-file-utils appstream libxml2-utils
 
-.PHONY: all deps install-packages build run test asan fuzz bench package windows-check format clean
+.PHONY: all deps install-packages build run test asan fuzz bench package windows-check screenshot format clean
 
 all: build
 
@@ -77,6 +77,11 @@ fuzz: build $(FUZZ_BUILD)/build.ninja
 		grep -E '^(stat::number_of_executed_units|stat::peak_rss|#[0-9]+ +DONE|==[0-9]+==ERROR|SUMMARY)' $(FUZZ_BUILD)/fuzz_$$t.log || true; \
 		if [ $$rc -ne 0 ]; then tail -40 $(FUZZ_BUILD)/fuzz_$$t.log; exit $$rc; fi; \
 	done
+
+# The README's picture of Review Game, taken from the real program under Xvfb.
+screenshot: build
+	@$(MAKE) --no-print-directory install-packages WANTED="xvfb xdotool x11-apps netpbm"
+	tools/screenshot-review.sh $(BUILD)/pebblenix docs/review-game.png
 
 bench: build
 	./$(BUILD)/bench/pebblenix-bench $(BUILD)/pebblenix-solutions.bin

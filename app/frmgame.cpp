@@ -4,6 +4,7 @@
 #include "app/frmgame.h"
 
 #include "app/filedialog.h"
+#include "app/reviewdialog.h"
 #include "files/colorsetting.h"
 #include "files/gamefile.h"
 #include "resources/marblepictures.h"
@@ -105,6 +106,11 @@ void frmgame::replaceWindow() {
     if (!fresh)
         return; // its loading failed and has ended the program
     fresh->show();
+    if (frmreview && frmreview->isVisible()) { // Review Game follows the board to the new window
+        fresh->mnureview_Click();
+        if (fresh->frmreview)
+            fresh->frmreview->move(frmreview->pos());
+    }
     gb_showboredbox = false;
     close();
 }

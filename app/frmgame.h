@@ -9,6 +9,7 @@
 
 #include <QImage>
 #include <QMainWindow>
+#include <QPointer>
 #include <QString>
 #include <array>
 #include <functional>
@@ -24,6 +25,7 @@ class QTimer;
 namespace pebblenix {
 
 class HintEngine;
+class ReviewDialog;
 struct Position;
 
 class frmgame : public QMainWindow {
@@ -62,6 +64,11 @@ public:
     void mnusaveas_Click();
     void mnuundo_Click();
     void mnuhint_Click();
+    void mnurewind_Click();
+    void mnureview_Click();
+    // Takes the board back to before jump `jump` (from 0) of the game's list, writing the
+    // position it leaves to the undo file first.
+    void rewindTo(std::size_t jump);
     void DelTempFile();
     QString TempFilePath() const;
 
@@ -91,9 +98,12 @@ public:
     QAction* mnusaveas = nullptr;
     QAction* mnuundo = nullptr;
     QAction* mnuhint = nullptr;
+    QAction* mnurewind = nullptr;
+    QAction* mnureview = nullptr;
     QAction* mnuexit = nullptr;
     QAction* mnuabout = nullptr;
     std::map<int, QAction*> mnuColour; // mnu101 .. mnu112, by picture id
+    QPointer<ReviewDialog> frmreview;  // while Review Game is open
 
     static constexpr int kClientWidth = 389;  // 5835 twips
     static constexpr int kClientHeight = 289; // 4335 twips
@@ -108,11 +118,18 @@ private:
     void buildMenus();
     void loadFailurePath();
     void replaceWindow();
-    // Writes the position before a jump to the undo file; why it could not, if it could not.
-    BeforeJump undoWriter();
+    // Writes the position before a jump or a rewind to the undo file; if it cannot, why,
+    // after `lead`, which says what was not done.
+    BeforeJump undoWriter(const QString& lead);
+    // Runs `use` with the hint engine once the table is loaded; says so if it cannot be.
+    void withHintEngine(std::function<void(const HintEngine&)> use);
+    // Judges the game again for an open Review Game when the jumps have changed.
+    void followReview();
     // Shows what a click or a jump did: its message, if it has one, over the new board.
     void report(const Result& result, std::optional<int> source);
-    void showHint(const HintEngine* engine, const QString& error);
+    void showHint(const HintEngine& engine);
+
+    std::optional<std::pair<Marbles, std::vector<Move>>> reviewed_; // what frmreview shows
 
     QImage marble_; // the picture of the marble in colour colid
 };

@@ -30,22 +30,28 @@ void frmgame::refresh() {
     lbltime->setText(game.clock());
     if (game.clockRunning() && !Timer1->isActive())
         Timer1->start();
+    followReview();
 }
 
-BeforeJump frmgame::undoWriter() {
-    return [this](const Position& before) -> std::optional<QString> {
+BeforeJump frmgame::undoWriter(const QString& lead) {
+    return [this, lead](const Position& before) -> std::optional<QString> {
         const QString undoFile = TempFilePath();
         if (const auto failure = writeUndoFile(undoFile, before))
-            return QStringLiteral("The move was not made, because the undo file could not be "
-                                  "written.\r\n%1: %2.")
-                .arg(QDir::toNativeSeparators(undoFile), *failure);
+            return lead + QStringLiteral("\r\n%1: %2.")
+                              .arg(QDir::toNativeSeparators(undoFile), *failure);
         return std::nullopt;
     };
 }
 
+namespace {
+QString moveNotMade() {
+    return QStringLiteral("The move was not made, because the undo file could not be written.");
+}
+} // namespace
+
 void frmgame::pic_Click(int Index) {
     const auto source = game.selection();
-    report(game.click(Index, undoWriter()), source);
+    report(game.click(Index, undoWriter(moveNotMade())), source);
 }
 
 bool frmgame::ValidMove(std::int16_t tempfrom, std::int16_t tempto) const {
@@ -53,7 +59,7 @@ bool frmgame::ValidMove(std::int16_t tempfrom, std::int16_t tempto) const {
 }
 
 void frmgame::MakeMove(std::int16_t tempfrom, std::int16_t tempto) {
-    report(game.jump(tempfrom, tempto, undoWriter()), tempfrom);
+    report(game.jump(tempfrom, tempto, undoWriter(moveNotMade())), tempfrom);
 }
 
 void frmgame::report(const Result& result, std::optional<int> source) {

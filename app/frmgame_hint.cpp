@@ -1,36 +1,44 @@
-// The Hint command: a jump after which the last marble can still end in the centre,
-// shown by selecting its marble as a click would and blinking the hole it goes to.
+// The commands of the hint engine: Hint shows a jump after which the last marble can
+// still end in the centre; Rewind and Review Game judge every jump of the game and go
+// back to before the one that lost the finish.
 
 #include "app/frmgame.h"
 
 #include "app/hintservice.h"
+#include "app/reviewdialog.h"
 #include "game/bitboard.h"
+#include "game/review.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCursor>
 
 namespace pebblenix {
 
-void frmgame::mnuhint_Click() {
+void frmgame::withHintEngine(std::function<void(const HintEngine&)> use) {
     HintService& service = HintService::instance();
     const bool waiting = !service.isReady();
     if (waiting)
-        QApplication::setOverrideCursor(Qt::BusyCursor); // the first hint maps the table
-    service.whenReady(this, [this, waiting](const HintEngine* engine, const QString& error) {
+        QApplication::setOverrideCursor(Qt::BusyCursor); // the first use maps the table
+    service.whenReady(this, [this, waiting, use](const HintEngine* engine, const QString& error) {
         if (waiting)
             QApplication::restoreOverrideCursor();
-        showHint(engine, error);
+        if (!engine) {
+            tellFailure(this, tr("Hints are not available, because the table of solutions "
+                                 "cannot be used.\r\n%1.")
+                                  .arg(error));
+            return;
+        }
+        use(*engine);
     });
 }
 
-void frmgame::showHint(const HintEngine* engine, const QString& error) {
-    if (!engine) {
-        tellFailure(this, QStringLiteral("Hints are not available, because the table of "
-                                         "solutions cannot be used.\r\n%1.")
-                              .arg(error));
-        return;
-    }
-    const auto jump = engine->hint(toBits(game.marbles()));
+void frmgame::mnuhint_Click() {
+    withHintEngine([this](const HintEngine& engine) { showHint(engine); });
+}
+
+void frmgame::showHint(const HintEngine& engine) {
+    const auto jump = engine.hint(toBits(game.marbles()));
     if (!jump) {
         ui().message(this, QString::fromLatin1(kProgramTitle), QString::fromLatin1(kNoFinishText),
                      MsgIcon::Information, MsgButtons::Ok);
@@ -42,6 +50,60 @@ void frmgame::showHint(const HintEngine* engine, const QString& error) {
     for (BoardCell* cell : pic) // one hint on the board at a time
         cell->stopBlinking();
     pic[static_cast<std::size_t>(jump->toCell)]->blink();
+}
+
+void frmgame::mnurewind_Click() {
+    withHintEngine([this](const HintEngine& engine) {
+        const Review review = reviewGame(game.firstPosition(), game.jumps(), engine);
+        if (review.losing) {
+            rewindTo(*review.losing);
+            return;
+        }
+        const QString text =
+            review.startFinishable
+                ? tr("You can still finish with the last marble in the centre.")
+                : tr("This game started from a position that cannot finish with the last "
+                     "marble in the centre, so there is nothing to rewind to.");
+        ui().message(this, QString::fromLatin1(kProgramTitle), text, MsgIcon::Information,
+                     MsgButtons::Ok);
+    });
+}
+
+void frmgame::rewindTo(std::size_t jump) {
+    const Result result = game.rewind(
+        jump, undoWriter(tr("The game was not rewound, because the undo file could not be "
+                            "written.")));
+    for (BoardCell* cell : pic) // a hint shown for the position left behind is void
+        cell->stopBlinking();
+    refresh();
+    if (result.outcome == Outcome::Refused)
+        tellFailure(this, result.reason);
+}
+
+void frmgame::mnureview_Click() {
+    withHintEngine([this](const HintEngine&) {
+        if (!frmreview) {
+            frmreview = new ReviewDialog(this);
+            frmreview->addActions({mnuundo, mnurewind}); // Ctrl+Z and Ctrl+R work there too
+            connect(frmreview, &ReviewDialog::goBackRequested, this, &frmgame::rewindTo);
+            reviewed_.reset();
+            followReview();
+        }
+        frmreview->show();
+        frmreview->raise();
+        frmreview->activateWindow();
+    });
+}
+
+void frmgame::followReview() {
+    const HintEngine* engine = HintService::instance().engine();
+    if (!frmreview || !engine)
+        return;
+    auto now = std::make_pair(game.firstPosition(), game.jumps());
+    if (reviewed_ == now)
+        return; // a selection or a hint: nothing to judge again
+    frmreview->showReview(reviewGame(now.first, now.second, *engine));
+    reviewed_ = std::move(now);
 }
 
 } // namespace pebblenix

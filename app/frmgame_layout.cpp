@@ -161,6 +161,10 @@ void frmgame::buildMenus() {
                    QKeySequence(Qt::CTRL | Qt::Key_Z), &frmgame::mnuundo_Click);
     mnuhint = item(game, QStringLiteral("mnuhint"), QStringLiteral("&Hint"),
                    QKeySequence(Qt::CTRL | Qt::Key_H), &frmgame::mnuhint_Click);
+    mnurewind = item(game, QStringLiteral("mnurewind"), tr("&Rewind to Last Winnable Position"),
+                     QKeySequence(Qt::CTRL | Qt::Key_R), &frmgame::mnurewind_Click);
+    mnureview = item(game, QStringLiteral("mnureview"), tr("Re&view Game\u2026"), QKeySequence(),
+                     &frmgame::mnureview_Click);
 
     QMenu* colours = game->addMenu(QStringLiteral("Marble &Color"));
     colours->setObjectName(QStringLiteral("mnucolor"));

@@ -26,6 +26,8 @@ public:
     // reason it cannot be; not at all if `context` is gone by then.
     void whenReady(QObject* context, Ready ready);
     bool isReady() const { return state_ == State::Ready || state_ == State::Failed; }
+    // The engine once the table is loaded; nothing before or when it cannot be.
+    const HintEngine* engine() const { return engine_.get(); }
 
 private:
     enum class State { Idle, Loading, Ready, Failed };

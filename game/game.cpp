@@ -2,6 +2,8 @@
 
 #include "game/clock.h"
 
+#include <algorithm>
+
 
 namespace pebblenix {
 
@@ -13,6 +15,14 @@ Position newGamePosition() {
     p.count = kStartMarbles;
     return p;
 }
+
+namespace {
+void applyJump(Marbles& m, Move j) {
+    m[static_cast<std::size_t>(j.from)] = false;
+    m[static_cast<std::size_t>(*jumpedCell(j.from, j.to))] = false;
+    m[static_cast<std::size_t>(j.to)] = true;
+}
+} // namespace
 
 Game::Game() : position_(newGamePosition()), first_(position_.marbles) {}
 
@@ -47,9 +57,7 @@ Result Game::jump(int from, int to, const BeforeJump& beforeJump) {
     if (!saveForUndo(beforeJump, refused))
         return refused;
     auto& m = position_.marbles;
-    m[static_cast<std::size_t>(to)] = true;
-    m[static_cast<std::size_t>(from)] = false;
-    m[static_cast<std::size_t>(*jumpedCell(from, to))] = false;
+    applyJump(m, {from, to});
     if (position_.count > 0) // a hand-made file may count fewer marbles than it holds
         --position_.count;
     position_.countText = QString::number(position_.count);
@@ -57,6 +65,24 @@ Result Game::jump(int from, int to, const BeforeJump& beforeJump) {
     if (position_.count != 1)
         return {Outcome::Jumped, {}};
     return {m[kCentre] ? Outcome::Won : Outcome::LastMarbleOffCentre, {}};
+}
+
+Result Game::rewind(std::size_t jump, const BeforeJump& beforeJump) {
+    if (jump >= jumps_.size())
+        return {};
+    Result refused;
+    if (!saveForUndo(beforeJump, refused))
+        return refused;
+    Marbles m = first_;
+    for (std::size_t i = 0; i < jump; ++i)
+        applyJump(m, jumps_[i]);
+    position_.marbles = m;
+    const auto undone = static_cast<int>(jumps_.size() - jump);
+    position_.count = static_cast<quint8>(std::min(255, position_.count + undone));
+    position_.countText = QString::number(position_.count);
+    jumps_.resize(jump);
+    selection_.reset();
+    return {Outcome::Rewound, {}};
 }
 
 void Game::select(int cell) {

@@ -25,6 +25,7 @@ enum class Outcome {
     Jumped,              // a jump was made and more than one marble is left
     Won,                 // a jump left one marble, in the centre
     LastMarbleOffCentre, // a jump left one marble, elsewhere
+    Rewound,             // the board went back to before a jump of the list
     Refused,             // the jump was not made; `reason` says why
 };
 
@@ -66,6 +67,10 @@ public:
     // A position read from a game file: the jump list starts anew from it. The selection
     // and the clock's running stay as they are.
     void setPosition(const Position& position);
+    // Back to the position before jump `jump` of the list (counted from 0): the later
+    // jumps are taken back, their marbles counted again; the clock is left alone. Like a
+    // jump, it first stores the position it leaves, so that Undo can return to it.
+    Result rewind(std::size_t jump, const BeforeJump& beforeJump = {});
     // The position Undo read back. When it is the one saved before the last jump, the jump
     // list goes back with it.
     void restore(const Position& position);

@@ -1,9 +1,10 @@
-// The real program in a real X server, played with the mouse: a game file named like a
-// toolkit option opens as a game, a jump is saved for Undo and drawn, and under a
-// file-size limit the jump is refused but the game lives on. Skipped where Xvfb, xdotool
+// The real program in a real X server, played with the mouse and keys: a game file named
+// like a toolkit option opens as a game, jumps are saved for Undo and drawn, Rewind and
+// Undo work, and under a file-size limit a jump is refused but the game lives on. Skipped where Xvfb, xdotool
 // or xwd is missing.
 
 #include "files/gamefile.h"
+#include "game/game.h"
 #include "tests/support.h"
 
 #include <QProcess>
@@ -94,6 +95,22 @@ class TestEndToEnd : public QObject {
         return centreOf;
     }
 
+    void key(const QString& keys) { run("xdotool", {"key", keys}, env); }
+
+    // Which holes show a marble, read off a dump of the screen.
+    Marbles boardOnScreen(const std::function<QPoint(int)>& centreOf) {
+        QProcess dump;
+        dump.setProcessEnvironment(env);
+        dump.start("xwd", {"-root", "-silent"});
+        dump.waitForFinished(20000);
+        const QImage screen = readXwd(dump.readAllStandardOutput());
+        Marbles seen{};
+        for (int cell = 0; cell < kCells; ++cell)
+            seen[std::size_t(cell)] =
+                isHole(cell) && screen.pixelColor(centreOf(cell)) == QColor(0, 0, 128);
+        return seen;
+    }
+
 private slots:
     void initTestCase() {
         for (const char* tool : {"Xvfb", "xdotool", "xwd"})
@@ -112,25 +129,26 @@ private slots:
         xvfb.waitForFinished();
     }
 
-    void playAJumpWithTheMouse() {
+    // Three jumps with the mouse, the third losing the centre finish; Ctrl+R takes the
+    // board back to before it and Ctrl+Z returns to where the player was.
+    void playRewindAndUndo() {
+        const std::vector<Move> line = {{31, 17}, {26, 24}, {17, 31}};
+        std::vector<Game> after(line.size() + 1);
+        after[0].setPosition(firstJumpPosition()); // the file named -reverse
+        for (std::size_t i = 0; i < line.size(); ++i) {
+            after[i + 1] = after[i];
+            after[i + 1].jump(line[i].from, line[i].to);
+        }
         QProcess game;
-        const auto centreOf = play(game, "exec", {31, 17}); // d5 over d4 to d3
+        const auto centreOf = play(game, "exec", {31, 17, 26, 24, 17, 31});
         QVERIFY2(centreOf, "the window did not appear");
         const QString undo = QDir(qEnvironmentVariable("XDG_RUNTIME_DIR")).filePath("pnx.tmp");
-        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(undo), 5000);
-        QCOMPARE(readAll(undo), formatGameFile(firstJumpPosition()));
-        QTest::qWait(300);
-        QProcess dump;
-        dump.setProcessEnvironment(env);
-        dump.start("xwd", {"-root", "-silent"});
-        QVERIFY(dump.waitForFinished(20000));
-        const QImage screen = readXwd(dump.readAllStandardOutput());
-        QVERIFY(!screen.isNull());
-        const QColor navy(0, 0, 128);
-        for (int cell : {17, 38}) // the marble landed on d3; d6 is untouched
-            QCOMPARE(screen.pixelColor(centreOf(cell)), navy);
-        for (int cell : {10, 24, 31}) // d2 (emptied by the file), d4 jumped over, d5 left
-            QVERIFY(screen.pixelColor(centreOf(cell)) != navy);
+        QTRY_COMPARE_WITH_TIMEOUT(boardOnScreen(centreOf), after[3].marbles(), 5000);
+        QCOMPARE(readAll(undo), formatGameFile(after[2].position()));
+        key("ctrl+r");
+        QTRY_COMPARE_WITH_TIMEOUT(boardOnScreen(centreOf), after[2].marbles(), 5000);
+        key("ctrl+z");
+        QTRY_COMPARE_WITH_TIMEOUT(boardOnScreen(centreOf), after[3].marbles(), 5000);
         game.kill();
         game.waitForFinished();
         QFile::remove(undo);

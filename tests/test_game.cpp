@@ -1,7 +1,9 @@
 // The rules as a player meets them, through the game model: selecting, jumping, the end
 // of the game, the count, the clock, and the jump list that Undo and Rewind work on.
 
+#include "files/solutionfile.h"
 #include "game/game.h"
+#include "game/review.h"
 #include "tests/support.h"
 
 using namespace pebblenix;
@@ -20,6 +22,16 @@ Game gameWith(std::initializer_list<int> marbles, quint8 count) {
     return g;
 }
 
+// A line from the start whose fifth jump, d4 to b4, loses the centre finish.
+const std::vector<Move> kLosesAtFive = {{38, 24}, {17, 31}, {22, 24}, {37, 23}, {24, 22}, {9, 23}};
+
+Game played(const std::vector<Move>& jumps, Game g = Game()) {
+    for (const Move& m : jumps)
+        if (g.jump(m.from, m.to).outcome == Outcome::Deselected)
+            qFatal("the test's line holds a jump the board does not allow");
+    return g;
+}
+
 int marblesOn(const Game& g) {
     return static_cast<int>(std::count(g.marbles().begin(), g.marbles().end(), true));
 }
@@ -28,7 +40,17 @@ int marblesOn(const Game& g) {
 
 class TestGame : public QObject {
     Q_OBJECT
+    std::unique_ptr<SolutionFile> table;
+    std::unique_ptr<HintEngine> engine;
+
 private slots:
+    void initTestCase() {
+        QString error;
+        table = SolutionFile::open(findSolutionFile(QCoreApplication::applicationDirPath()), error);
+        QVERIFY2(table, qPrintable(error));
+        engine = std::make_unique<HintEngine>(table->table());
+    }
+
     void clicks_data() {
         QTest::addColumn<QList<int>>("clicks");
         QTest::addColumn<int>("outcome");  // of the last click
@@ -152,6 +174,83 @@ private slots:
         g.restore(other);
         QVERIFY(g.jumps().empty());
         QCOMPARE(g.firstPosition(), other.marbles);
+    }
+
+    // Judging a game: which jump lost the centre finish, and what would have kept it.
+    void review_data() {
+        QTest::addColumn<QString>("game");
+        QTest::addColumn<int>("jumps");
+        QTest::addColumn<int>("losing"); // -1: none
+        QTest::addColumn<bool>("startFinishable");
+        QTest::newRow("a winning line") << "hints" << 31 << -1 << true;
+        QTest::newRow("the fifth jump loses") << "loses at five" << 6 << 4 << true;
+        QTest::newRow("opened already lost") << "lost" << 1 << -1 << false;
+        QTest::newRow("undo took the loss back") << "undone" << 5 << -1 << true;
+    }
+    void review() {
+        QFETCH(QString, game);
+        Game g;
+        if (game == "hints")
+            while (const auto j = engine->hint(toBits(g.marbles())))
+                g.jump(j->fromCell, j->toCell);
+        else if (game == "lost")
+            g = played({{2, 4}}, gameWith({2, 3, 46}, 3));
+        else
+            g = played(kLosesAtFive);
+        if (game == "undone") { // the losing jump taken back and a better one made
+            g = played({kLosesAtFive.begin(), kLosesAtFive.begin() + 5});
+            g.restore(played({kLosesAtFive.begin(), kLosesAtFive.begin() + 4}).position());
+            g.jump(3, 17);
+        }
+        const Review r = reviewGame(g.firstPosition(), g.jumps(), *engine);
+        QFETCH(int, jumps);
+        QFETCH(int, losing);
+        QFETCH(bool, startFinishable);
+        QCOMPARE(int(r.jumps.size()), jumps);
+        QCOMPARE(r.losing ? int(*r.losing) : -1, losing);
+        QCOMPARE(r.startFinishable, startFinishable);
+        for (std::size_t i = 0; i < r.jumps.size(); ++i) {
+            QCOMPARE(r.jumps[i].move, g.jumps()[i]);
+            QCOMPARE(r.jumps[i].finishPossible, startFinishable && (losing < 0 || int(i) < losing));
+        }
+        QCOMPARE(r.jumps.back().marblesLeft, marblesOn(g));
+        if (losing >= 0) { // the hint engine's jump in place of the loser keeps the finish
+            QVERIFY(r.keeper);
+            Game kept = played({kLosesAtFive.begin(), kLosesAtFive.begin() + losing});
+            kept.jump(r.keeper->from, r.keeper->to);
+            QVERIFY(engine->canFinishInCentre(toBits(kept.marbles())));
+            QCOMPARE(moveName(r.jumps[std::size_t(losing)].move), QStringLiteral("d4 -> b4"));
+        }
+    }
+
+    // Rewinding is a step Undo can take back: the position left goes to the undo file.
+    void rewind() {
+        Game g = played(kLosesAtFive);
+        g.tick();
+        g.select(10);
+        const Position left = g.position();
+        std::optional<Position> saved;
+        QCOMPARE(int(g.rewind(4, [](const Position&) { return QStringLiteral("disk full"); })
+                         .outcome),
+                 int(Outcome::Refused));
+        QVERIFY(g.position() == left && g.jumps().size() == 6);
+        const Result r = g.rewind(4, [&](const Position& p) {
+            saved = p;
+            return std::optional<QString>();
+        });
+        QCOMPARE(int(r.outcome), int(Outcome::Rewound));
+        QVERIFY(saved && *saved == left);
+        const Game four = played({kLosesAtFive.begin(), kLosesAtFive.begin() + 4});
+        QCOMPARE(g.marbles(), four.marbles());
+        QCOMPARE(int(g.count()), 28);
+        QCOMPARE(g.countText(), QStringLiteral("28"));
+        QCOMPARE(g.clock(), QStringLiteral("119")); // the clock is not turned back
+        QVERIFY(!g.selection());
+        QCOMPARE(g.jumps(), four.jumps());
+        QCOMPARE(int(g.rewind(4).outcome), int(Outcome::Nothing)); // nothing left to take back
+        g.restore(*saved); // Undo
+        QCOMPARE(g.jumps(), kLosesAtFive);
+        QCOMPARE(int(g.count()), 26);
     }
 
     void theClock() {

@@ -2,13 +2,16 @@
 // messages at the end, Undo, the keyboard and what a screen reader is told.
 
 #include "app/frmgame.h"
+#include "app/reviewdialog.h"
 #include "files/gamefile.h"
 #include "tests/uisupport.h"
 
 #include <QAccessible>
 #include <QLabel>
 #include <QTemporaryDir>
+#include <QPushButton>
 #include <QTimer>
+#include <QTreeWidget>
 #include <memory>
 
 using namespace pebblenix;
@@ -114,6 +117,39 @@ private slots:
         QCOMPARE(w->lbltime->text(), QStringLiteral("100"));
         QCOMPARE(w->lblmarbles_On_hand->text(), QStringLiteral("32"));
         QVERIFY(w->gb_showsave && w->PebblenixFile.isEmpty());
+    }
+
+    // Ctrl+R and Review Game, on a game whose fifth jump lost the centre finish.
+    void rewindAndReview() {
+        writeAll(dir.filePath("mine.pnx"), formatGameFile(newGamePosition()));
+        QVERIFY(w->OpenPebblenixFile(dir.filePath("mine.pnx")));
+        for (int cell : {38, 24, 17, 31, 22, 24, 37, 23, 24, 22, 9, 23})
+            w->pic_Click(cell);
+        const Marbles played = w->game.marbles();
+        w->mnureview->trigger();
+        QTRY_VERIFY_WITH_TIMEOUT(w->frmreview && w->frmreview->isVisible(), 20000);
+        ReviewDialog* review = w->frmreview;
+        QCOMPARE(review->list->topLevelItemCount(), 6);
+        QCOMPARE(review->list->currentItem()->text(1), QStringLiteral("d4 -> b4"));
+        QVERIFY(review->summary->text().startsWith("Jump 5, d4 -> b4, lost"));
+
+        QTest::keyClick(w.get(), Qt::Key_R, Qt::ControlModifier);
+        QCOMPARE(w->lblmarbles_On_hand->text(), QStringLiteral("28"));
+        QCOMPARE(review->list->topLevelItemCount(), 4); // the dialog follows the board
+        QCOMPARE(w->PebblenixFile, dir.filePath("mine.pnx"));
+        QVERIFY(!w->gb_showsave);
+        QTest::keyClick(w.get(), Qt::Key_R, Qt::ControlModifier);
+        QCOMPARE(fake.last().text,
+                 QStringLiteral("You can still finish with the last marble in the centre."));
+        QTest::keyClick(w.get(), Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(w->game.marbles(), played);
+        QCOMPARE(review->list->topLevelItemCount(), 6);
+
+        review->list->setCurrentItem(review->list->topLevelItem(0)); // by keyboard: Enter
+        QTest::keyClick(review->list, Qt::Key_Return);
+        QCOMPARE(w->game.marbles(), startPosition());
+        QCOMPARE(review->list->topLevelItemCount(), 0);
+        QCOMPARE(fake.messages.size(), std::size_t(1));
     }
 
     void theWindowKeepsItsSize() {

@@ -1,0 +1,34 @@
+#pragma once
+// Review Game: the game's jumps one a row, with the marbles left after each and whether
+// a centre finish was still possible. The jump that lost the finish stands out, with one
+// that would have kept it. A button takes the board back to before the selected jump.
+
+#include "game/review.h"
+
+#include <QDialog>
+
+class QLabel;
+class QPushButton;
+class QTreeWidget;
+
+namespace pebblenix {
+
+class ReviewDialog : public QDialog {
+    Q_OBJECT
+public:
+    explicit ReviewDialog(QWidget* parent);
+
+    // Shows a new judgement of the game, with the losing jump selected, or the last one.
+    void showReview(const Review& review);
+
+    QTreeWidget* list = nullptr;
+    QLabel* summary = nullptr;
+    QPushButton* goBack = nullptr;
+    QPushButton* closeButton = nullptr;
+
+signals:
+    // The player asked for the position before jump `jump` (counted from 0).
+    void goBackRequested(std::size_t jump);
+};
+
+} // namespace pebblenix
