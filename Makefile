@@ -6,11 +6,13 @@ FUZZ_BUILD ?= build-fuzz
 FUZZ_SECONDS ?= 60
 FUZZ_TARGETS := gamefile clock colour solve
 GENERATOR  := Ninja
-PACKAGES   := cmake ninja-build g++ make qt6-base-dev libgl-dev fonts-dejavu-core
+# Qt's Linguist tools compile the translations; qt6-translations-l10n has Qt's own.
+PACKAGES   := cmake ninja-build g++ make qt6-base-dev libgl-dev fonts-dejavu-core \
+              qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
 # What the tests use besides: an X server for the end-to-end test, the metadata validators.
 TEST_PACKAGES := xvfb xdotool x11-apps desktop-file-utils appstream libxml2-utils
 
-.PHONY: all deps install-packages build run test asan fuzz bench package windows-check screenshot format clean
+.PHONY: all deps install-packages build run test asan fuzz bench package windows-check screenshot translations format clean
 
 all: build
 
@@ -77,6 +79,10 @@ fuzz: build $(FUZZ_BUILD)/build.ninja
 		grep -E '^(stat::number_of_executed_units|stat::peak_rss|#[0-9]+ +DONE|==[0-9]+==ERROR|SUMMARY)' $(FUZZ_BUILD)/fuzz_$$t.log || true; \
 		if [ $$rc -ne 0 ]; then tail -40 $(FUZZ_BUILD)/fuzz_$$t.log; exit $$rc; fi; \
 	done
+
+# Refreshes translations/*.ts from the texts in the code (new texts arrive unfinished).
+translations: deps $(BUILD)/build.ninja
+	cmake --build $(BUILD) --target update_translations
 
 # The README's picture of Review Game, taken from the real program under Xvfb.
 screenshot: build

@@ -3,6 +3,7 @@
 #include "about/frmabout.h"
 #include "app/frmgame.h"
 #include "app/module1.h"
+#include "files/translations.h"
 
 #include <QApplication>
 #include <csignal>
@@ -20,6 +21,8 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(QString::fromLatin1(pebblenix::kProgramTitle));
     QApplication::setApplicationVersion(QStringLiteral(PEBBLENIX_VERSION));
     QGuiApplication::setDesktopFileName(QStringLiteral("org.example.pebblenix.Pebblenix"));
+    pebblenix::installTranslations(
+        app, pebblenix::findTranslationsFolder(QCoreApplication::applicationDirPath()));
     pebblenix::frmgame::showAboutBox = [] { pebblenix::frmAbout::showShared(); };
     if (!pebblenix::Module1::Main(arguments))
         return 1;

@@ -30,7 +30,7 @@ QLabel* makeLabel(QWidget* parent, const QString& name, int left, int top, int w
 frmAbout::frmAbout() {
     setAttribute(Qt::WA_DeleteOnClose);
     setObjectName(QStringLiteral("frmAbout"));
-    setWindowTitle(QStringLiteral("About MyApp"));
+    setWindowTitle(tr("About MyApp"));
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
                    Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     setWindowIcon(applicationIcon());
@@ -38,23 +38,25 @@ frmAbout::frmAbout() {
 
     picIcon = makeLabel(this, QStringLiteral("picIcon"), 120, 240, 540, 540);
 
-    cmdOK = new QPushButton(QStringLiteral("OK"), this);
+    cmdOK = new QPushButton(tr("OK"), this);
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
     cmdOK->setGeometry(px(3165), px(4035), px(1260), px(345));
     cmdOK->setDefault(true);
     connect(cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
 
-    cmdSysInfo = new QPushButton(QStringLiteral("&System Info..."), this);
+    cmdSysInfo = new QPushButton(tr("&System Info..."), this);
     cmdSysInfo->setObjectName(QStringLiteral("cmdSysInfo"));
     cmdSysInfo->setGeometry(px(4740), px(4035), px(1245), px(345));
     connect(cmdSysInfo, &QPushButton::clicked, this, &frmAbout::cmdSysInfo_Click);
+    for (QPushButton* button : {cmdOK, cmdSysInfo}) // a translated caption may be longer
+        fitFont(button, button->font(), {button->text()}, false);
 
     Label2 = makeLabel(this, QStringLiteral("Label2"), 1080, 840, 855, 255);
-    Label2->setText(QStringLiteral("Author"));
+    Label2->setText(tr("Author"));
     fitFont(Label2, layoutFont(FontKind::SansSerif, 9.75, true), {Label2->text()}, false);
 
     Label1 = makeLabel(this, QStringLiteral("Label1"), 2040, 720, 2775, 375);
-    Label1->setText(QStringLiteral("The Pebblenix developers"));
+    Label1->setText(tr("The Pebblenix developers"));
     Label1->setFrameStyle(QFrame::Box | QFrame::Plain);
     Label1->setAlignment(Qt::AlignCenter);
     Label1->setAutoFillBackground(true);
@@ -98,23 +100,23 @@ QString frmAbout::titleText() {
 
 QString frmAbout::descriptionText() {
     const QStringList lines = {
-        QStringLiteral("Pebblenix is free to copy and give away, as long as it travels whole "
-                       "and unchanged, with this notice, and nobody is charged for it."),
+        tr("Pebblenix is free to copy and give away, as long as it travels whole "
+           "and unchanged, with this notice, and nobody is charged for it."),
         QString(),
-        QStringLiteral("Write to the Pebblenix developers at:"),
+        tr("Write to the Pebblenix developers at:"),
         QStringLiteral("1 Example Row, Suite 100"),
         QStringLiteral("Exampleton EX 00000"),
         QStringLiteral("Exampleland"),
-        QStringLiteral("Phone: +1 555 0100"),
-        QStringLiteral("E-mail: pebblenix@example.org"),
-        QStringLiteral("Homepage: https://pebblenix.example.org"),
+        tr("Phone: +1 555 0100"),
+        tr("E-mail: pebblenix@example.org"),
+        tr("Homepage: https://pebblenix.example.org"),
     };
     return lines.join(QStringLiteral("\r\n"));
 }
 
 void frmAbout::Form_Load() {
     picIcon->setPixmap(QPixmap::fromImage(marblePicture(kAppIconId, 2)));
-    setWindowTitle(QStringLiteral("About Pebblenix"));
+    setWindowTitle(tr("About Pebblenix"));
     const QString title = titleText();
     lblTitle->setText(title);
     lblTitle->setFont(layoutFont(FontKind::ArialBlack, 12, false));

@@ -4,6 +4,7 @@
 #include "about/sysinfokeys.h"
 #include "app/uiseam.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QString>
 #include <string>
@@ -33,7 +34,7 @@ void StartSysInfo(QWidget* parent) {
     if (findTool(path) && ui().startProgram(QString::fromLocal8Bit(path)))
         return;
     ui().message(parent, QString::fromLatin1(kProgramTitle),
-                 QStringLiteral("System Information Is Unavailable At This Time"), MsgIcon::None,
+                 QCoreApplication::translate("pebblenix::frmAbout", "System Information Is Unavailable At This Time"), MsgIcon::None,
                  MsgButtons::Ok);
 }
 

@@ -71,8 +71,8 @@ void installAccessibility() {
     installed = true;
 }
 
-void setAccessibleCaption(QLabel* label, const char* caption) {
-    label->setProperty(kCaption, QString::fromLatin1(caption));
+void setAccessibleCaption(QLabel* label, const QString& caption) {
+    label->setProperty(kCaption, caption);
 }
 
 } // namespace pebblenix

@@ -2,6 +2,8 @@
 // What screen readers are told: each hole by its column letter and row number with its
 // state, and the clock and count labels with their captions.
 
+#include <QString>
+
 class QLabel;
 
 namespace pebblenix {
@@ -10,6 +12,6 @@ namespace pebblenix {
 void installAccessibility();
 
 // The label is announced as "caption: text".
-void setAccessibleCaption(QLabel* label, const char* caption);
+void setAccessibleCaption(QLabel* label, const QString& caption);
 
 } // namespace pebblenix

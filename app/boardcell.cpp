@@ -30,8 +30,8 @@ void BoardCell::setState(const QImage& picture, bool marble, bool selected) {
 
 QString BoardCell::stateText() const {
     if (!marble_)
-        return QStringLiteral("empty");
-    return flat_ ? QStringLiteral("selected marble") : QStringLiteral("marble");
+        return tr("empty");
+    return flat_ ? tr("selected marble") : tr("marble");
 }
 
 void BoardCell::stateChanged() {

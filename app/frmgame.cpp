@@ -55,7 +55,7 @@ bool frmgame::Form_Load() {
             loadFailurePath();
             return false;
         }
-        tellFailure(nullptr, QStringLiteral("The stored marble colour cannot be used or removed, "
+        tellFailure(nullptr, tr("The stored marble colour cannot be used or removed, "
                                             "so the game starts in dark blue.\r\n%1.")
                                  .arg(*stuck));
         colid = kDefaultColour;
@@ -78,7 +78,7 @@ bool frmgame::Form_Load() {
 void frmgame::loadFailurePath() {
     // Forgetting the settings lets the next start succeed with the default colour.
     ColourSetting::clearAll();
-    tellFailure(nullptr, QStringLiteral("Unknown error has occured."));
+    tellFailure(nullptr, tr("Unknown error has occured."));
     DelTempFile();
     ui().endProgram(1);
 }
@@ -95,7 +95,7 @@ void frmgame::closeEvent(QCloseEvent* event) {
 }
 
 void frmgame::Form_Unload(int& Cancel) {
-    if (gb_showboredbox && ui().message(this, kTitle, QStringLiteral("Bored So Early?"),
+    if (gb_showboredbox && ui().message(this, kTitle, tr("Bored So Early?"),
                                         MsgIcon::Question, MsgButtons::YesNo) == MsgAnswer::No)
         Cancel = 1;
     DelTempFile();
@@ -116,7 +116,7 @@ void frmgame::replaceWindow() {
 }
 
 void frmgame::mnunew_Click() {
-    if (ui().message(this, kTitle, QStringLiteral("Start A New Game?"), MsgIcon::Question,
+    if (ui().message(this, kTitle, tr("Start A New Game?"), MsgIcon::Question,
                      MsgButtons::YesNo) == MsgAnswer::Yes)
         replaceWindow();
 }
@@ -127,7 +127,7 @@ void frmgame::mnuexit_Click() {
 
 void frmgame::SaveMarbleColor(quint8 col) {
     if (const auto failure = ColourSetting::write(col)) {
-        tellFailure(this, QStringLiteral("The marble colour could not be saved, so the game goes "
+        tellFailure(this, tr("The marble colour could not be saved, so the game goes "
                                          "on in the colour it has.\r\n%1.")
                               .arg(*failure));
         return;

@@ -45,7 +45,7 @@ BeforeJump frmgame::undoWriter(const QString& lead) {
 
 namespace {
 QString moveNotMade() {
-    return QStringLiteral("The move was not made, because the undo file could not be written.");
+    return frmgame::tr("The move was not made, because the undo file could not be written.");
 }
 } // namespace
 
@@ -80,12 +80,11 @@ void frmgame::report(const Result& result, std::optional<int> source) {
 
 void frmgame::CheckEndGame(Outcome outcome) {
     if (outcome == Outcome::Won)
-        ui().message(this, QStringLiteral("Congratulations"), QStringLiteral("You won The Game "),
+        ui().message(this, tr("Congratulations"), tr("You won The Game "),
                      MsgIcon::Exclamation, MsgButtons::Ok);
     else if (outcome == Outcome::LastMarbleOffCentre)
-        ui().message(this, QStringLiteral("Congratulations"),
-                     QStringLiteral("Well played !! try to get the last marble\r\n in  the "
-                                    "center square"),
+        ui().message(this, tr("Congratulations"),
+                     tr("Well played !! try to get the last marble\r\n in  the center square"),
                      MsgIcon::Information, MsgButtons::Ok);
 }
 

@@ -62,7 +62,7 @@ namespace {
 
 bool saveOrSay(frmgame* window, const QString& name) {
     if (const auto failure = window->SavePebblenixFile(name)) {
-        tellFailure(window, QStringLiteral("The game could not be saved.\r\n%1: %2.")
+        tellFailure(window, frmgame::tr("The game could not be saved.\r\n%1: %2.")
                                 .arg(QDir::toNativeSeparators(name), *failure));
         return false;
     }

@@ -40,7 +40,7 @@ void frmgame::mnuhint_Click() {
 void frmgame::showHint(const HintEngine& engine) {
     const auto jump = engine.hint(toBits(game.marbles()));
     if (!jump) {
-        ui().message(this, QString::fromLatin1(kProgramTitle), QString::fromLatin1(kNoFinishText),
+        ui().message(this, QString::fromLatin1(kProgramTitle), QCoreApplication::translate("Game", kNoFinishText),
                      MsgIcon::Information, MsgButtons::Ok);
         return;
     }

@@ -25,10 +25,10 @@ namespace {
 // A caption, when given, is what a screen reader says before the label's text; it is set
 // before the text because a label's accessible interface is made when its text is first set.
 QLabel* makeLabel(QWidget* parent, const QString& name, const QString& text, int left, int top,
-                  int width, int height, const char* caption = nullptr) {
+                  int width, int height, const QString& caption = QString()) {
     auto* label = new QLabel(parent);
     label->setObjectName(name);
-    if (caption)
+    if (!caption.isEmpty())
         setAccessibleCaption(label, caption);
     label->setText(text);
     label->setGeometry(px(left), px(top), px(width), px(height));
@@ -42,9 +42,18 @@ struct ColourItem {
     const char* caption;
 };
 constexpr ColourItem kColourItems[] = {
-    {110, "&White"}, {106, "&Blue"},           {101, "&Dark Blue"}, {108, "&Sky Blue"},
-    {104, "&Green"}, {111, "&Military Green"}, {103, "&Yellow"},    {105, "&Pink"},
-    {102, "&Red"},   {107, "Purp&le"},         {109, "Br&own"},     {112, "Blac&k"}};
+{110, QT_TRANSLATE_NOOP("pebblenix::frmgame", "&White")},
+    {106, QT_TRANSLATE_NOOP("pebblenix::frmgame", "&Blue")},
+    {101, QT_TRANSLATE_NOOP("pebblenix::frmgame", "&Dark Blue")},
+    {108, QT_TRANSLATE_NOOP("pebblenix::frmgame", "&Sky Blue")},
+    {104, QT_TRANSLATE_NOOP("pebblenix::frmgame", "&Green")},
+    {111, QT_TRANSLATE_NOOP("pebblenix::frmgame", "&Military Green")},
+    {103, QT_TRANSLATE_NOOP("pebblenix::frmgame", "&Yellow")},
+    {105, QT_TRANSLATE_NOOP("pebblenix::frmgame", "&Pink")},
+    {102, QT_TRANSLATE_NOOP("pebblenix::frmgame", "&Red")},
+    {107, QT_TRANSLATE_NOOP("pebblenix::frmgame", "Purp&le")},
+    {109, QT_TRANSLATE_NOOP("pebblenix::frmgame", "Br&own")},
+    {112, QT_TRANSLATE_NOOP("pebblenix::frmgame", "Blac&k")}};
 
 } // namespace
 
@@ -80,7 +89,7 @@ void frmgame::buildControls() {
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setInterval(1000);
-    CDiabox.Filter = QStringLiteral("Pebblenix Files (*.pnx)");
+    CDiabox.Filter = tr("Pebblenix Files (*.pnx)");
     connect(Timer1, &QTimer::timeout, this, &frmgame::Timer1_Timer);
 
     Frame1 = new QGroupBox(client);
@@ -100,21 +109,21 @@ void frmgame::buildControls() {
     const QFont captionFont = layoutFont(FontKind::SansSerif, 9.75, true);
     const QFont numberFont = layoutFont(FontKind::Garamond, 12, true);
 
-    Label1[1] = makeLabel(client, QStringLiteral("Label1_1"), QStringLiteral("Marbles On Board"),
+    Label1[1] = makeLabel(client, QStringLiteral("Label1_1"), tr("Marbles On Board"),
                           4200, 1800, 1095, 495);
     Label1[1]->setWordWrap(true);
     fitFont(Label1[1], captionFont, {Label1[1]->text()}, true);
 
     lblmarbles_On_hand = makeLabel(client, QStringLiteral("lblmarbles_On_hand"),
-                                   QStringLiteral("32"), 4920, 2520, 375, 255, "Marbles On Board");
+                                   QStringLiteral("32"), 4920, 2520, 375, 255, tr("Marbles On Board"));
     fitFont(lblmarbles_On_hand, numberFont, {QStringLiteral("255")}, false);
 
-    Label1[0] = makeLabel(client, QStringLiteral("Label1_0"), QStringLiteral("Time on Hand"), 4080,
+    Label1[0] = makeLabel(client, QStringLiteral("Label1_0"), tr("Time on Hand"), 4080,
                           720, 1575, 255);
     fitFont(Label1[0], captionFont, {Label1[0]->text()}, false);
 
     lbltime = makeLabel(client, QStringLiteral("lbltime"), QStringLiteral("120"), 4200, 1200, 1335,
-                        255, "Time on Hand");
+                        255, tr("Time on Hand"));
     fitFont(lbltime, numberFont, {QStringLiteral("TimeOut!!")}, false);
 
     pic[kCentre]->setFocus(Qt::ActiveWindowFocusReason); // arrow keys start from the centre
@@ -138,7 +147,7 @@ void frmgame::moveBoardFocus(int index, int dx, int dy) {
 }
 
 void frmgame::buildMenus() {
-    QMenu* game = menuBar()->addMenu(QStringLiteral("&Game"));
+    QMenu* game = menuBar()->addMenu(tr("&Game"));
     game->setObjectName(QStringLiteral("mnugame"));
     const auto item = [this](QMenu* menu, const QString& name, const QString& caption,
                              const QKeySequence& key, void (frmgame::*handler)()) {
@@ -149,39 +158,39 @@ void frmgame::buildMenus() {
             connect(action, &QAction::triggered, this, handler);
         return action;
     };
-    mnunew = item(game, QStringLiteral("mnunew"), QStringLiteral("&New"),
+    mnunew = item(game, QStringLiteral("mnunew"), tr("&New"),
                   QKeySequence(Qt::CTRL | Qt::Key_N), &frmgame::mnunew_Click);
-    mnuopen = item(game, QStringLiteral("mnuopen"), QStringLiteral("&Open"),
+    mnuopen = item(game, QStringLiteral("mnuopen"), tr("&Open"),
                    QKeySequence(Qt::CTRL | Qt::Key_O), &frmgame::mnuopen_Click);
-    mnusave = item(game, QStringLiteral("mnusave"), QStringLiteral("&Save"),
+    mnusave = item(game, QStringLiteral("mnusave"), tr("&Save"),
                    QKeySequence(Qt::CTRL | Qt::Key_S), &frmgame::mnusave_Click);
-    mnusaveas = item(game, QStringLiteral("mnusaveas"), QStringLiteral("Save &As"), QKeySequence(),
+    mnusaveas = item(game, QStringLiteral("mnusaveas"), tr("Save &As"), QKeySequence(),
                      &frmgame::mnusaveas_Click);
-    mnuundo = item(game, QStringLiteral("mnuundo"), QStringLiteral("&Undo"),
+    mnuundo = item(game, QStringLiteral("mnuundo"), tr("&Undo"),
                    QKeySequence(Qt::CTRL | Qt::Key_Z), &frmgame::mnuundo_Click);
-    mnuhint = item(game, QStringLiteral("mnuhint"), QStringLiteral("&Hint"),
+    mnuhint = item(game, QStringLiteral("mnuhint"), tr("&Hint"),
                    QKeySequence(Qt::CTRL | Qt::Key_H), &frmgame::mnuhint_Click);
     mnurewind = item(game, QStringLiteral("mnurewind"), tr("&Rewind to Last Winnable Position"),
                      QKeySequence(Qt::CTRL | Qt::Key_R), &frmgame::mnurewind_Click);
     mnureview = item(game, QStringLiteral("mnureview"), tr("Re&view Game\u2026"), QKeySequence(),
                      &frmgame::mnureview_Click);
 
-    QMenu* colours = game->addMenu(QStringLiteral("Marble &Color"));
+    QMenu* colours = game->addMenu(tr("Marble &Color"));
     colours->setObjectName(QStringLiteral("mnucolor"));
     for (const ColourItem& c : kColourItems) {
-        QAction* action = colours->addAction(QString::fromLatin1(c.caption));
+        QAction* action = colours->addAction(tr(c.caption));
         action->setObjectName(QStringLiteral("mnu%1").arg(c.id));
         const auto id = static_cast<quint8>(c.id);
         connect(action, &QAction::triggered, this, [this, id] { SaveMarbleColor(id); });
         mnuColour[c.id] = action;
     }
 
-    mnuexit = item(game, QStringLiteral("mnuexit"), QStringLiteral("E&xit"), QKeySequence(),
+    mnuexit = item(game, QStringLiteral("mnuexit"), tr("E&xit"), QKeySequence(),
                    &frmgame::mnuexit_Click);
 
-    QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
+    QMenu* help = menuBar()->addMenu(tr("&Help"));
     help->setObjectName(QStringLiteral("mnuHelp"));
-    mnuabout = item(help, QStringLiteral("mnuabout"), QStringLiteral("&About Pebblenix"),
+    mnuabout = item(help, QStringLiteral("mnuabout"), tr("&About Pebblenix"),
                     QKeySequence(), &frmgame::mnuabout_Click);
 }
 

@@ -1,5 +1,6 @@
 #include "files/atomicfile.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -13,7 +14,7 @@ namespace pebblenix {
 
 std::optional<QString> writeFileAtomically(const QString& path, const QByteArray& bytes) {
     if (QFileInfo(path).isDir())
-        return QStringLiteral("a folder of that name is in the way");
+        return QCoreApplication::translate("Files", "a folder of that name is in the way");
     QSaveFile file(path);
     // Unbuffered, so that a short write (a full disk, a file-size limit) shows here: a
     // buffered QSaveFile, and QSettings with it, can commit a truncated file and call it done.
@@ -24,7 +25,7 @@ std::optional<QString> writeFileAtomically(const QString& path, const QByteArray
         const QString reason =
             written < 0
                 ? file.errorString()
-                : QStringLiteral("only %1 of %2 bytes could be written; the disk may be full")
+                : QCoreApplication::translate("Files", "only %1 of %2 bytes could be written; the disk may be full")
                       .arg(written)
                       .arg(bytes.size());
         file.cancelWriting();
@@ -48,8 +49,8 @@ bool openRegularFile(QFile& file, const QString& path, QString* reason) {
     struct stat st {};
     if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
         ::close(fd);
-        return fail(S_ISDIR(st.st_mode) ? QStringLiteral("it is a folder, not a file")
-                                        : QStringLiteral("it is not a regular file"));
+        return fail(S_ISDIR(st.st_mode) ? QCoreApplication::translate("Files", "it is a folder, not a file")
+                                        : QCoreApplication::translate("Files", "it is not a regular file"));
     }
     if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
         ::close(fd);

@@ -2,6 +2,7 @@
 
 #include "files/atomicfile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -73,10 +74,10 @@ std::optional<QString> ColourSetting::write(quint8 colour) {
     const QString path = filePath();
     const QString folder = QFileInfo(path).absolutePath();
     if (!QDir().mkpath(folder))
-        return QStringLiteral("the folder %1 cannot be made").arg(QDir::toNativeSeparators(folder));
+        return QCoreApplication::translate("Files", "the folder %1 cannot be made").arg(QDir::toNativeSeparators(folder));
     const QByteArray text = "[Color]\nMarble=" + QByteArray::number(colour) + "\n";
     if (const auto failure = writeFileAtomically(path, text))
-        return QStringLiteral("%1 cannot be written (%2)")
+        return QCoreApplication::translate("Files", "%1 cannot be written (%2)")
             .arg(QDir::toNativeSeparators(path), *failure);
     return std::nullopt;
 }
@@ -87,10 +88,10 @@ std::optional<QString> ColourSetting::clearAll() {
     if (!info.exists() && !info.isSymLink())
         return std::nullopt;
     if (info.isDir())
-        return QStringLiteral("%1 is a folder").arg(QDir::toNativeSeparators(file.fileName()));
+        return QCoreApplication::translate("Files", "%1 is a folder").arg(QDir::toNativeSeparators(file.fileName()));
     if (file.remove())
         return std::nullopt;
-    return QStringLiteral("%1 cannot be removed (%2)")
+    return QCoreApplication::translate("Files", "%1 cannot be removed (%2)")
         .arg(QDir::toNativeSeparators(file.fileName()), file.errorString());
 }
 

@@ -2,6 +2,7 @@
 
 #include "files/atomicfile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <string>
@@ -12,13 +13,13 @@ std::unique_ptr<SolutionFile> SolutionFile::open(const QString& path, QString& e
     std::unique_ptr<SolutionFile> f(new SolutionFile);
     QString why;
     if (!openRegularFile(f->file_, path, &why)) {
-        error = QStringLiteral("%1 cannot be read (%2)").arg(path, why);
+        error = QCoreApplication::translate("Files", "%1 cannot be read (%2)").arg(path, why);
         return nullptr;
     }
     const qint64 size = f->file_.size();
     f->map_ = size > 0 ? f->file_.map(0, size) : nullptr;
     if (!f->map_) {
-        error = QStringLiteral("%1 cannot be read (%2)").arg(path, f->file_.errorString());
+        error = QCoreApplication::translate("Files", "%1 cannot be read (%2)").arg(path, f->file_.errorString());
         return nullptr;
     }
     std::string damage;

@@ -1,8 +1,11 @@
 #include "resources/fonts.h"
 
+#include <QFontInfo>
 #include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
+#include <QStyle>
 #include <QWidget>
 #include <algorithm>
 
@@ -38,6 +41,10 @@ QRect available(const QWidget* widget) {
         const QMargins m = edit->textMargins();
         r = r.marginsRemoved(m).adjusted(2, 0, -2, 0); // the line edit's own inner margin
     }
+    if (qobject_cast<const QPushButton*>(widget)) { // the bevel and the focus frame
+        const int margin = widget->style()->pixelMetric(QStyle::PM_ButtonMargin, nullptr, widget);
+        r = r.adjusted(margin, 2, -margin, -2);
+    }
     return r;
 }
 
@@ -56,7 +63,9 @@ QFont layoutFont(FontKind kind, double points, bool bold) {
 bool textFits(const QWidget* widget, const QString& text, bool wrap) {
     const QRect room = available(widget);
     const QFontMetrics metrics(widget->font());
-    const int flags = wrap ? Qt::TextWordWrap : Qt::TextSingleLine;
+    int flags = wrap ? Qt::TextWordWrap : Qt::TextSingleLine;
+    if (qobject_cast<const QPushButton*>(widget))
+        flags |= Qt::TextShowMnemonic; // the & of a shortcut letter takes no room
     const QRect needed = metrics.boundingRect(QRect(0, 0, room.width(), 10000), flags, text);
     return needed.width() <= room.width() && needed.height() <= room.height();
 }
@@ -67,7 +76,11 @@ void fitFont(QWidget* widget, QFont font, const QStringList& texts, bool wrap) {
         bool all = true;
         for (const QString& text : texts)
             all = all && textFits(widget, text, wrap);
-        if (all || font.pixelSize() <= 6)
+        if (all)
+            return;
+        if (font.pixelSize() < 0) // a size in points: go on in the pixels it has now
+            font.setPixelSize(QFontInfo(font).pixelSize());
+        if (font.pixelSize() <= 6)
             return;
         font.setPixelSize(font.pixelSize() - 1);
     }

@@ -207,21 +207,31 @@ private slots:
         QTest::addColumn<QString>("table");
         QTest::addColumn<int>("status");
         QTest::addColumn<QString>("says");
+        QTest::addColumn<QString>("language"); // LANGUAGE; "C" sets LC_ALL=C instead
         const QString table = findSolutionFile(QCoreApplication::applicationDirPath());
         const QByteArray start = formatGameFile(newGamePosition());
-        QTest::newRow("start") << start << table << 0 << "1 marble left, in the centre.";
-        QTest::newRow("lost") << gameFileWith({2, 3, 46}) << table << 1 << "No finish";
+        const QByteArray lost = gameFileWith({2, 3, 46});
+        QTest::newRow("start") << start << table << 0 << "1 marble left, in the centre." << "C";
+        QTest::newRow("lost") << lost << table << 1 << "No finish" << "C";
         QTest::newRow("bad file") << QByteArray("2\r\n") << table << 2
-                                  << "You have provided an invalid file format\n";
-        QTest::newRow("no table") << start << dir.filePath("none.bin") << 3 << "cannot be read";
-        QTest::newRow("FIFO file") << QByteArray("fifo") << table << 2 << "not a regular file";
-        QTest::newRow("FIFO table") << start << "fifo" << 3 << "not a regular file";
+                                  << "You have provided an invalid file format\n" << "C";
+        QTest::newRow("no table") << start << dir.filePath("none.bin") << 3 << "cannot be read"
+                                  << "C";
+        QTest::newRow("FIFO file") << QByteArray("fifo") << table << 2 << "not a regular file"
+                                   << "C";
+        QTest::newRow("FIFO table") << start << "fifo" << 3 << "not a regular file" << "C";
+        QTest::newRow("in French") << lost << table << 1
+                                   << "D’ici, la dernière bille ne peut plus finir au centre."
+                                   << "fr:de";
+        QTest::newRow("English first") << lost << table << 1 << "No finish" << "en_GB:fr";
+        QTest::newRow("Brazilian") << start << table << 0 << "1 bolinha restante" << "pt_BR";
     }
     void theSolveTool() {
         QFETCH(QByteArray, file);
         QFETCH(QString, table);
         QFETCH(int, status);
         QFETCH(QString, says);
+        QFETCH(QString, language);
         QFile::remove(dir.filePath("game.pnx"));
         QFile::remove(dir.filePath("fifo"));
         mkfifo(QFile::encodeName(dir.filePath("fifo")), 0600);
@@ -234,6 +244,8 @@ private slots:
         QProcess p;
         auto env = QProcessEnvironment::systemEnvironment();
         env.insert("PEBBLENIX_SOLUTIONS", table);
+        env.remove("LANGUAGE");
+        env.insert(language == "C" ? "LC_ALL" : "LANGUAGE", language);
         p.setProcessEnvironment(env);
         p.start(QStringLiteral(PEBBLENIX_SOLVE_PATH), {dir.filePath("game.pnx")});
         QVERIFY(p.waitForFinished(30000));

@@ -4,6 +4,7 @@
 
 #include "files/gamefile.h"
 #include "files/solutionfile.h"
+#include "files/translations.h"
 #include "game/bitboard.h"
 #include "game/hint.h"
 
@@ -15,17 +16,18 @@ using namespace pebblenix;
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
+    installTranslations(app, findTranslationsFolder(QCoreApplication::applicationDirPath()));
     QTextStream out(stdout), err(stderr);
     const QStringList args = QCoreApplication::arguments().mid(1);
     if (args.size() != 1 || args[0].startsWith(QLatin1Char('-'))) {
-        err << "usage: pebblenix-solve FILE.pnx\n";
+        err << QCoreApplication::translate("Solve", "usage: pebblenix-solve FILE.pnx") << "\n";
         return 2;
     }
     const QString path = args[0];
     const ReadResult read = readGameFile(path);
     if (read.status != ReadStatus::Ok) {
         const QString problem = read.status == ReadStatus::FolderMissing
-                                    ? QStringLiteral("its folder does not exist")
+                                    ? QCoreApplication::translate("Solve", "its folder does not exist")
                                     : read.problem;
         err << invalidFileMessage(path, problem).replace(QStringLiteral("\r\n"), "\n") << "\n";
         return 2;
@@ -34,17 +36,19 @@ int main(int argc, char** argv) {
     const auto file =
         SolutionFile::open(findSolutionFile(QCoreApplication::applicationDirPath()), error);
     if (!file) {
-        err << "pebblenix-solve: the table of solutions cannot be used: " << error << "\n";
+        err << QCoreApplication::translate("Solve", "pebblenix-solve: the table of solutions cannot be used: %1")
+                   .arg(error)
+            << "\n";
         return 3;
     }
     const HintEngine engine(file->table());
     Bits board = toBits(read.position->marbles);
     if (board == bitOf(kCentre)) {
-        out << "The last marble is already in the centre.\n";
+        out << QCoreApplication::translate("Solve", "The last marble is already in the centre.") << "\n";
         return 0;
     }
     if (!engine.hint(board)) {
-        out << kNoFinishText << "\n";
+        out << QCoreApplication::translate("Game", kNoFinishText) << "\n";
         return 1;
     }
     while (const auto jump = engine.hint(board)) {
@@ -55,6 +59,8 @@ int main(int argc, char** argv) {
                         QLatin1String(cellName(jump->toCell).data()));
         board = afterJump(board, *jump);
     }
-    out << std::popcount(board) << " marble left, in the centre.\n";
+    out << QCoreApplication::translate("Solve", "%1 marble left, in the centre.")
+                   .arg(std::popcount(board))
+        << "\n";
     return 0;
 }

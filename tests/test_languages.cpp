@@ -1,0 +1,210 @@
+// Every language: complete, true to each text's placeholders and line breaks, in step
+// with the code, and fitting the fixed window. German chosen by the system: menus in
+// German, the clock and the game files untouched by it.
+
+#include "about/frmabout.h"
+#include "app/frmgame.h"
+#include "files/translations.h"
+#include "resources/fonts.h"
+#include "tests/uisupport.h"
+
+#include <QAbstractButton>
+#include <QDirIterator>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTranslator>
+#include <QXmlStreamReader>
+#include <map>
+#include <memory>
+
+using namespace pebblenix;
+using namespace pebblenix::test;
+
+namespace {
+
+using Key = std::pair<QString, QString>; // context and source text
+struct Entry {
+    QString translation;
+    QString type; // "unfinished", "obsolete", "vanished": none may be left
+};
+
+// An element's text, with the line breaks .ts files keep as <byte value="xd"/>.
+QString textOf(QXmlStreamReader& xml) {
+    QString text;
+    while (!xml.atEnd()) {
+        xml.readNext();
+        if (xml.isCharacters())
+            text += xml.text();
+        else if (xml.isStartElement() && xml.name() == u"byte")
+            text += QChar(xml.attributes().value("value").mid(1).toUInt(nullptr, 16));
+        else if (xml.isEndElement() && xml.name() != u"byte")
+            break;
+    }
+    return text;
+}
+
+std::map<Key, Entry> readTs(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    std::map<Key, Entry> entries;
+    QXmlStreamReader xml(&file);
+    QString context, source;
+    while (!xml.atEnd()) {
+        if (xml.readNext() != QXmlStreamReader::StartElement)
+            continue;
+        if (xml.name() == u"name")
+            context = textOf(xml);
+        else if (xml.name() == u"source")
+            source = textOf(xml);
+        else if (xml.name() == u"translation") {
+            const QString type = xml.attributes().value("type").toString();
+            entries[{context, source}] = {textOf(xml), type};
+        }
+    }
+    return entries;
+}
+
+// What a translation must keep of its source: the placeholders, the line breaks and the
+// file pattern of the dialog's filter.
+QStringList kept(const QString& text) {
+    QStringList marks;
+    for (const auto& m : QRegularExpression(R"(%\d|\r\n|\(\*\.pnx\))").globalMatch(text))
+        marks << m.captured();
+    marks.sort();
+    return marks;
+}
+
+void dropTranslators() {
+    for (QTranslator* t : qApp->findChildren<QTranslator*>()) {
+        QCoreApplication::removeTranslator(t);
+        delete t;
+    }
+}
+
+// Every text of the main window and the About box inside its control, and the menu bar
+// on one line.
+QStringList whatDoesNotFit() {
+    FakeUi fake;
+    QStringList cut;
+    std::unique_ptr<frmgame> w(frmgame::create());
+    frmAbout* about = frmAbout::showShared();
+    for (QWidget* top : std::initializer_list<QWidget*>{w.get(), about}) {
+        for (auto* label : top->findChildren<QLabel*>())
+            if (!textFits(label, label->text(), label->wordWrap()))
+                cut << label->text();
+        for (auto* edit : top->findChildren<QLineEdit*>())
+            if (!textFits(edit, edit->text(), false))
+                cut << edit->text();
+        for (auto* button : top->findChildren<QAbstractButton*>())
+            if (!button->text().isEmpty() && !textFits(button, button->text(), false))
+                cut << button->text();
+    }
+    const QList<QAction*> menus = w->menuBar()->actions();
+    if (w->menuBar()->actionGeometry(menus.last()).top() !=
+        w->menuBar()->actionGeometry(menus.first()).top())
+        cut << QStringLiteral("the menu bar");
+    about->close();
+    return cut;
+}
+
+} // namespace
+
+class TestLanguages : public QObject {
+    Q_OBJECT
+    QTemporaryDir dir;
+    std::map<Key, Entry> inTheCode;
+
+private slots:
+    void init() { dropTranslators(); }
+
+    void initTestCase() {
+        // The texts the code has now, as `make translations` would find them.
+        const QString fresh = dir.filePath("fresh.ts");
+        QProcess lupdate;
+        lupdate.start(QStringLiteral(PEBBLENIX_LUPDATE),
+                      {"@" PEBBLENIX_TRANSLATED_SOURCES, "-I", PEBBLENIX_SOURCE_DIR, "-locations", "none", "-ts", fresh});
+        QVERIFY(lupdate.waitForFinished(60000) && lupdate.exitCode() == 0);
+        inTheCode = readTs(fresh);
+        QVERIFY(inTheCode.size() > 90);
+    }
+
+    void everyLanguage_data() {
+        QTest::addColumn<QString>("language");
+        QDirIterator ts(QStringLiteral(PEBBLENIX_SOURCE_DIR "/translations"), {"*.ts"});
+        while (ts.hasNext()) {
+            const QString name = QFileInfo(ts.next()).completeBaseName().mid(10);
+            QTest::newRow(qPrintable(name)) << name;
+        }
+    }
+    void everyLanguage() {
+        QFETCH(QString, language);
+        const auto entries =
+            readTs(QStringLiteral(PEBBLENIX_SOURCE_DIR "/translations/pebblenix_%1.ts").arg(language));
+        auto* qm = new QTranslator(qApp);
+        QVERIFY(qm->load("pebblenix_" + language, QStringLiteral(PEBBLENIX_TRANSLATIONS_DIR)));
+        QCoreApplication::installTranslator(qm);
+        QCOMPARE(entries.size(), inTheCode.size());
+        for (const auto& [key, entry] : entries) {
+            const QString where = key.first + ": " + key.second;
+            QVERIFY2(inTheCode.count(key), qPrintable("no longer in the code: " + where));
+            QVERIFY2(entry.type.isEmpty() && !entry.translation.isEmpty(),
+                     qPrintable(entry.type + " " + where));
+            QCOMPARE(qm->translate(qPrintable(key.first), qPrintable(key.second)),
+                     entry.translation);
+            QCOMPARE(kept(entry.translation), kept(key.second));
+        }
+        const QStringList cut = whatDoesNotFit();
+        QVERIFY2(cut.isEmpty(), qPrintable(cut.join(" | ")));
+    }
+
+    // English is the source: every text fits as it is.
+    void englishFits() {
+        const QStringList cut = whatDoesNotFit();
+        QVERIFY2(cut.isEmpty(), qPrintable(cut.join(" | ")));
+    }
+
+    // main() below started this program with LANGUAGE=de.
+    void germanFromTheSystem() {
+        QCOMPARE(installTranslations(*qApp, QStringLiteral(PEBBLENIX_TRANSLATIONS_DIR)),
+                 QStringLiteral("de"));
+        FakeUi fake;
+        std::unique_ptr<frmgame> w(frmgame::create());
+        QCOMPARE(w->mnunew->text(), QStringLiteral("&Neu"));
+        QCOMPARE(w->menuBar()->actions().first()->text(), QStringLiteral("&Spiel"));
+        QCOMPARE(w->CDiabox.Filter, QStringLiteral("Pebblenix-Dateien (*.pnx)"));
+        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"),
+                 QStringLiteral("Abbrechen")); // Qt's own buttons too
+        w->pic_Click(10);
+        w->pic_Click(24);
+        for (int t = 0; t < 125; ++t)
+            w->Timer1_Timer();
+        QCOMPARE(w->lbltime->text(), QStringLiteral("TimeOut!!"));
+        const QString saved = dir.filePath("deutsch.pnx");
+        fake.fileNames = {saved};
+        w->mnusaveas_Click();
+        const QByteArray german = readAll(saved);
+        QCOMPARE(german, formatGameFile(firstJumpPosition()));
+
+        dropTranslators(); // now in English
+        std::unique_ptr<frmgame> english(frmgame::create());
+        QCOMPARE(english->mnunew->text(), QStringLiteral("&New"));
+        QVERIFY(english->OpenPebblenixFile(saved));
+        english->mnusave_Click();
+        QCOMPARE(readAll(saved), german);
+        QVERIFY(fake.messages.empty());
+    }
+};
+
+int main(int argc, char** argv) {
+    PrivateFolders folders;
+    qputenv("LANGUAGE", "de");
+    QApplication app(argc, argv);
+    TestLanguages tc;
+    return QTest::qExec(&tc, argc, argv);
+}
+#include "test_languages.moc"
