@@ -34,8 +34,9 @@ void StartSysInfo(QWidget* parent) {
     if (findTool(path) && ui().startProgram(QString::fromLocal8Bit(path)))
         return;
     ui().message(parent, QString::fromLatin1(kProgramTitle),
-                 QCoreApplication::translate("pebblenix::frmAbout", "System Information Is Unavailable At This Time"), MsgIcon::None,
-                 MsgButtons::Ok);
+                 QCoreApplication::translate("pebblenix::frmAbout",
+                                             "System Information Is Unavailable At This Time"),
+                 MsgIcon::None, MsgButtons::Ok);
 }
 
 } // namespace pebblenix

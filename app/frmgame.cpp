@@ -56,7 +56,7 @@ bool frmgame::Form_Load() {
             return false;
         }
         tellFailure(nullptr, tr("The stored marble colour cannot be used or removed, "
-                                            "so the game starts in dark blue.\r\n%1.")
+                                "so the game starts in dark blue.\r\n%1.")
                                  .arg(*stuck));
         colid = kDefaultColour;
         marble_ = marblePicture(colid, scale);
@@ -95,8 +95,8 @@ void frmgame::closeEvent(QCloseEvent* event) {
 }
 
 void frmgame::Form_Unload(int& Cancel) {
-    if (gb_showboredbox && ui().message(this, kTitle, tr("Bored So Early?"),
-                                        MsgIcon::Question, MsgButtons::YesNo) == MsgAnswer::No)
+    if (gb_showboredbox && ui().message(this, kTitle, tr("Bored So Early?"), MsgIcon::Question,
+                                        MsgButtons::YesNo) == MsgAnswer::No)
         Cancel = 1;
     DelTempFile();
 }
@@ -116,8 +116,8 @@ void frmgame::replaceWindow() {
 }
 
 void frmgame::mnunew_Click() {
-    if (ui().message(this, kTitle, tr("Start A New Game?"), MsgIcon::Question,
-                     MsgButtons::YesNo) == MsgAnswer::Yes)
+    if (ui().message(this, kTitle, tr("Start A New Game?"), MsgIcon::Question, MsgButtons::YesNo) ==
+        MsgAnswer::Yes)
         replaceWindow();
 }
 
@@ -128,7 +128,7 @@ void frmgame::mnuexit_Click() {
 void frmgame::SaveMarbleColor(quint8 col) {
     if (const auto failure = ColourSetting::write(col)) {
         tellFailure(this, tr("The marble colour could not be saved, so the game goes "
-                                         "on in the colour it has.\r\n%1.")
+                             "on in the colour it has.\r\n%1.")
                               .arg(*failure));
         return;
     }

@@ -37,8 +37,8 @@ BeforeJump frmgame::undoWriter(const QString& lead) {
     return [this, lead](const Position& before) -> std::optional<QString> {
         const QString undoFile = TempFilePath();
         if (const auto failure = writeUndoFile(undoFile, before))
-            return lead + QStringLiteral("\r\n%1: %2.")
-                              .arg(QDir::toNativeSeparators(undoFile), *failure);
+            return lead +
+                   QStringLiteral("\r\n%1: %2.").arg(QDir::toNativeSeparators(undoFile), *failure);
         return std::nullopt;
     };
 }
@@ -80,8 +80,8 @@ void frmgame::report(const Result& result, std::optional<int> source) {
 
 void frmgame::CheckEndGame(Outcome outcome) {
     if (outcome == Outcome::Won)
-        ui().message(this, tr("Congratulations"), tr("You won The Game "),
-                     MsgIcon::Exclamation, MsgButtons::Ok);
+        ui().message(this, tr("Congratulations"), tr("You won The Game "), MsgIcon::Exclamation,
+                     MsgButtons::Ok);
     else if (outcome == Outcome::LastMarbleOffCentre)
         ui().message(this, tr("Congratulations"),
                      tr("Well played !! try to get the last marble\r\n in  the center square"),

@@ -40,8 +40,9 @@ void frmgame::mnuhint_Click() {
 void frmgame::showHint(const HintEngine& engine) {
     const auto jump = engine.hint(toBits(game.marbles()));
     if (!jump) {
-        ui().message(this, QString::fromLatin1(kProgramTitle), QCoreApplication::translate("Game", kNoFinishText),
-                     MsgIcon::Information, MsgButtons::Ok);
+        ui().message(this, QString::fromLatin1(kProgramTitle),
+                     QCoreApplication::translate("Game", kNoFinishText), MsgIcon::Information,
+                     MsgButtons::Ok);
         return;
     }
     // Select the marble as a click would, without starting the clock.

@@ -42,7 +42,7 @@ struct ColourItem {
     const char* caption;
 };
 constexpr ColourItem kColourItems[] = {
-{110, QT_TRANSLATE_NOOP("pebblenix::frmgame", "&White")},
+    {110, QT_TRANSLATE_NOOP("pebblenix::frmgame", "&White")},
     {106, QT_TRANSLATE_NOOP("pebblenix::frmgame", "&Blue")},
     {101, QT_TRANSLATE_NOOP("pebblenix::frmgame", "&Dark Blue")},
     {108, QT_TRANSLATE_NOOP("pebblenix::frmgame", "&Sky Blue")},
@@ -109,17 +109,18 @@ void frmgame::buildControls() {
     const QFont captionFont = layoutFont(FontKind::SansSerif, 9.75, true);
     const QFont numberFont = layoutFont(FontKind::Garamond, 12, true);
 
-    Label1[1] = makeLabel(client, QStringLiteral("Label1_1"), tr("Marbles On Board"),
-                          4200, 1800, 1095, 495);
+    Label1[1] = makeLabel(client, QStringLiteral("Label1_1"), tr("Marbles On Board"), 4200, 1800,
+                          1095, 495);
     Label1[1]->setWordWrap(true);
     fitFont(Label1[1], captionFont, {Label1[1]->text()}, true);
 
-    lblmarbles_On_hand = makeLabel(client, QStringLiteral("lblmarbles_On_hand"),
-                                   QStringLiteral("32"), 4920, 2520, 375, 255, tr("Marbles On Board"));
+    lblmarbles_On_hand =
+        makeLabel(client, QStringLiteral("lblmarbles_On_hand"), QStringLiteral("32"), 4920, 2520,
+                  375, 255, tr("Marbles On Board"));
     fitFont(lblmarbles_On_hand, numberFont, {QStringLiteral("255")}, false);
 
-    Label1[0] = makeLabel(client, QStringLiteral("Label1_0"), tr("Time on Hand"), 4080,
-                          720, 1575, 255);
+    Label1[0] =
+        makeLabel(client, QStringLiteral("Label1_0"), tr("Time on Hand"), 4080, 720, 1575, 255);
     fitFont(Label1[0], captionFont, {Label1[0]->text()}, false);
 
     lbltime = makeLabel(client, QStringLiteral("lbltime"), QStringLiteral("120"), 4200, 1200, 1335,
@@ -158,18 +159,18 @@ void frmgame::buildMenus() {
             connect(action, &QAction::triggered, this, handler);
         return action;
     };
-    mnunew = item(game, QStringLiteral("mnunew"), tr("&New"),
-                  QKeySequence(Qt::CTRL | Qt::Key_N), &frmgame::mnunew_Click);
-    mnuopen = item(game, QStringLiteral("mnuopen"), tr("&Open"),
-                   QKeySequence(Qt::CTRL | Qt::Key_O), &frmgame::mnuopen_Click);
-    mnusave = item(game, QStringLiteral("mnusave"), tr("&Save"),
-                   QKeySequence(Qt::CTRL | Qt::Key_S), &frmgame::mnusave_Click);
+    mnunew = item(game, QStringLiteral("mnunew"), tr("&New"), QKeySequence(Qt::CTRL | Qt::Key_N),
+                  &frmgame::mnunew_Click);
+    mnuopen = item(game, QStringLiteral("mnuopen"), tr("&Open"), QKeySequence(Qt::CTRL | Qt::Key_O),
+                   &frmgame::mnuopen_Click);
+    mnusave = item(game, QStringLiteral("mnusave"), tr("&Save"), QKeySequence(Qt::CTRL | Qt::Key_S),
+                   &frmgame::mnusave_Click);
     mnusaveas = item(game, QStringLiteral("mnusaveas"), tr("Save &As"), QKeySequence(),
                      &frmgame::mnusaveas_Click);
-    mnuundo = item(game, QStringLiteral("mnuundo"), tr("&Undo"),
-                   QKeySequence(Qt::CTRL | Qt::Key_Z), &frmgame::mnuundo_Click);
-    mnuhint = item(game, QStringLiteral("mnuhint"), tr("&Hint"),
-                   QKeySequence(Qt::CTRL | Qt::Key_H), &frmgame::mnuhint_Click);
+    mnuundo = item(game, QStringLiteral("mnuundo"), tr("&Undo"), QKeySequence(Qt::CTRL | Qt::Key_Z),
+                   &frmgame::mnuundo_Click);
+    mnuhint = item(game, QStringLiteral("mnuhint"), tr("&Hint"), QKeySequence(Qt::CTRL | Qt::Key_H),
+                   &frmgame::mnuhint_Click);
     mnurewind = item(game, QStringLiteral("mnurewind"), tr("&Rewind to Last Winnable Position"),
                      QKeySequence(Qt::CTRL | Qt::Key_R), &frmgame::mnurewind_Click);
     mnureview = item(game, QStringLiteral("mnureview"), tr("Re&view Game\u2026"), QKeySequence(),
@@ -185,13 +186,13 @@ void frmgame::buildMenus() {
         mnuColour[c.id] = action;
     }
 
-    mnuexit = item(game, QStringLiteral("mnuexit"), tr("E&xit"), QKeySequence(),
-                   &frmgame::mnuexit_Click);
+    mnuexit =
+        item(game, QStringLiteral("mnuexit"), tr("E&xit"), QKeySequence(), &frmgame::mnuexit_Click);
 
     QMenu* help = menuBar()->addMenu(tr("&Help"));
     help->setObjectName(QStringLiteral("mnuHelp"));
-    mnuabout = item(help, QStringLiteral("mnuabout"), tr("&About Pebblenix"),
-                    QKeySequence(), &frmgame::mnuabout_Click);
+    mnuabout = item(help, QStringLiteral("mnuabout"), tr("&About Pebblenix"), QKeySequence(),
+                    &frmgame::mnuabout_Click);
 }
 
 // The window keeps one size; a fixed size tells the window manager so, and a resize that

@@ -54,17 +54,16 @@ void ReviewDialog::showReview(const Review& review) {
         QString finish = j.finishPossible ? tr("possible") : tr("not possible");
         if (lost)
             finish = tr("lost by this jump");
-        auto* row = new QTreeWidgetItem(
-            list, {QString::number(i + 1), moveName(j.move), QString::number(j.marblesLeft),
-                   finish});
+        auto* row = new QTreeWidgetItem(list, {QString::number(i + 1), moveName(j.move),
+                                               QString::number(j.marblesLeft), finish});
         row->setTextAlignment(0, Qt::AlignRight | Qt::AlignVCenter);
         row->setTextAlignment(2, Qt::AlignRight | Qt::AlignVCenter);
         if (lost) {
             QFont bold = row->font(0);
             bold.setBold(true);
-            const QString keeper =
-                review.keeper ? tr("%1 would have kept it.").arg(moveName(*review.keeper))
-                              : QString();
+            const QString keeper = review.keeper
+                                       ? tr("%1 would have kept it.").arg(moveName(*review.keeper))
+                                       : QString();
             for (int c = 0; c < list->columnCount(); ++c) {
                 row->setFont(c, bold);
                 row->setBackground(c, QColor(255, 214, 214));

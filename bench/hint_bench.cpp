@@ -38,9 +38,8 @@ struct Timings {
         const auto at = [&](double q) {
             return micros[static_cast<std::size_t>(q * (micros.size() - 1))];
         };
-        std::printf(
-            "%-34s %9zu runs  median %6.2f us  p99 %6.2f us  worst %7.2f us  (%d %s)\n",
-            what, micros.size(), at(0.5), at(0.99), micros.back(), found, found_what);
+        std::printf("%-34s %9zu runs  median %6.2f us  p99 %6.2f us  worst %7.2f us  (%d %s)\n",
+                    what, micros.size(), at(0.5), at(0.99), micros.back(), found, found_what);
     }
 };
 

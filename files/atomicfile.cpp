@@ -23,11 +23,11 @@ std::optional<QString> writeFileAtomically(const QString& path, const QByteArray
     const qint64 written = file.write(bytes);
     if (written != bytes.size()) {
         const QString reason =
-            written < 0
-                ? file.errorString()
-                : QCoreApplication::translate("Files", "only %1 of %2 bytes could be written; the disk may be full")
-                      .arg(written)
-                      .arg(bytes.size());
+            written < 0 ? file.errorString()
+                        : QCoreApplication::translate(
+                              "Files", "only %1 of %2 bytes could be written; the disk may be full")
+                              .arg(written)
+                              .arg(bytes.size());
         file.cancelWriting();
         return reason;
     }
@@ -49,8 +49,9 @@ bool openRegularFile(QFile& file, const QString& path, QString* reason) {
     struct stat st {};
     if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
         ::close(fd);
-        return fail(S_ISDIR(st.st_mode) ? QCoreApplication::translate("Files", "it is a folder, not a file")
-                                        : QCoreApplication::translate("Files", "it is not a regular file"));
+        return fail(S_ISDIR(st.st_mode)
+                        ? QCoreApplication::translate("Files", "it is a folder, not a file")
+                        : QCoreApplication::translate("Files", "it is not a regular file"));
     }
     if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
         ::close(fd);

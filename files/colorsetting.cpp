@@ -74,7 +74,8 @@ std::optional<QString> ColourSetting::write(quint8 colour) {
     const QString path = filePath();
     const QString folder = QFileInfo(path).absolutePath();
     if (!QDir().mkpath(folder))
-        return QCoreApplication::translate("Files", "the folder %1 cannot be made").arg(QDir::toNativeSeparators(folder));
+        return QCoreApplication::translate("Files", "the folder %1 cannot be made")
+            .arg(QDir::toNativeSeparators(folder));
     const QByteArray text = "[Color]\nMarble=" + QByteArray::number(colour) + "\n";
     if (const auto failure = writeFileAtomically(path, text))
         return QCoreApplication::translate("Files", "%1 cannot be written (%2)")
@@ -88,7 +89,8 @@ std::optional<QString> ColourSetting::clearAll() {
     if (!info.exists() && !info.isSymLink())
         return std::nullopt;
     if (info.isDir())
-        return QCoreApplication::translate("Files", "%1 is a folder").arg(QDir::toNativeSeparators(file.fileName()));
+        return QCoreApplication::translate("Files", "%1 is a folder")
+            .arg(QDir::toNativeSeparators(file.fileName()));
     if (file.remove())
         return std::nullopt;
     return QCoreApplication::translate("Files", "%1 cannot be removed (%2)")

@@ -107,27 +107,32 @@ ParseResult parseGameFile(const QByteArray& bytes) {
             p.marbles[i] = false;
         else
             return {std::nullopt,
-                    QCoreApplication::translate("Files", "line %1 is %2, but a cell line must be \"1\" or \"-1\"")
+                    QCoreApplication::translate(
+                        "Files", "line %1 is %2, but a cell line must be \"1\" or \"-1\"")
                         .arg(i + 1)
                         .arg(shown(line))};
     }
     if (static_cast<int>(lines.size()) < kGameFileLines)
-        return {std::nullopt, QCoreApplication::translate("Files", "the file has %1 lines, but a game file has %2")
+        return {std::nullopt, QCoreApplication::translate(
+                                  "Files", "the file has %1 lines, but a game file has %2")
                                   .arg(lines.size())
                                   .arg(kGameFileLines)};
     const QByteArray& clock = lines[kCells];
     const QByteArray& count = lines[kCells + 1];
     for (int i : {kCells, kCells + 1})
         if (lines[static_cast<std::size_t>(i)].size() > kMaxLineBytes)
-            return {std::nullopt, QCoreApplication::translate("Files", "line %1 is longer than %2 characters")
-                                      .arg(i + 1)
-                                      .arg(kMaxLineBytes)};
+            return {std::nullopt,
+                    QCoreApplication::translate("Files", "line %1 is longer than %2 characters")
+                        .arg(i + 1)
+                        .arg(kMaxLineBytes)};
     if (hasControlBytes(clock))
-        return {std::nullopt, QCoreApplication::translate("Files", "line 50, the clock, holds binary data")};
+        return {std::nullopt,
+                QCoreApplication::translate("Files", "line 50, the clock, holds binary data")};
     const auto value = countValue(count);
     if (!value)
         return {std::nullopt,
-                QCoreApplication::translate("Files", "line 51 is %1, but the marble count must be a number from 0 to 255")
+                QCoreApplication::translate(
+                    "Files", "line 51 is %1, but the marble count must be a number from 0 to 255")
                     .arg(shown(count))};
     p.clock = QString::fromLatin1(clock);
     p.countText = QString::fromLatin1(count);
@@ -140,12 +145,15 @@ ReadResult readGameFile(const QString& path) {
     if (path.isEmpty() || !info.absoluteDir().exists())
         return {ReadStatus::FolderMissing, std::nullopt, QString()};
     if (info.isDir())
-        return {ReadStatus::Invalid, std::nullopt, QCoreApplication::translate("Files", "it is a folder, not a file")};
+        return {ReadStatus::Invalid, std::nullopt,
+                QCoreApplication::translate("Files", "it is a folder, not a file")};
     if (!info.exists() && path.contains(QChar::ReplacementCharacter))
         return {ReadStatus::Invalid, std::nullopt,
-                QCoreApplication::translate("Files", "its name is not valid UTF-8 text, so it cannot be opened")};
+                QCoreApplication::translate(
+                    "Files", "its name is not valid UTF-8 text, so it cannot be opened")};
     if (!info.exists())
-        return {ReadStatus::Invalid, std::nullopt, QCoreApplication::translate("Files", "the file does not exist")};
+        return {ReadStatus::Invalid, std::nullopt,
+                QCoreApplication::translate("Files", "the file does not exist")};
     QString reason;
     const auto bytes = readFileBounded(path, kMaxReadBytes, &reason);
     if (!bytes)
@@ -174,7 +182,8 @@ std::optional<QString> writeUndoFile(const QString& path, const Position& positi
 }
 
 QString invalidFileMessage(const QString& path, const QString& problem) {
-    return QCoreApplication::translate("Files", "You have provided an invalid file format\r\n%1: %2.")
+    return QCoreApplication::translate("Files",
+                                       "You have provided an invalid file format\r\n%1: %2.")
         .arg(QDir::toNativeSeparators(path), problem);
 }
 

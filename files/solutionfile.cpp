@@ -19,7 +19,8 @@ std::unique_ptr<SolutionFile> SolutionFile::open(const QString& path, QString& e
     const qint64 size = f->file_.size();
     f->map_ = size > 0 ? f->file_.map(0, size) : nullptr;
     if (!f->map_) {
-        error = QCoreApplication::translate("Files", "%1 cannot be read (%2)").arg(path, f->file_.errorString());
+        error = QCoreApplication::translate("Files", "%1 cannot be read (%2)")
+                    .arg(path, f->file_.errorString());
         return nullptr;
     }
     std::string damage;

@@ -13,8 +13,8 @@
 namespace pebblenix {
 
 // Translated in the context "Game" (QCoreApplication::translate), by the game and the tool.
-inline constexpr char kNoFinishText[] =
-    QT_TRANSLATE_NOOP("Game", "No finish with the last marble in the centre is possible from here.");
+inline constexpr char kNoFinishText[] = QT_TRANSLATE_NOOP(
+    "Game", "No finish with the last marble in the centre is possible from here.");
 
 class HintEngine {
 public:

@@ -1,7 +1,7 @@
 // The real program in a real X server, played with the mouse and keys: a game file named
 // like a toolkit option opens as a game, jumps are saved for Undo and drawn, Rewind and
-// Undo work, and under a file-size limit a jump is refused but the game lives on. Skipped where Xvfb, xdotool
-// or xwd is missing.
+// Undo work, and under a file-size limit a jump is refused but the game lives on. Skipped where
+// Xvfb, xdotool or xwd is missing.
 
 #include "files/gamefile.h"
 #include "game/game.h"

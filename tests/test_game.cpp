@@ -230,9 +230,9 @@ private slots:
         g.select(10);
         const Position left = g.position();
         std::optional<Position> saved;
-        QCOMPARE(int(g.rewind(4, [](const Position&) { return QStringLiteral("disk full"); })
-                         .outcome),
-                 int(Outcome::Refused));
+        QCOMPARE(
+            int(g.rewind(4, [](const Position&) { return QStringLiteral("disk full"); }).outcome),
+            int(Outcome::Refused));
         QVERIFY(g.position() == left && g.jumps().size() == 6);
         const Result r = g.rewind(4, [&](const Position& p) {
             saved = p;
@@ -248,7 +248,7 @@ private slots:
         QVERIFY(!g.selection());
         QCOMPARE(g.jumps(), four.jumps());
         QCOMPARE(int(g.rewind(4).outcome), int(Outcome::Nothing)); // nothing left to take back
-        g.restore(*saved); // Undo
+        g.restore(*saved);                                         // Undo
         QCOMPARE(g.jumps(), kLosesAtFive);
         QCOMPARE(int(g.count()), 26);
     }

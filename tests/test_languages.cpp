@@ -127,7 +127,8 @@ private slots:
         const QString fresh = dir.filePath("fresh.ts");
         QProcess lupdate;
         lupdate.start(QStringLiteral(PEBBLENIX_LUPDATE),
-                      {"@" PEBBLENIX_TRANSLATED_SOURCES, "-I", PEBBLENIX_SOURCE_DIR, "-locations", "none", "-ts", fresh});
+                      {"@" PEBBLENIX_TRANSLATED_SOURCES, "-I", PEBBLENIX_SOURCE_DIR, "-locations",
+                       "none", "-ts", fresh});
         QVERIFY(lupdate.waitForFinished(60000) && lupdate.exitCode() == 0);
         inTheCode = readTs(fresh);
         QVERIFY(inTheCode.size() > 90);
@@ -143,8 +144,8 @@ private slots:
     }
     void everyLanguage() {
         QFETCH(QString, language);
-        const auto entries =
-            readTs(QStringLiteral(PEBBLENIX_SOURCE_DIR "/translations/pebblenix_%1.ts").arg(language));
+        const auto entries = readTs(
+            QStringLiteral(PEBBLENIX_SOURCE_DIR "/translations/pebblenix_%1.ts").arg(language));
         auto* qm = new QTranslator(qApp);
         QVERIFY(qm->load("pebblenix_" + language, QStringLiteral(PEBBLENIX_TRANSLATIONS_DIR)));
         QCoreApplication::installTranslator(qm);

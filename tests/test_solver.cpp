@@ -211,20 +211,26 @@ private slots:
         const QString table = findSolutionFile(QCoreApplication::applicationDirPath());
         const QByteArray start = formatGameFile(newGamePosition());
         const QByteArray lost = gameFileWith({2, 3, 46});
-        QTest::newRow("start") << start << table << 0 << "1 marble left, in the centre." << "C";
-        QTest::newRow("lost") << lost << table << 1 << "No finish" << "C";
+        QTest::newRow("start") << start << table << 0 << "1 marble left, in the centre."
+                               << "C";
+        QTest::newRow("lost") << lost << table << 1 << "No finish"
+                              << "C";
         QTest::newRow("bad file") << QByteArray("2\r\n") << table << 2
-                                  << "You have provided an invalid file format\n" << "C";
+                                  << "You have provided an invalid file format\n"
+                                  << "C";
         QTest::newRow("no table") << start << dir.filePath("none.bin") << 3 << "cannot be read"
                                   << "C";
         QTest::newRow("FIFO file") << QByteArray("fifo") << table << 2 << "not a regular file"
                                    << "C";
-        QTest::newRow("FIFO table") << start << "fifo" << 3 << "not a regular file" << "C";
-        QTest::newRow("in French") << lost << table << 1
-                                   << "D’ici, la dernière bille ne peut plus finir au centre."
-                                   << "fr:de";
-        QTest::newRow("English first") << lost << table << 1 << "No finish" << "en_GB:fr";
-        QTest::newRow("Brazilian") << start << table << 0 << "1 bolinha restante" << "pt_BR";
+        QTest::newRow("FIFO table") << start << "fifo" << 3 << "not a regular file"
+                                    << "C";
+        QTest::newRow("in French")
+            << lost << table << 1 << "D’ici, la dernière bille ne peut plus finir au centre."
+            << "fr:de";
+        QTest::newRow("English first") << lost << table << 1 << "No finish"
+                                       << "en_GB:fr";
+        QTest::newRow("Brazilian") << start << table << 0 << "1 bolinha restante"
+                                   << "pt_BR";
     }
     void theSolveTool() {
         QFETCH(QByteArray, file);

@@ -8,8 +8,8 @@
 
 #include <QAccessible>
 #include <QLabel>
-#include <QTemporaryDir>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QTreeWidget>
 #include <memory>

@@ -26,9 +26,10 @@ int main(int argc, char** argv) {
     const QString path = args[0];
     const ReadResult read = readGameFile(path);
     if (read.status != ReadStatus::Ok) {
-        const QString problem = read.status == ReadStatus::FolderMissing
-                                    ? QCoreApplication::translate("Solve", "its folder does not exist")
-                                    : read.problem;
+        const QString problem =
+            read.status == ReadStatus::FolderMissing
+                ? QCoreApplication::translate("Solve", "its folder does not exist")
+                : read.problem;
         err << invalidFileMessage(path, problem).replace(QStringLiteral("\r\n"), "\n") << "\n";
         return 2;
     }
@@ -36,7 +37,8 @@ int main(int argc, char** argv) {
     const auto file =
         SolutionFile::open(findSolutionFile(QCoreApplication::applicationDirPath()), error);
     if (!file) {
-        err << QCoreApplication::translate("Solve", "pebblenix-solve: the table of solutions cannot be used: %1")
+        err << QCoreApplication::translate(
+                   "Solve", "pebblenix-solve: the table of solutions cannot be used: %1")
                    .arg(error)
             << "\n";
         return 3;
@@ -44,7 +46,8 @@ int main(int argc, char** argv) {
     const HintEngine engine(file->table());
     Bits board = toBits(read.position->marbles);
     if (board == bitOf(kCentre)) {
-        out << QCoreApplication::translate("Solve", "The last marble is already in the centre.") << "\n";
+        out << QCoreApplication::translate("Solve", "The last marble is already in the centre.")
+            << "\n";
         return 0;
     }
     if (!engine.hint(board)) {
@@ -60,7 +63,7 @@ int main(int argc, char** argv) {
         board = afterJump(board, *jump);
     }
     out << QCoreApplication::translate("Solve", "%1 marble left, in the centre.")
-                   .arg(std::popcount(board))
+               .arg(std::popcount(board))
         << "\n";
     return 0;
 }
