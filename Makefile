@@ -9,8 +9,9 @@ GENERATOR  := Ninja
 # Qt's Linguist tools compile the translations; qt6-translations-l10n has Qt's own.
 PACKAGES   := cmake ninja-build g++ make qt6-base-dev libgl-dev fonts-dejavu-core \
               qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
-# What the tests use besides: an X server for the end-to-end test, the metadata validators.
-TEST_PACKAGES := xvfb xdotool x11-apps desktop-file-utils appstream libxml2-utils
+# What the tests use besides: an X server and screen dumps for the end-to-end test, the
+# metadata validators.
+TEST_PACKAGES := xvfb xdotool x11-apps netpbm desktop-file-utils appstream libxml2-utils
 
 .PHONY: all deps install-packages build run test asan fuzz bench package windows-check screenshot translations format clean
 

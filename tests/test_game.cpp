@@ -1,5 +1,5 @@
 // The rules as a player meets them, through the game model: selecting, jumping, the end
-// of the game, the count, the clock, and the jump list that Undo and Rewind work on.
+// of the game, the count, the clock, and the jump list that Undo, Review and Rewind use.
 
 #include "files/solutionfile.h"
 #include "game/game.h"
@@ -10,13 +10,11 @@ using namespace pebblenix;
 
 namespace {
 
-Game gameWith(std::initializer_list<int> marbles, quint8 count) {
+Game gameWith(std::initializer_list<int> marbles, int count) {
     Position p;
     for (int c : marbles)
         p.marbles[static_cast<std::size_t>(c)] = true;
-    p.clock = QStringLiteral("120");
-    p.count = count;
-    p.countText = QString::number(count);
+    p.count = static_cast<quint8>(count);
     Game g;
     g.setPosition(p);
     return g;
@@ -25,9 +23,9 @@ Game gameWith(std::initializer_list<int> marbles, quint8 count) {
 // A line from the start whose fifth jump, d4 to b4, loses the centre finish.
 const std::vector<Move> kLosesAtFive = {{38, 24}, {17, 31}, {22, 24}, {37, 23}, {24, 22}, {9, 23}};
 
-Game played(const std::vector<Move>& jumps, Game g = Game()) {
-    for (const Move& m : jumps)
-        if (g.jump(m.from, m.to).outcome == Outcome::Deselected)
+Game played(std::size_t jumps, Game g = Game(), const std::vector<Move>& line = kLosesAtFive) {
+    for (std::size_t i = 0; i < jumps; ++i)
+        if (g.jump(line[i].from, line[i].to).outcome == Outcome::Deselected)
             qFatal("the test's line holds a jump the board does not allow");
     return g;
 }
@@ -35,6 +33,9 @@ Game played(const std::vector<Move>& jumps, Game g = Game()) {
 int marblesOn(const Game& g) {
     return static_cast<int>(std::count(g.marbles().begin(), g.marbles().end(), true));
 }
+
+const auto kSaved = [](const Position&) { return std::optional<QString>(); };
+const auto kDiskFull = [](const Position&) { return std::optional<QString>("disk full"); };
 
 } // namespace
 
@@ -56,28 +57,24 @@ private slots:
         QTest::addColumn<int>("outcome");  // of the last click
         QTest::addColumn<int>("selected"); // -1: none
         QTest::addColumn<int>("marbles");
-        QTest::newRow("the empty centre") << QList<int>{24} << int(Outcome::Nothing) << -1 << 32;
-        QTest::newRow("select") << QList<int>{10} << int(Outcome::Selected) << 10 << 32;
-        QTest::newRow("down over d3") << QList<int>{10, 24} << int(Outcome::Jumped) << -1 << 31;
-        QTest::newRow("right") << QList<int>{22, 24} << int(Outcome::Jumped) << -1 << 31;
-        QTest::newRow("left") << QList<int>{26, 24} << int(Outcome::Jumped) << -1 << 31;
-        QTest::newRow("up") << QList<int>{38, 24} << int(Outcome::Jumped) << -1 << 31;
-        QTest::newRow("same marble again")
-            << QList<int>{10, 10} << int(Outcome::Deselected) << -1 << 32;
-        QTest::newRow("another marble")
-            << QList<int>{10, 16} << int(Outcome::Deselected) << -1 << 32;
-        QTest::newRow("then it") << QList<int>{10, 16, 16} << int(Outcome::Selected) << 16 << 32;
-        QTest::newRow("distance one")
-            << QList<int>{10, 24, 23, 24} << int(Outcome::Deselected) << -1 << 31;
-        QTest::newRow("distance three")
-            << QList<int>{10, 24, 3, 24} << int(Outcome::Deselected) << -1 << 31;
-        QTest::newRow("diagonal") << QList<int>{10, 24, 26, 10} << int(Outcome::Deselected) << -1
-                                  << 31;
-        QTest::newRow("over a hole")
-            << QList<int>{10, 24, 3, 17} << int(Outcome::Deselected) << -1 << 31;
-        // 20 and 22 differ by two but lie on different rows
-        QTest::newRow("across a row end")
-            << QList<int>{22, 24, 20, 22} << int(Outcome::Deselected) << -1 << 31;
+        const auto N = int(Outcome::Nothing), S = int(Outcome::Selected),
+                   D = int(Outcome::Deselected), J = int(Outcome::Jumped);
+        const std::tuple<const char*, QList<int>, int, int, int> rows[] = {
+            {"the empty centre", {24}, N, -1, 32},
+            {"select", {10}, S, 10, 32},
+            {"down", {10, 24}, J, -1, 31},
+            {"right", {22, 24}, J, -1, 31},
+            {"left", {26, 24}, J, -1, 31},
+            {"up", {38, 24}, J, -1, 31},
+            {"same marble again", {10, 10}, D, -1, 32},
+            {"another", {10, 16}, D, -1, 32},
+            {"distance one", {10, 24, 23, 24}, D, -1, 31},
+            {"diagonal", {10, 24, 26, 10}, D, -1, 31},
+            {"over a hole", {10, 24, 3, 17}, D, -1, 31},
+            // 20 and 22 differ by two but lie on different rows
+            {"across a row end", {22, 24, 20, 22}, D, -1, 31}};
+        for (const auto& [name, clicks, outcome, selected, marbles] : rows)
+            QTest::newRow(name) << clicks << outcome << selected << marbles;
     }
     void clicks() {
         QFETCH(QList<int>, clicks);
@@ -91,7 +88,6 @@ private slots:
         QCOMPARE(int(r.outcome), outcome);
         QCOMPARE(g.selection().value_or(-1), selected);
         QCOMPARE(marblesOn(g), marbles);
-        QCOMPARE(int(g.count()), marbles);
         QCOMPARE(g.countText(), QString::number(marbles));
         QVERIFY(g.clockRunning());
     }
@@ -102,23 +98,20 @@ private slots:
         QTest::addColumn<int>("outcome");
         QTest::newRow("won") << QList<int>{10, 17} << 2 << int(Outcome::Won);
         QTest::newRow("off centre") << QList<int>{2, 3} << 2 << int(Outcome::LastMarbleOffCentre);
-        QTest::newRow("count decides")
+        QTest::newRow("the count decides")
             << QList<int>{2, 3, 46} << 2 << int(Outcome::LastMarbleOffCentre);
-        QTest::newRow("three left") << QList<int>{2, 3, 46} << 3 << int(Outcome::Jumped);
         QTest::newRow("floor at zero") << QList<int>{2, 3} << 0 << int(Outcome::Jumped);
     }
     void theEndOfTheGame() {
         QFETCH(QList<int>, marbles);
         QFETCH(int, count);
         QFETCH(int, outcome);
-        Position p;
+        Game g = gameWith({}, count);
+        Position p = g.position();
         for (int c : marbles)
             p.marbles[static_cast<std::size_t>(c)] = true;
-        p.count = static_cast<quint8>(count);
-        Game g;
         g.setPosition(p);
-        const int to = marbles.first() == 10 ? 24 : 4;
-        QCOMPARE(int(g.jump(marbles.first(), to).outcome), outcome);
+        QCOMPARE(int(g.jump(marbles.first(), marbles.first() == 10 ? 24 : 4).outcome), outcome);
         QCOMPARE(int(g.count()), std::max(0, count - 1));
     }
 
@@ -127,44 +120,25 @@ private slots:
         Game g;
         g.click(10);
         g.setPosition(gameWith({17, 31}, 2).position());
-        QCOMPARE(g.selection(), std::optional<int>(10)); // the selection stays in force
         QCOMPARE(int(g.click(24).outcome), int(Outcome::Deselected));
-        QVERIFY(!g.hasMarble(24));
-        QCOMPARE(int(g.count()), 2);
+        QVERIFY(!g.hasMarble(24) && g.count() == 2);
     }
 
-    void aRefusedJumpChangesNothing() {
+    // The undo file gets the position before the jump; when it cannot be written, nothing
+    // changes. Undo then restores it, and the jump list with it when it can.
+    void undo() {
         Game g;
-        g.click(10);
-        const Position before = g.position();
-        const Result r = g.click(24, [](const Position&) { return QStringLiteral("disk full"); });
-        QCOMPARE(int(r.outcome), int(Outcome::Refused));
-        QCOMPARE(r.reason, QStringLiteral("disk full"));
-        QVERIFY(g.position() == before);
-        QVERIFY(!g.selection());
-        QVERIFY(g.jumps().empty());
-    }
-
-    void theUndoPositionIsTheOneBeforeTheJump() {
-        Game g;
-        std::optional<Position> saved;
-        const BeforeJump save = [&](const Position& p) {
-            saved = p;
-            return std::optional<QString>();
-        };
         g.tick();
         g.click(10);
-        g.click(24, save);
-        QVERIFY(saved && saved->marbles == startPosition());
-        QCOMPARE(saved->clock, QStringLiteral("119"));
-    }
-
-    // Undo restores what the undo file holds; the jump list follows when it can.
-    void theJumpListFollowsUndo() {
-        Game g;
-        g.jump(10, 24); // A
+        const Position before = g.position();
+        const Result refused = g.click(24, kDiskFull);
+        QCOMPARE(refused.reason, QStringLiteral("disk full"));
+        QVERIFY(g.position() == before && !g.selection() && g.jumps().empty());
+        std::optional<Position> saved;
+        g.jump(10, 24, [&](const Position& p) { return saved = p, std::optional<QString>(); });
+        QVERIFY(saved && *saved == before && saved->clock == "119");
         const Position afterA = g.position();
-        g.jump(31, 17); // B
+        g.jump(31, 17);
         g.restore(afterA);
         QCOMPARE(g.jumps(), (std::vector<Move>{{10, 24}}));
         g.restore(afterA); // the same file read again: the list stands
@@ -172,8 +146,16 @@ private slots:
         Position other = newGamePosition(); // another copy's position
         other.marbles[3] = false;
         g.restore(other);
-        QVERIFY(g.jumps().empty());
-        QCOMPARE(g.firstPosition(), other.marbles);
+        QVERIFY(g.jumps().empty() && g.firstPosition() == other.marbles);
+    }
+
+    void theClock() {
+        Game g;
+        for (int i = 0; i < 21; ++i)
+            g.tick();
+        QCOMPARE(g.clock(), QStringLiteral("099"));
+        g.select(10); // a hint's selection does not start the clock
+        QVERIFY(!g.clockRunning());
     }
 
     // Judging a game: which jump lost the centre finish, and what would have kept it.
@@ -189,23 +171,22 @@ private slots:
     }
     void review() {
         QFETCH(QString, game);
-        Game g;
-        if (game == "hints")
-            while (const auto j = engine->hint(toBits(g.marbles())))
-                g.jump(j->fromCell, j->toCell);
-        else if (game == "lost")
-            g = played({{2, 4}}, gameWith({2, 3, 46}, 3));
-        else
-            g = played(kLosesAtFive);
-        if (game == "undone") { // the losing jump taken back and a better one made
-            g = played({kLosesAtFive.begin(), kLosesAtFive.begin() + 5});
-            g.restore(played({kLosesAtFive.begin(), kLosesAtFive.begin() + 4}).position());
-            g.jump(3, 17);
-        }
-        const Review r = reviewGame(g.firstPosition(), g.jumps(), *engine);
         QFETCH(int, jumps);
         QFETCH(int, losing);
         QFETCH(bool, startFinishable);
+        Game g = played(6);
+        if (game == "hints") {
+            g = Game();
+            while (const auto j = engine->hint(toBits(g.marbles())))
+                g.jump(j->fromCell, j->toCell);
+        } else if (game == "lost") {
+            g = played(1, gameWith({2, 3, 46}, 3), {{2, 4}});
+        } else if (game == "undone") { // the losing jump taken back, a better one made
+            g = played(5);
+            g.restore(played(4).position());
+            g.jump(3, 17);
+        }
+        const Review r = reviewGame(g.firstPosition(), g.jumps(), *engine);
         QCOMPARE(int(r.jumps.size()), jumps);
         QCOMPARE(r.losing ? int(*r.losing) : -1, losing);
         QCOMPARE(r.startFinishable, startFinishable);
@@ -215,9 +196,8 @@ private slots:
         }
         QCOMPARE(r.jumps.back().marblesLeft, marblesOn(g));
         if (losing >= 0) { // the hint engine's jump in place of the loser keeps the finish
-            QVERIFY(r.keeper);
-            Game kept = played({kLosesAtFive.begin(), kLosesAtFive.begin() + losing});
-            kept.jump(r.keeper->from, r.keeper->to);
+            Game kept = played(std::size_t(losing));
+            QVERIFY(r.keeper && kept.jump(r.keeper->from, r.keeper->to).outcome == Outcome::Jumped);
             QVERIFY(engine->canFinishInCentre(toBits(kept.marbles())));
             QCOMPARE(moveName(r.jumps[std::size_t(losing)].move), QStringLiteral("d4 -> b4"));
         }
@@ -225,42 +205,23 @@ private slots:
 
     // Rewinding is a step Undo can take back: the position left goes to the undo file.
     void rewind() {
-        Game g = played(kLosesAtFive);
+        Game g = played(6);
         g.tick();
         g.select(10);
         const Position left = g.position();
-        std::optional<Position> saved;
-        QCOMPARE(
-            int(g.rewind(4, [](const Position&) { return QStringLiteral("disk full"); }).outcome),
-            int(Outcome::Refused));
+        QCOMPARE(int(g.rewind(4, kDiskFull).outcome), int(Outcome::Refused));
         QVERIFY(g.position() == left && g.jumps().size() == 6);
-        const Result r = g.rewind(4, [&](const Position& p) {
-            saved = p;
-            return std::optional<QString>();
-        });
+        std::optional<Position> saved;
+        const Result r = g.rewind(4, [&](const Position& p) { return saved = p, std::nullopt; });
         QCOMPARE(int(r.outcome), int(Outcome::Rewound));
         QVERIFY(saved && *saved == left);
-        const Game four = played({kLosesAtFive.begin(), kLosesAtFive.begin() + 4});
-        QCOMPARE(g.marbles(), four.marbles());
-        QCOMPARE(int(g.count()), 28);
+        QCOMPARE(g.marbles(), played(4).marbles());
         QCOMPARE(g.countText(), QStringLiteral("28"));
         QCOMPARE(g.clock(), QStringLiteral("119")); // the clock is not turned back
-        QVERIFY(!g.selection());
-        QCOMPARE(g.jumps(), four.jumps());
-        QCOMPARE(int(g.rewind(4).outcome), int(Outcome::Nothing)); // nothing left to take back
-        g.restore(*saved);                                         // Undo
-        QCOMPARE(g.jumps(), kLosesAtFive);
-        QCOMPARE(int(g.count()), 26);
-    }
-
-    void theClock() {
-        Game g;
-        QVERIFY(!g.clockRunning());
-        for (int i = 0; i < 21; ++i)
-            g.tick();
-        QCOMPARE(g.clock(), QStringLiteral("099"));
-        g.select(10); // a hint's selection does not start the clock
-        QVERIFY(!g.clockRunning());
+        QVERIFY(!g.selection() && g.jumps() == played(4).jumps());
+        QCOMPARE(int(g.rewind(4, kSaved).outcome), int(Outcome::Nothing)); // nothing to take back
+        g.restore(*saved);                                                 // Undo
+        QVERIFY(g.jumps() == kLosesAtFive && g.count() == 26);
     }
 };
 

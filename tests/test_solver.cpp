@@ -72,30 +72,20 @@ private slots:
         for (int n = 0; n < 2000; ++n) {
             const Bits b = randomBoard(rng, static_cast<int>(rng() % 34));
             QCOMPARE(expand(compress(b)), b);
-            QVERIFY(compress(b) < (std::uint64_t{1} << 33));
-            const Bits c = canonical(b);
             for (Bits image : symmetries(b)) {
                 QCOMPARE(image & ~kAllHoles, Bits{0});
-                QCOMPARE(std::popcount(image), std::popcount(b));
-                QCOMPARE(canonical(image), c);
+                QCOMPARE(canonical(image), canonical(b));
             }
         }
-        for (Bits image : symmetries(kStart))
-            QCOMPARE(image, kStart);
-        // one marble at c1 has eight different images
-        const auto images = symmetries(bitOf(2));
+        const auto images = symmetries(bitOf(2)); // c1 alone has eight different images
         QCOMPARE(std::set<Bits>(images.begin(), images.end()).size(), std::size_t(8));
-        QCOMPARE(toBits(toMarbles(kStart)), kStart);
-        QCOMPARE(toMarbles(kStart), startPosition());
     }
 
     void theTableStoresExactlyItsKeys() {
         std::mt19937_64 rng(11);
-        std::vector<std::uint64_t> keys;
+        std::vector<std::uint64_t> keys = {0, (std::uint64_t{1} << 33) - 1};
         for (int i = 0; i < 50000; ++i)
             keys.push_back(rng() & ((std::uint64_t{1} << 33) - 1));
-        keys.push_back(0);
-        keys.push_back((std::uint64_t{1} << 33) - 1);
         for (std::uint64_t k = 4096 * 77; k < 4096 * 78; ++k) // one bucket completely full
             keys.push_back(k);
         std::sort(keys.begin(), keys.end());
@@ -104,27 +94,21 @@ private slots:
         std::string error;
         const auto table = SolutionTable::view(image.data(), image.size(), error);
         QVERIFY2(table, error.c_str());
-        QCOMPARE(table->size(), keys.size());
-        for (std::uint64_t k : keys)
-            QVERIFY(table->contains(k));
         for (int i = 0; i < 50000; ++i) {
             const std::uint64_t k = rng() & ((std::uint64_t{1} << 33) - 1);
             QCOMPARE(table->contains(k), std::binary_search(keys.begin(), keys.end(), k));
         }
-        QVERIFY(!table->contains(std::uint64_t{1} << 33));
         std::vector<std::uint64_t> listed;
         table->forEach([&](std::uint64_t k) { listed.push_back(k); });
-        QVERIFY(listed == keys);
+        QVERIFY(listed == keys && table->size() == keys.size());
     }
 
     void aDamagedTableIsRefused() {
         auto image = SolutionTable::serialize({1, 2, 3});
         std::string error;
-        QVERIFY(SolutionTable::view(image.data(), image.size(), error));
-        image[image.size() - 1] ^= 0x10;
+        image.back() ^= 0x10;
         QVERIFY(!SolutionTable::view(image.data(), image.size(), error));
         QCOMPARE(error, std::string("it is damaged"));
-        QVERIFY(!SolutionTable::view(image.data(), image.size() - 1, error));
         QVERIFY(!SolutionTable::view(image.data(), 4, error));
         // a bad index with a valid checksum: block starts far past the keys
         image = SolutionTable::serialize({1, 2, 3});
@@ -133,30 +117,10 @@ private slots:
         const std::uint64_t sum = SolutionTable::checksum(image.data() + 24, image.size() - 24);
         std::memcpy(image.data() + 16, &sum, 8);
         QVERIFY(!SolutionTable::view(image.data(), image.size(), error));
-
-        QTemporaryDir dir;
-        writeAll(dir.filePath("t.bin"), "not a table");
-        QString why;
-        QVERIFY(!SolutionFile::open(dir.filePath("t.bin"), why));
-        QVERIFY(why.contains("not a table"));
-        QVERIFY(!SolutionFile::open(dir.filePath("missing.bin"), why));
-        QVERIFY(why.contains("cannot be read"));
     }
 
-    void followingTheHintsFromTheStartWins() {
-        const HintEngine engine(file->table());
-        Bits board = kStart;
-        int jumps = 0;
-        while (const auto j = engine.hint(board)) {
-            board = afterJump(board, *j);
-            ++jumps;
-        }
-        QCOMPARE(jumps, 31);
-        QCOMPARE(board, bitOf(kCentre));
-    }
-
-    // Random boards with up to ten marbles, and late positions of random games, judged
-    // by the table and by a plain search.
+    // Random boards with up to ten marbles, judged by the table and by a plain search; and
+    // the hints from the start lead to the centre in 31 jumps.
     void hintsAgreeWithASearch() {
         const HintEngine engine(file->table());
         std::mt19937_64 rng(2024);
@@ -173,87 +137,62 @@ private slots:
             winnable += expected;
         }
         QVERIFY(winnable > 100); // the sample holds both kinds
-        for (int game = 0; game < 300; ++game) {
-            Bits board = kStart;
-            for (;;) {
-                std::vector<JumpMask> legal;
-                for (const JumpMask& j : jumpMasks())
-                    if (jumpPossible(board, j))
-                        legal.push_back(j);
-                if (legal.empty())
-                    break;
-                board = afterJump(board, legal[rng() % legal.size()]);
-                if (std::popcount(board) <= 12) {
-                    QCOMPARE(engine.canFinishInCentre(board), searchFinish(board, seen));
-                }
-            }
-        }
-    }
-
-    void noHintWithoutAJumpOrInTheWrongClass() {
-        const HintEngine engine(file->table());
-        QVERIFY(!engine.hint(0));
-        QVERIFY(!engine.hint(bitOf(kCentre)));       // already won
-        QVERIFY(!engine.hint(bitOf(2) | bitOf(46))); // stuck
-        QVERIFY(!engine.hint(kAllHoles));            // full board: no jump at all
-        // one marble moved off the centre's class: c1 alone can never come back to d4
-        QVERIFY(!engine.canFinishInCentre(bitOf(2)));
-        QVERIFY(engine.canFinishInCentre(kStart));
+        Bits board = kStart;
+        int jumps = 0;
+        for (auto j = engine.hint(board); j; j = engine.hint(board), ++jumps)
+            board = afterJump(board, *j);
+        QVERIFY(jumps == 31 && board == bitOf(kCentre));
+        QVERIFY(!engine.hint(kAllHoles)); // a full board has no jump at all
     }
 
     // pebblenix-solve: its exit status and what it prints, for each kind of input.
     void theSolveTool_data() {
-        QTest::addColumn<QByteArray>("file");
-        QTest::addColumn<QString>("table");
+        QTest::addColumn<QString>("game");  // start, lost, bad or fifo
+        QTest::addColumn<QString>("table"); // table, none or fifo
         QTest::addColumn<int>("status");
         QTest::addColumn<QString>("says");
         QTest::addColumn<QString>("language"); // LANGUAGE; "C" sets LC_ALL=C instead
-        const QString table = findSolutionFile(QCoreApplication::applicationDirPath());
-        const QByteArray start = formatGameFile(newGamePosition());
-        const QByteArray lost = gameFileWith({2, 3, 46});
-        QTest::newRow("start") << start << table << 0 << "1 marble left, in the centre."
-                               << "C";
-        QTest::newRow("lost") << lost << table << 1 << "No finish"
-                              << "C";
-        QTest::newRow("bad file") << QByteArray("2\r\n") << table << 2
-                                  << "You have provided an invalid file format\n"
-                                  << "C";
-        QTest::newRow("no table") << start << dir.filePath("none.bin") << 3 << "cannot be read"
-                                  << "C";
-        QTest::newRow("FIFO file") << QByteArray("fifo") << table << 2 << "not a regular file"
-                                   << "C";
-        QTest::newRow("FIFO table") << start << "fifo" << 3 << "not a regular file"
-                                    << "C";
-        QTest::newRow("in French")
-            << lost << table << 1 << "D’ici, la dernière bille ne peut plus finir au centre."
-            << "fr:de";
-        QTest::newRow("English first") << lost << table << 1 << "No finish"
-                                       << "en_GB:fr";
-        QTest::newRow("Brazilian") << start << table << 0 << "1 bolinha restante"
-                                   << "pt_BR";
+        const char* rows[][6] = {
+            {"a finish", "start", "table", "0", "1 marble left, in the centre.", "C"},
+            {"none", "lost", "table", "1", "No finish", "C"},
+            {"bad file", "bad", "table", "2", "You have provided an invalid file format\n", "C"},
+            {"no table", "start", "none", "3", "cannot be read", "C"},
+            {"FIFO file", "fifo", "table", "2", "not a regular file", "C"},
+            {"FIFO table", "start", "fifo", "3", "not a regular file", "C"},
+            {"in French", "lost", "table", "1",
+             "D’ici, la dernière bille ne peut plus finir au centre.", "fr:de"},
+            {"English first", "lost", "table", "1", "No finish", "en_GB:fr"},
+            {"Brazilian", "start", "table", "0", "1 bolinha restante", "pt_BR"}};
+        for (const auto& r : rows)
+            QTest::newRow(r[0]) << r[1] << r[2] << QByteArray(r[3]).toInt()
+                                << QString::fromUtf8(r[4]) << r[5];
     }
     void theSolveTool() {
-        QFETCH(QByteArray, file);
+        QFETCH(QString, game);
         QFETCH(QString, table);
         QFETCH(int, status);
         QFETCH(QString, says);
         QFETCH(QString, language);
-        QFile::remove(dir.filePath("game.pnx"));
-        QFile::remove(dir.filePath("fifo"));
-        mkfifo(QFile::encodeName(dir.filePath("fifo")), 0600);
-        if (table == "fifo")
-            table = dir.filePath("fifo");
-        if (file == "fifo")
-            QVERIFY(QFile::link(dir.filePath("fifo"), dir.filePath("game.pnx")));
+        const QString path = dir.filePath("game.pnx"), fifo = dir.filePath("fifo");
+        QFile::remove(path);
+        QFile::remove(fifo);
+        mkfifo(QFile::encodeName(fifo), 0600);
+        if (game == "fifo")
+            QVERIFY(QFile::link(fifo, path));
         else
-            writeAll(dir.filePath("game.pnx"), file);
+            writeAll(path, game == "bad"    ? QByteArray("2\r\n")
+                           : game == "lost" ? gameFileWith({2, 3, 46})
+                                            : formatGameFile(newGamePosition()));
+        table = table == "fifo"   ? fifo
+                : table == "none" ? dir.filePath("none.bin")
+                                  : findSolutionFile(QCoreApplication::applicationDirPath());
         QProcess p;
         auto env = QProcessEnvironment::systemEnvironment();
         env.insert("PEBBLENIX_SOLUTIONS", table);
         env.remove("LANGUAGE");
         env.insert(language == "C" ? "LC_ALL" : "LANGUAGE", language);
         p.setProcessEnvironment(env);
-        p.start(QStringLiteral(PEBBLENIX_SOLVE_PATH), {dir.filePath("game.pnx")});
+        p.start(QStringLiteral(PEBBLENIX_SOLVE_PATH), {path});
         QVERIFY(p.waitForFinished(30000));
         const QString out = QString::fromUtf8(p.readAllStandardOutput() + p.readAllStandardError());
         QCOMPARE(p.exitCode(), status);
