@@ -8,10 +8,8 @@
 #include "resources/fonts.h"
 #include "tests/uisupport.h"
 
-#include <QAbstractButton>
 #include <QDirIterator>
 #include <QLabel>
-#include <QLineEdit>
 #include <QMenuBar>
 #include <QProcess>
 #include <QRegularExpression>
@@ -93,17 +91,12 @@ QStringList whatDoesNotFit() {
     QStringList cut;
     std::unique_ptr<frmgame> w(frmgame::create());
     frmAbout* about = frmAbout::showShared();
-    for (QWidget* top : std::initializer_list<QWidget*>{w.get(), about}) {
-        for (auto* label : top->findChildren<QLabel*>())
-            if (!textFits(label, label->text(), label->wordWrap()))
-                cut << label->text();
-        for (auto* edit : top->findChildren<QLineEdit*>())
-            if (!textFits(edit, edit->text(), false))
-                cut << edit->text();
-        for (auto* button : top->findChildren<QAbstractButton*>())
-            if (!button->text().isEmpty() && !textFits(button, button->text(), false))
-                cut << button->text();
-    }
+    for (QWidget* top : std::initializer_list<QWidget*>{w.get(), about})
+        for (QWidget* control : top->findChildren<QWidget*>()) { // labels, edits, buttons
+            const QString text = control->property("text").toString();
+            if (!text.isEmpty() && !textFits(control, text, control->property("wordWrap").toBool()))
+                cut << text;
+        }
     const QList<QAction*> menus = w->menuBar()->actions();
     if (w->menuBar()->actionGeometry(menus.last()).top() !=
         w->menuBar()->actionGeometry(menus.first()).top())
