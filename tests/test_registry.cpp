@@ -5,9 +5,9 @@
 #include "tests/registry_cases.h"
 #include "tests/uisupport.h"
 
-#include <QDir>
 #include <QTemporaryDir>
 #include <map>
+#include <optional>
 
 using namespace pebblenix;
 
@@ -94,71 +94,51 @@ private slots:
     }
 
     // The system-information button: which program it starts, or the message it shows.
-    void systemInformationTool() {
-        test::FakeUi fake;
-        const std::string toolKey = kToolKey;
-        const std::string locationKey = kLocationKey;
-        const auto unavailable = [&fake] {
-            return fake.messages.size() == 1 &&
-                   fake.last().text == "System Information Is Unavailable At This Time" &&
-                   fake.last().title == "Pebblenix" && fake.last().icon == MsgIcon::None &&
-                   fake.last().buttons == MsgButtons::Ok;
-        };
-        {
-            FakeRegistry reg; // the first key names the tool
-            reg.keys[toolKey]["PATH"] = {kRegSz, text("C:\\x\\msinfo32.exe", true)};
-            StartSysInfo(nullptr);
-            QCOMPARE(fake.started, QStringList{"C:\\x\\msinfo32.exe"});
-            QVERIFY(fake.messages.empty());
-        }
-        fake.clear();
-        {
-            FakeRegistry reg; // a value of another type counts as read, with an empty path
-            reg.keys[toolKey]["PATH"] = {3, text("ignored", false)};
-            reg.keys[locationKey]["MSINFO"] = {kRegSz, text("C:\\tools", true)};
-            StartSysInfo(nullptr);
-            QCOMPARE(fake.started, QStringList{QString()});
-            QVERIFY(unavailable());
-        }
-        fake.clear();
-        QTemporaryDir folder;
-        {
-            FakeRegistry reg; // the second key names a folder without the tool in it
-            reg.keys[locationKey]["MSINFO"] = {kRegSz, text(folder.path().toStdString(), true)};
-            StartSysInfo(nullptr);
-            QVERIFY(fake.started.isEmpty());
-            QVERIFY(unavailable());
-        }
-        fake.clear();
-        {
-            FakeRegistry reg; // the tool is in that folder
-            reg.keys[locationKey]["MSINFO"] = {kRegSz, text(folder.path().toStdString(), false)};
-            test::writeAll(folder.path() + "\\MSINFO32.EXE", "tool");
-            StartSysInfo(nullptr);
-            QCOMPARE(fake.started, QStringList{folder.path() + "\\MSINFO32.EXE"});
-            QFile::remove(folder.path() + "\\MSINFO32.EXE");
-            QVERIFY(fake.messages.empty());
-        }
-        fake.clear();
-        {
-            FakeRegistry reg; // the tool is named but will not start
-            reg.keys[toolKey]["PATH"] = {kRegSz, text("/no/such/tool", true)};
-            fake.startSucceeds = false;
-            StartSysInfo(nullptr);
-            QVERIFY(unavailable());
-        }
-        fake.clear();
-        fake.startSucceeds = true;
-        StartSysInfo(nullptr); // no registry at all
-        QVERIFY(fake.started.isEmpty());
-        QVERIFY(unavailable());
+    void systemInformationTool_data() {
+        QTest::addColumn<int>("tool"); // the first key's PATH: 0 none, 1 a string, 2 a DWORD
+        QTest::addColumn<int>(
+            "folder"); // the second key's MSINFO: 0 none, 1 with the tool, 2 without
+        QTest::addColumn<bool>("starts");     // whether the program will start
+        QTest::addColumn<QString>("started"); // "tool", "folder", "empty" or nothing
+        QTest::newRow("the first key names the tool") << 1 << 0 << true << "tool";
+        QTest::newRow("a value of another type reads as empty") << 2 << 2 << true << "empty";
+        QTest::newRow("a folder without the tool") << 0 << 2 << true << "";
+        QTest::newRow("the tool in that folder") << 0 << 1 << true << "folder";
+        QTest::newRow("a tool that will not start") << 1 << 0 << false << "tool";
+        QTest::newRow("no registry at all") << -1 << 0 << true << "";
     }
-
-    void withoutARegistryEveryKeyIsMissing() {
-        std::string value = "x";
-        QVERIFY(!GetKeyValue(kHKeyLocalMachine, "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO", "PATH",
-                             value));
-        QCOMPARE(value, std::string());
+    void systemInformationTool() {
+        QFETCH(int, tool);
+        QFETCH(int, folder);
+        QFETCH(bool, starts);
+        QFETCH(QString, started);
+        test::FakeUi fake;
+        fake.startSucceeds = starts;
+        QTemporaryDir where;
+        const QString toolPath = QStringLiteral("C:\\x\\msinfo32.exe"),
+                      inFolder = where.path() + "\\MSINFO32.EXE";
+        std::optional<FakeRegistry> reg;
+        if (tool >= 0)
+            reg.emplace();
+        if (tool == 1)
+            reg->keys[kToolKey]["PATH"] = {kRegSz, text(toolPath.toStdString(), true)};
+        if (tool == 2)
+            reg->keys[kToolKey]["PATH"] = {3, text("ignored", false)};
+        if (folder)
+            reg->keys[kLocationKey]["MSINFO"] = {kRegSz, text(where.path().toStdString(), false)};
+        if (folder == 1)
+            test::writeAll(inFolder, "tool");
+        StartSysInfo(nullptr);
+        const QStringList expected = started == "tool"     ? QStringList{toolPath}
+                                     : started == "folder" ? QStringList{inFolder}
+                                     : started == "empty"  ? QStringList{QString()}
+                                                           : QStringList();
+        QCOMPARE(fake.started, expected);
+        const bool told = !starts || started.isEmpty() || started == "empty";
+        QCOMPARE(fake.messages.size(), std::size_t(told));
+        if (told)
+            QVERIFY(fake.last().text == "System Information Is Unavailable At This Time" &&
+                    fake.last().title == "Pebblenix" && fake.last().icon == MsgIcon::None);
     }
 };
 

@@ -13,7 +13,6 @@
 #include <bit>
 #include <cstring>
 #include <random>
-#include <set>
 #include <sys/stat.h>
 #include <unordered_map>
 
@@ -65,20 +64,6 @@ private slots:
         QString error;
         file = SolutionFile::open(findSolutionFile(QCoreApplication::applicationDirPath()), error);
         QVERIFY2(file, qPrintable(error));
-    }
-
-    void symmetriesKeepTheCross() {
-        std::mt19937_64 rng(7);
-        for (int n = 0; n < 2000; ++n) {
-            const Bits b = randomBoard(rng, static_cast<int>(rng() % 34));
-            QCOMPARE(expand(compress(b)), b);
-            for (Bits image : symmetries(b)) {
-                QCOMPARE(image & ~kAllHoles, Bits{0});
-                QCOMPARE(canonical(image), canonical(b));
-            }
-        }
-        const auto images = symmetries(bitOf(2)); // c1 alone has eight different images
-        QCOMPARE(std::set<Bits>(images.begin(), images.end()).size(), std::size_t(8));
     }
 
     void theTableStoresExactlyItsKeys() {

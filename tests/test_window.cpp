@@ -152,13 +152,6 @@ private slots:
         QCOMPARE(fake.messages.size(), std::size_t(1));
     }
 
-    void theWindowKeepsItsSize() {
-        const QSize fixed = w->size();
-        w->resize(600, 600);
-        QCOMPARE(w->size(), fixed);
-        QCOMPARE(w->centralWidget()->size(), QSize(389, 289));
-    }
-
     void playingByKeyboard() {
         QVERIFY(!w->pic[kCentre]->showsFocusMark()); // no mark until the keyboard is used
         press(Qt::Key_Up, 3);

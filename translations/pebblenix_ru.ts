@@ -210,7 +210,7 @@
     </message>
     <message>
         <source>&amp;System Info...</source>
-        <translation>&amp;Сведения о системе...</translation>
+        <translation>&amp;О системе...</translation>
     </message>
     <message>
         <source>Author</source>
