@@ -1,19 +1,20 @@
 #include "resources/fonts.h"
 
+#include <QFontDatabase>
 #include <QFontInfo>
 #include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QStyle>
 #include <QWidget>
 #include <algorithm>
+#include <map>
 
 namespace pebblenix {
 
 namespace {
 
-QStringList families(FontKind kind) {
+QStringList candidates(FontKind kind) {
     switch (kind) {
     case FontKind::SansSerif:
         return {QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"),
@@ -35,15 +36,26 @@ QStringList families(FontKind kind) {
     return {};
 }
 
+// The installed ones of a kind's families, found once: a family the system lacks sends
+// every font lookup through fontconfig's fallback search.
+QStringList families(FontKind kind) {
+    static std::map<FontKind, QStringList> known;
+    auto [it, isNew] = known.try_emplace(kind);
+    if (isNew) {
+        static const QStringList installed = QFontDatabase::families();
+        const QStringList all = candidates(kind);
+        for (const QString& family : all) // the last is a generic name, kept as it is
+            if (family == all.last() || installed.contains(family, Qt::CaseInsensitive))
+                it->second << family;
+    }
+    return it->second;
+}
+
 QRect available(const QWidget* widget) {
     QRect r = widget->contentsRect();
     if (const auto* edit = qobject_cast<const QLineEdit*>(widget)) {
         const QMargins m = edit->textMargins();
         r = r.marginsRemoved(m).adjusted(2, 0, -2, 0); // the line edit's own inner margin
-    }
-    if (qobject_cast<const QPushButton*>(widget)) { // the bevel and the focus frame
-        const int margin = widget->style()->pixelMetric(QStyle::PM_ButtonMargin, nullptr, widget);
-        r = r.adjusted(margin, 2, -margin, -2);
     }
     return r;
 }
@@ -60,30 +72,65 @@ QFont layoutFont(FontKind kind, double points, bool bold) {
     return font;
 }
 
-bool textFits(const QWidget* widget, const QString& text, bool wrap) {
-    const QRect room = available(widget);
-    const QFontMetrics metrics(widget->font());
+namespace {
+
+QRect needed(const QWidget* widget, const QFont& font, const QString& text, bool wrap) {
     int flags = wrap ? Qt::TextWordWrap : Qt::TextSingleLine;
     if (qobject_cast<const QPushButton*>(widget))
         flags |= Qt::TextShowMnemonic; // the & of a shortcut letter takes no room
-    const QRect needed = metrics.boundingRect(QRect(0, 0, room.width(), 10000), flags, text);
-    return needed.width() <= room.width() && needed.height() <= room.height();
+    return QFontMetrics(font).boundingRect(QRect(0, 0, available(widget).width(), 10000), flags,
+                                           text);
 }
 
+bool fits(const QWidget* widget, const QFont& font, const QString& text, bool wrap) {
+    const QRect room = available(widget), need = needed(widget, font, text, wrap);
+    return need.width() <= room.width() && need.height() <= room.height();
+}
+
+} // namespace
+
+bool textFits(const QWidget* widget, const QString& text, bool wrap) {
+    return fits(widget, widget->font(), text, wrap);
+}
+
+// The size is found with metrics alone and set once, and few sizes are measured: each new
+// size costs a font engine, which is most of the start-up time. A single line's width grows
+// with the size, close to a straight line between two measured sizes, so the search starts
+// where the first measure says the line will fit and measures a larger size only when the
+// line through the two measures lets it fit.
 void fitFont(QWidget* widget, QFont font, const QStringList& texts, bool wrap) {
-    for (;;) {
-        widget->setFont(font);
-        bool all = true;
-        for (const QString& text : texts)
-            all = all && textFits(widget, text, wrap);
-        if (all)
-            return;
+    const auto allFit = [&] {
+        return std::all_of(texts.begin(), texts.end(),
+                           [&](const QString& text) { return fits(widget, font, text, wrap); });
+    };
+    if (!allFit()) {
         if (font.pixelSize() < 0) // a size in points: go on in the pixels it has now
             font.setPixelSize(QFontInfo(font).pixelSize());
-        if (font.pixelSize() <= 6)
-            return;
-        font.setPixelSize(font.pixelSize() - 1);
+        const int start = font.pixelSize();
+        int size = start - 1;
+        const int room = available(widget).width();
+        const auto widest = [&](int pixels) {
+            QFont sized = font;
+            sized.setPixelSize(pixels);
+            int width = 0;
+            for (const QString& text : texts)
+                width = std::max(width, needed(widget, sized, text, false).width());
+            return width;
+        };
+        if (const int full = wrap ? 0 : widest(start); full > room) {
+            // Smaller sizes come out a little wider than in proportion: aim half a pixel low.
+            size = std::max(6, static_cast<int>(double(start) * room / full - 0.5));
+            for (int width = widest(size);
+                 width <= room && size + 1 < start &&
+                 width + (full - width + start - size - 1) / (start - size) <= room;
+                 width = widest(size))
+                ++size;
+        }
+        font.setPixelSize(size);
+        while (font.pixelSize() > 6 && !allFit())
+            font.setPixelSize(font.pixelSize() - 1);
     }
+    widget->setFont(font);
 }
 
 } // namespace pebblenix
