@@ -1,7 +1,9 @@
 // The window as the player sees and uses it: what the board shows after each click, the
-// messages at the end, Undo, the keyboard and what a screen reader is told.
+// messages at the end, Undo, Hint, Rewind and Review, the keyboard and what a screen reader
+// is told.
 
 #include "app/frmgame.h"
+#include "app/hintservice.h"
 #include "app/reviewdialog.h"
 #include "files/gamefile.h"
 #include "tests/uisupport.h"
@@ -117,6 +119,29 @@ private slots:
         QCOMPARE(w->lbltime->text(), QStringLiteral("100"));
         QCOMPARE(w->lblmarbles_On_hand->text(), QStringLiteral("32"));
         QVERIFY(w->gb_showsave && w->PebblenixFile.isEmpty());
+    }
+
+    // The table loads in the background while the board goes on taking clicks; a hint
+    // selects a marble and blinks the hole it should jump to.
+    void aHint() {
+        QVERIFY(!HintService::instance().isReady());
+        w->mnuhint_Click();
+        w->pic_Click(30);
+        QTRY_VERIFY_WITH_TIMEOUT(HintService::instance().isReady(), 20000);
+        const auto from = w->game.selection();
+        QVERIFY(from && from != 30 && w->pic[std::size_t(*from)]->isFlat());
+        int marked = -1;
+        for (int i = 0; i < kCells; ++i)
+            marked = w->pic[std::size_t(i)]->isMarked() ? i : marked;
+        QVERIFY(jumpedCell(*from, marked));
+        w->pic_Click(marked);
+        QCOMPARE(w->Marbles_On_Board(), quint8(31));
+        writeAll(dir.filePath("lost.pnx"), gameFileWith({2, 3, 46}));
+        QVERIFY(w->OpenPebblenixFile(dir.filePath("lost.pnx")));
+        w->mnuhint_Click();
+        QCOMPARE(fake.last().text, QStringLiteral("No finish with the last marble in the centre "
+                                                  "is possible from here."));
+        QVERIFY(!w->game.selection());
     }
 
     // Ctrl+R and Review Game, on a game whose fifth jump lost the centre finish.
