@@ -11,7 +11,7 @@ if [ -z "${DISPLAY_FOR_SHOT:-}" ]; then # again, inside a private X server
 fi
 scratch=$(mktemp -d)
 trap 'kill "${game:-}" 2>/dev/null || true; rm -rf "$scratch"' EXIT
-export XDG_RUNTIME_DIR=$scratch XDG_CONFIG_HOME=$scratch/config HOME=$scratch
+export XDG_RUNTIME_DIR=$scratch XDG_CONFIG_HOME=$scratch/config HOME=$scratch LANGUAGE=en
 chmod 700 "$scratch"
 
 shoot() {
