@@ -30,40 +30,26 @@ struct Entry {
     QString type; // "unfinished", "obsolete", "vanished": none may be left
 };
 
-// An element's text, with the line breaks .ts files keep as <byte value="xd"/>.
-QString textOf(QXmlStreamReader& xml) {
-    QString text;
-    while (!xml.atEnd()) {
-        xml.readNext();
-        if (xml.isCharacters())
-            text += xml.text();
-        else if (xml.isStartElement() && xml.name() == u"byte")
-            text += QChar(xml.attributes().value("value").mid(1).toUInt(nullptr, 16));
-        else if (xml.isEndElement() && xml.name() != u"byte")
-            break;
-    }
-    return text;
-}
-
+// The entries of a .ts file; its line breaks are kept as <byte value="xd"/>.
 std::map<Key, Entry> readTs(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
+    const auto text = [](QString xml) {
+        // A private-use mark stands in for CR, which the XML reader would fold into LF.
+        xml.replace(QStringLiteral("<byte value=\"xd\"/>"), QStringLiteral("\uE000"));
+        QXmlStreamReader unescape("<t>" + xml + "</t>");
+        unescape.readNextStartElement();
+        return unescape.readElementText().replace(QChar(0xE000), QLatin1Char('\r'));
+    };
+    const auto options = QRegularExpression::DotMatchesEverythingOption;
+    static const QRegularExpression context(R"re(<context>\s*<name>(.*?)</name>(.*?)</context>)re",
+                                            options);
+    static const QRegularExpression message(
+        R"re(<source>(.*?)</source>\s*<translation(?: type="(\w+)")?>(.*?)</translation>)re",
+        options);
     std::map<Key, Entry> entries;
-    QXmlStreamReader xml(&file);
-    QString context, source;
-    while (!xml.atEnd()) {
-        if (xml.readNext() != QXmlStreamReader::StartElement)
-            continue;
-        if (xml.name() == u"name")
-            context = textOf(xml);
-        else if (xml.name() == u"source")
-            source = textOf(xml);
-        else if (xml.name() == u"translation") {
-            const QString type = xml.attributes().value("type").toString();
-            entries[{context, source}] = {textOf(xml), type};
-        }
-    }
+    const QString ts = QString::fromUtf8(readAll(path));
+    for (const auto& c : context.globalMatch(ts))
+        for (const auto& m : message.globalMatch(c.captured(2)))
+            entries[{c.captured(1), text(m.captured(1))}] = {text(m.captured(3)), m.captured(2)};
     return entries;
 }
 
