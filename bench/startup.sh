@@ -1,10 +1,13 @@
 #!/usr/bin/env bash
-# Alternates the game and a bare window with the same menu bar and 49 labels, each from
-# launch to its window on the screen of a private X server, and prints the medians.
-# Usage: startup.sh BENCH-PROGRAM [RUNS]
+# Alternates a bare window with the same menu bar and 49 labels and the game (and, when a
+# second bench program is given, the game as that older build makes it), each from launch
+# to its window painted on a private X server. Each game run is compared with the bare run
+# just before it, so that the machine's drift cancels out; the medians are printed.
+# Usage: startup.sh BENCH-PROGRAM [RUNS] [OLDER-BENCH-PROGRAM]
 set -euo pipefail
 program=$(realpath "$1")
-runs=${2:-40}
+runs=${2:-60}
+older=${3:+$(realpath "$3")}
 if [ -z "${STARTUP_IN_XVFB:-}" ]; then
     STARTUP_IN_XVFB=1 exec xvfb-run -a -s "-screen 0 800x600x24 -nolisten tcp" "$0" "$@"
 fi
@@ -12,20 +15,22 @@ scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 export XDG_RUNTIME_DIR=$scratch XDG_CONFIG_HOME=$scratch/config HOME=$scratch QT_QPA_PLATFORM=xcb
 chmod 700 "$scratch"
-"$program" bare && "$program" game # warm the caches of both once
+kinds=("bare $program bare" "game $program game")
+[ -n "$older" ] && kinds+=("older $older game")
+for kind in "${kinds[@]}"; do read -r _ p k <<<"$kind" && "$p" "$k"; done # warm the caches
 for ((i = 0; i < runs; i++)); do
-    for kind in bare game; do
+    for kind in "${kinds[@]}"; do
+        read -r name p k <<<"$kind"
         start=$(date +%s%N)
-        "$program" "$kind"
-        echo "$kind $((($(date +%s%N) - start) / 1000))" >>"$scratch/times"
+        "$p" "$k"
+        echo "$((($(date +%s%N) - start) / 1000))" >>"$scratch/$name"
     done
 done
-for kind in bare game; do
-    grep "^$kind " "$scratch/times" | sort -n -k2 | awk -v k="$kind" '
-        { t[NR] = $2 } END { printf "%s: median %.1f ms over %d runs\n", k, t[int((NR + 1) / 2)] / 1000, NR }'
+median() { sort -g | awk '{ v[NR] = $1 } END { printf "%.1f", v[int((NR + 1) / 2)] }'; }
+echo "bare: median $(awk '{ print $1 / 1000 }' "$scratch/bare" | median) ms over $runs runs"
+for name in game older; do
+    [ -f "$scratch/$name" ] || continue
+    echo "$name: median $(awk '{ print $1 / 1000 }' "$scratch/$name" | median) ms," \
+        "run by run $(paste "$scratch/bare" "$scratch/$name" |
+            awk '{ print ($2 - $1) / $1 * 100 }' | median) % over bare"
 done
-# Each game run against the bare run just before it: the machine's drift cancels out.
-paste -d' ' <(grep '^bare ' "$scratch/times") <(grep '^game ' "$scratch/times") |
-    awk '{ print ($4 - $2) / $2 * 100 }' | sort -g |
-    awk '{ d[NR] = $1 } END { printf "game over bare, run by run: median %+.1f %%\n", d[int((NR + 1) / 2)] }'
-

@@ -69,6 +69,9 @@ QFont layoutFont(FontKind kind, double points, bool bold) {
     // the texts inside their controls whatever DPI the desktop reports.
     font.setPixelSize(std::max(1, static_cast<int>(points * 96.0 / 72.0 + 0.5)));
     font.setBold(bold);
+    // One font, no fallbacks: looking up fallback families for each face costs start-up
+    // time, and fitFont() gives them back to a text this font cannot show.
+    font.setStyleStrategy(QFont::NoFontMerging);
     return font;
 }
 
@@ -99,6 +102,13 @@ bool textFits(const QWidget* widget, const QString& text, bool wrap) {
 // where the first measure says the line will fit and measures a larger size only when the
 // line through the two measures lets it fit.
 void fitFont(QWidget* widget, QFont font, const QStringList& texts, bool wrap) {
+    if (font.styleStrategy() & QFont::NoFontMerging) { // a text the font cannot show gets fallbacks
+        const QFontMetrics metrics(font);
+        for (const QString& text : texts)
+            for (char32_t c : text.toUcs4())
+                if (!QChar::isSpace(c) && !metrics.inFontUcs4(c))
+                    font.setStyleStrategy(QFont::PreferDefault);
+    }
     const auto allFit = [&] {
         return std::all_of(texts.begin(), texts.end(),
                            [&](const QString& text) { return fits(widget, font, text, wrap); });

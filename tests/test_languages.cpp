@@ -148,6 +148,16 @@ private slots:
         QVERIFY2(cut.isEmpty(), qPrintable(cut.join(" | ")));
     }
 
+    // A translation in a script the layout's font lacks is drawn with fallback fonts.
+    void aScriptTheFontLacks() {
+        QLabel label;
+        label.resize(200, 40);
+        for (const auto& [text, merged] : {std::pair{"Marbles", false}, {"\u76E4\u4E0A", true}}) {
+            fitFont(&label, layoutFont(FontKind::SansSerif, 9.75, true), {QString(text)}, false);
+            QCOMPARE(!(label.font().styleStrategy() & QFont::NoFontMerging), merged);
+        }
+    }
+
     // main() below started this program with LANGUAGE=de.
     void germanFromTheSystem() {
         QCOMPARE(installTranslations(*qApp, QStringLiteral(PEBBLENIX_TRANSLATIONS_DIR)),
