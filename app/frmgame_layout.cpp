@@ -117,7 +117,8 @@ void frmgame::buildControls() {
     lblmarbles_On_hand =
         makeLabel(client, QStringLiteral("lblmarbles_On_hand"), QStringLiteral("32"), 4920, 2520,
                   375, 255, tr("Marbles On Board"));
-    fitFont(lblmarbles_On_hand, numberFont, {QStringLiteral("255")}, false);
+    // The count and the clock show what a game file holds, read as Latin-1.
+    fitFont(lblmarbles_On_hand, numberFont, {QStringLiteral("255")}, false, latin1Printable());
 
     Label1[0] =
         makeLabel(client, QStringLiteral("Label1_0"), tr("Time on Hand"), 4080, 720, 1575, 255);
@@ -125,7 +126,7 @@ void frmgame::buildControls() {
 
     lbltime = makeLabel(client, QStringLiteral("lbltime"), QStringLiteral("120"), 4200, 1200, 1335,
                         255, tr("Time on Hand"));
-    fitFont(lbltime, numberFont, {QStringLiteral("TimeOut!!")}, false);
+    fitFont(lbltime, numberFont, {QStringLiteral("TimeOut!!")}, false, latin1Printable());
 
     pic[kCentre]->setFocus(Qt::ActiveWindowFocusReason); // arrow keys start from the centre
 }

@@ -36,7 +36,7 @@ QString installTranslations(QCoreApplication& app, const QString& folder) {
             QCoreApplication::installTranslator(qt);
         else
             delete qt;
-        return QFileInfo(own->filePath()).completeBaseName().mid(10); // after "pebblenix_"
+        return QFileInfo(own->filePath()).completeBaseName().section(QLatin1Char('_'), 1, -1);
     }
     return QString();
 }

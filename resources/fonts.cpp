@@ -3,7 +3,6 @@
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QFontMetrics>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QWidget>
@@ -60,23 +59,6 @@ QRect available(const QWidget* widget) {
     return r;
 }
 
-} // namespace
-
-QFont layoutFont(FontKind kind, double points, bool bold) {
-    QFont font;
-    font.setFamilies(families(kind));
-    // Sizes are in points at 96 dots per inch, as the layout was drawn; pixel sizes keep
-    // the texts inside their controls whatever DPI the desktop reports.
-    font.setPixelSize(std::max(1, static_cast<int>(points * 96.0 / 72.0 + 0.5)));
-    font.setBold(bold);
-    // One font, no fallbacks: looking up fallback families for each face costs start-up
-    // time, and fitFont() gives them back to a text this font cannot show.
-    font.setStyleStrategy(QFont::NoFontMerging);
-    return font;
-}
-
-namespace {
-
 QRect needed(const QWidget* widget, const QFont& font, const QString& text, bool wrap) {
     int flags = wrap ? Qt::TextWordWrap : Qt::TextSingleLine;
     if (qobject_cast<const QPushButton*>(widget))
@@ -92,6 +74,27 @@ bool fits(const QWidget* widget, const QFont& font, const QString& text, bool wr
 
 } // namespace
 
+QFont layoutFont(FontKind kind, double points, bool bold) {
+    QFont font;
+    font.setFamilies(families(kind));
+    // Sizes are in points at 96 dots per inch, as the layout was drawn; pixel sizes keep
+    // the texts inside their controls whatever DPI the desktop reports.
+    font.setPixelSize(std::max(1, static_cast<int>(points * 96.0 / 72.0 + 0.5)));
+    font.setBold(bold);
+    // One font, no fallbacks: looking up fallback families for each face costs start-up
+    // time, and fitFont() gives them back to a text this font cannot show.
+    font.setStyleStrategy(QFont::NoFontMerging);
+    return font;
+}
+
+QString latin1Printable() {
+    QString all;
+    for (char16_t c = 0x20; c <= 0xFF; ++c)
+        if (c < 0x7F || c >= 0xA0)
+            all += QChar(c);
+    return all;
+}
+
 bool textFits(const QWidget* widget, const QString& text, bool wrap) {
     return fits(widget, widget->font(), text, wrap);
 }
@@ -101,10 +104,11 @@ bool textFits(const QWidget* widget, const QString& text, bool wrap) {
 // with the size, close to a straight line between two measured sizes, so the search starts
 // where the first measure says the line will fit and measures a larger size only when the
 // line through the two measures lets it fit.
-void fitFont(QWidget* widget, QFont font, const QStringList& texts, bool wrap) {
+void fitFont(QWidget* widget, QFont font, const QStringList& texts, bool wrap,
+             const QString& alsoShows) {
     if (font.styleStrategy() & QFont::NoFontMerging) { // a text the font cannot show gets fallbacks
         const QFontMetrics metrics(font);
-        for (const QString& text : texts)
+        for (const QString& text : texts + QStringList{alsoShows})
             for (char32_t c : text.toUcs4())
                 if (!QChar::isSpace(c) && !metrics.inFontUcs4(c))
                     font.setStyleStrategy(QFont::PreferDefault);

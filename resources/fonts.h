@@ -15,7 +15,13 @@ enum class FontKind { SansSerif, Serif, Garamond, ArialBlack, ComicSans };
 QFont layoutFont(FontKind kind, double points, bool bold);
 
 // Sets `font` on `widget`, smaller if needed so that each of `texts` fits its contents.
-void fitFont(QWidget* widget, QFont font, const QStringList& texts, bool wrap);
+// A font without fallback families gets them back when a character of `texts`, or of
+// `alsoShows` (what the control may show later), is missing from it.
+void fitFont(QWidget* widget, QFont font, const QStringList& texts, bool wrap,
+             const QString& alsoShows = QString());
+
+// Every printable Latin-1 character: what a label showing game-file text may show.
+QString latin1Printable();
 
 // True when `text` fits inside the widget's contents with its current font.
 bool textFits(const QWidget* widget, const QString& text, bool wrap);
