@@ -92,29 +92,6 @@ private slots:
         QVERIFY(g.clockRunning());
     }
 
-    void theEndOfTheGame_data() {
-        QTest::addColumn<QList<int>>("marbles");
-        QTest::addColumn<int>("count");
-        QTest::addColumn<int>("outcome");
-        QTest::newRow("won") << QList<int>{10, 17} << 2 << int(Outcome::Won);
-        QTest::newRow("off centre") << QList<int>{2, 3} << 2 << int(Outcome::LastMarbleOffCentre);
-        QTest::newRow("the count decides")
-            << QList<int>{2, 3, 46} << 2 << int(Outcome::LastMarbleOffCentre);
-        QTest::newRow("floor at zero") << QList<int>{2, 3} << 0 << int(Outcome::Jumped);
-    }
-    void theEndOfTheGame() {
-        QFETCH(QList<int>, marbles);
-        QFETCH(int, count);
-        QFETCH(int, outcome);
-        Game g = gameWith({}, count);
-        Position p = g.position();
-        for (int c : marbles)
-            p.marbles[static_cast<std::size_t>(c)] = true;
-        g.setPosition(p);
-        QCOMPARE(int(g.jump(marbles.first(), marbles.first() == 10 ? 24 : 4).outcome), outcome);
-        QCOMPARE(int(g.count()), std::max(0, count - 1));
-    }
-
     // A selection made before an Open must not jump from a cell that is now empty.
     void aStaleSelectionCannotMakeAMarble() {
         Game g;
@@ -128,8 +105,9 @@ private slots:
     // changes. Undo then restores it, and the jump list with it when it can.
     void undo() {
         Game g;
+        g.select(10); // as a hint does: the clock does not start
+        QVERIFY(!g.clockRunning());
         g.tick();
-        g.click(10);
         const Position before = g.position();
         const Result refused = g.click(24, kDiskFull);
         QCOMPARE(refused.reason, QStringLiteral("disk full"));
@@ -147,15 +125,6 @@ private slots:
         other.marbles[3] = false;
         g.restore(other);
         QVERIFY(g.jumps().empty() && g.firstPosition() == other.marbles);
-    }
-
-    void theClock() {
-        Game g;
-        for (int i = 0; i < 21; ++i)
-            g.tick();
-        QCOMPARE(g.clock(), QStringLiteral("099"));
-        g.select(10); // a hint's selection does not start the clock
-        QVERIFY(!g.clockRunning());
     }
 
     // Judging a game: which jump lost the centre finish, and what would have kept it.

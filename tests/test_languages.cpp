@@ -25,32 +25,20 @@ using namespace pebblenix::test;
 namespace {
 
 using Key = std::pair<QString, QString>; // context and source text
-struct Entry {
-    QString translation;
-    QString type; // "unfinished", "obsolete", "vanished": none may be left
-};
 
-// The entries of a .ts file; its line breaks are kept as <byte value="xd"/>.
-std::map<Key, Entry> readTs(const QString& path) {
-    const auto text = [](QString xml) {
-        // A private-use mark stands in for CR, which the XML reader would fold into LF.
-        xml.replace(QStringLiteral("<byte value=\"xd\"/>"), QStringLiteral("\uE000"));
-        QXmlStreamReader unescape("<t>" + xml + "</t>");
-        unescape.readNextStartElement();
-        return unescape.readElementText().replace(QChar(0xE000), QLatin1Char('\r'));
-    };
-    const auto options = QRegularExpression::DotMatchesEverythingOption;
-    static const QRegularExpression context(R"re(<context>\s*<name>(.*?)</name>(.*?)</context>)re",
-                                            options);
-    static const QRegularExpression message(
-        R"re(<source>(.*?)</source>\s*<translation(?: type="(\w+)")?>(.*?)</translation>)re",
-        options);
-    std::map<Key, Entry> entries;
-    const QString ts = QString::fromUtf8(readAll(path));
-    for (const auto& c : context.globalMatch(ts))
-        for (const auto& m : message.globalMatch(c.captured(2)))
-            entries[{c.captured(1), text(m.captured(1))}] = {text(m.captured(3)), m.captured(2)};
-    return entries;
+// The texts a .ts file holds. A private-use mark stands in for CR, kept there as
+// <byte value="xd"/>, which the XML reader would fold into LF.
+std::vector<Key> readTs(const QString& path) {
+    QString ts = QString::fromUtf8(readAll(path));
+    QXmlStreamReader xml(ts.replace(QStringLiteral("<byte value=\"xd\"/>"), QChar(0xE000)));
+    std::vector<Key> keys;
+    QString context;
+    while (!xml.atEnd())
+        if (xml.readNext() == QXmlStreamReader::StartElement && xml.name() == u"name")
+            context = xml.readElementText();
+        else if (xml.isStartElement() && xml.name() == u"source")
+            keys.emplace_back(context, xml.readElementText().replace(QChar(0xE000), u'\r'));
+    return keys;
 }
 
 // What a translation must keep of its source: the placeholders, the line breaks and the
@@ -96,7 +84,7 @@ QStringList whatDoesNotFit() {
 class TestLanguages : public QObject {
     Q_OBJECT
     QTemporaryDir dir;
-    std::map<Key, Entry> inTheCode;
+    std::vector<Key> inTheCode;
 
 private slots:
     void init() { dropTranslators(); }
@@ -113,8 +101,11 @@ private slots:
         QVERIFY(inTheCode.size() > 90);
     }
 
+    // Every text of the code translated in each language, and English ("en") as it is;
+    // the translations as the build made them, which leaves out unfinished ones.
     void everyLanguage_data() {
         QTest::addColumn<QString>("language");
+        QTest::newRow("en") << "en";
         QDirIterator ts(QStringLiteral(PEBBLENIX_SOURCE_DIR "/translations"), {"*.ts"});
         while (ts.hasNext()) {
             const QString name = QFileInfo(ts.next()).completeBaseName().mid(10);
@@ -123,27 +114,16 @@ private slots:
     }
     void everyLanguage() {
         QFETCH(QString, language);
-        const auto entries = readTs(
-            QStringLiteral(PEBBLENIX_SOURCE_DIR "/translations/pebblenix_%1.ts").arg(language));
-        auto* qm = new QTranslator(qApp);
-        QVERIFY(qm->load("pebblenix_" + language, QStringLiteral(PEBBLENIX_TRANSLATIONS_DIR)));
-        QCoreApplication::installTranslator(qm);
-        QCOMPARE(entries.size(), inTheCode.size());
-        for (const auto& [key, entry] : entries) {
-            const QString where = key.first + ": " + key.second;
-            QVERIFY2(inTheCode.count(key), qPrintable("no longer in the code: " + where));
-            QVERIFY2(entry.type.isEmpty() && !entry.translation.isEmpty(),
-                     qPrintable(entry.type + " " + where));
-            QCOMPARE(qm->translate(qPrintable(key.first), qPrintable(key.second)),
-                     entry.translation);
-            QCOMPARE(kept(entry.translation), kept(key.second));
+        if (language != "en") {
+            auto* qm = new QTranslator(qApp);
+            QVERIFY(qm->load("pebblenix_" + language, QStringLiteral(PEBBLENIX_TRANSLATIONS_DIR)));
+            QCoreApplication::installTranslator(qm);
+            for (const auto& [context, source] : inTheCode) {
+                const QString text = qm->translate(qPrintable(context), qPrintable(source));
+                QVERIFY2(!text.isEmpty(), qPrintable("not translated: " + context + ": " + source));
+                QCOMPARE(kept(text), kept(source));
+            }
         }
-        const QStringList cut = whatDoesNotFit();
-        QVERIFY2(cut.isEmpty(), qPrintable(cut.join(" | ")));
-    }
-
-    // English is the source: every text fits as it is.
-    void englishFits() {
         const QStringList cut = whatDoesNotFit();
         QVERIFY2(cut.isEmpty(), qPrintable(cut.join(" | ")));
     }

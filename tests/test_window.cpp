@@ -71,38 +71,40 @@ private slots:
         QVERIFY(fake.messages.empty());
     }
 
+    // The count line, not the board, decides the end; it stops at 0.
     void theEndOfTheGame_data() {
         QTest::addColumn<QByteArray>("file");
-        QTest::addColumn<int>("to");
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<int>("icon");
-        QTest::newRow("won") << gameFileWith({10, 17}) << 24 << "You won The Game "
-                             << int(MsgIcon::Exclamation);
-        QTest::newRow("off centre")
-            << gameFileWith({2, 3}) << 4
-            << "Well played !! try to get the last marble\r\n in  the center square"
-            << int(MsgIcon::Information);
+        QTest::addColumn<QString>("text"); // empty: no message
+        QTest::addColumn<int>("from");     // jumping right, by two
+        const QString offCentre =
+            "Well played !! try to get the last marble\r\n in  the center square";
+        QTest::newRow("won") << gameFileWith({22, 23}) << "You won The Game " << 22;
+        QTest::newRow("off centre") << gameFileWith({2, 3}) << offCentre << 2;
+        QTest::newRow("the count decides")
+            << gameFileWith({2, 3, 46}, "120", "2") << offCentre << 2;
+        QTest::newRow("floor at zero") << gameFileWith({2, 3}, "120", "0") << QString() << 2;
     }
     void theEndOfTheGame() {
         QFETCH(QByteArray, file);
-        QFETCH(int, to);
         QFETCH(QString, text);
-        QFETCH(int, icon);
+        QFETCH(int, from);
         writeAll(dir.filePath("end.pnx"), file);
         QVERIFY(w->OpenPebblenixFile(dir.filePath("end.pnx")));
-        QVERIFY(fake.messages.empty()); // opening a game near its end says nothing
-        const int from = to == 24 ? 10 : 2;
-        w->pic_Click(from);
-        w->pic_Click(to);
-        QCOMPARE(fake.messages.size(), std::size_t(1));
+        const int count = file.mid(file.lastIndexOf('\n') + 1).toInt();
+        for (int round : {1, 2}) { // Undo, and the same jump tells again
+            w->pic_Click(from);
+            w->pic_Click(from + 2);
+            QCOMPARE(fake.messages.size(), std::size_t(text.isEmpty() ? 0 : round));
+            QVERIFY(!w->pic[std::size_t(from)]->isFlat());
+            QCOMPARE(int(w->Marbles_On_Board()), std::max(0, count - 1));
+            w->mnuundo_Click();
+        }
+        if (text.isEmpty())
+            return;
         QCOMPARE(fake.last().title, QStringLiteral("Congratulations"));
         QCOMPARE(fake.last().text, text);
-        QCOMPARE(int(fake.last().icon), icon);
-        QVERIFY(!w->pic[static_cast<std::size_t>(from)]->isFlat());
-        w->mnuundo_Click(); // two marbles again, and the same jump praises again
-        w->pic_Click(from);
-        w->pic_Click(to);
-        QCOMPARE(fake.messages.size(), std::size_t(2));
+        QCOMPARE(fake.last().icon,
+                 text.startsWith("You won") ? MsgIcon::Exclamation : MsgIcon::Information);
     }
 
     void undoRestoresTheClockAndKeepsTheFileName() {
