@@ -1,5 +1,7 @@
 #include "tests/support.h"
 
+#include "game/game.h"
+
 #include <QFile>
 #include <csignal>
 #include <cstdlib>
@@ -46,23 +48,22 @@ FileSizeLimit::~FileSizeLimit() {
 }
 
 Position firstJumpPosition() {
-    Position p = newGamePosition();
-    p.marbles[10] = p.marbles[17] = false;
-    p.marbles[24] = true;
+    Game g;
+    g.jump(10, 24);
+    Position p = g.position();
     p.clock = QStringLiteral("TimeOut!!");
-    p.countText = QStringLiteral("31");
-    p.count = 31;
     return p;
 }
 
-QByteArray gameFileWith(std::initializer_list<int> marbles, const QByteArray& clock,
-                        const QByteArray& count) {
+Position positionWith(std::initializer_list<int> marbles, const QByteArray& clock,
+                      const QByteArray& count) {
     Position p;
     for (int c : marbles)
         p.marbles[static_cast<std::size_t>(c)] = true;
     p.clock = QString::fromLatin1(clock);
     p.countText = count.isNull() ? QString::number(marbles.size()) : QString::fromLatin1(count);
-    return formatGameFile(p);
+    p.count = static_cast<quint8>(p.countText.toInt());
+    return p;
 }
 
 QByteArray readAll(const QString& path) {

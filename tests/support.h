@@ -6,8 +6,11 @@
 
 #include <QByteArray>
 #include <QDir>
+#include <QProcess>
 #include <QString>
+#include <QTemporaryDir>
 #include <QTest>
+#include <memory>
 
 namespace pebblenix::test {
 
@@ -34,9 +37,14 @@ private:
 
 // A new game after the jump d2 to d4, with the clock out of time.
 Position firstJumpPosition();
-// A game file with marbles in the given cells; the count line says how many unless given.
-QByteArray gameFileWith(std::initializer_list<int> marbles, const QByteArray& clock = "120",
-                        const QByteArray& count = QByteArray());
+// A position with marbles in the given cells, and its game file; the count says how many
+// unless given.
+Position positionWith(std::initializer_list<int> marbles, const QByteArray& clock = "120",
+                      const QByteArray& count = QByteArray());
+inline QByteArray gameFileWith(std::initializer_list<int> marbles, const QByteArray& clock = "120",
+                               const QByteArray& count = QByteArray()) {
+    return formatGameFile(positionWith(marbles, clock, count));
+}
 
 QByteArray readAll(const QString& path);
 void writeAll(const QString& path, const QByteArray& bytes);

@@ -2,17 +2,11 @@
 // made, a vanished folder, an oversized input. Each ends in one clear critical message,
 // with the game, its file name and the files on disk as they were.
 
-#include "app/frmgame.h"
 #include "files/colorsetting.h"
-#include "files/gamefile.h"
 #include "tests/uisupport.h"
 
-#include <QFileInfo>
-#include <QProcess>
 #include <QStandardPaths>
-#include <QTemporaryDir>
 #include <functional>
-#include <memory>
 #include <pwd.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -30,22 +24,9 @@ struct Case {
     std::function<void(frmgame&, const QString&)> prepare = {}; // before the snapshot
 };
 
-void open(frmgame& w, FakeUi& fake, const QString& path) {
-    fake.fileNames = {path};
-    w.mnuopen_Click();
-}
-void saveAs(frmgame& w, FakeUi& fake, const QString& path) {
-    fake.fileNames = {path};
-    w.mnusaveas_Click();
-}
-void jump(frmgame& w) {
-    w.pic_Click(31);
-    w.pic_Click(17);
-}
 void setMode(const QString& path, int mode) {
     QFile::setPermissions(path, QFileDevice::Permissions(mode));
 }
-constexpr int kReadOnly = 0x5500, kOpen = 0x7700; // read and execute; everything, as Qt counts
 const char kSaveFails[] = "The game could not be saved.";
 const char kUndoFails[] = "undo file could not be written";
 
@@ -55,40 +36,40 @@ const std::vector<Case>& cases() {
     using D = const QString&;
     static const std::vector<Case> all = {
         {"not a game file", "You have provided an invalid file format\r\n", false,
-         [](W w, F f, D d) { open(w, f, d + "/a.txt"); },
+         [](W w, F f, D d) { f.open(w, d + "/a.txt"); },
          [](W, D d) { writeAll(d + "/a.txt", "shopping list\n"); }},
         {"a 4 GiB file", "line 1", false,
          [](W w, F f, D d) {
              QFile big(d + "/huge.pnx");
              QVERIFY(big.open(QIODevice::WriteOnly) && big.resize(qint64(4) << 30));
-             open(w, f, d + "/huge.pnx");
+             f.open(w, d + "/huge.pnx");
              big.remove();
          }},
         {"a FIFO, which would never answer", "not a regular file", false,
          [](W w, F f, D d) {
-             mkfifo(QFile::encodeName(d + "/f.pnx"), 0600), open(w, f, d + "/f.pnx");
+             mkfifo(QFile::encodeName(d + "/f.pnx"), 0600), f.open(w, d + "/f.pnx");
          }},
         {"a damaged undo file", "invalid file format", false, [](W w, F, D) { w.mnuundo_Click(); },
          [](W w, D) { writeAll(w.TempFilePath(), "rubbish"); }},
         {"saving into a missing folder", kSaveFails, false,
-         [](W w, F f, D d) { saveAs(w, f, d + "/no/x.pnx"); }},
+         [](W w, F f, D d) { f.saveAs(w, d + "/no/x.pnx"); }},
         {"saving a name far too long", kSaveFails, false,
-         [](W w, F f, D d) { saveAs(w, f, d + "/" + QString(5000, 'n')); }},
+         [](W w, F f, D d) { f.saveAs(w, d + "/" + QString(5000, 'n')); }},
         {"saving on a full disk", kSaveFails, false,
          [](W w, F f, D d) {
              FileSizeLimit full(100);
-             saveAs(w, f, d + "/old.pnx");
+             f.saveAs(w, d + "/old.pnx");
          },
          [](W, D d) { writeAll(d + "/old.pnx", formatGameFile(firstJumpPosition())); }},
         {"the undo file on a full disk", kUndoFails, false,
          [](W w, F, D) {
              FileSizeLimit full(100);
-             jump(w);
+             jump(w, 31, 17);
          }},
         {"the undo folder taken away", kUndoFails, false,
          [](W w, F, D d) {
              const QString temp = std::exchange(w.tempdir, d + "/vanished");
-             jump(w);
+             jump(w, 31, 17);
              w.tempdir = temp;
          }},
         {"a colour that cannot be stored", "colour could not be saved", false,
@@ -106,13 +87,13 @@ const std::vector<Case>& cases() {
              QTRY_VERIFY_WITH_TIMEOUT(!f.messages.empty(), 10000); // the loader answers
          }},
         {"a read-only saved game", kSaveFails, true,
-         [](W w, F f, D d) { saveAs(w, f, d + "/kept.pnx"); },
+         [](W w, F f, D d) { f.saveAs(w, d + "/kept.pnx"); },
          [](W, D d) { writeAll(d + "/kept.pnx", "kept"), setMode(d + "/kept.pnx", 0x4400); }},
         {"a read-only undo folder", kUndoFails, true,
          [](W w, F, D) {
-             setMode(w.tempdir, kReadOnly);
-             jump(w);
-             setMode(w.tempdir, kOpen);
+             setMode(w.tempdir, 0x5500); // read and look up only
+             jump(w, 31, 17);
+             setMode(w.tempdir, 0x7700);
          }},
     };
     return all;
@@ -154,9 +135,8 @@ private slots:
         QTemporaryDir dir;
         FakeUi fake;
         std::unique_ptr<frmgame> w(frmgame::create());
-        w->pic_Click(10);
-        w->pic_Click(24);                           // a game in progress, with an undo file
-        saveAs(*w, fake, dir.filePath("mine.pnx")); // and a file of its own
+        jump(*w);                                  // a game in progress, with an undo file
+        fake.saveAs(*w, dir.filePath("mine.pnx")); // and a file of its own
         if (c.prepare)
             c.prepare(*w, dir.path());
         const Snapshot before(*w, dir.path());
@@ -173,17 +153,16 @@ private slots:
     // What another user of the machine plants where the undo file might be, in the shared
     // temporary folder or the player's own: nothing is written through it and Undo works.
     void plantedUndoFiles_data() {
-        QTest::addColumn<int>("kind");
+        QTest::addColumn<QString>("kind");
         QTest::addColumn<bool>("shared");
-        const char* kinds[] = {"link to a file", "dangling link", "foreign file", "folder", "FIFO"};
-        for (int k = 0; k < 5; ++k)
+        for (const char* kind :
+             {"link to a file", "dangling link", "foreign file", "folder", "FIFO"})
             for (bool shared : {true, false})
-                QTest::newRow(
-                    qPrintable(QString::fromLatin1(kinds[k]) + (shared ? " in /tmp" : "")))
-                    << k << shared;
+                QTest::newRow(qPrintable(kind + QString(shared ? " in /tmp" : "")))
+                    << kind << shared;
     }
     void plantedUndoFiles() {
-        QFETCH(int, kind);
+        QFETCH(QString, kind);
         QFETCH(bool, shared);
         QTemporaryDir dir;
         FakeUi fake;
@@ -192,26 +171,16 @@ private slots:
         std::unique_ptr<frmgame> w(frmgame::create());
         const QString undo = shared ? undoFilePath(QDir::tempPath()) : w->TempFilePath();
         const QByteArray at = QFile::encodeName(undo);
-        switch (kind) {
-        case 0:
-            QVERIFY(symlink(QFile::encodeName(victim), at) == 0);
-            break;
-        case 1:
-            QVERIFY(symlink(QFile::encodeName(dir.filePath("created")), at) == 0);
-            break;
-        case 2:
-            writeAll(undo, "another user's");
-            break;
-        case 3:
-            QVERIFY(QDir().mkdir(undo));
-            break;
-        default:
-            QVERIFY(mkfifo(at, 0666) == 0);
-        }
+        const int made = kind == "link to a file" ? symlink(QFile::encodeName(victim), at)
+                         : kind == "dangling link"
+                             ? symlink(QFile::encodeName(dir.filePath("created")), at)
+                         : kind == "folder" ? mkdir(at, 0700)
+                         : kind == "FIFO"   ? mkfifo(at, 0666)
+                                            : (writeAll(undo, "another user's"), 0);
+        QVERIFY(made == 0);
         if (const passwd* nobody = getpwnam("nobody"))
             QVERIFY(lchown(at, nobody->pw_uid, nobody->pw_gid) == 0);
-        w->pic_Click(10);
-        w->pic_Click(24);
+        jump(*w);
         QVERIFY(fake.messages.empty() && w->Marbles_On_Board() == 31);
         w->mnuundo_Click();
         QCOMPARE(w->game.marbles(), startPosition());
@@ -219,7 +188,8 @@ private slots:
         QVERIFY(!QFile::exists(dir.filePath("created")));
         struct stat st {};
         if (shared) // the other user's thing is theirs: left exactly as it was
-            QVERIFY(lstat(at, &st) == 0 && (kind != 2 || readAll(undo) == "another user's"));
+            QVERIFY(lstat(at, &st) == 0 &&
+                    (kind != "foreign file" || readAll(undo) == "another user's"));
         QFile::remove(undo);
         QDir().rmdir(undo);
     }

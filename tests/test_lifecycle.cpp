@@ -3,7 +3,6 @@
 
 #include "about/frmabout.h"
 #include "app/filedialog.h"
-#include "app/frmgame.h"
 #include "app/module1.h"
 #include "files/colorsetting.h"
 #include "tests/uisupport.h"
@@ -11,7 +10,6 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QSettings>
-#include <QTemporaryDir>
 #include <QTimer>
 
 using namespace pebblenix;
@@ -26,11 +24,6 @@ QList<frmgame*> liveWindows() {
         if (auto* g = qobject_cast<frmgame*>(w); g && g->isVisible())
             found << g;
     return found;
-}
-
-void jump(frmgame* w) {
-    w->pic_Click(10);
-    w->pic_Click(24);
 }
 
 } // namespace
@@ -113,7 +106,7 @@ private slots:
 
     void closingAsksAndAlwaysDropsTheUndoFile() {
         frmgame* w = Module1::Main({});
-        jump(w);
+        jump(*w);
         fake.answers = {MsgAnswer::No};
         w->mnuexit_Click();
         QCOMPARE(fake.last().text, QStringLiteral("Bored So Early?"));
@@ -125,7 +118,7 @@ private slots:
 
     void newGameAndANewColour() {
         frmgame* w = Module1::Main({});
-        jump(w);
+        jump(*w);
         w->pic_Click(31); // a selected marble and a running clock
         fake.answers = {MsgAnswer::No};
         w->mnunew_Click();
@@ -180,7 +173,7 @@ private slots:
         fake.fileNames = {plain};
         w->mnusave_Click(); // replaces the file without a question
         QCOMPARE(readAll(plain), formatGameFile(newGamePosition()));
-        jump(w);
+        jump(*w);
         w->mnusave_Click(); // no dialog now
         QCOMPARE(fake.dialogs.size(), std::size_t(2));
         QCOMPARE(readAll(plain).count("-1"), 18); // 10 and 17 emptied, 24 filled

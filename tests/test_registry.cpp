@@ -5,7 +5,6 @@
 #include "tests/registry_cases.h"
 #include "tests/uisupport.h"
 
-#include <QTemporaryDir>
 #include <map>
 #include <optional>
 
@@ -13,15 +12,11 @@ using namespace pebblenix;
 
 namespace {
 
-struct Value {
-    std::uint32_t type;
-    std::vector<unsigned char> data;
-};
-
+// A registry in memory that, as Windows does, refuses a handle it never gave out or closed.
 class FakeRegistry final : public Registry {
 public:
-    std::map<std::string, std::map<std::string, Value>> keys;
-    int open = 0;
+    std::map<std::string, std::map<std::string, std::pair<std::uint32_t, std::string>>> keys;
+    std::map<RegKey, std::string> open;
 
     FakeRegistry() { setRegistry(this); }
     ~FakeRegistry() override { setRegistry(nullptr); }
@@ -30,47 +25,31 @@ public:
                        RegKey& out) override {
         if (root != kHKeyLocalMachine || access != kKeyAccess || !keys.count(key))
             return kErrorFileNotFound;
-        names.push_back(key);
-        out = static_cast<RegKey>(names.size());
-        ++open;
+        open[out = ++handed] = key;
         return kErrorSuccess;
     }
     long RegQueryValueExA(RegKey key, const std::string& name, std::uint32_t& type,
                           unsigned char* data, std::uint32_t& size) override {
-        if (key == 0 || key > names.size() || names[key - 1].empty())
+        if (!open.count(key))
             return kErrorInvalidHandle;
-        const auto& values = keys[names[key - 1]];
-        const auto it = values.find(name);
-        if (it == values.end())
+        const auto it = keys[open[key]].find(name);
+        if (it == keys[open[key]].end())
             return kErrorFileNotFound;
-        type = it->second.type;
-        const auto needed = static_cast<std::uint32_t>(it->second.data.size());
-        if (needed > size) {
-            size = needed;
-            return kErrorMoreData;
-        }
-        std::copy(it->second.data.begin(), it->second.data.end(), data);
-        size = needed;
-        return kErrorSuccess;
+        const std::string& bytes = it->second.second;
+        const bool fits = bytes.size() <= size;
+        if (fits)
+            std::copy(bytes.begin(), bytes.end(), data);
+        type = it->second.first;
+        size = static_cast<std::uint32_t>(bytes.size());
+        return fits ? kErrorSuccess : kErrorMoreData;
     }
     long RegCloseKey(RegKey key) override {
-        if (key == 0 || key > names.size() || names[key - 1].empty())
-            return kErrorInvalidHandle;
-        names[key - 1].clear();
-        --open;
-        return kErrorSuccess;
+        return open.erase(key) ? kErrorSuccess : kErrorInvalidHandle;
     }
 
 private:
-    std::vector<std::string> names;
+    RegKey handed = 0;
 };
-
-std::vector<unsigned char> text(const std::string& s, bool zero) {
-    std::vector<unsigned char> v(s.begin(), s.end());
-    if (zero)
-        v.push_back(0);
-    return v;
-}
 
 } // namespace
 
@@ -84,20 +63,20 @@ private slots:
         for (const test::RegistryCase& c : test::registryCases()) {
             reg.keys[c.key]; // the key exists, with or without the value
             if (c.stored)
-                reg.keys[c.key][c.value] = {
-                    c.type, std::vector<unsigned char>(c.data.begin(), c.data.end())};
+                reg.keys[c.key][c.value] = {c.type, c.data};
         }
         reg.keys.erase(std::string(test::kTestKey) + "\\Missing");
         const auto failures = test::checkRegistry();
         QVERIFY2(failures.empty(), failures.empty() ? "" : failures.front().c_str());
-        QCOMPARE(reg.open, 0);
+        QVERIFY(reg.open.empty());
     }
 
     // The system-information button: which program it starts, or the message it shows.
     void systemInformationTool_data() {
-        QTest::addColumn<int>("tool"); // the first key's PATH: 0 none, 1 a string, 2 a DWORD
-        QTest::addColumn<int>(
-            "folder"); // the second key's MSINFO: 0 none, 1 with the tool, 2 without
+        QTest::addColumn<int>("tool");        // the tool's key: -1 no registry, 0 none,
+                                              // 1 its path, 2 a DWORD
+        QTest::addColumn<int>("folder");      // the tools folder: 0 none, 1 with the tool,
+                                              // 2 without
         QTest::addColumn<bool>("starts");     // whether the program will start
         QTest::addColumn<QString>("started"); // "tool", "folder", "empty" or nothing
         QTest::newRow("the first key names the tool") << 1 << 0 << true << "tool";
@@ -115,26 +94,20 @@ private slots:
         test::FakeUi fake;
         fake.startSucceeds = starts;
         QTemporaryDir where;
-        const QString toolPath = QStringLiteral("C:\\x\\msinfo32.exe"),
-                      inFolder = where.path() + "\\MSINFO32.EXE";
+        const QString toolPath = "C:\\x\\msinfo32.exe", inFolder = where.path() + "\\MSINFO32.EXE";
         std::optional<FakeRegistry> reg;
         if (tool >= 0)
             reg.emplace();
-        if (tool == 1)
-            reg->keys[kToolKey]["PATH"] = {kRegSz, text(toolPath.toStdString(), true)};
-        if (tool == 2)
-            reg->keys[kToolKey]["PATH"] = {3, text("ignored", false)};
+        if (tool > 0)
+            reg->keys[kToolKey]["PATH"] = {tool == 1 ? kRegSz : 3, toolPath.toStdString() + '\0'};
         if (folder)
-            reg->keys[kLocationKey]["MSINFO"] = {kRegSz, text(where.path().toStdString(), false)};
+            reg->keys[kLocationKey]["MSINFO"] = {kRegSz, where.path().toStdString()};
         if (folder == 1)
             test::writeAll(inFolder, "tool");
         StartSysInfo(nullptr);
-        const QStringList expected = started == "tool"     ? QStringList{toolPath}
-                                     : started == "folder" ? QStringList{inFolder}
-                                     : started == "empty"  ? QStringList{QString()}
-                                                           : QStringList();
-        QCOMPARE(fake.started, expected);
-        const bool told = !starts || started.isEmpty() || started == "empty";
+        const QString expected = started == "tool" ? toolPath : started == "folder" ? inFolder : "";
+        QCOMPARE(fake.started, started.isEmpty() ? QStringList() : QStringList{expected});
+        const bool told = !starts || expected.isEmpty();
         QCOMPARE(fake.messages.size(), std::size_t(told));
         if (told)
             QVERIFY(fake.last().text == "System Information Is Unavailable At This Time" &&

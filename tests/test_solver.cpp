@@ -1,15 +1,11 @@
 // The hint engine: symmetries, the table's storage, and hints checked against a plain
 // search on positions small enough to search.
 
-#include "files/gamefile.h"
 #include "files/solutionfile.h"
 #include "game/hint.h"
 #include "tests/support.h"
 
-#include <QProcess>
 #include <QRegularExpression>
-
-#include <QTemporaryDir>
 #include <bit>
 #include <cstring>
 #include <random>
@@ -40,14 +36,10 @@ bool searchFinish(Bits board, std::unordered_map<Bits, bool>& seen) {
 }
 
 Bits randomBoard(std::mt19937_64& rng, int marbles) {
-    std::vector<int> holes;
-    for (int i = 0; i < kCells; ++i)
-        if (isHole(i))
-            holes.push_back(i);
-    std::shuffle(holes.begin(), holes.end(), rng);
     Bits b = 0;
-    for (int k = 0; k < marbles; ++k)
-        b |= bitOf(holes[static_cast<std::size_t>(k)]);
+    while (std::popcount(b) < marbles)
+        if (const int cell = static_cast<int>(rng() % kCells); isHole(cell))
+            b |= bitOf(cell);
     return b;
 }
 
@@ -64,6 +56,10 @@ private slots:
         QString error;
         file = SolutionFile::open(findSolutionFile(QCoreApplication::applicationDirPath()), error);
         QVERIFY2(file, qPrintable(error));
+        writeAll(dir.filePath("start.pnx"), formatGameFile(newGamePosition()));
+        writeAll(dir.filePath("lost.pnx"), gameFileWith({2, 3, 46}));
+        writeAll(dir.filePath("bad.pnx"), "2\r\n");
+        QVERIFY(mkfifo(QFile::encodeName(dir.filePath("fifo.pnx")), 0600) == 0);
     }
 
     void theTableStoresExactlyItsKeys() {
@@ -132,12 +128,9 @@ private slots:
 
     // pebblenix-solve: its exit status and what it prints, for each kind of input.
     void theSolveTool_data() {
-        QTest::addColumn<QString>("game");  // start, lost, bad or fifo
-        QTest::addColumn<QString>("table"); // table, none or fifo
-        QTest::addColumn<int>("status");
-        QTest::addColumn<QString>("says");
-        QTest::addColumn<QString>("language"); // LANGUAGE; "C" sets LC_ALL=C instead
+        QTest::addColumn<QStringList>("row"); // game, table, exit status, output, LANGUAGE
         const char* rows[][6] = {
+            // game: start, lost, bad or fifo; table: table, none or fifo
             {"a finish", "start", "table", "0", "1 marble left, in the centre.", "C"},
             {"none", "lost", "table", "1", "No finish", "C"},
             {"bad file", "bad", "table", "2", "You have provided an invalid file format\n", "C"},
@@ -149,26 +142,13 @@ private slots:
             {"English first", "lost", "table", "1", "No finish", "en_GB:fr"},
             {"Brazilian", "start", "table", "0", "1 bolinha restante", "pt_BR"}};
         for (const auto& r : rows)
-            QTest::newRow(r[0]) << r[1] << r[2] << QByteArray(r[3]).toInt()
-                                << QString::fromUtf8(r[4]) << r[5];
+            QTest::newRow(r[0]) << QStringList{r[1], r[2], r[3], QString::fromUtf8(r[4]), r[5]};
     }
-    void theSolveTool() {
-        QFETCH(QString, game);
-        QFETCH(QString, table);
-        QFETCH(int, status);
-        QFETCH(QString, says);
-        QFETCH(QString, language);
-        const QString path = dir.filePath("game.pnx"), fifo = dir.filePath("fifo");
-        QFile::remove(path);
-        QFile::remove(fifo);
-        mkfifo(QFile::encodeName(fifo), 0600);
-        if (game == "fifo")
-            QVERIFY(QFile::link(fifo, path));
-        else
-            writeAll(path, game == "bad"    ? QByteArray("2\r\n")
-                           : game == "lost" ? gameFileWith({2, 3, 46})
-                                            : formatGameFile(newGamePosition()));
-        table = table == "fifo"   ? fifo
+    void theSolveTool() { // "C" as the language sets LC_ALL=C instead
+        QFETCH(QStringList, row);
+        auto [game, table, status, says, language] =
+            std::tuple{row[0], row[1], row[2].toInt(), row[3], row[4]};
+        table = table == "fifo"   ? dir.filePath("fifo.pnx")
                 : table == "none" ? dir.filePath("none.bin")
                                   : findSolutionFile(QCoreApplication::applicationDirPath());
         QProcess p;
@@ -177,7 +157,7 @@ private slots:
         env.remove("LANGUAGE");
         env.insert(language == "C" ? "LC_ALL" : "LANGUAGE", language);
         p.setProcessEnvironment(env);
-        p.start(QStringLiteral(PEBBLENIX_SOLVE_PATH), {path});
+        p.start(QStringLiteral(PEBBLENIX_SOLVE_PATH), {dir.filePath(game + ".pnx")});
         QVERIFY(p.waitForFinished(30000));
         const QString out = QString::fromUtf8(p.readAllStandardOutput() + p.readAllStandardError());
         QCOMPARE(p.exitCode(), status);

@@ -2,6 +2,7 @@
 // Shared by the window tests: a scripted stand-in for message boxes, file dialogs,
 // starting programs and ending the program.
 
+#include "app/frmgame.h"
 #include "app/uiseam.h"
 #include "tests/support.h"
 
@@ -62,6 +63,16 @@ public:
 
     const ShownMessage& last() const { return messages.back(); }
     void clear() { messages.clear(), dialogs.clear(), started.clear(), endedWith.clear(); }
+
+    // The player picks `path` in the Open or Save As dialog.
+    void open(frmgame& w, const QString& path) { fileNames = {path}, w.mnuopen_Click(); }
+    void saveAs(frmgame& w, const QString& path) { fileNames = {path}, w.mnusaveas_Click(); }
 };
+
+// Two clicks: the marble at `from` jumps to `to`.
+inline void jump(frmgame& w, int from = 10, int to = 24) {
+    w.pic_Click(from);
+    w.pic_Click(to);
+}
 
 } // namespace pebblenix::test
