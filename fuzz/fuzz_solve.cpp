@@ -15,16 +15,12 @@ using namespace pebblenix;
 
 namespace {
 const HintEngine* engine() {
-    static std::unique_ptr<SolutionFile> file;
-    static std::unique_ptr<HintEngine> hints;
-    static bool tried = false;
-    if (!tried) {
-        tried = true;
+    static const auto file = [] {
         QString error;
         const QString path = qEnvironmentVariable("PEBBLENIX_SOLUTIONS");
-        if (!path.isEmpty() && (file = SolutionFile::open(path, error)))
-            hints = std::make_unique<HintEngine>(file->table());
-    }
+        return path.isEmpty() ? nullptr : SolutionFile::open(path, error);
+    }();
+    static const auto hints = file ? std::make_unique<HintEngine>(file->table()) : nullptr;
     return hints.get();
 }
 } // namespace

@@ -28,21 +28,13 @@ private slots:
     void oneTick_data() {
         QTest::addColumn<QString>("shown");
         QTest::addColumn<QString>("next");
-        const std::pair<const char*, const char*> rows[] = {{"120", "119"},
-                                                            {"100", "099"},
-                                                            {"010", "009"},
-                                                            {"001", "TimeOut!!"},
-                                                            {"TimeOut!!", "TimeOut!!"},
-                                                            {"abc", "TimeOut!!"},
-                                                            {"5", "004"},
-                                                            {"-5", "TimeOut!!"},
-                                                            {"-9", "-10"},
-                                                            {"1000", "999"},
-                                                            {"1e999", "999"},
-                                                            {"-99", "TimeOut!!"},
-                                                            {"5.25", "004"},
-                                                            {"0.5", "TimeOut!!"},
-                                                            {"&H10", "015"}};
+        // clang-format off
+        const std::pair<const char*, const char*> rows[] = {
+            {"120", "119"}, {"100", "099"}, {"010", "009"}, {"001", "TimeOut!!"},
+            {"TimeOut!!", "TimeOut!!"}, {"abc", "TimeOut!!"}, {"5", "004"}, {"-5", "TimeOut!!"},
+            {"-9", "-10"}, {"1000", "999"}, {"1e999", "999"}, {"-99", "TimeOut!!"},
+            {"5.25", "004"}, {"0.5", "TimeOut!!"}, {"&H10", "015"}};
+        // clang-format on
         for (const auto& [shown, next] : rows)
             QTest::newRow(shown) << QString::fromLatin1(shown) << QString::fromLatin1(next);
     }

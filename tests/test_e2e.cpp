@@ -3,13 +3,10 @@
 // Undo work, and under a file-size limit a jump is refused but the game lives on. Skipped where
 // Xvfb, xdotool or xwd is missing.
 
-#include "files/gamefile.h"
 #include "game/game.h"
 #include "tests/support.h"
 
-#include <QProcess>
 #include <QStandardPaths>
-#include <QTemporaryDir>
 #include <functional>
 
 using namespace pebblenix;

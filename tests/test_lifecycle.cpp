@@ -48,15 +48,6 @@ private slots:
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 
-    void startWithoutAFile() {
-        writeAll(Module1::Main({})->TempFilePath(), "left over");
-        frmgame* w = Module1::Main({});
-        QVERIFY(w && w->isVisible() && !w->Timer1->isActive());
-        QCOMPARE(w->colid, quint8(101));
-        QVERIFY(!QFile::exists(w->TempFilePath())); // nothing to undo in a new window
-        QVERIFY(fake.messages.empty());
-    }
-
     void startWithAFileNamedOnTheCommandLine() {
         QDir(dir.path()).mkdir("my games");
         const QString path = dir.filePath("my games/half way.pnx");
@@ -76,6 +67,7 @@ private slots:
     void storedColours_data() {
         QTest::addColumn<QString>("stored");
         QTest::addColumn<int>("colid"); // 0: the start fails
+        QTest::newRow("none stored") << "" << 101;
         QTest::newRow("purple") << "107" << 107;
         QTest::newRow("half to even") << "108.5" << 108;
         QTest::newRow("abc") << "abc" << 0;
@@ -85,14 +77,18 @@ private slots:
     void storedColours() {
         QFETCH(QString, stored);
         QFETCH(int, colid);
+        writeAll(Module1::Main({})->TempFilePath(), "left over");
+        cleanup();
         if (stored == "folder") // can be neither used nor removed: must not stop every start
             QDir().mkpath(ColourSetting::filePath());
-        else
+        else if (!stored.isEmpty())
             QSettings(ColourSetting::filePath(), QSettings::IniFormat)
                 .setValue("Color/Marble", stored);
         frmgame* w = Module1::Main(colid ? QStringList() : QStringList{dir.filePath("x.pnx")});
         QDir().rmdir(ColourSetting::filePath());
         if (colid) {
+            QVERIFY(w->isVisible() && !w->Timer1->isActive());
+            QVERIFY(!QFile::exists(w->TempFilePath())); // nothing to undo in a new window
             QCOMPARE(int(w->colid), colid);
             QCOMPARE(fake.messages.size(), std::size_t(stored == "folder"));
             return;
