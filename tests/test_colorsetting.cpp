@@ -14,37 +14,39 @@ class TestColorSetting : public QObject {
     Q_OBJECT
     PrivateFolders folders;
 private slots:
+    // The stored text, as a file holds it ("[" starts a whole file), read as a colour.
     void readingRule_data() {
-        QTest::addColumn<QString>("text");
+        QTest::addColumn<QByteArray>("text");
         QTest::addColumn<int>("colour"); // -1: a failure
+        // clang-format off
         const std::pair<const char*, int> rows[] = {
             {"101", 101}, {" 107 ", 107}, {"102.5", 102}, {"103.5", 104}, {"104.6", 105},
-            {"0", 0},     {"255", 255},   {"-0.4", 0},    {"255.5", -1},  {"abc", -1},
-            {"300", -1},  {"-1", -1},     {"", -1},       {"nan", -1},    {"101,102", -1}};
+            {"0", 0}, {"255", 255}, {"-0.4", 0}, {"255.5", -1}, {"abc", -1}, {"300", -1},
+            {"-1", -1}, {"", -1}, {"nan", -1}, {"101,102", -1},
+            {"[Color]\r\n  Marble = \"104\"  \r\n", 104}, // as a person may write it
+            {"[Other]\nMarble=5\n", 101}};                  // not in [Color]: the default
+        // clang-format on
         for (const auto& [text, colour] : rows)
-            QTest::newRow(text) << QString::fromLatin1(text) << colour;
+            QTest::newRow(text) << QByteArray(text) << colour;
     }
     void readingRule() {
-        QFETCH(QString, text);
+        QFETCH(QByteArray, text);
         QFETCH(int, colour);
-        const auto read = parseColourSetting(text);
+        QDir().mkpath(QFileInfo(ColourSetting::filePath()).path());
+        writeAll(ColourSetting::filePath(),
+                 text.startsWith('[') ? text : "[Color]\nMarble=" + text);
+        const auto read = parseColourSetting(ColourSetting::read());
         QCOMPARE(read ? int(*read) : -1, colour);
     }
 
-    // In the user's configuration folder; what QSettings writes and what a person may write
-    // by hand read the same.
+    // In the user's configuration folder, in a form QSettings reads.
     void storedAndRead() {
+        QVERIFY(!ColourSetting::clearAll());
         QCOMPARE(ColourSetting::read(), QStringLiteral("101"));
         QVERIFY(ColourSetting::filePath().startsWith(qEnvironmentVariable("XDG_CONFIG_HOME")));
         QVERIFY(!ColourSetting::write(111));
         QCOMPARE(QSettings(ColourSetting::filePath(), QSettings::IniFormat).value("Color/Marble"),
                  QVariant("111"));
-        writeAll(ColourSetting::filePath(), "[Color]\r\n  Marble = \"104\"  \r\n");
-        QCOMPARE(ColourSetting::read(), QStringLiteral("104"));
-        writeAll(ColourSetting::filePath(), "[Other]\nMarble=5\n");
-        QCOMPARE(ColourSetting::read(), QStringLiteral("101")); // not in [Color]: the default
-        QVERIFY(!ColourSetting::clearAll());
-        QVERIFY(!QFile::exists(ColourSetting::filePath()));
     }
 
     // A full disk leaves the old setting or the new one, never a cut-off file (QSettings,

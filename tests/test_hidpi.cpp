@@ -1,11 +1,8 @@
 // The board on a screen of device pixel ratio 2: every marble pixel becomes a sharp
 // 2 x 2 block, never a blur.
 
-#include "app/frmgame.h"
 #include "resources/marblepictures.h"
 #include "tests/uisupport.h"
-
-#include <memory>
 
 using namespace pebblenix;
 using namespace pebblenix::test;
@@ -22,21 +19,14 @@ private slots:
         const QImage cell = w->pic[10]->grab().toImage();
         QCOMPARE(cell.devicePixelRatio(), 2.0);
         QCOMPARE(cell.size(), QSize(50, 50));
-        const MarbleColours colours = *marbleColours(101);
+        // Each pixel of the marble as drawn for ratio 1 is a block of four equal ones.
+        const QImage one = marblePicture(101, 1);
         int checked = 0;
-        for (int y = 0; y < kPictureSize; ++y)
-            for (int x = 0; x < kPictureSize; ++x) {
-                const int cx = x - 4, cy = y - 4; // where the picture lands in the cell
-                if (!inDisc(x, y) || cx < 1 || cy < 1 || cx > 23 || cy > 23)
-                    continue;
-                const QRgb expected = onRing(x, y) ? colours.ring : colours.fill;
-                for (int dy = 0; dy < 2; ++dy)
-                    for (int dx = 0; dx < 2; ++dx)
-                        QCOMPARE(cell.pixel(2 * cx + dx, 2 * cy + dy), expected);
-                ++checked;
-            }
-        QCOMPARE(checked, 192); // the whole disc is inside the cell
-
+        for (int y = 1; y < 24; ++y) // inside the cell's frame; the picture starts 4 above
+            for (int x = 1; x < 24; ++x)
+                for (int d = 0; d < 4 && inDisc(x + 4, y + 4); ++d, ++checked)
+                    QCOMPARE(cell.pixel(2 * x + d % 2, 2 * y + d / 2), one.pixel(x + 4, y + 4));
+        QCOMPARE(checked, 4 * 192); // the whole disc is inside the cell
         const QImage icon = w->windowIcon().pixmap(QSize(32, 32), 2.0).toImage();
         QCOMPARE(icon.size(), QSize(64, 64));
         QCOMPARE(icon.convertToFormat(QImage::Format_ARGB32),

@@ -51,14 +51,10 @@ private slots:
     void startWithAFileNamedOnTheCommandLine() {
         QDir(dir.path()).mkdir("my games");
         const QString path = dir.filePath("my games/half way.pnx");
-        const QByteArray bytes = formatGameFile(firstJumpPosition());
-        writeAll(path, bytes);
+        writeAll(path, formatGameFile(firstJumpPosition()));
         // a path with blanks arrives split into words and is joined back as it was
         frmgame* w = Module1::Main(path.split(' '));
-        QCOMPARE(w->lbltime->text(), QStringLiteral("TimeOut!!"));
-        w->mnusave_Click(); // Save writes back to that file without asking
-        QVERIFY(fake.dialogs.empty());
-        QCOMPARE(readAll(path), bytes);
+        QVERIFY(w->game.position() == firstJumpPosition() && w->PebblenixFile == path);
         // quotes are part of the path, whose folder then does not exist: nothing happens
         w = Module1::Main({"\"" + path + "\""});
         QVERIFY(fake.messages.empty() && w->PebblenixFile.isEmpty());
@@ -135,28 +131,26 @@ private slots:
 
     void theAboutBox() {
         frmgame::showAboutBox = [] { frmAbout::showShared(); };
-        frmgame* w = Module1::Main({});
-        w->mnuabout_Click();
+        Module1::Main({})->mnuColour.at(102)->trigger(); // red marbles
+        liveWindows().constFirst()->mnuabout_Click();
         frmAbout* about = frmAbout::shared();
         QCOMPARE(about->windowTitle(), QStringLiteral("About Pebblenix"));
         QCOMPARE(about->lblTitle->text(), QStringLiteral("Pebblenix(" PEBBLENIX_VERSION ")"));
         const QImage icon = about->picIcon->pixmap().toImage(); // dark blue whatever the colour
         QCOMPARE(icon.pixelColor(icon.width() / 2, icon.height() / 2), QColor(0, 0, 128));
-        w->mnunew_Click();
+        liveWindows().constFirst()->mnunew_Click();
         liveWindows().constFirst()->mnuabout_Click(); // the same box, brought forward
         QCOMPARE(frmAbout::shared(), about);
         liveWindows().constFirst()->close();
         // an ownerless window that quits on close keeps the program running while it is open
         QVERIFY(about->isVisible() && !about->parentWidget());
         QVERIFY(about->testAttribute(Qt::WA_QuitOnClose));
-        about->cmdOK->setFocus();
-        QTest::keyClick(about, Qt::Key_Return);
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QVERIFY(!frmAbout::shared());
-        frmAbout::showShared();
-        QTest::keyClick(frmAbout::shared(), Qt::Key_Escape);
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QVERIFY(!frmAbout::shared());
+        for (Qt::Key key : {Qt::Key_Return, Qt::Key_Escape}) { // with the focus on OK
+            frmAbout::showShared()->cmdOK->setFocus();
+            QTest::keyClick(frmAbout::shared(), key);
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            QVERIFY(!frmAbout::shared());
+        }
     }
 
     void saveAsksOnceOpenRemembersTheName() {
@@ -173,10 +167,8 @@ private slots:
         w->mnusave_Click(); // no dialog now
         QCOMPARE(fake.dialogs.size(), std::size_t(2));
         QCOMPARE(readAll(plain).count("-1"), 18); // 10 and 17 emptied, 24 filled
-        fake.fileNames = {plain};
-        w->mnusaveas_Click();
-        fake.fileNames = {plain};
-        w->mnuopen_Click(); // the dialog remembers the last name; Open replaces the game
+        fake.saveAs(*w, plain);
+        fake.open(*w, plain); // the dialog remembers the last name
         QCOMPARE(fake.dialogs.back().dialog.FileName, plain);
         QVERIFY(fake.messages.empty());
     }
