@@ -4,31 +4,23 @@
 
 #include <QFile>
 #include <csignal>
-#include <cstdlib>
-#include <string>
 #include <sys/resource.h>
 
 namespace pebblenix::test {
 
-PrivateFolders::PrivateFolders() {
-    std::string pattern = "/tmp/pebblenix-test-XXXXXX";
-    if (const char* base = std::getenv("PEBBLENIX_TEST_ROOT"))
-        pattern = std::string(base) + "/pebblenix-test-XXXXXX";
-    if (!mkdtemp(pattern.data()))
+PrivateFolders::PrivateFolders()
+    : root(qEnvironmentVariable("PEBBLENIX_TEST_ROOT", QStringLiteral("/tmp")) +
+           "/pebblenix-test-XXXXXX") {
+    if (!root.isValid())
         qFatal("cannot make a private test folder");
-    root = QString::fromStdString(pattern);
     for (const char* sub : {"tmp", "config", "home", "runtime"})
-        QDir(root).mkpath(QString::fromLatin1(sub));
-    QFile::setPermissions(root + "/runtime",
+        QDir(root.path()).mkpath(QString::fromLatin1(sub));
+    QFile::setPermissions(root.filePath("runtime"),
                           QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-    qputenv("TMPDIR", (root + "/tmp").toLocal8Bit());
-    qputenv("XDG_CONFIG_HOME", (root + "/config").toLocal8Bit());
-    qputenv("XDG_RUNTIME_DIR", (root + "/runtime").toLocal8Bit());
-    qputenv("HOME", (root + "/home").toLocal8Bit());
-}
-
-PrivateFolders::~PrivateFolders() {
-    QDir(root).removeRecursively();
+    qputenv("TMPDIR", QFile::encodeName(root.filePath("tmp")));
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(root.filePath("config")));
+    qputenv("XDG_RUNTIME_DIR", QFile::encodeName(root.filePath("runtime")));
+    qputenv("HOME", QFile::encodeName(root.filePath("home")));
 }
 
 FileSizeLimit::FileSizeLimit(quint64 bytes) {

@@ -18,8 +18,7 @@ namespace pebblenix::test {
 // folder of this test program's own, so that no test touches the user's files.
 struct PrivateFolders {
     PrivateFolders();
-    ~PrivateFolders();
-    QString root;
+    QTemporaryDir root;
 };
 
 // Lowers the file-size limit while it lives, so that writes fail with EFBIG (a full disk)

@@ -27,7 +27,8 @@ private slots:
             {"[Other]\nMarble=5\n", 101}};                  // not in [Color]: the default
         // clang-format on
         for (const auto& [text, colour] : rows)
-            QTest::newRow(text) << QByteArray(text) << colour;
+            QTest::newRow(QByteArray(text).replace("\r\n", "|").replace("\n", "|"))
+                << QByteArray(text) << colour;
     }
     void readingRule() {
         QFETCH(QByteArray, text);

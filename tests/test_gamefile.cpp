@@ -96,6 +96,7 @@ private slots:
         FILE* made = std::fopen(raw.constData(), "w");
         QVERIFY(made && std::fclose(made) == 0);
         QVERIFY(readGameFile(QFile::decodeName(raw)).problem.contains("not valid UTF-8"));
+        std::remove(raw.constData()); // a name Qt cannot remove
     }
 
     // A save killed at any moment leaves either the old game or the new one, whole.
