@@ -7,15 +7,8 @@
 
 namespace pebblenix {
 
-QString FileDialog::ShowOpen(QWidget* parent) {
-    const QString chosen = ui().fileDialog(parent, *this, false);
-    if (!chosen.isEmpty())
-        FileName = chosen;
-    return chosen;
-}
-
-QString FileDialog::ShowSave(QWidget* parent) {
-    const QString chosen = ui().fileDialog(parent, *this, true);
+QString FileDialog::show(QWidget* parent, bool save) {
+    const QString chosen = ui().fileDialog(parent, *this, save);
     if (!chosen.isEmpty())
         FileName = chosen;
     return chosen;

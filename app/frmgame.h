@@ -118,6 +118,11 @@ private:
     void buildMenus();
     void loadFailurePath();
     void replaceWindow();
+    // Saves to `name` and makes it the game's file; says why if it cannot. Nothing for
+    // an empty name, a cancelled dialog.
+    void saveTo(const QString& name);
+    // Ends the blinking of a hint shown earlier.
+    void clearHint();
     // Writes the position before a jump or a rewind to the undo file; if it cannot, why,
     // after `lead`, which says what was not done.
     BeforeJump undoWriter(const QString& lead);

@@ -58,38 +58,24 @@ void frmgame::mnuopen_Click() {
         OpenPebblenixFile(name);
 }
 
-namespace {
-
-bool saveOrSay(frmgame* window, const QString& name) {
-    if (const auto failure = window->SavePebblenixFile(name)) {
-        tellFailure(window, frmgame::tr("The game could not be saved.\r\n%1: %2.")
-                                .arg(QDir::toNativeSeparators(name), *failure));
-        return false;
-    }
-    return true;
-}
-
-} // namespace
-
-void frmgame::mnusave_Click() {
-    QString name = PebblenixFile;
-    if (gb_showsave) {
-        name = CDiabox.ShowSave(this);
-        if (name.isEmpty())
-            return;
-    }
-    if (!saveOrSay(this, name))
+void frmgame::saveTo(const QString& name) {
+    if (name.isEmpty())
+        return; // the dialog was cancelled
+    if (const auto failure = SavePebblenixFile(name)) {
+        tellFailure(this, tr("The game could not be saved.\r\n%1: %2.")
+                              .arg(QDir::toNativeSeparators(name), *failure));
         return;
+    }
     PebblenixFile = name;
     gb_showsave = false;
+}
+
+void frmgame::mnusave_Click() {
+    saveTo(gb_showsave ? CDiabox.ShowSave(this) : PebblenixFile);
 }
 
 void frmgame::mnusaveas_Click() {
-    const QString name = CDiabox.ShowSave(this);
-    if (name.isEmpty() || !saveOrSay(this, name))
-        return;
-    PebblenixFile = name;
-    gb_showsave = false;
+    saveTo(CDiabox.ShowSave(this));
 }
 
 // Undo reads the undo file back but never makes it the player's file.

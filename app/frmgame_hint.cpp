@@ -37,6 +37,11 @@ void frmgame::mnuhint_Click() {
     withHintEngine([this](const HintEngine& engine) { showHint(engine); });
 }
 
+void frmgame::clearHint() {
+    for (BoardCell* cell : pic)
+        cell->stopBlinking();
+}
+
 void frmgame::showHint(const HintEngine& engine) {
     const auto jump = engine.hint(toBits(game.marbles()));
     if (!jump) {
@@ -48,8 +53,7 @@ void frmgame::showHint(const HintEngine& engine) {
     // Select the marble as a click would, without starting the clock.
     game.select(jump->fromCell);
     refresh();
-    for (BoardCell* cell : pic) // one hint on the board at a time
-        cell->stopBlinking();
+    clearHint(); // one hint on the board at a time
     pic[static_cast<std::size_t>(jump->toCell)]->blink();
 }
 
@@ -74,8 +78,7 @@ void frmgame::rewindTo(std::size_t jump) {
     const Result result = game.rewind(
         jump, undoWriter(tr("The game was not rewound, because the undo file could not be "
                             "written.")));
-    for (BoardCell* cell : pic) // a hint shown for the position left behind is void
-        cell->stopBlinking();
+    clearHint(); // a hint shown for the position left behind is void
     refresh();
     if (result.outcome == Outcome::Refused)
         tellFailure(this, result.reason);

@@ -47,6 +47,8 @@ ReviewDialog::ReviewDialog(QWidget* parent) : QDialog(parent) {
 }
 
 void ReviewDialog::showReview(const Review& review) {
+    const QString keeper =
+        review.keeper ? tr("%1 would have kept it.").arg(moveName(*review.keeper)) : QString();
     list->clear();
     for (std::size_t i = 0; i < review.jumps.size(); ++i) {
         const JudgedJump& j = review.jumps[i];
@@ -61,9 +63,6 @@ void ReviewDialog::showReview(const Review& review) {
         if (lost) {
             QFont bold = row->font(0);
             bold.setBold(true);
-            const QString keeper = review.keeper
-                                       ? tr("%1 would have kept it.").arg(moveName(*review.keeper))
-                                       : QString();
             for (int c = 0; c < list->columnCount(); ++c) {
                 row->setFont(c, bold);
                 row->setBackground(c, QColor(255, 214, 214));
@@ -85,12 +84,10 @@ void ReviewDialog::showReview(const Review& review) {
                             "last marble in the centre."));
     else if (review.losing) {
         const JudgedJump& lost = review.jumps[*review.losing];
-        QString text = tr("Jump %1, %2, lost the centre finish.")
-                           .arg(*review.losing + 1)
-                           .arg(moveName(lost.move));
-        if (review.keeper)
-            text += QLatin1Char(' ') + tr("%1 would have kept it.").arg(moveName(*review.keeper));
-        summary->setText(text);
+        const QString text = tr("Jump %1, %2, lost the centre finish.")
+                                 .arg(*review.losing + 1)
+                                 .arg(moveName(lost.move));
+        summary->setText(keeper.isEmpty() ? text : text + QLatin1Char(' ') + keeper);
     } else
         summary->setText(tr("You can still finish with the last marble in the centre."));
 

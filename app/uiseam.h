@@ -24,8 +24,11 @@ struct FileDialog {
     QString FileName;
 
     // The chosen name, or empty when cancelled. No extension is added to a typed name.
-    QString ShowOpen(QWidget* parent);
-    QString ShowSave(QWidget* parent);
+    QString ShowOpen(QWidget* parent) { return show(parent, false); }
+    QString ShowSave(QWidget* parent) { return show(parent, true); }
+
+private:
+    QString show(QWidget* parent, bool save);
 };
 
 class UiSeam {

@@ -29,10 +29,8 @@ Result Game::click(int cell, const BeforeJump& beforeJump) {
     clockRunning_ = true;
     if (selection_)
         return jump(*selection_, cell, beforeJump);
-    if (!isHole(cell) || !hasMarble(cell))
-        return {};
-    selection_ = cell;
-    return {Outcome::Selected, {}};
+    select(cell);
+    return {selection_ ? Outcome::Selected : Outcome::Nothing, {}};
 }
 
 bool Game::saveForUndo(const BeforeJump& beforeJump, Result& refused) {
