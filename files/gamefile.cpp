@@ -7,7 +7,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <cerrno>
-#include <cstring>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <vector>
@@ -176,9 +175,9 @@ std::optional<QString> writeUndoFile(const QString& path, const Position& positi
         const int removed =
             S_ISDIR(st.st_mode) ? ::rmdir(name.constData()) : ::unlink(name.constData());
         if (removed != 0)
-            return QString::fromLocal8Bit(std::strerror(errno));
+            return qt_error_string(errno);
     }
-    return writeGameFile(path, position);
+    return writeFileAtomically(path, formatGameFile(position), FileAccess::Private);
 }
 
 QString invalidFileMessage(const QString& path, const QString& problem) {
@@ -188,6 +187,8 @@ QString invalidFileMessage(const QString& path, const QString& problem) {
 }
 
 QString undoFilePath(const QString& tempFolder) {
+    if (tempFolder.isEmpty()) // no private folder: nothing to write, rather than the working folder
+        return QString();
     return QDir(tempFolder).filePath(QStringLiteral("pnx.tmp"));
 }
 
