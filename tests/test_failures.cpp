@@ -65,6 +65,8 @@ const std::vector<Case>& cases() {
          [](W w, D) { writeAll(w.TempFilePath(), "rubbish"); }},
         {"saving into a missing folder", kSaveFails, Runs::AsAnyone,
          [](W w, F f, D d) { f.saveAs(w, d + "/no/x.pnx"); }},
+        {"opening a name far too long", "the name is too long", Runs::AsAnyone,
+         [](W w, F f, D d) { f.open(w, d + "/" + QString(5000, 'n')); }},
         {"saving a name far too long", kSaveFails, Runs::AsAnyone,
          [](W w, F f, D d) { f.saveAs(w, d + "/" + QString(5000, 'n')); }},
         {"saving on a full disk", kSaveFails, Runs::AsAnyone,

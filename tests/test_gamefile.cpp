@@ -73,7 +73,7 @@ private slots:
         const QByteArray good = formatGameFile(newGamePosition());
         const std::tuple<const char*, QByteArray, const char*> rows[] = {
             {"empty", "", "the file is empty"},
-            {"50 lines", good.left(good.lastIndexOf("\r\n")), "has 50 lines"},
+            {"50 lines", good.left(good.lastIndexOf("\r\n")), "has only 50"},
             {"a cell of 2", withLine(good, 3, "2"), "line 3 is \"2\""},
             {"a blank after 1", withLine(good, 4, "1 "), "line 4 is \"1 \""},
             {"a leading zero", withLine(good, 4, "01"), "line 4 is \"01\""},
