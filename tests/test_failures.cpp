@@ -2,6 +2,7 @@
 // made, a vanished folder, an oversized input. Each ends in one clear critical message,
 // with the game, its file name and the files on disk as they were.
 
+#include "app/module1.h"
 #include "files/colorsetting.h"
 #include "tests/uisupport.h"
 
@@ -236,6 +237,19 @@ private slots:
                     (kind != "foreign file" || readAll(undo) == "another user's"));
         QFile::remove(undo);
         QDir().rmdir(undo);
+    }
+
+    // A name on the command line whose bytes are not UTF-8 is refused, never taken for
+    // the file whose name its text would give.
+    void aNameThatIsNotText() {
+        QTemporaryDir dir;
+        FakeUi fake;
+        writeAll(dir.filePath(QStringLiteral("g\uFFFD.pnx")), formatGameFile(firstJumpPosition()));
+        std::unique_ptr<frmgame> w(
+            Module1::FromCommandLine({QFile::encodeName(dir.path()) + "/g\xe9.pnx"}));
+        QCOMPARE(fake.messages.size(), std::size_t(1));
+        QVERIFY(fake.last().text.contains("not valid UTF-8"));
+        QVERIFY(w->PebblenixFile.isEmpty() && w->game.position() == newGamePosition());
     }
 
     // Run as root, this starts itself again as an unprivileged user for the rows that
