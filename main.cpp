@@ -3,19 +3,22 @@
 #include "about/frmabout.h"
 #include "app/frmgame.h"
 #include "app/module1.h"
+#include "files/standardstreams.h"
 #include "files/translations.h"
 
 #include <QApplication>
 #include <csignal>
 
 int main(int argc, char** argv) {
+    // Before the display connection or any file takes descriptor 0, 1 or 2.
+    pebblenix::openStandardStreams();
     // Past a file-size limit a write must fail and be reported, not end the game.
     std::signal(SIGXFSZ, SIG_IGN);
     // The arguments are one game file's path: taken before the toolkit could read a name
     // such as "-style" or "-reverse" as an option of its own.
-    QStringList arguments;
+    QByteArrayList arguments;
     for (int i = 1; i < argc; ++i)
-        arguments << QString::fromLocal8Bit(argv[i]);
+        arguments << QByteArray(argv[i]);
     int toolkitArgc = 1;
     QApplication app(toolkitArgc, argv);
     QApplication::setApplicationName(QString::fromLatin1(pebblenix::kProgramTitle));
@@ -24,7 +27,7 @@ int main(int argc, char** argv) {
     pebblenix::installTranslations(
         app, pebblenix::findTranslationsFolder(QCoreApplication::applicationDirPath()));
     pebblenix::frmgame::showAboutBox = [] { pebblenix::frmAbout::showShared(); };
-    if (!pebblenix::Module1::Main(arguments))
+    if (!pebblenix::Module1::FromCommandLine(arguments))
         return 1;
     return QApplication::exec();
 }

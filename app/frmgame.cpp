@@ -7,6 +7,7 @@
 #include "app/reviewdialog.h"
 #include "files/colorsetting.h"
 #include "files/gamefile.h"
+#include "files/undofolder.h"
 #include "resources/marblepictures.h"
 
 #include <QCloseEvent>
@@ -64,11 +65,15 @@ bool frmgame::Form_Load() {
     ResetGame();
     // The undo file lives in the user's own private folder: in the shared temporary
     // folder any other user could plant a link or a file of its name.
-    tempdir = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    if (tempdir.isEmpty()) {
-        tempdir = QStandardPaths::writableLocation(QStandardPaths::CacheLocation);
-        QDir().mkpath(tempdir);
-    }
+    const UndoFolder undo =
+        chooseUndoFolder(qEnvironmentVariable("XDG_RUNTIME_DIR"),
+                         QStandardPaths::writableLocation(QStandardPaths::CacheLocation));
+    tempdir = undo.path;
+    if (undo.fresh) // this window's alone: it goes with the window
+        connect(this, &QObject::destroyed, [folder = undo.path] {
+            QFile::remove(undoFilePath(folder));
+            QDir().rmdir(folder);
+        });
     const QString leftover = TempFilePath();
     if (QFile::exists(leftover))
         QFile::remove(leftover);

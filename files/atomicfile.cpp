@@ -1,38 +1,205 @@
 #include "files/atomicfile.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
-#include <QFileInfo>
-#include <QSaveFile>
+#include <QRandomGenerator>
 #include <cerrno>
-#include <cstring>
+#include <climits>
+#include <deque>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <utility>
 
 namespace pebblenix {
 
-std::optional<QString> writeFileAtomically(const QString& path, const QByteArray& bytes) {
-    if (QFileInfo(path).isDir())
-        return QCoreApplication::translate("Files", "a folder of that name is in the way");
-    QSaveFile file(path);
-    // Unbuffered, so that a short write (a full disk, a file-size limit) shows here: a
-    // buffered QSaveFile, and QSettings with it, can commit a truncated file and call it done.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return file.errorString();
-    const qint64 written = file.write(bytes);
-    if (written != bytes.size()) {
-        const QString reason =
-            written < 0 ? file.errorString()
-                        : QCoreApplication::translate(
-                              "Files", "only %1 of %2 bytes could be written; the disk may be full")
-                              .arg(written)
-                              .arg(bytes.size());
-        file.cancelWriting();
-        return reason;
+namespace {
+
+// As many links in a row as Linux follows before it gives up.
+constexpr int kMostLinks = 40;
+
+// A file descriptor, closed when it goes.
+class Descriptor {
+public:
+    explicit Descriptor(int fd = -1) : fd_(fd) {}
+    Descriptor(Descriptor&& other) noexcept : fd_(std::exchange(other.fd_, -1)) {}
+    ~Descriptor() { reset(); }
+    Descriptor(const Descriptor&) = delete;
+    Descriptor& operator=(const Descriptor&) = delete;
+    Descriptor& operator=(Descriptor&& other) noexcept {
+        reset(std::exchange(other.fd_, -1));
+        return *this;
     }
-    if (!file.commit())
-        return file.errorString();
+    void reset(int fd = -1) {
+        if (fd_ >= 0)
+            ::close(fd_);
+        fd_ = fd;
+    }
+    int release() { return std::exchange(fd_, -1); }
+    int get() const { return fd_; }
+
+private:
+    int fd_;
+};
+
+// Where a write lands once every link on the way is followed: the folder, held open so
+// that nothing can swap it, the name in it, and the permission bits of the file there.
+struct Landing {
+    Descriptor folder;
+    QByteArray name;
+    int bits = -1; // -1 when no file has that name yet
+};
+
+std::deque<QByteArray> partsOf(const QByteArray& path) {
+    std::deque<QByteArray> parts;
+    for (const QByteArray& part : path.split('/'))
+        if (!part.isEmpty() && part != ".")
+            parts.push_back(part);
+    return parts;
+}
+
+Descriptor openFolder(const QByteArray& path) {
+    return Descriptor(::open(path.constData(), O_PATH | O_DIRECTORY | O_CLOEXEC));
+}
+
+QString folderInTheWay() {
+    //: Why a file could not be written: a folder has the file's name.
+    return QCoreApplication::translate("Files", "a folder of that name is in the way");
+}
+
+// Follows `path` one part at a time, as the system would, but a link is followed only when
+// it belongs to this user or to root.
+std::optional<QString> land(const QString& path, Landing& at) {
+    const QByteArray name = QFile::encodeName(path);
+    if (name.isEmpty())
+        return qt_error_string(ENOENT);
+    if (name.endsWith('/'))
+        return folderInTheWay();
+    const bool absolute = name.startsWith('/');
+    Descriptor folder = openFolder(absolute ? "/" : ".");
+    QByteArray walked = absolute ? "/" : ""; // the path so far, for the messages
+    std::deque<QByteArray> rest = partsOf(name);
+    int links = 0;
+    while (!rest.empty()) {
+        const QByteArray part = rest.front();
+        rest.pop_front();
+        const bool last = rest.empty();
+        Descriptor here(::openat(folder.get(), part.constData(), O_PATH | O_NOFOLLOW | O_CLOEXEC));
+        if (here.get() < 0) {
+            if (errno != ENOENT || !last || part == "..")
+                return qt_error_string(errno);
+            at = {std::move(folder), part}; // a new file
+            return std::nullopt;
+        }
+        struct stat st {};
+        if (::fstat(here.get(), &st) != 0)
+            return qt_error_string(errno);
+        if (S_ISLNK(st.st_mode)) {
+            if (st.st_uid != ::geteuid() && st.st_uid != 0)
+                //: Why a file was not written. %1 is the path of a link that another user
+                //: of the computer made, which could point at any of the player's files.
+                return QCoreApplication::translate(
+                           "Files", "%1 is a link owned by another user, so nothing is written "
+                                    "through it")
+                    .arg(QDir::toNativeSeparators(QFile::decodeName(walked + part)));
+            if (++links > kMostLinks)
+                return qt_error_string(ELOOP);
+            QByteArray target(PATH_MAX, '\0');
+            const ssize_t size = ::readlinkat(here.get(), "", target.data(), target.size());
+            if (size <= 0)
+                return qt_error_string(size < 0 ? errno : ENOENT);
+            target.truncate(size);
+            if (target.startsWith('/')) {
+                folder = openFolder("/");
+                walked = "/";
+            }
+            const std::deque<QByteArray> more = partsOf(target);
+            rest.insert(rest.begin(), more.begin(), more.end());
+            continue;
+        }
+        if (!last) {
+            if (!S_ISDIR(st.st_mode))
+                return qt_error_string(ENOTDIR);
+            folder = std::move(here);
+            walked += part + '/';
+            continue;
+        }
+        if (S_ISDIR(st.st_mode))
+            return folderInTheWay();
+        if (!S_ISREG(st.st_mode)) // a FIFO or a device: never replaced by a file of ours
+            //: Why a file was not read or written: it is a FIFO, a device or the like.
+            return QCoreApplication::translate("Files", "it is not a regular file");
+        at = {std::move(folder), part, static_cast<int>(st.st_mode & 0777)};
+        return std::nullopt;
+    }
+    return folderInTheWay(); // the path named a folder, such as "/" or "."
+}
+
+} // namespace
+
+std::optional<QString> writeFileAtomically(const QString& path, const QByteArray& bytes,
+                                           FileAccess access) {
+    Landing at;
+    if (const auto failure = land(path, at))
+        return failure;
+    const int folder = at.folder.get();
+    // A read-only file stays as it is, as the player asked.
+    if (at.bits >= 0 && ::faccessat(folder, at.name.constData(), W_OK, AT_EACCESS) != 0)
+        return qt_error_string(errno);
+    const bool isPrivate = access == FileAccess::Private;
+    // A name of our own beside the file: O_EXCL makes sure it is a new file, not something
+    // another user put there.
+    Descriptor out;
+    QByteArray temporary;
+    for (int attempt = 0; out.get() < 0; ++attempt) {
+        temporary = at.name + '.' + QByteArray::number(QRandomGenerator::global()->generate(), 36);
+        out.reset(::openat(folder, temporary.constData(),
+                           O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC,
+                           isPrivate ? 0600 : 0666));
+        if (out.get() < 0 && (errno != EEXIST || attempt == 100))
+            return qt_error_string(errno);
+    }
+    const auto fail = [&](const QString& why) {
+        ::unlinkat(folder, temporary.constData(), 0);
+        return why;
+    };
+    // A file that was there keeps its bits; the umask does not narrow them again.
+    if ((isPrivate || at.bits >= 0) &&
+        ::fchmod(out.get(), isPrivate ? 0600 : static_cast<mode_t>(at.bits)) != 0)
+        return fail(qt_error_string(errno));
+    // Unbuffered, so that a short write (a full disk, a file-size limit) shows here.
+    qsizetype written = 0;
+    int error = EIO;
+    while (written < bytes.size()) {
+        const ssize_t n = ::write(out.get(), bytes.constData() + written,
+                                  static_cast<std::size_t>(bytes.size() - written));
+        if (n > 0)
+            written += n;
+        else if (n < 0 && errno == EINTR)
+            continue;
+        else {
+            error = n < 0 ? errno : EIO;
+            break;
+        }
+    }
+    if (const int size = static_cast<int>(bytes.size()); written < size)
+        return fail(written == 0
+                        ? qt_error_string(error)
+                        //: Why a file was not written. %1 is how many bytes were written,
+                        //: %n the size of the whole file (always more than one byte).
+                        : QCoreApplication::translate(
+                              "Files",
+                              "only %1 of the %n bytes could be written; the disk may be full",
+                              nullptr, size)
+                              .arg(written));
+    if (::fsync(out.get()) != 0 && errno != EINVAL)
+        return fail(qt_error_string(errno));
+    if (::close(out.release()) != 0)
+        return fail(qt_error_string(errno));
+    // rename() replaces whatever stands at the name now, a link included, without following it.
+    if (::renameat(folder, temporary.constData(), folder, at.name.constData()) != 0)
+        return fail(qt_error_string(errno));
     return std::nullopt;
 }
 
@@ -45,11 +212,12 @@ bool openRegularFile(QFile& file, const QString& path, QString* reason) {
     // Non-blocking, so that opening a FIFO returns at once; fstat then tells what it is.
     const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0)
-        return fail(QString::fromLocal8Bit(std::strerror(errno)));
+        return fail(qt_error_string(errno));
     struct stat st {};
     if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
         ::close(fd);
         return fail(S_ISDIR(st.st_mode)
+                        //: Why a file cannot be read: the name is a folder's.
                         ? QCoreApplication::translate("Files", "it is a folder, not a file")
                         : QCoreApplication::translate("Files", "it is not a regular file"));
     }

@@ -8,10 +8,20 @@
 
 namespace pebblenix {
 
+// Who may read a file written anew: a new file gets the usual 0666 less the umask and an
+// existing one keeps its bits (Shared), or it is the user's alone, 0600 (Private).
+enum class FileAccess { Shared, Private };
+
 // Writes `bytes` to `path` through a temporary file in the same folder that replaces the
 // old file only once everything is on disk. Returns the reason on failure; the old file
-// is then exactly as it was.
-std::optional<QString> writeFileAtomically(const QString& path, const QByteArray& bytes);
+// is then exactly as it was, and nothing was written anywhere.
+//
+// The path is followed one part at a time. A link is followed only when it belongs to this
+// user or to root: in a folder others can write to, another user's link could point at any
+// file of ours. The final rename replaces whatever then stands at the name, a link included,
+// and never follows it, so nothing can redirect the write between the check and the rename.
+std::optional<QString> writeFileAtomically(const QString& path, const QByteArray& bytes,
+                                           FileAccess access = FileAccess::Shared);
 
 // Opens a file for reading only if it is a regular file, and never waits: a FIFO or a
 // device is refused with its reason instead of blocking the program.

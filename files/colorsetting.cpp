@@ -74,10 +74,13 @@ std::optional<QString> ColourSetting::write(quint8 colour) {
     const QString path = filePath();
     const QString folder = QFileInfo(path).absolutePath();
     if (!QDir().mkpath(folder))
+        //: Why the marble colour could not be saved. %1 is the path of the settings folder.
         return QCoreApplication::translate("Files", "the folder %1 cannot be made")
             .arg(QDir::toNativeSeparators(folder));
     const QByteArray text = "[Color]\nMarble=" + QByteArray::number(colour) + "\n";
     if (const auto failure = writeFileAtomically(path, text))
+        //: Why the marble colour could not be saved. %1 is the path of the settings file,
+        //: %2 the reason, such as "No space left on device".
         return QCoreApplication::translate("Files", "%1 cannot be written (%2)")
             .arg(QDir::toNativeSeparators(path), *failure);
     return std::nullopt;
@@ -89,10 +92,13 @@ std::optional<QString> ColourSetting::clearAll() {
     if (!info.exists() && !info.isSymLink())
         return std::nullopt;
     if (info.isDir())
+        //: Why the stored marble colour cannot be removed. %1 is the path of the settings file.
         return QCoreApplication::translate("Files", "%1 is a folder")
             .arg(QDir::toNativeSeparators(file.fileName()));
     if (file.remove())
         return std::nullopt;
+    //: Why the stored marble colour cannot be removed. %1 is the path of the settings file,
+    //: %2 the system's reason, such as "Permission denied".
     return QCoreApplication::translate("Files", "%1 cannot be removed (%2)")
         .arg(QDir::toNativeSeparators(file.fileName()), file.errorString());
 }

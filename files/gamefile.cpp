@@ -7,7 +7,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <cerrno>
-#include <cstring>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <vector>
@@ -19,19 +18,70 @@ namespace {
 constexpr char kMarble[] = "1";
 constexpr char kEmpty[] = "-1";
 
-// A line as the player would recognise it in a message: short, and never raw bytes.
-QString shown(const QByteArray& line) {
+enum class Seen { Empty, Binary, Text };
+
+// How a line is shown in a message: as "empty", as "binary data", or as its text, cut short.
+Seen seen(const QByteArray& line, QString& text) {
     if (line.isEmpty())
-        return QCoreApplication::translate("Files", "empty");
+        return Seen::Empty;
     for (char c : line) {
         const auto b = static_cast<unsigned char>(c);
         if (b < 0x20 || (b >= 0x7f && b < 0xa0))
-            return QCoreApplication::translate("Files", "binary data");
+            return Seen::Binary;
     }
-    QString text = QString::fromLatin1(line.left(20));
+    text = QString::fromLatin1(line.left(20));
     if (line.size() > 20)
         text += QStringLiteral("...");
-    return QStringLiteral("\"%1\"").arg(text);
+    return Seen::Text;
+}
+
+// Why a cell line (1 to 49) is wrong, as one whole sentence for each way it can be.
+QString cellLineProblem(int number, const QByteArray& line) {
+    QString text;
+    switch (seen(line, text)) {
+    case Seen::Empty:
+        //: Why a game file cannot be opened. %1 is the number of the line, from 1 to 49;
+        //: lines 1 to 49 of a game file hold the 49 cells of the board.
+        return QCoreApplication::translate(
+                   "Files", "line %1 is empty, but a cell line must be \"1\" or \"-1\"")
+            .arg(number);
+    case Seen::Binary:
+        //: Why a game file cannot be opened. %1 is the number of the line, from 1 to 49.
+        return QCoreApplication::translate(
+                   "Files", "line %1 holds binary data, but a cell line must be \"1\" or \"-1\"")
+            .arg(number);
+    case Seen::Text:
+        break;
+    }
+    //: Why a game file cannot be opened. %1 is the number of the line, from 1 to 49, %2
+    //: what the line holds (at most 20 characters, then "...").
+    return QCoreApplication::translate("Files",
+                                       "line %1 is \"%2\", but a cell line must be \"1\" or \"-1\"")
+        .arg(number)
+        .arg(text);
+}
+
+// Why the count line, line 51, is wrong.
+QString countLineProblem(const QByteArray& line) {
+    QString text;
+    switch (seen(line, text)) {
+    case Seen::Empty:
+        //: Why a game file cannot be opened. Line 51 of a game file holds the number of marbles.
+        return QCoreApplication::translate(
+            "Files", "line 51 is empty, but the marble count must be a number from 0 to 255");
+    case Seen::Binary:
+        //: Why a game file cannot be opened. Line 51 of a game file holds the number of marbles.
+        return QCoreApplication::translate(
+            "Files",
+            "line 51 holds binary data, but the marble count must be a number from 0 to 255");
+    case Seen::Text:
+        break;
+    }
+    //: Why a game file cannot be opened. Line 51 of a game file holds the number of marbles;
+    //: %1 is what it holds instead (at most 20 characters, then "...").
+    return QCoreApplication::translate(
+               "Files", "line 51 is \"%1\", but the marble count must be a number from 0 to 255")
+        .arg(text);
 }
 
 // Control characters, C1 included, mean the line is not text.
@@ -94,6 +144,7 @@ QByteArray formatGameFile(const Position& position) {
 
 ParseResult parseGameFile(const QByteArray& bytes) {
     if (bytes.isEmpty())
+        //: Why a game file cannot be opened.
         return {std::nullopt, QCoreApplication::translate("Files", "the file is empty")};
     const auto lines = splitLines(bytes, kGameFileLines);
     Position p;
@@ -106,34 +157,31 @@ ParseResult parseGameFile(const QByteArray& bytes) {
         else if (line == kEmpty)
             p.marbles[i] = false;
         else
-            return {std::nullopt,
-                    QCoreApplication::translate(
-                        "Files", "line %1 is %2, but a cell line must be \"1\" or \"-1\"")
-                        .arg(i + 1)
-                        .arg(shown(line))};
+            return {std::nullopt, cellLineProblem(i + 1, line)};
     }
-    if (static_cast<int>(lines.size()) < kGameFileLines)
+    static_assert(kGameFileLines == 51 && kMaxLineBytes == 255, "the messages name both");
+    if (const int count = static_cast<int>(lines.size()); count < kGameFileLines)
+        //: Why a game file cannot be opened. %n is how many lines the file has, from 1 to
+        //: 50; a game file always has 51.
         return {std::nullopt, QCoreApplication::translate(
-                                  "Files", "the file has %1 lines, but a game file has %2")
-                                  .arg(lines.size())
-                                  .arg(kGameFileLines)};
+                                  "Files", "a game file has 51 lines, but this file has only %n",
+                                  nullptr, count)};
     const QByteArray& clock = lines[kCells];
     const QByteArray& count = lines[kCells + 1];
     for (int i : {kCells, kCells + 1})
         if (lines[static_cast<std::size_t>(i)].size() > kMaxLineBytes)
+            //: Why a game file cannot be opened. %1 is 50 (the clock's line) or 51 (the
+            //: marble count's line).
             return {std::nullopt,
-                    QCoreApplication::translate("Files", "line %1 is longer than %2 characters")
-                        .arg(i + 1)
-                        .arg(kMaxLineBytes)};
+                    QCoreApplication::translate("Files", "line %1 is longer than 255 characters")
+                        .arg(i + 1)};
     if (hasControlBytes(clock))
+        //: Why a game file cannot be opened. Line 50 of a game file holds the clock's text.
         return {std::nullopt,
                 QCoreApplication::translate("Files", "line 50, the clock, holds binary data")};
     const auto value = countValue(count);
     if (!value)
-        return {std::nullopt,
-                QCoreApplication::translate(
-                    "Files", "line 51 is %1, but the marble count must be a number from 0 to 255")
-                    .arg(shown(count))};
+        return {std::nullopt, countLineProblem(count)};
     p.clock = QString::fromLatin1(clock);
     p.countText = QString::fromLatin1(count);
     p.count = *value;
@@ -148,15 +196,21 @@ ReadResult readGameFile(const QString& path) {
         return {ReadStatus::Invalid, std::nullopt,
                 QCoreApplication::translate("Files", "it is a folder, not a file")};
     if (!info.exists() && path.contains(QChar::ReplacementCharacter))
+        return {ReadStatus::Invalid, std::nullopt, nameNotTextProblem()};
+    struct stat st {};
+    if (!info.exists() && ::stat(QFile::encodeName(path).constData(), &st) != 0 &&
+        errno == ENAMETOOLONG)
+        //: Why a game file cannot be opened: its name is longer than the system allows.
         return {ReadStatus::Invalid, std::nullopt,
-                QCoreApplication::translate(
-                    "Files", "its name is not valid UTF-8 text, so it cannot be opened")};
+                QCoreApplication::translate("Files", "the name is too long")};
     if (!info.exists())
         return {ReadStatus::Invalid, std::nullopt,
                 QCoreApplication::translate("Files", "the file does not exist")};
     QString reason;
     const auto bytes = readFileBounded(path, kMaxReadBytes, &reason);
     if (!bytes)
+        //: Why a game file cannot be opened. %1 is the system's reason, such as
+        //: "Permission denied".
         return {ReadStatus::Invalid, std::nullopt,
                 QCoreApplication::translate("Files", "the file cannot be read (%1)").arg(reason)};
     auto parsed = parseGameFile(*bytes);
@@ -176,18 +230,36 @@ std::optional<QString> writeUndoFile(const QString& path, const Position& positi
         const int removed =
             S_ISDIR(st.st_mode) ? ::rmdir(name.constData()) : ::unlink(name.constData());
         if (removed != 0)
-            return QString::fromLocal8Bit(std::strerror(errno));
+            return qt_error_string(errno);
     }
-    return writeGameFile(path, position);
+    return writeFileAtomically(path, formatGameFile(position), FileAccess::Private);
+}
+
+QString nameNotTextProblem() {
+    //: Why a file cannot be opened: its name holds bytes that are not UTF-8 text, so the
+    //: name cannot be shown or used exactly as it is.
+    return QCoreApplication::translate("Files",
+                                       "its name is not valid UTF-8 text, so it cannot be opened");
+}
+
+std::optional<QString> fileNameFromArgument(const QByteArray& argument) {
+    QString name = QFile::decodeName(argument);
+    if (QFile::encodeName(name) != argument)
+        return std::nullopt;
+    return name;
 }
 
 QString invalidFileMessage(const QString& path, const QString& problem) {
+    //: Shown when a file is not a game file. %1 is the file's path, %2 why it is refused
+    //: (one of the reasons above, starting in lower case). The line break stays.
     return QCoreApplication::translate("Files",
                                        "You have provided an invalid file format\r\n%1: %2.")
         .arg(QDir::toNativeSeparators(path), problem);
 }
 
 QString undoFilePath(const QString& tempFolder) {
+    if (tempFolder.isEmpty()) // no private folder: nothing to write, rather than the working folder
+        return QString();
     return QDir(tempFolder).filePath(QStringLiteral("pnx.tmp"));
 }
 

@@ -44,10 +44,17 @@ ReadResult readGameFile(const QString& path);
 // Returns the reason on failure, nothing on success.
 std::optional<QString> writeGameFile(const QString& path, const Position& position);
 
-// Writes the undo file afresh: anything of its name that is not a regular file of this
-// user (a link, a FIFO, a folder, another user's file) is removed first, never written
-// through.
+// Writes the undo file afresh, readable by this user alone: anything of its name that is
+// not a regular file of this user (a link, a FIFO, a folder, another user's file) is
+// removed first, never written through.
 std::optional<QString> writeUndoFile(const QString& path, const Position& position);
+
+// Why a file whose name is not UTF-8 text is not opened.
+QString nameNotTextProblem();
+
+// A command-line argument as a file name; nothing when its bytes do not come back
+// unchanged from text, since the text would then name another file.
+std::optional<QString> fileNameFromArgument(const QByteArray& argument);
 
 // What the player is told about a file that is not a game file.
 QString invalidFileMessage(const QString& path, const QString& problem);

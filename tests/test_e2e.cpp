@@ -110,6 +110,18 @@ private slots:
         QFile::remove(undo);
     }
 
+    // Started with standard error closed, the display connection would take its number
+    // and any warning (here Qt's own, switched on) would land in it: the window must appear.
+    void startsWithStandardErrorClosed() {
+        QProcess game;
+        QVERIFY2(play(game,
+                      "exec 2>&-; unset XDG_RUNTIME_DIR; QT_LOGGING_RULES='qt.qpa.*=true' exec",
+                      {}),
+                 "the window did not appear");
+        game.kill();
+        game.waitForFinished();
+    }
+
     // A file-size limit makes the write fail; the game must say so, not die of SIGXFSZ.
     void aFileSizeLimitRefusesTheJumpAndTheGameLivesOn() {
         QProcess game;

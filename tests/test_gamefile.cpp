@@ -1,8 +1,13 @@
 // The game file: its exact bytes, every way a file can be wrong, and a save killed half way.
 
+#include "files/atomicfile.h"
+#include "files/undofolder.h"
 #include "tests/support.h"
 
 #include <cstdio>
+#include <pwd.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace pebblenix;
 using namespace pebblenix::test;
@@ -13,6 +18,11 @@ QByteArray withLine(QByteArray bytes, int line, const QByteArray& text) {
     QList<QByteArray> lines = bytes.split('\n');
     lines[line - 1] = text + (line < 51 ? "\r" : "");
     return lines.join('\n');
+}
+
+int modeOf(const QString& path) {
+    struct stat st {};
+    return lstat(QFile::encodeName(path), &st) == 0 ? int(st.st_mode & 0777) : -1;
 }
 
 } // namespace
@@ -63,7 +73,7 @@ private slots:
         const QByteArray good = formatGameFile(newGamePosition());
         const std::tuple<const char*, QByteArray, const char*> rows[] = {
             {"empty", "", "the file is empty"},
-            {"50 lines", good.left(good.lastIndexOf("\r\n")), "has 50 lines"},
+            {"50 lines", good.left(good.lastIndexOf("\r\n")), "has only 50"},
             {"a cell of 2", withLine(good, 3, "2"), "line 3 is \"2\""},
             {"a blank after 1", withLine(good, 4, "1 "), "line 4 is \"1 \""},
             {"a leading zero", withLine(good, 4, "01"), "line 4 is \"01\""},
@@ -97,6 +107,122 @@ private slots:
         QVERIFY(made && std::fclose(made) == 0);
         QVERIFY(readGameFile(QFile::decodeName(raw)).problem.contains("not valid UTF-8"));
         std::remove(raw.constData()); // a name Qt cannot remove
+    }
+
+    // The player's own links are followed, a chain and a folder on the way too; what
+    // cannot be written is refused with its reason, and nothing is written anywhere.
+    void writingThroughThePlayersLinks_data() {
+        QTest::addColumn<QStringList>("links"); // "name>target", made in turn; @ is the folder
+        QTest::addColumn<QString>("name");      // what is written to
+        QTest::addColumn<QString>("lands");     // the file that then holds it, or !why not
+        const std::tuple<const char*, QStringList, const char*, const char*> rows[] = {
+            {"a link", {"a>old"}, "a", "old"},
+            {"a chain, one absolute", {"b>old", "a>@/b"}, "a", "old"},
+            {"a new file behind a link", {"a>new"}, "a", "new"},
+            {"a folder on the way", {"f>sub"}, "f/x", "sub/x"},
+            {"a loop", {"a>b", "b>a"}, "a", "!Too many levels of symbolic links"},
+            {"a link to a folder", {"a>sub"}, "a", "!a folder of that name is in the way"},
+            {"a link to a FIFO", {"a>fifo"}, "a", "!not a regular file"}};
+        for (const auto& [row, links, name, lands] : rows)
+            QTest::newRow(row) << links << name << lands;
+    }
+    void writingThroughThePlayersLinks() {
+        QFETCH(QStringList, links);
+        QFETCH(QString, name);
+        QFETCH(QString, lands);
+        QTemporaryDir here;
+        const QString at = here.path() + "/";
+        writeAll(at + "old", "old"), QDir(at).mkdir("sub"),
+            mkfifo(QFile::encodeName(at + "fifo"), 0600);
+        for (const QString& link : links)
+            QVERIFY(symlink(QFile::encodeName(link.section('>', 1).replace("@", here.path())),
+                            QFile::encodeName(at + link.section('>', 0, 0))) == 0);
+        const QStringList before = QDir(at).entryList(QDir::AllEntries | QDir::System);
+        const auto failure = writeFileAtomically(at + name, "new");
+        if (lands.startsWith('!')) {
+            QVERIFY2(failure && failure->contains(lands.mid(1)), qPrintable(failure.value_or("")));
+            QCOMPARE(readAll(at + "old"), QByteArray("old"));
+            QCOMPARE(QDir(at).entryList(QDir::AllEntries | QDir::System), before);
+            return;
+        }
+        QVERIFY2(!failure, qPrintable(failure.value_or(QString())));
+        QCOMPARE(readAll(at + lands), QByteArray("new"));
+        QVERIFY(QFileInfo(at + links.last().section('>', 0, 0)).isSymLink()); // still a link
+    }
+
+    // A file written anew keeps the bits of the file it replaces, or gets the usual ones;
+    // the undo file and its folder are the player's alone whatever the umask.
+    void permissionBits_data() {
+        QTest::addColumn<int>("before"); // -1: no file yet
+        QTest::addColumn<bool>("undo");
+        QTest::addColumn<int>("after");
+        QTest::newRow("a new game file") << -1 << false << 0644;
+        QTest::newRow("a game file kept at 0640") << 0640 << false << 0640;
+        QTest::newRow("a new undo file") << -1 << true << 0600;
+        QTest::newRow("an undo file once 0644") << 0644 << true << 0600;
+    }
+    void permissionBits() {
+        QFETCH(int, before);
+        QFETCH(bool, undo);
+        QFETCH(int, after);
+        const mode_t umasked = umask(022);
+        const QString path = dir.filePath("bits.pnx");
+        QFile::remove(path);
+        if (before >= 0)
+            writeAll(path, "old"), chmod(QFile::encodeName(path), mode_t(before));
+        QVERIFY(!(undo ? writeUndoFile(path, newGamePosition())
+                       : writeGameFile(path, newGamePosition())));
+        umask(umasked);
+        QCOMPARE(modeOf(path), after);
+    }
+
+    // The undo file's folder: the runtime folder when it is the player's alone, else one
+    // made so in the cache, else a fresh one beside that.
+    void undoFolder_data() {
+        QTest::addColumn<QString>("runtime"); // private, 0755, foreign, link, missing, unset
+        QTest::addColumn<QString>("cache");   // missing, private, 0755, link
+        QTest::addColumn<QString>("chosen");  // runtime, cache or fresh
+        const char* rows[][3] = {{"private", "missing", "runtime"}, {"0755", "missing", "cache"},
+                                 {"foreign", "missing", "cache"},   {"link", "private", "cache"},
+                                 {"missing", "missing", "cache"},   {"unset", "missing", "cache"},
+                                 {"unset", "0755", "fresh"},        {"unset", "link", "fresh"}};
+        for (const auto& r : rows)
+            QTest::newRow(qPrintable(QStringLiteral("%1 runtime, %2 cache").arg(r[0], r[1])))
+                << r[0] << r[1] << r[2];
+    }
+    void undoFolder() {
+        QFETCH(QString, runtime);
+        QFETCH(QString, cache);
+        QFETCH(QString, chosen);
+        QTemporaryDir here;
+        const QString run = here.filePath("run"), cached = here.filePath("cache/Pebblenix");
+        if (runtime == "foreign" && geteuid() != 0)
+            QSKIP("only root can give a folder to another user");
+        const auto make = [&](const QString& path, const QString& kind) {
+            const QByteArray name = QFile::encodeName(path);
+            const mode_t mode = kind == "0755" ? 0755 : 0700;
+            if (kind == "link") {
+                QDir().mkpath(here.filePath("real"));
+                QVERIFY(symlink(QFile::encodeName(here.filePath("real")), name) == 0);
+            } else if (kind != "missing" && kind != "unset") {
+                QVERIFY(mkdir(name, mode) == 0 && chmod(name, mode) == 0);
+            }
+            if (kind == "foreign")
+                QVERIFY(chown(name, getpwnam("nobody")->pw_uid, 0) == 0);
+        };
+        QDir().mkpath(here.filePath("cache"));
+        make(run, runtime);
+        make(cached, cache);
+        const UndoFolder folder = chooseUndoFolder(runtime == "unset" ? QString() : run, cached);
+        QCOMPARE(folder.fresh, chosen == "fresh");
+        if (chosen == "fresh")
+            QVERIFY(folder.path.startsWith(cached + "-"));
+        else
+            QCOMPARE(folder.path, chosen == "runtime" ? run : cached);
+        QCOMPARE(modeOf(folder.path), 0700);
+        const QString undo = undoFilePath(folder.path);
+        QVERIFY(!writeUndoFile(undo, newGamePosition()));
+        QCOMPARE(modeOf(undo), 0600);
     }
 
     // A save killed at any moment leaves either the old game or the new one, whole.

@@ -11,9 +11,11 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QRegularExpression>
+#include <QTemporaryFile>
 #include <QTranslator>
 #include <QXmlStreamReader>
 #include <map>
+#include <unistd.h>
 
 using namespace pebblenix;
 using namespace pebblenix::test;
@@ -134,6 +136,66 @@ private slots:
         }
     }
 
+    // The language as gettext chooses it: a C locale keeps English, and the first entry
+    // of LANGUAGE that is English or shipped wins.
+    void choosingTheLanguage_data() {
+        QTest::addColumn<QString>("settings");
+        QTest::addColumn<QString>("chosen");
+        const char* rows[][2] = {{"LANGUAGE=de LC_ALL=C", ""},
+                                 {"LANGUAGE=de LANG=POSIX", ""},
+                                 {"LANGUAGE=de", ""}, // no locale is the C locale
+                                 {"LANGUAGE=de LANG=C.UTF-8", "de"},
+                                 {"LANGUAGE=xx:de LANG=C.UTF-8", "de"},
+                                 {"LANGUAGE=en_GB:fr LANG=fr_FR.UTF-8", ""},
+                                 {"LANGUAGE=pt_PT:nl LANG=C.UTF-8", "nl"},
+                                 {"LANGUAGE=pt LANG=C.UTF-8", "pt_BR"},
+                                 {"LANG=de_AT.UTF-8@euro", "de"},
+                                 {"LC_MESSAGES=fr_FR.UTF-8 LANG=de_DE.UTF-8", "fr"},
+                                 {"LC_ALL=nl_NL LC_MESSAGES=C", "nl"},
+                                 {"LANGUAGE=xx LANG=sv_SE.UTF-8", ""}};
+        for (const auto& [settings, chosen] : rows)
+            QTest::newRow(settings) << settings << chosen;
+    }
+    void choosingTheLanguage() {
+        QFETCH(QString, settings);
+        QFETCH(QString, chosen);
+        QMap<QString, QString> set;
+        for (const QString& setting : settings.split(' '))
+            set[setting.section('=', 0, 0)] = setting.section('=', 1);
+        const auto variable = [&](const char* name) { return set.value(name); };
+        QCOMPARE(chooseLanguage(variable, {"de", "fr", "nl", "pt_BR"}), chosen);
+    }
+
+    // Our translation is checked against the sums the build wrote beside it: a damaged one
+    // gives English and one line on standard error, never Qt's reader on a damaged file.
+    void aDamagedTranslation_data() {
+        QTest::addColumn<QString>("damage");
+        for (const char* damage : {"none", "a byte changed", "cut short", "no sums"})
+            QTest::newRow(damage) << damage;
+    }
+    void aDamagedTranslation() {
+        QFETCH(QString, damage);
+        QTemporaryDir copy;
+        for (const char* name : {"pebblenix_de.qm", kTranslationSums})
+            QFile::copy(QStringLiteral(PEBBLENIX_TRANSLATIONS_DIR "/") + name, copy.filePath(name));
+        QByteArray qm = readAll(copy.filePath("pebblenix_de.qm"));
+        if (damage == "a byte changed")
+            qm[qm.size() / 2] = char(qm[qm.size() / 2] ^ 0x20); // inside a translated text
+        QFile::remove(copy.filePath(damage == "no sums" ? kTranslationSums : "pebblenix_de.qm"));
+        writeAll(copy.filePath("pebblenix_de.qm"), damage == "cut short" ? qm.left(2000) : qm);
+        QTemporaryFile said;
+        QVERIFY(said.open());
+        const int err = dup(2);
+        dup2(said.handle(), 2);
+        const QString language = installTranslations(*qApp, copy.path());
+        dup2(err, 2), close(err);
+        const bool damaged = damage != "none";
+        QCOMPARE(language, damaged ? "" : "de");
+        QCOMPARE(QCoreApplication::translate("pebblenix::frmgame", "&New"),
+                 damaged ? "&New" : "&Neu");
+        QCOMPARE(readAll(said.fileName()).count('\n'), qsizetype(damaged)); // one line
+    }
+
     // main() below started this program with LANGUAGE=de.
     void germanFromTheSystem() {
         QCOMPARE(installTranslations(*qApp, QStringLiteral(PEBBLENIX_TRANSLATIONS_DIR)),
@@ -157,6 +219,8 @@ private slots:
 int main(int argc, char** argv) {
     PrivateFolders folders;
     qputenv("LANGUAGE", "de");
+    qputenv("LANG", "C.UTF-8"); // not a C locale, which would keep English
+    qunsetenv("LC_ALL"), qunsetenv("LC_MESSAGES");
     QApplication app(argc, argv);
     TestLanguages tc;
     return QTest::qExec(&tc, argc, argv);

@@ -59,6 +59,8 @@ private slots:
         writeAll(dir.filePath("start.pnx"), formatGameFile(newGamePosition()));
         writeAll(dir.filePath("lost.pnx"), gameFileWith({2, 3, 46}));
         writeAll(dir.filePath("bad.pnx"), "2\r\n");
+        writeAll(dir.filePath("one.pnx"), "1");
+        writeAll(dir.filePath("three.pnx"), "1\r\n-1\r\n1\r\n");
         QVERIFY(mkfifo(QFile::encodeName(dir.filePath("fifo.pnx")), 0600) == 0);
     }
 
@@ -126,38 +128,54 @@ private slots:
         QVERIFY(!engine.hint(kAllHoles)); // a full board has no jump at all
     }
 
-    // pebblenix-solve: its exit status and what it prints, for each kind of input.
+    // pebblenix-solve: its exit status and what it prints, for each kind of input, each
+    // language setting and each state of its output.
     void theSolveTool_data() {
-        QTest::addColumn<QStringList>("row"); // game, table, exit status, output, LANGUAGE
-        const char* rows[][6] = {
-            // game: start, lost, bad or fifo; table: table, none or fifo
-            {"a finish", "start", "table", "0", "1 marble left, in the centre.", "C"},
-            {"none", "lost", "table", "1", "No finish", "C"},
-            {"bad file", "bad", "table", "2", "You have provided an invalid file format\n", "C"},
-            {"no table", "start", "none", "3", "cannot be read", "C"},
-            {"FIFO file", "fifo", "table", "2", "not a regular file", "C"},
-            {"FIFO table", "start", "fifo", "3", "not a regular file", "C"},
+        QTest::addColumn<QStringList>("row"); // game, table, status, output, settings, shell
+        const char* rows[][7] = {
+            // game: start, lost, bad, fifo, one or three (lines); table: table, none or fifo
+            {"a finish", "start", "table", "0", "One marble left, in the centre.", "", ""},
+            {"none", "lost", "table", "1", "No finish", "", ""},
+            {"bad file", "bad", "table", "2", "You have provided an invalid file format\n", "", ""},
+            {"no table", "start", "none", "3", "cannot be read", "", ""},
+            {"FIFO file", "fifo", "table", "2", "not a regular file", "", ""},
+            {"FIFO table", "start", "fifo", "3", "not a regular file", "", ""},
+            {"a full disk", "start", "table", "4", "No space left on device", "", ">/dev/full"},
+            {"output closed", "lost", "table", "4", "could not be written", "", ">&-"},
             {"in French", "lost", "table", "1",
-             "D’ici, la dernière bille ne peut plus finir au centre.", "fr:de"},
-            {"English first", "lost", "table", "1", "No finish", "en_GB:fr"},
-            {"Brazilian", "start", "table", "0", "1 bolinha restante", "pt_BR"}};
+             "D’ici, la dernière bille ne peut plus finir au centre.", "LANGUAGE=fr:de", ""},
+            {"English first", "lost", "table", "1", "No finish", "LANGUAGE=en_GB:fr", ""},
+            {"Brazilian", "lost", "table", "1", "bolinha", "LANGUAGE=pt_BR", ""},
+            {"a C locale keeps English", "lost", "table", "1", "No finish", "LANGUAGE=fr LC_ALL=C",
+             ""},
+            {"one line", "one", "table", "2", "has only 1.", "", ""},
+            {"three lines", "three", "table", "2", "has only 3.", "", ""},
+            {"one line, Polish", "one", "table", "2", "1 wiersz.", "LANGUAGE=pl", ""},
+            {"three lines, Polish", "three", "table", "2", "3 wiersze.", "LANGUAGE=pl", ""},
+            {"one line, Russian", "one", "table", "2", "1 строка.", "LANGUAGE=ru", ""},
+            {"three lines, Russian", "three", "table", "2", "3 строки.", "LANGUAGE=ru", ""}};
         for (const auto& r : rows)
-            QTest::newRow(r[0]) << QStringList{r[1], r[2], r[3], QString::fromUtf8(r[4]), r[5]};
+            QTest::newRow(r[0]) << QStringList{r[1], r[2], r[3], QString::fromUtf8(r[4]),
+                                               r[5], r[6]};
     }
-    void theSolveTool() { // "C" as the language sets LC_ALL=C instead
+    void theSolveTool() {
         QFETCH(QStringList, row);
-        auto [game, table, status, says, language] =
-            std::tuple{row[0], row[1], row[2].toInt(), row[3], row[4]};
+        auto [game, table, status, says, settings, shell] =
+            std::tuple{row[0], row[1], row[2].toInt(), row[3], row[4], row[5]};
         table = table == "fifo"   ? dir.filePath("fifo.pnx")
                 : table == "none" ? dir.filePath("none.bin")
                                   : findSolutionFile(QCoreApplication::applicationDirPath());
         QProcess p;
         auto env = QProcessEnvironment::systemEnvironment();
         env.insert("PEBBLENIX_SOLUTIONS", table);
-        env.remove("LANGUAGE");
-        env.insert(language == "C" ? "LC_ALL" : "LANGUAGE", language);
+        for (const char* name : {"LANGUAGE", "LC_ALL", "LC_MESSAGES"})
+            env.remove(name);
+        env.insert("LANG", "C.UTF-8");
+        for (const QString& setting : settings.split(' ', Qt::SkipEmptyParts))
+            env.insert(setting.section('=', 0, 0), setting.section('=', 1));
         p.setProcessEnvironment(env);
-        p.start(QStringLiteral(PEBBLENIX_SOLVE_PATH), {dir.filePath(game + ".pnx")});
+        p.start("bash", {"-c", "exec \"$0\" \"$1\" " + shell, PEBBLENIX_SOLVE_PATH,
+                         dir.filePath(game + ".pnx")});
         QVERIFY(p.waitForFinished(30000));
         const QString out = QString::fromUtf8(p.readAllStandardOutput() + p.readAllStandardError());
         QCOMPARE(p.exitCode(), status);

@@ -1,69 +1,114 @@
 // pebblenix-solve FILE.pnx: prints a line of play from the position in a game file that
 // ends with the last marble in the centre, or says that there is none.
-// Exit status: 0 a finish (or already finished), 1 none possible, 2 a bad file, 3 no table.
+// Exit status: 0 a finish (or already finished), 1 none possible, 2 a bad file, 3 no table,
+// 4 the output could not be written.
 
 #include "files/gamefile.h"
 #include "files/solutionfile.h"
+#include "files/standardstreams.h"
 #include "files/translations.h"
 #include "game/bitboard.h"
 #include "game/hint.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QTextStream>
-#include <bit>
+#include <cerrno>
+#include <optional>
+#include <unistd.h>
 
 using namespace pebblenix;
 
+namespace {
+
+enum Status { kFinish = 0, kNoFinish = 1, kBadFile = 2, kNoTable = 3, kNoOutput = 4 };
+
+// Writes all of `bytes` to standard output and closes it; the system's error number when
+// that fails. A stream closed at start counts as a failed write, not as silence.
+std::optional<int> writeOut(const QByteArray& bytes, bool closedAtStart) {
+    if (closedAtStart)
+        return EBADF;
+    for (qsizetype done = 0; done < bytes.size();) {
+        const ssize_t n = ::write(STDOUT_FILENO, bytes.constData() + done,
+                                  static_cast<std::size_t>(bytes.size() - done));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return n < 0 ? errno : EIO;
+        done += n;
+    }
+    if (::close(STDOUT_FILENO) != 0)
+        return errno;
+    return std::nullopt;
+}
+
+} // namespace
+
 int main(int argc, char** argv) {
+    const int closed = openStandardStreams();
     QCoreApplication app(argc, argv);
     installTranslations(app, findTranslationsFolder(QCoreApplication::applicationDirPath()));
-    QTextStream out(stdout), err(stderr);
-    const QStringList args = QCoreApplication::arguments().mid(1);
-    if (args.size() != 1 || args[0].startsWith(QLatin1Char('-'))) {
+    QTextStream err(stderr);
+    if (argc != 2 || argv[1][0] == '-') {
+        //: Shown when the tool is started wrongly. FILE.pnx stands for the name of a game
+        //: file; the command's name stays as it is.
         err << QCoreApplication::translate("Solve", "usage: pebblenix-solve FILE.pnx") << "\n";
-        return 2;
+        return kBadFile;
     }
-    const QString path = args[0];
-    const ReadResult read = readGameFile(path);
+    const auto name = fileNameFromArgument(argv[1]);
+    const QString path = name.value_or(QFile::decodeName(argv[1]));
+    const ReadResult read =
+        name ? readGameFile(path) : ReadResult{ReadStatus::Invalid, {}, nameNotTextProblem()};
     if (read.status != ReadStatus::Ok) {
         const QString problem =
             read.status == ReadStatus::FolderMissing
+                //: Why a game file cannot be opened: the folder named in its path is missing.
                 ? QCoreApplication::translate("Solve", "its folder does not exist")
                 : read.problem;
         err << invalidFileMessage(path, problem).replace(QStringLiteral("\r\n"), "\n") << "\n";
-        return 2;
+        return kBadFile;
     }
     QString error;
     const auto file =
         SolutionFile::open(findSolutionFile(QCoreApplication::applicationDirPath()), error);
     if (!file) {
+        //: %1 says why the table behind the hints cannot be used, for example that its
+        //: file cannot be read or is damaged.
         err << QCoreApplication::translate(
                    "Solve", "pebblenix-solve: the table of solutions cannot be used: %1")
                    .arg(error)
             << "\n";
-        return 3;
+        return kNoTable;
     }
     const HintEngine engine(file->table());
     Bits board = toBits(read.position->marbles);
+    QString out;
+    Status status = kFinish;
     if (board == bitOf(kCentre)) {
-        out << QCoreApplication::translate("Solve", "The last marble is already in the centre.")
+        out = QCoreApplication::translate("Solve", "The last marble is already in the centre.");
+    } else if (!engine.hint(board)) {
+        out = QCoreApplication::translate("Game", kNoFinishText);
+        status = kNoFinish;
+    } else {
+        while (const auto jump = engine.hint(board)) {
+            out += QStringLiteral("%1 -> %2   %3 -> %4\n")
+                       .arg(jump->fromCell, 2)
+                       .arg(jump->toCell, 2)
+                       .arg(QLatin1String(cellName(jump->fromCell).data()),
+                            QLatin1String(cellName(jump->toCell).data()));
+            board = afterJump(board, *jump);
+        }
+        //: The last line after a list of jumps that ends with one marble in the centre hole.
+        out += QCoreApplication::translate("Solve", "One marble left, in the centre.");
+    }
+    if (const auto failure = writeOut((out + QLatin1Char('\n')).toUtf8(), closed & kOutputClosed)) {
+        //: Shown when the tool's answer could not be written out, for example to a full
+        //: disk. %1 is the system's reason, such as "No space left on device".
+        err << QCoreApplication::translate("Solve",
+                                           "pebblenix-solve: the output could not be written (%1)")
+                   .arg(qt_error_string(*failure))
             << "\n";
-        return 0;
+        return kNoOutput;
     }
-    if (!engine.hint(board)) {
-        out << QCoreApplication::translate("Game", kNoFinishText) << "\n";
-        return 1;
-    }
-    while (const auto jump = engine.hint(board)) {
-        out << QStringLiteral("%1 -> %2   %3 -> %4\n")
-                   .arg(jump->fromCell, 2)
-                   .arg(jump->toCell, 2)
-                   .arg(QLatin1String(cellName(jump->fromCell).data()),
-                        QLatin1String(cellName(jump->toCell).data()));
-        board = afterJump(board, *jump);
-    }
-    out << QCoreApplication::translate("Solve", "%1 marble left, in the centre.")
-               .arg(std::popcount(board))
-        << "\n";
-    return 0;
+    return status;
 }
