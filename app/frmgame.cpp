@@ -143,6 +143,12 @@ void frmgame::SaveMarbleColor(quint8 col) {
     replaceWindow();
 }
 
+void frmgame::present(QWidget* dialog) {
+    dialog->show();
+    dialog->raise();
+    dialog->activateWindow();
+}
+
 void frmgame::mnuabout_Click() {
     if (showAboutBox)
         showAboutBox();

@@ -142,6 +142,8 @@ private:
     BeforeJump undoWriter(const QString& lead);
     // Runs `use` with the hint engine once the table is loaded; says so if it cannot be.
     void withHintEngine(std::function<void(const HintEngine&)> use);
+    // Shows a dialog of the window's and brings it to the front, with the keyboard in it.
+    static void present(QWidget* dialog);
     // Judges the game again for an open Review Game when the jumps have changed.
     void followReview();
     // Finds the winning line again for an open Winning Line when the board has changed.

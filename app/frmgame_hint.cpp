@@ -97,9 +97,7 @@ void frmgame::mnureview_Click() {
             reviewed_.reset();
             followReview();
         }
-        frmreview->show();
-        frmreview->raise();
-        frmreview->activateWindow();
+        present(frmreview);
     });
 }
 

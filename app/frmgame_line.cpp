@@ -31,9 +31,7 @@ void frmgame::mnuwinningline_Click() {
                 screen->availableGeometry().contains(QRect(beside, frmwinningline->frameSize())))
                 frmwinningline->move(beside);
         }
-        frmwinningline->show();
-        frmwinningline->raise();
-        frmwinningline->activateWindow();
+        present(frmwinningline);
     });
 }
 

@@ -32,9 +32,7 @@ void frmgame::mnurecords_Click() {
                 [dialog] { dialog->showRecords(records().read()); });
     }
     frmrecords->showRecords(records().read());
-    frmrecords->show();
-    frmrecords->raise();
-    frmrecords->activateWindow();
+    present(frmrecords);
 }
 
 } // namespace pebblenix

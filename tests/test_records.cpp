@@ -3,7 +3,6 @@
 // two copies of the game writing at once.
 
 #include "files/recordsfile.h"
-#include "files/solutionfile.h"
 #include "game/bitboard.h"
 #include "game/winningline.h"
 #include "tests/support.h"
@@ -44,17 +43,9 @@ const QDate kDay(2025, 3, 1);
 class TestRecords : public QObject {
     Q_OBJECT
     PrivateFolders folders;
-    std::unique_ptr<SolutionFile> table;
-    std::unique_ptr<HintEngine> engine;
+    const HintEngine* engine = &tableEngine();
 
 private slots:
-    void initTestCase() {
-        QString error;
-        table = SolutionFile::open(findSolutionFile(QCoreApplication::applicationDirPath()), error);
-        QVERIFY2(table, qPrintable(error));
-        engine = std::make_unique<HintEngine>(table->table());
-    }
-
     // Every jump of the line can be made and the last leaves one marble in the centre;
     // after its first jump, the line from the new board is the rest of it.
     void aWinningLine_data() {
