@@ -5,6 +5,7 @@
 #include "files/solutionfile.h"
 #include "game/hint.h"
 #include "game/review.h"
+#include "game/winningline.h"
 
 #include <QCoreApplication>
 #include <algorithm>
@@ -49,6 +50,38 @@ void timeHint(const HintEngine& engine, Bits board, Timings& t) {
     const auto end = Clock::now();
     t.micros.push_back(std::chrono::duration<double, std::micro>(end - start).count());
     t.found += jump.has_value();
+}
+
+// Winning Line: the whole line from 10,000 reachable positions, each the board after a
+// random number of random jumps from the start.
+void timeWinningLines(const HintEngine& engine) {
+    std::mt19937_64 rng(20250301);
+    Timings lines, found; // all of them, and those that have a line
+    for (int n = 0; n < 10000; ++n) {
+        Bits board = kAllHoles & ~bitOf(kCentre);
+        for (int jumps = static_cast<int>(rng() % 32); jumps > 0; --jumps) {
+            std::vector<const JumpMask*> legal;
+            for (const JumpMask& j : jumpMasks())
+                if (jumpPossible(board, j))
+                    legal.push_back(&j);
+            if (legal.empty())
+                break;
+            board = afterJump(board, *legal[rng() % legal.size()]);
+        }
+        const Marbles marbles = toMarbles(board);
+        const auto from = Clock::now();
+        const auto line = winningLine(marbles, engine);
+        const double micros =
+            std::chrono::duration<double, std::micro>(Clock::now() - from).count();
+        lines.micros.push_back(micros);
+        lines.found += line.has_value();
+        if (line) {
+            found.micros.push_back(micros);
+            found.found += static_cast<int>(line->size());
+        }
+    }
+    lines.report("a winning line, 10,000 positions", "with a line");
+    found.report("  of which those with a line", "jumps in all");
 }
 
 } // namespace
@@ -113,6 +146,7 @@ int main(int argc, char** argv) {
         reviews.found += !r.losing;
     }
     reviews.report("a 31-jump game judged whole", "still winnable");
+    timeWinningLines(engine);
 
     // The engine's own memory is the mapped table; the timings above are the harness's.
     std::printf("resident memory: %.1f MB before the table, %.1f MB after all hints, of which "
