@@ -198,10 +198,10 @@ private slots:
     void aFileThatCannotBeUsed() {
         QFETCH(QString, kind);
         QTemporaryDir dir;
-        const QString path = dir.filePath("records.txt"), victim = dir.filePath("notes");
-        writeAll(victim, "precious notes");
-        const QByteArray at = QFile::encodeName(path);
+        const QString path = dir.filePath("records.txt"), victim = dir.filePath("theirs.txt");
         const QByteArray valid = "Pebblenix records 1\nplayed 7\ncentre-finishes 0\n";
+        writeAll(victim, valid); // another's records, to be neither read nor written
+        const QByteArray at = QFile::encodeName(path);
         if (kind == "link to a file" || kind == "dangling link")
             QVERIFY(
                 symlink(QFile::encodeName(kind == "dangling link" ? dir.filePath("made") : victim),
@@ -223,7 +223,7 @@ private slots:
         QCOMPARE(told.size(), 1);
         QVERIFY2(told[0][0].toString().contains("set aside"), qPrintable(told[0][0].toString()));
         QCOMPARE(file.read().played, 2);
-        QCOMPARE(readAll(victim), QByteArray("precious notes"));
+        QCOMPARE(readAll(victim), valid);
         QVERIFY(!QFile::exists(dir.filePath("made")));
         const QStringList aside =
             QDir(dir.path())
