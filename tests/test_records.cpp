@@ -234,6 +234,18 @@ private slots:
         QCOMPARE(S_ISLNK(st.st_mode), kind.contains("link"));
     }
 
+    // Records that cannot be written are told once, not after every game.
+    void recordsThatCannotBeWritten() {
+        QTemporaryDir dir;
+        writeAll(dir.filePath("Pebblenix"), "a file where the folder should be");
+        RecordsFile file(dir.filePath("Pebblenix/records.txt"));
+        QSignalSpy told(&file, &RecordsFile::problem);
+        for (int game = 0; game < 2; ++game)
+            file.add(finish("1 centre 40s"), kDay);
+        QCOMPARE(told.size(), 1);
+        QVERIFY(told[0][0].toString().startsWith("Your records could not be written."));
+    }
+
     // Two copies of the game, each with its own store: a game that ends while the other
     // holds the lock waits, then both are kept.
     void twoCopiesLoseNoGame() {
