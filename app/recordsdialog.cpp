@@ -75,6 +75,8 @@ RecordsDialog::RecordsDialog(QWidget* parent) : QDialog(parent) {
     resetButton = buttons->addButton(tr("&Reset Records\u2026"), QDialogButtonBox::ResetRole);
     closeButton = buttons->addButton(QDialogButtonBox::Close);
     closeButton->setDefault(true);
+    resetButton->setAutoDefault(false); // Enter closes; only a deliberate press resets
+    closeButton->setFocus();
     connect(closeButton, &QPushButton::clicked, this, &QDialog::close);
     connect(resetButton, &QPushButton::clicked, this, [this] {
         if (ui().message(this, QString::fromLatin1(kProgramTitle),

@@ -37,6 +37,7 @@ WinningLineDialog::WinningLineDialog(QWidget* parent) : QDialog(parent) {
     //: marbles on the board after it.
     list->setHeaderLabels({tr("No."), tr("Jump"), tr("Marbles left")});
     list->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    list->header()->setSectionResizeMode(1, QHeaderView::Stretch); // the jump takes the room
     list->header()->setStretchLastSection(false);
     list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     summary->setBuddy(list);
