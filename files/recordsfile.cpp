@@ -47,7 +47,6 @@ std::optional<QDate> dateOf(const QByteArray& text) {
 
 // One line's fields after its key into the records; false when they make no sense.
 bool readLine(Records& r, const QByteArray& key, const QList<QByteArray>& f) {
-    constexpr int kMostGames = 1'000'000'000;
     if (key == "played" && f.size() == 1) {
         const auto n = number(f[0], kMostGames);
         return n && (r.played = *n, true);

@@ -52,8 +52,8 @@ public:
     const QString& clock() const { return position_.clock; }
     bool clockRunning() const { return clockRunning_; }
     const Position& position() const { return position_; }
-    // A hint, a rewind or a winning line has helped this game; its finish will say so.
-    bool assisted() const { return assisted_; }
+    // The engine has helped this game (a hint, Review Game, the winning line; a rewind
+    // marks itself): its finish will say so.
     void markAssisted() { assisted_ = true; }
 
     // The jumps made since the position was last set, and the position they start from.

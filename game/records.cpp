@@ -42,12 +42,12 @@ std::optional<T> shownBeside(const std::optional<T>& withHelp, const std::option
 } // namespace
 
 void Records::add(const Finish& finish, const QDate& date) {
-    ++played;
+    played = std::min(played + 1, kMostGames);
     const auto help = finish.assisted ? Assisted : Unaided;
     keepBest(best[help], BestFinish{finish.marblesLeft, finish.inCentre, date}, isBetter);
     if (!finish.inCentre)
         return;
-    ++centreFinishes;
+    centreFinishes = std::min(centreFinishes + 1, kMostGames);
     keepBest(fastest[help], FastestFinish{finish.secondsUsed, date}, isFaster);
 }
 

@@ -9,13 +9,15 @@
 namespace pebblenix {
 
 inline constexpr int kClockSeconds = 120;
+// The counts stop here rather than overflow.
+inline constexpr int kMostGames = 1'000'000'000;
 
 // The end of a game: one marble left, or no jump left on the board.
 struct Finish {
     int marblesLeft = 0;
     bool inCentre = false;          // one marble left, and it stands in the centre
     std::optional<int> secondsUsed; // of the 120-second clock; nothing when it had run out
-    bool assisted = false;          // reached after a hint, a rewind or a winning line
+    bool assisted = false;          // reached with the engine's help
     bool operator==(const Finish&) const = default;
 };
 
