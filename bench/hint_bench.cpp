@@ -52,6 +52,18 @@ void timeHint(const HintEngine& engine, Bits board, Timings& t) {
     t.found += jump.has_value();
 }
 
+// One of the legal jumps, chosen at random; false when there is none.
+bool randomJump(Bits& board, std::mt19937_64& rng) {
+    std::vector<const JumpMask*> legal;
+    for (const JumpMask& j : jumpMasks())
+        if (jumpPossible(board, j))
+            legal.push_back(&j);
+    if (legal.empty())
+        return false;
+    board = afterJump(board, *legal[rng() % legal.size()]);
+    return true;
+}
+
 // Winning Line: the whole line from 10,000 reachable positions, each the board after a
 // random number of random jumps from the start.
 void timeWinningLines(const HintEngine& engine) {
@@ -59,14 +71,8 @@ void timeWinningLines(const HintEngine& engine) {
     Timings lines, found; // all of them, and those that have a line
     for (int n = 0; n < 10000; ++n) {
         Bits board = kAllHoles & ~bitOf(kCentre);
-        for (int jumps = static_cast<int>(rng() % 32); jumps > 0; --jumps) {
-            std::vector<const JumpMask*> legal;
-            for (const JumpMask& j : jumpMasks())
-                if (jumpPossible(board, j))
-                    legal.push_back(&j);
-            if (legal.empty())
-                break;
-            board = afterJump(board, *legal[rng() % legal.size()]);
+        for (int jumps = static_cast<int>(rng() % 32); jumps > 0 && randomJump(board, rng);
+             --jumps) {
         }
         const Marbles marbles = toMarbles(board);
         const auto from = Clock::now();
@@ -110,16 +116,9 @@ int main(int argc, char** argv) {
     const Bits start = kAllHoles & ~bitOf(kCentre);
     for (int g = 0; g < 10000; ++g) {
         Bits board = start;
-        for (;;) {
+        do
             timeHint(engine, board, games);
-            std::vector<const JumpMask*> legal;
-            for (const JumpMask& j : jumpMasks())
-                if (jumpPossible(board, j))
-                    legal.push_back(&j);
-            if (legal.empty())
-                break;
-            board = afterJump(board, *legal[rng() % legal.size()]);
-        }
+        while (randomJump(board, rng));
     }
     games.report("positions of 10,000 random games");
 
