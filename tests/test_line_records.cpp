@@ -82,8 +82,8 @@ private slots:
 
         open({2, 3, 46}); // a position that could never finish in the centre
         QVERIFY(line->summary->text().startsWith("This game started from a position that "));
-        w->mnunew_Click(); // the line follows to the new game's window
-        QTRY_VERIFY(!w->isVisible());
+        w->mnunew_Click();                  // the line follows to the new game's window
+        QVERIFY(!w.release()->isVisible()); // closed, and deleted by itself
         frmgame* fresh = nullptr;
         for (QWidget* top : QApplication::topLevelWidgets())
             if (auto* g = qobject_cast<frmgame*>(top); g && g->isVisible())
@@ -92,13 +92,13 @@ private slots:
         QCOMPARE(fresh->frmwinningline->list->topLevelItemCount(), 31);
         fresh->gb_showboredbox = false;
         fresh->close();
-        w.release(); // closed and deleted by the replacement
     }
 
     // Games that end are kept as they ended, with help or without; the dialog shows them,
     // and Reset asks first.
     void recordsOfFinishedGames() {
         const QString file = RecordsFile::defaultPath();
+        QFile::remove(file);
         open({22, 23}, "087");
         jump(*w, 22, 24); // a centre win by hand, 33 seconds used
         open({22, 23, 46}, "TimeOut!!");
