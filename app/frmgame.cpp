@@ -4,7 +4,9 @@
 #include "app/frmgame.h"
 
 #include "app/filedialog.h"
+#include "app/recordsdialog.h"
 #include "app/reviewdialog.h"
+#include "app/winninglinedialog.h"
 #include "files/colorsetting.h"
 #include "files/gamefile.h"
 #include "files/undofolder.h"
@@ -111,11 +113,17 @@ void frmgame::replaceWindow() {
     if (!fresh)
         return; // its loading failed and has ended the program
     fresh->show();
-    if (frmreview && frmreview->isVisible()) { // Review Game follows the board to the new window
-        fresh->mnureview_Click();
-        if (fresh->frmreview)
-            fresh->frmreview->move(frmreview->pos());
-    }
+    // The dialogs that follow the board follow it to the new window, where they stood.
+    const auto carry = [this, fresh](auto dialog, void (frmgame::*open)()) {
+        if (!(this->*dialog) || !(this->*dialog)->isVisible())
+            return;
+        (fresh->*open)();
+        if (fresh->*dialog)
+            (fresh->*dialog)->move((this->*dialog)->pos());
+    };
+    carry(&frmgame::frmreview, &frmgame::mnureview_Click);
+    carry(&frmgame::frmwinningline, &frmgame::mnuwinningline_Click);
+    carry(&frmgame::frmrecords, &frmgame::mnurecords_Click);
     gb_showboredbox = false;
     close();
 }
@@ -138,6 +146,12 @@ void frmgame::SaveMarbleColor(quint8 col) {
         return;
     }
     replaceWindow();
+}
+
+void frmgame::present(QWidget* dialog) {
+    dialog->show();
+    dialog->raise();
+    dialog->activateWindow();
 }
 
 void frmgame::mnuabout_Click() {

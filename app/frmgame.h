@@ -25,7 +25,10 @@ class QTimer;
 namespace pebblenix {
 
 class HintEngine;
+class RecordsDialog;
+class RecordsFile;
 class ReviewDialog;
+class WinningLineDialog;
 struct Position;
 
 class frmgame : public QMainWindow {
@@ -66,6 +69,13 @@ public:
     void mnuhint_Click();
     void mnurewind_Click();
     void mnureview_Click();
+    void mnuwinningline_Click();
+    void mnurecords_Click();
+    // Makes a jump exactly as the player's two clicks would: the marble is picked up and
+    // the click on the hole does the rest.
+    void playJump(Move jump);
+    // The player's records, one store for every window of the program.
+    static RecordsFile& records();
     // Takes the board back to before jump `jump` (from 0) of the game's list, writing the
     // position it leaves to the undo file first.
     void rewindTo(std::size_t jump);
@@ -100,10 +110,14 @@ public:
     QAction* mnuhint = nullptr;
     QAction* mnurewind = nullptr;
     QAction* mnureview = nullptr;
+    QAction* mnuwinningline = nullptr;
+    QAction* mnurecords = nullptr;
     QAction* mnuexit = nullptr;
     QAction* mnuabout = nullptr;
     std::map<int, QAction*> mnuColour; // mnu101 .. mnu112, by picture id
     QPointer<ReviewDialog> frmreview;  // while Review Game is open
+    QPointer<WinningLineDialog> frmwinningline;
+    QPointer<RecordsDialog> frmrecords;
 
     static constexpr int kClientWidth = 389;  // 5835 twips
     static constexpr int kClientHeight = 289; // 4335 twips
@@ -128,13 +142,18 @@ private:
     BeforeJump undoWriter(const QString& lead);
     // Runs `use` with the hint engine once the table is loaded; says so if it cannot be.
     void withHintEngine(std::function<void(const HintEngine&)> use);
+    // Shows a dialog of the window's and brings it to the front, with the keyboard in it.
+    static void present(QWidget* dialog);
     // Judges the game again for an open Review Game when the jumps have changed.
     void followReview();
+    // Finds the winning line again for an open Winning Line when the board has changed.
+    void followWinningLine();
     // Shows what a click or a jump did: its message, if it has one, over the new board.
     void report(const Result& result, std::optional<int> source);
     void showHint(const HintEngine& engine);
 
     std::optional<std::pair<Marbles, std::vector<Move>>> reviewed_; // what frmreview shows
+    std::optional<std::pair<Marbles, Marbles>> lined_; // the board and first position shown
 
     QImage marble_; // the picture of the marble in colour colid
 };

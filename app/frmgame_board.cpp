@@ -5,7 +5,9 @@
 #include "app/frmgame.h"
 
 #include "files/gamefile.h"
+#include "files/recordsfile.h"
 
+#include <QDate>
 #include <QDir>
 #include <QLabel>
 #include <QTimer>
@@ -31,6 +33,7 @@ void frmgame::refresh() {
     if (game.clockRunning() && !Timer1->isActive())
         Timer1->start();
     followReview();
+    followWinningLine();
 }
 
 BeforeJump frmgame::undoWriter(const QString& lead) {
@@ -64,6 +67,8 @@ void frmgame::MakeMove(std::int16_t tempfrom, std::int16_t tempto) {
 
 void frmgame::report(const Result& result, std::optional<int> source) {
     refresh();
+    if (result.finished) // before any message, so that the game is kept whatever follows
+        records().add(*result.finished, QDate::currentDate());
     if (result.outcome == Outcome::Refused) {
         tellFailure(this, result.reason);
         return;

@@ -34,7 +34,10 @@ void frmgame::withHintEngine(std::function<void(const HintEngine&)> use) {
 }
 
 void frmgame::mnuhint_Click() {
-    withHintEngine([this](const HintEngine& engine) { showHint(engine); });
+    withHintEngine([this](const HintEngine& engine) {
+        game.markAssisted();
+        showHint(engine);
+    });
 }
 
 void frmgame::clearHint() {
@@ -60,6 +63,7 @@ void frmgame::showHint(const HintEngine& engine) {
 void frmgame::mnurewind_Click() {
     withHintEngine([this](const HintEngine& engine) {
         const Review review = reviewGame(game.firstPosition(), game.jumps(), engine);
+        game.markAssisted(); // even the answer that the game can still be won helps
         if (review.losing) {
             rewindTo(*review.losing);
             return;
@@ -93,9 +97,7 @@ void frmgame::mnureview_Click() {
             reviewed_.reset();
             followReview();
         }
-        frmreview->show();
-        frmreview->raise();
-        frmreview->activateWindow();
+        present(frmreview);
     });
 }
 
@@ -103,6 +105,7 @@ void frmgame::followReview() {
     const HintEngine* engine = HintService::instance().engine();
     if (!frmreview || !engine)
         return;
+    game.markAssisted(); // a game judged jump by jump as it goes is played with help
     auto now = std::make_pair(game.firstPosition(), game.jumps());
     if (reviewed_ == now)
         return; // a selection or a hint: nothing to judge again

@@ -176,6 +176,10 @@ void frmgame::buildMenus() {
                      QKeySequence(Qt::CTRL | Qt::Key_R), &frmgame::mnurewind_Click);
     mnureview = item(game, QStringLiteral("mnureview"), tr("Re&view Game\u2026"), QKeySequence(),
                      &frmgame::mnureview_Click);
+    mnuwinningline = item(game, QStringLiteral("mnuwinningline"), tr("Winning &Line\u2026"),
+                          QKeySequence(Qt::CTRL | Qt::Key_L), &frmgame::mnuwinningline_Click);
+    mnurecords = item(game, QStringLiteral("mnurecords"), tr("R&ecords\u2026"), QKeySequence(),
+                      &frmgame::mnurecords_Click);
 
     QMenu* colours = game->addMenu(tr("Marble &Color"));
     colours->setObjectName(QStringLiteral("mnucolor"));

@@ -5,6 +5,7 @@
 #include "files/solutionfile.h"
 #include "game/hint.h"
 #include "game/review.h"
+#include "game/winningline.h"
 
 #include <QCoreApplication>
 #include <algorithm>
@@ -51,6 +52,44 @@ void timeHint(const HintEngine& engine, Bits board, Timings& t) {
     t.found += jump.has_value();
 }
 
+// One of the legal jumps, chosen at random; false when there is none.
+bool randomJump(Bits& board, std::mt19937_64& rng) {
+    std::vector<const JumpMask*> legal;
+    for (const JumpMask& j : jumpMasks())
+        if (jumpPossible(board, j))
+            legal.push_back(&j);
+    if (legal.empty())
+        return false;
+    board = afterJump(board, *legal[rng() % legal.size()]);
+    return true;
+}
+
+// Winning Line: the whole line from 10,000 reachable positions, each the board after a
+// random number of random jumps from the start.
+void timeWinningLines(const HintEngine& engine) {
+    std::mt19937_64 rng(20250301);
+    Timings lines, found; // all of them, and those that have a line
+    for (int n = 0; n < 10000; ++n) {
+        Bits board = kAllHoles & ~bitOf(kCentre);
+        for (int jumps = static_cast<int>(rng() % 32); jumps > 0 && randomJump(board, rng);
+             --jumps) {
+        }
+        const Marbles marbles = toMarbles(board);
+        const auto from = Clock::now();
+        const auto line = winningLine(marbles, engine);
+        const double micros =
+            std::chrono::duration<double, std::micro>(Clock::now() - from).count();
+        lines.micros.push_back(micros);
+        lines.found += line.has_value();
+        if (line) {
+            found.micros.push_back(micros);
+            found.found += static_cast<int>(line->size());
+        }
+    }
+    lines.report("a winning line, 10,000 positions", "with a line");
+    found.report("  of which those with a line", "jumps in all");
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -77,16 +116,9 @@ int main(int argc, char** argv) {
     const Bits start = kAllHoles & ~bitOf(kCentre);
     for (int g = 0; g < 10000; ++g) {
         Bits board = start;
-        for (;;) {
+        do
             timeHint(engine, board, games);
-            std::vector<const JumpMask*> legal;
-            for (const JumpMask& j : jumpMasks())
-                if (jumpPossible(board, j))
-                    legal.push_back(&j);
-            if (legal.empty())
-                break;
-            board = afterJump(board, *legal[rng() % legal.size()]);
-        }
+        while (randomJump(board, rng));
     }
     games.report("positions of 10,000 random games");
 
@@ -113,6 +145,7 @@ int main(int argc, char** argv) {
         reviews.found += !r.losing;
     }
     reviews.report("a 31-jump game judged whole", "still winnable");
+    timeWinningLines(engine);
 
     // The engine's own memory is the mapped table; the timings above are the harness's.
     std::printf("resident memory: %.1f MB before the table, %.1f MB after all hints, of which "

@@ -16,6 +16,11 @@ Position newGamePosition() {
 }
 
 namespace {
+bool anyJumpLeft(const Marbles& m) {
+    return std::any_of(allJumps().begin(), allJumps().end(),
+                       [&m](const Jump& j) { return canJump(m, j.from, j.to); });
+}
+
 void applyJump(Marbles& m, Move j) {
     m[static_cast<std::size_t>(j.from)] = false;
     m[static_cast<std::size_t>(*jumpedCell(j.from, j.to))] = false;
@@ -59,9 +64,15 @@ Result Game::jump(int from, int to, const BeforeJump& beforeJump) {
         --position_.count;
     position_.countText = QString::number(position_.count);
     jumps_.push_back({from, to});
-    if (position_.count != 1)
-        return {Outcome::Jumped, {}};
-    return {m[kCentre] ? Outcome::Won : Outcome::LastMarbleOffCentre, {}};
+    Result result{Outcome::Jumped, {}};
+    if (position_.count == 1)
+        result.outcome = m[kCentre] ? Outcome::Won : Outcome::LastMarbleOffCentre;
+    if (!ended_ && (position_.count == 1 || !anyJumpLeft(m))) {
+        ended_ = true;
+        result.finished = Finish{position_.count, result.outcome == Outcome::Won,
+                                 secondsUsed(position_.clock), assisted_};
+    }
+    return result;
 }
 
 Result Game::rewind(std::size_t jump, const BeforeJump& beforeJump) {
@@ -79,6 +90,8 @@ Result Game::rewind(std::size_t jump, const BeforeJump& beforeJump) {
     position_.countText = QString::number(position_.count);
     jumps_.resize(jump);
     selection_.reset();
+    assisted_ = true;
+    ended_ = false;
     return {Outcome::Rewound, {}};
 }
 
@@ -95,6 +108,8 @@ void Game::setPosition(const Position& position) {
     position_ = position;
     first_ = position.marbles;
     jumps_.clear();
+    assisted_ = false;
+    ended_ = false;
 }
 
 void Game::restore(const Position& position) {
@@ -102,6 +117,7 @@ void Game::restore(const Position& position) {
     position_ = position;
     if (position.marbles == before)
         return; // the same position again: the list stands
+    ended_ = false;
     if (saved_ && saved_->board == position.marbles) {
         first_ = saved_->first;
         jumps_ = saved_->jumps;

@@ -4,6 +4,7 @@
 
 #include "game/board.h"
 #include "game/position.h"
+#include "game/records.h"
 
 #include <QString>
 #include <functional>
@@ -32,6 +33,7 @@ enum class Outcome {
 struct Result {
     Outcome outcome = Outcome::Nothing;
     QString reason;
+    std::optional<Finish> finished = std::nullopt; // this jump ended the game
 };
 
 // Stores the position before a jump where Undo will find it. Returns why it could not;
@@ -50,6 +52,9 @@ public:
     const QString& clock() const { return position_.clock; }
     bool clockRunning() const { return clockRunning_; }
     const Position& position() const { return position_; }
+    // The engine has helped this game (a hint, Review Game, the winning line; a rewind
+    // marks itself): its finish will say so.
+    void markAssisted() { assisted_ = true; }
 
     // The jumps made since the position was last set, and the position they start from.
     const std::vector<Move>& jumps() const { return jumps_; }
@@ -64,12 +69,14 @@ public:
     // One second of the countdown.
     void tick();
 
-    // A position read from a game file: the jump list starts anew from it. The selection
-    // and the clock's running stay as they are.
+    // A position read from a game file: the jump list starts anew from it, and so does
+    // the game, unhelped and not ended. The selection and the clock's running stay as
+    // they are.
     void setPosition(const Position& position);
     // Back to the position before jump `jump` of the list (counted from 0): the later
     // jumps are taken back, their marbles counted again; the clock is left alone. Like a
-    // jump, it first stores the position it leaves, so that Undo can return to it.
+    // jump, it first stores the position it leaves, so that Undo can return to it. The game
+    // counts as helped from then on.
     Result rewind(std::size_t jump, const BeforeJump& beforeJump = {});
     // The position Undo read back. When it is the one saved before the last jump, the jump
     // list goes back with it.
@@ -83,6 +90,10 @@ private:
     bool clockRunning_ = false;
     Marbles first_;
     std::vector<Move> jumps_;
+    bool assisted_ = false;
+    // The game has ended and been counted; only a change of position by Undo or a
+    // rewind lets it end, and count, again.
+    bool ended_ = false;
     // What the undo file was given last, and the jump list that went with it.
     struct Saved {
         Marbles board;

@@ -1,7 +1,9 @@
 #include "tests/support.h"
 
+#include "files/solutionfile.h"
 #include "game/game.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <csignal>
 #include <sys/resource.h>
@@ -56,6 +58,19 @@ Position positionWith(std::initializer_list<int> marbles, const QByteArray& cloc
     p.countText = count.isNull() ? QString::number(marbles.size()) : QString::fromLatin1(count);
     p.count = static_cast<quint8>(p.countText.toInt());
     return p;
+}
+
+const HintEngine& tableEngine() {
+    static const auto file = [] {
+        QString error;
+        auto opened =
+            SolutionFile::open(findSolutionFile(QCoreApplication::applicationDirPath()), error);
+        if (!opened)
+            qFatal("the table of solutions cannot be used: %s", qPrintable(error));
+        return opened;
+    }();
+    static const HintEngine engine(file->table());
+    return engine;
 }
 
 QByteArray readAll(const QString& path) {

@@ -3,6 +3,7 @@
 // program, a lowered file-size limit, and game files made to order.
 
 #include "files/gamefile.h"
+#include "game/hint.h"
 
 #include <QByteArray>
 #include <QDir>
@@ -44,6 +45,10 @@ inline QByteArray gameFileWith(std::initializer_list<int> marbles, const QByteAr
                                const QByteArray& count = QByteArray()) {
     return formatGameFile(positionWith(marbles, clock, count));
 }
+
+// The hint engine on the build's table of solutions, loaded once; the test ends if it
+// cannot be.
+const HintEngine& tableEngine();
 
 QByteArray readAll(const QString& path);
 void writeAll(const QString& path, const QByteArray& bytes);

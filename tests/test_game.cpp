@@ -1,7 +1,6 @@
 // The rules as a player meets them, through the game model: selecting, jumping, the end
 // of the game, the count, the clock, and the jump list that Undo, Review and Rewind use.
 
-#include "files/solutionfile.h"
 #include "game/game.h"
 #include "game/review.h"
 #include "tests/support.h"
@@ -37,17 +36,9 @@ const auto kDiskFull = [](const Position&) { return std::optional<QString>("disk
 
 class TestGame : public QObject {
     Q_OBJECT
-    std::unique_ptr<SolutionFile> table;
-    std::unique_ptr<HintEngine> engine;
+    const HintEngine* engine = &test::tableEngine();
 
 private slots:
-    void initTestCase() {
-        QString error;
-        table = SolutionFile::open(findSolutionFile(QCoreApplication::applicationDirPath()), error);
-        QVERIFY2(table, qPrintable(error));
-        engine = std::make_unique<HintEngine>(table->table());
-    }
-
     void clicks_data() {
         QTest::addColumn<QList<int>>("clicks");
         QTest::addColumn<QList<int>>("expected"); // the last click's outcome, the selection

@@ -1,0 +1,107 @@
+#include "app/recordsdialog.h"
+
+#include "app/uiseam.h"
+
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QLabel>
+#include <QLocale>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace pebblenix {
+
+namespace {
+
+QString dateText(const QDate& date) {
+    return QLocale().toString(date, QLocale::ShortFormat);
+}
+
+QString bestText(const std::optional<BestFinish>& best) {
+    if (!best)
+        return RecordsDialog::tr("None yet");
+    if (best->inCentre)
+        //: %1 the date.
+        return RecordsDialog::tr("The last marble in the centre, on %1").arg(dateText(best->date));
+    if (best->marblesLeft == 1)
+        //: %1 the date.
+        return RecordsDialog::tr("One marble, not in the centre, on %1").arg(dateText(best->date));
+    //: %n the marbles left on a board with no jump left, %1 the date.
+    return RecordsDialog::tr("%n marbles left, on %1", nullptr, best->marblesLeft)
+        .arg(dateText(best->date));
+}
+
+QString fastestText(const std::optional<FastestFinish>& fastest) {
+    if (!fastest)
+        return RecordsDialog::tr("None yet");
+    if (!fastest->seconds)
+        //: The clock had run out before the centre finish; %1 the date.
+        return RecordsDialog::tr("Over time, on %1").arg(dateText(fastest->date));
+    //: %n seconds of the game's 120-second clock, %1 the date.
+    return RecordsDialog::tr("%n of 120 seconds, on %1", nullptr, *fastest->seconds)
+        .arg(dateText(fastest->date));
+}
+
+QLabel* valueLabel(QWidget* parent) {
+    auto* label = new QLabel(parent);
+    label->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
+    return label;
+}
+
+} // namespace
+
+RecordsDialog::RecordsDialog(QWidget* parent) : QDialog(parent) {
+    setObjectName(QStringLiteral("frmrecords"));
+    setWindowTitle(tr("Records"));
+    setAttribute(Qt::WA_DeleteOnClose);
+
+    form_ = new QFormLayout;
+    form_->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
+    const auto row = [this](const QString& caption, QLabel*& value) {
+        value = valueLabel(this);
+        auto* label = new QLabel(caption, this);
+        label->setBuddy(value); // a screen reader hears the caption with the value
+        form_->addRow(label, value);
+    };
+    row(tr("Games played:"), played);
+    row(tr("Finished in the centre:"), centreFinishes);
+    row(tr("Best finish:"), best);
+    //: With help: after a hint, a rewind, Review Game or the winning line.
+    row(tr("Best finish with help:"), bestWithHelp);
+    row(tr("Fastest centre finish:"), fastest);
+    row(tr("Fastest with help:"), fastestWithHelp);
+
+    auto* buttons = new QDialogButtonBox(this);
+    resetButton = buttons->addButton(tr("&Reset Records\u2026"), QDialogButtonBox::ResetRole);
+    closeButton = buttons->addButton(QDialogButtonBox::Close);
+    closeButton->setDefault(true);
+    resetButton->setAutoDefault(false); // Enter closes; only a deliberate press resets
+    closeButton->setFocus();
+    connect(closeButton, &QPushButton::clicked, this, &QDialog::close);
+    connect(resetButton, &QPushButton::clicked, this, [this] {
+        if (ui().message(this, QString::fromLatin1(kProgramTitle),
+                         tr("Reset all your records? They cannot be brought back."),
+                         MsgIcon::Question, MsgButtons::YesNo) == MsgAnswer::Yes)
+            emit resetConfirmed();
+    });
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(form_);
+    layout->addWidget(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize); // always exactly as large as its texts
+}
+
+void RecordsDialog::showRecords(const Records& r) {
+    played->setText(QLocale().toString(r.played));
+    centreFinishes->setText(QLocale().toString(r.centreFinishes));
+    best->setText(bestText(r.best[Unaided]));
+    fastest->setText(fastestText(r.fastest[Unaided]));
+    const auto bestHelped = r.bestWithHelpShown();
+    const auto fastestHelped = r.fastestWithHelpShown();
+    bestWithHelp->setText(bestText(bestHelped));
+    fastestWithHelp->setText(fastestText(fastestHelped));
+    form_->setRowVisible(bestWithHelp, bestHelped.has_value());
+    form_->setRowVisible(fastestWithHelp, fastestHelped.has_value());
+}
+
+} // namespace pebblenix

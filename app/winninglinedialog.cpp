@@ -1,0 +1,103 @@
+#include "app/winninglinedialog.h"
+
+#include "game/hint.h"
+#include "game/review.h"
+
+#include <QCoreApplication>
+#include <QDialogButtonBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+#include <algorithm>
+
+namespace pebblenix {
+
+namespace {
+// Rows shown without scrolling; a longer line scrolls.
+constexpr int kRowsShown = 12;
+} // namespace
+
+WinningLineDialog::WinningLineDialog(QWidget* parent) : QDialog(parent) {
+    setObjectName(QStringLiteral("frmwinningline"));
+    setWindowTitle(tr("Winning Line"));
+    setAttribute(Qt::WA_DeleteOnClose);
+
+    summary = new QLabel(this);
+    summary->setWordWrap(true);
+    summary->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
+
+    list = new QTreeWidget(this);
+    list->setRootIsDecorated(false);
+    list->setUniformRowHeights(true);
+    list->setAllColumnsShowFocus(true);
+    //: Column headers: the jump's number in the line, the jump ("d2 -> d4"), and the
+    //: marbles on the board after it.
+    list->setHeaderLabels({tr("No."), tr("Jump"), tr("Marbles left")});
+    list->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    list->header()->setSectionResizeMode(1, QHeaderView::Stretch); // the jump takes the room
+    list->header()->setStretchLastSection(false);
+    list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    summary->setBuddy(list);
+
+    auto* buttons = new QDialogButtonBox(this);
+    playNext = buttons->addButton(tr("&Play Next Jump"), QDialogButtonBox::ActionRole);
+    closeButton = buttons->addButton(QDialogButtonBox::Close);
+    playNext->setDefault(true); // Enter plays the next jump
+    connect(closeButton, &QPushButton::clicked, this, &QDialog::close);
+    connect(playNext, &QPushButton::clicked, this, [this] {
+        if (next_)
+            emit playRequested(*next_);
+    });
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(summary);
+    layout->addWidget(list, 1);
+    layout->addWidget(buttons);
+}
+
+void WinningLineDialog::showLine(const std::optional<std::vector<Move>>& line, int marbles,
+                                 bool startFinishable) {
+    list->clear();
+    next_.reset();
+    if (!line) {
+        summary->setText(
+            startFinishable
+                ? QCoreApplication::translate("Game", kNoFinishText) + QLatin1Char(' ') +
+                      tr("Rewind to Last Winnable Position (Ctrl+R) goes back to before the "
+                         "jump that lost it.")
+                : tr("This game started from a position that cannot finish with the last "
+                     "marble in the centre."));
+    } else if (line->empty()) {
+        summary->setText(tr("The last marble is already in the centre."));
+    } else {
+        //: Above the list of jumps; the number of jumps comes last.
+        summary->setText(tr("Jumps to the last marble in the centre: %n", nullptr,
+                            static_cast<int>(line->size())));
+        next_ = line->front();
+    }
+    for (std::size_t i = 0; line && i < line->size(); ++i) {
+        auto* row = new QTreeWidgetItem(list, {QString::number(i + 1), moveName((*line)[i]),
+                                               QString::number(marbles - int(i) - 1)});
+        row->setTextAlignment(0, Qt::AlignRight | Qt::AlignVCenter);
+        row->setTextAlignment(2, Qt::AlignRight | Qt::AlignVCenter);
+    }
+    list->setCurrentItem(list->topLevelItem(0));
+    playNext->setEnabled(next_.has_value());
+
+    // As wide as the columns need in the player's language, and tall enough for a dozen
+    // rows; the summary wraps within that width.
+    const QAbstractItemView* view = list; // where the column's size hint is public
+    const int frame = 2 * list->frameWidth();
+    int width = frame + list->verticalScrollBar()->sizeHint().width();
+    for (int c = 0; c < list->columnCount(); ++c)
+        width += std::max(view->sizeHintForColumn(c), list->header()->sectionSizeHint(c));
+    list->setMinimumWidth(width);
+    const int row =
+        list->sizeHintForRow(0) > 0 ? list->sizeHintForRow(0) : list->fontMetrics().height() + 4;
+    list->setMinimumHeight(list->header()->sizeHint().height() + kRowsShown * row + frame);
+}
+
+} // namespace pebblenix

@@ -1,0 +1,40 @@
+#pragma once
+// Winning Line: the jumps that take the board in front of the player to one marble in the
+// centre, one a row with the marbles left after each, or the sentence that says there is
+// no such line. A button makes the first jump on the board.
+
+#include "game/game.h"
+
+#include <QDialog>
+#include <optional>
+#include <vector>
+
+class QLabel;
+class QPushButton;
+class QTreeWidget;
+
+namespace pebblenix {
+
+class WinningLineDialog : public QDialog {
+    Q_OBJECT
+public:
+    explicit WinningLineDialog(QWidget* parent);
+
+    // The line from a board of `marbles` marbles; nothing when no centre finish is
+    // possible, and then whether the game started from a position that could finish.
+    void showLine(const std::optional<std::vector<Move>>& line, int marbles, bool startFinishable);
+
+    QTreeWidget* list = nullptr;
+    QLabel* summary = nullptr;
+    QPushButton* playNext = nullptr;
+    QPushButton* closeButton = nullptr;
+
+signals:
+    // The player asked for the line's first jump.
+    void playRequested(Move jump);
+
+private:
+    std::optional<Move> next_;
+};
+
+} // namespace pebblenix

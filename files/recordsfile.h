@@ -1,0 +1,69 @@
+#pragma once
+// The player's records on disk: a small versioned text file beside the settings, read
+// and rewritten whole under a lock each time a game ends, so that two running copies of
+// the game never lose each other's games.
+
+#include "game/records.h"
+
+#include <QByteArray>
+#include <QObject>
+#include <QString>
+#include <QTimer>
+#include <functional>
+#include <optional>
+#include <vector>
+
+namespace pebblenix {
+
+// "Pebblenix records 1", then one line a value:
+//   played N / centre-finishes N
+//   best[-with-help] MARBLES DATE [centre]
+//   fastest[-with-help] SECONDS|over DATE
+// Dates in ISO form (2025-01-31).
+QByteArray formatRecords(const Records& records);
+// Nothing when the text is not such a file, or holds a value no game can give.
+std::optional<Records> parseRecords(const QByteArray& text);
+
+class RecordsFile : public QObject {
+    Q_OBJECT
+public:
+    explicit RecordsFile(const QString& path, QObject* parent = nullptr);
+    // Waits a little for a game still waiting for another copy's lock, then keeps it.
+    ~RecordsFile() override;
+    // In the settings folder of this user.
+    static QString defaultPath();
+    const QString& path() const { return path_; }
+
+    // What is stored. A file that cannot be used is set aside and told.
+    Records read();
+    // Adds a game that has ended: reads what is on disk, adds it and writes the whole
+    // file. If another copy is writing just then, it is tried again shortly; play never
+    // waits for it.
+    void add(const Finish& finish, const QDate& date);
+    // Back to no records.
+    void reset();
+    bool hasWaiting() const { return !waiting_.empty(); }
+
+signals:
+    // Something the player should know: a file set aside, or records that could not be
+    // written. The same text is told only once.
+    void problem(const QString& text);
+    void changed();
+
+private:
+    enum class Done { Yes, Busy, Failed };
+    // Under the lock, with at most `waitMs` of waiting for it: what is on disk, changed
+    // by `change`, written back.
+    Done update(const std::function<void(Records&)>& change, int waitMs);
+    void writeWaiting(int waitMs);
+    // The records on disk; nothing when the file could not be used and is still there.
+    std::optional<Records> load(bool setAside);
+    void tell(const QString& text);
+
+    QString path_;
+    std::vector<std::pair<Finish, QDate>> waiting_;
+    QTimer retry_;
+    QString told_;
+};
+
+} // namespace pebblenix

@@ -1,0 +1,62 @@
+#include "game/records.h"
+
+#include "game/clock.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace pebblenix {
+
+std::optional<int> secondsUsed(const QString& clock) {
+    // "TimeOut!!" reads as 0; a hand-made clock above 120 has used no time at all.
+    const double left = std::trunc(readNumber(clock.toStdString()));
+    if (!(left >= 1))
+        return std::nullopt;
+    return kClockSeconds - static_cast<int>(std::min(left, double(kClockSeconds)));
+}
+
+bool isBetter(const BestFinish& a, const BestFinish& b) {
+    return a.marblesLeft < b.marblesLeft ||
+           (a.marblesLeft == b.marblesLeft && a.inCentre && !b.inCentre);
+}
+
+bool isFaster(const FastestFinish& a, const FastestFinish& b) {
+    return a.seconds && (!b.seconds || *a.seconds < *b.seconds);
+}
+
+namespace {
+// The earlier of two equal records stays: it was reached first.
+template <class T, class Better>
+void keepBest(std::optional<T>& kept, const T& candidate, Better better) {
+    if (!kept || better(candidate, *kept))
+        kept = candidate;
+}
+
+template <class T, class Better>
+std::optional<T> shownBeside(const std::optional<T>& withHelp, const std::optional<T>& without,
+                             Better better) {
+    if (withHelp && (!without || better(*withHelp, *without)))
+        return withHelp;
+    return std::nullopt;
+}
+} // namespace
+
+void Records::add(const Finish& finish, const QDate& date) {
+    played = std::min(played + 1, kMostGames);
+    const auto help = finish.assisted ? Assisted : Unaided;
+    keepBest(best[help], BestFinish{finish.marblesLeft, finish.inCentre, date}, isBetter);
+    if (!finish.inCentre)
+        return;
+    centreFinishes = std::min(centreFinishes + 1, kMostGames);
+    keepBest(fastest[help], FastestFinish{finish.secondsUsed, date}, isFaster);
+}
+
+std::optional<BestFinish> Records::bestWithHelpShown() const {
+    return shownBeside(best[Assisted], best[Unaided], isBetter);
+}
+
+std::optional<FastestFinish> Records::fastestWithHelpShown() const {
+    return shownBeside(fastest[Assisted], fastest[Unaided], isFaster);
+}
+
+} // namespace pebblenix

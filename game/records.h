@@ -1,0 +1,64 @@
+#pragma once
+// How a game ended, and the player's records kept from the games that ended.
+
+#include <QDate>
+#include <QString>
+#include <array>
+#include <optional>
+
+namespace pebblenix {
+
+inline constexpr int kClockSeconds = 120;
+// The counts stop here rather than overflow.
+inline constexpr int kMostGames = 1'000'000'000;
+
+// The end of a game: one marble left, or no jump left on the board.
+struct Finish {
+    int marblesLeft = 0;
+    bool inCentre = false;          // one marble left, and it stands in the centre
+    std::optional<int> secondsUsed; // of the 120-second clock; nothing when it had run out
+    bool assisted = false;          // reached with the engine's help
+    bool operator==(const Finish&) const = default;
+};
+
+// The seconds of the clock a game has used, from the clock's text; nothing once the time
+// is out. A game opened from a file goes on from the file's clock.
+std::optional<int> secondsUsed(const QString& clock);
+
+struct BestFinish {
+    int marblesLeft = 0;
+    bool inCentre = false;
+    QDate date;
+    bool operator==(const BestFinish&) const = default;
+};
+
+struct FastestFinish {
+    std::optional<int> seconds; // nothing: over time
+    QDate date;
+    bool operator==(const FastestFinish&) const = default;
+};
+
+// Fewer marbles is better; with one marble, the centre is.
+bool isBetter(const BestFinish& a, const BestFinish& b);
+// Fewer seconds is better; any time is better than over time.
+bool isFaster(const FastestFinish& a, const FastestFinish& b);
+
+enum Help { Unaided = 0, Assisted = 1 };
+
+// What the records file holds. Bests are kept apart for games played without help and
+// with it, so that a finish reached with help never replaces one reached without.
+struct Records {
+    int played = 0;
+    int centreFinishes = 0; // with help or without
+    std::array<std::optional<BestFinish>, 2> best;
+    std::array<std::optional<FastestFinish>, 2> fastest; // of centre finishes only
+
+    void add(const Finish& finish, const QDate& date);
+    // The best with help, when it beats the best without (or there is none): the one worth
+    // showing beside it.
+    std::optional<BestFinish> bestWithHelpShown() const;
+    std::optional<FastestFinish> fastestWithHelpShown() const;
+    bool operator==(const Records&) const = default;
+};
+
+} // namespace pebblenix

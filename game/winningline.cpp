@@ -1,0 +1,19 @@
+#include "game/winningline.h"
+
+#include "game/bitboard.h"
+
+namespace pebblenix {
+
+std::optional<std::vector<Move>> winningLine(const Marbles& marbles, const HintEngine& engine) {
+    Bits board = toBits(marbles);
+    if (!engine.canFinishInCentre(board))
+        return std::nullopt;
+    std::vector<Move> line;
+    while (const auto jump = engine.hint(board)) {
+        line.push_back({jump->fromCell, jump->toCell});
+        board = afterJump(board, *jump);
+    }
+    return line;
+}
+
+} // namespace pebblenix

@@ -1,0 +1,146 @@
+// Winning Line and Records as the player uses them: the line follows the board and plays
+// its next jump as the player's clicks would; every game that ends is kept, and the
+// records dialog shows it.
+
+#include "app/hintservice.h"
+#include "app/recordsdialog.h"
+#include "app/winninglinedialog.h"
+#include "files/recordsfile.h"
+#include "tests/uisupport.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QTreeWidget>
+
+using namespace pebblenix;
+using namespace pebblenix::test;
+
+class TestLineRecords : public QObject {
+    Q_OBJECT
+    PrivateFolders folders;
+    QTemporaryDir dir;
+    FakeUi fake;
+    std::unique_ptr<frmgame> w;
+
+    WinningLineDialog* openLine() {
+        QTest::keyClick(w.get(), Qt::Key_L, Qt::ControlModifier);
+        if (!QTest::qWaitFor([this] { return w->frmwinningline && w->frmwinningline->isVisible(); },
+                             20000))
+            qFatal("the winning line did not open");
+        return w->frmwinningline;
+    }
+    void open(std::initializer_list<int> marbles, const QByteArray& clock = "120") {
+        writeAll(dir.filePath("game.pnx"), gameFileWith(marbles, clock));
+        QVERIFY(w->OpenPebblenixFile(dir.filePath("game.pnx")));
+    }
+
+private slots:
+    void init() {
+        fake.clear();
+        w.reset(frmgame::create());
+        w->show();
+        w->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(w.get()));
+    }
+    void cleanup() {
+        if (w)
+            w->gb_showboredbox = false;
+        w.reset();
+    }
+
+    void theLineFollowsTheBoard() {
+        WinningLineDialog* line = openLine();
+        QCOMPARE(line->list->topLevelItemCount(), 31);
+        QCOMPARE(line->summary->text(),
+                 QStringLiteral("Jumps to the last marble in the centre: 31"));
+        const QString second = line->list->topLevelItem(1)->text(1);
+        w->tempdir = dir.filePath("gone"); // the undo file cannot be written: nothing moves
+        QTest::keyClick(line->list, Qt::Key_Return);
+        QVERIFY(fake.last().text.startsWith("The move was not made, because the undo file"));
+        QCOMPARE(w->Marbles_On_Board(), quint8(32));
+        w->tempdir = dir.path();
+        QTest::keyClick(line->list, Qt::Key_Return); // Play Next Jump, as two clicks
+        QCOMPARE(readAll(w->TempFilePath()), formatGameFile(newGamePosition()));
+        QVERIFY(w->Timer1->isActive() && w->lblmarbles_On_hand->text() == "31");
+        QCOMPARE(line->list->topLevelItemCount(), 30);
+        QCOMPARE(line->list->topLevelItem(0)->text(1), second);
+        QCOMPARE(line->list->topLevelItem(0)->text(2), QStringLiteral("30"));
+
+        QTest::keyClick(line, Qt::Key_Z, Qt::ControlModifier); // Undo, in the dialog too
+        QCOMPARE(line->list->topLevelItemCount(), 31);
+
+        // Jumps by hand, the fifth of which loses the finish; then Undo.
+        for (int cell : {38, 24, 17, 31, 22, 24, 37, 23})
+            w->pic_Click(cell);
+        QCOMPARE(line->list->topLevelItemCount(), 27);
+        jump(*w, 24, 22);
+        QCOMPARE(line->list->topLevelItemCount(), 0);
+        QVERIFY(line->summary->text().startsWith("No finish with the last marble in the centre"));
+        QVERIFY(!line->playNext->isEnabled());
+        w->mnuundo_Click();
+        QCOMPARE(line->list->topLevelItemCount(), 27);
+
+        open({2, 3, 46}); // a position that could never finish in the centre
+        QVERIFY(line->summary->text().startsWith("This game started from a position that "));
+        w->mnunew_Click();                  // the line follows to the new game's window
+        QVERIFY(!w.release()->isVisible()); // closed, and deleted by itself
+        frmgame* fresh = nullptr;
+        for (QWidget* top : QApplication::topLevelWidgets())
+            if (auto* g = qobject_cast<frmgame*>(top); g && g->isVisible())
+                fresh = g;
+        QVERIFY(fresh && fresh->frmwinningline);
+        QCOMPARE(fresh->frmwinningline->list->topLevelItemCount(), 31);
+        fresh->gb_showboredbox = false;
+        fresh->close();
+    }
+
+    // Games that end are kept as they ended, with help or without; the dialog shows them,
+    // and Reset asks first.
+    void recordsOfFinishedGames() {
+        const QString file = RecordsFile::defaultPath();
+        QFile::remove(file);
+        open({22, 23}, "087");
+        jump(*w, 22, 24); // a centre win by hand, 33 seconds used
+        open({22, 23, 46}, "TimeOut!!");
+        jump(*w, 22, 24); // no jump left
+        open({22, 23}, "050");
+        QTest::keyClick(openLine()->list, Qt::Key_Return); // a win with help
+        const QString today = QDate::currentDate().toString(Qt::ISODate);
+        QCOMPARE(readAll(file), ("Pebblenix records 1\nplayed 3\ncentre-finishes 2\nbest 1 " +
+                                 today + " centre\nfastest 33 " + today + "\nbest-with-help 1 " +
+                                 today + " centre\nfastest-with-help 70 " + today + "\n")
+                                    .toLatin1());
+        w->mnurecords->trigger();
+        RecordsDialog* shown = w->frmrecords;
+        const QString date = QLocale().toString(QDate::currentDate(), QLocale::ShortFormat);
+        QCOMPARE(shown->played->text(), QStringLiteral("3"));
+        QCOMPARE(shown->fastest->text(), "33 of 120 seconds, on " + date);
+        QVERIFY(!shown->bestWithHelp->isVisible() && !shown->fastestWithHelp->isVisible());
+
+        writeAll(file, "Pebblenix records 1\nplayed many\n"); // damaged: told once, kept aside
+        fake.clear();
+        for (int round : {1, 2}) {
+            open({2, 3});
+            jump(*w, 2, 4);
+            QCOMPARE(fake.messages.size(), std::size_t(round + 1)); // the file told once
+        }
+        QCOMPARE(fake.messages[0].icon, MsgIcon::Exclamation);
+        QVERIFY(fake.messages[0].text.contains("set aside"));
+        QCOMPARE(shown->played->text(), QStringLiteral("2"));      // the dialog follows
+        QCOMPARE(shown->best->text(), QStringLiteral("None yet")); // Winning Line is open:
+        QVERIFY(shown->bestWithHelp->isVisible());                 // both played with help
+        QCOMPARE(shown->bestWithHelp->text(), "One marble, not in the centre, on " + date);
+
+        for (const auto& [answer, played] :
+             {std::pair{MsgAnswer::No, "2"}, {MsgAnswer::Yes, "0"}}) {
+            fake.answers = {answer};
+            shown->resetButton->click();
+            QCOMPARE(fake.last().icon, MsgIcon::Question);
+            QCOMPARE(shown->played->text(), QString::fromLatin1(played));
+        }
+        QCOMPARE(shown->best->text(), QStringLiteral("None yet"));
+    }
+};
+
+QTEST_MAIN(TestLineRecords)
+#include "test_line_records.moc"

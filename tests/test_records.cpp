@@ -1,0 +1,272 @@
+// The winning line from a board, the end of a game as the model sees it, the records kept
+// from finished games, and the records file: its format, a file that cannot be used, and
+// two copies of the game writing at once.
+
+#include "files/recordsfile.h"
+#include "game/bitboard.h"
+#include "game/winningline.h"
+#include "tests/support.h"
+
+#include <QLockFile>
+#include <QSignalSpy>
+#include <pwd.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+using namespace pebblenix;
+using namespace pebblenix::test;
+
+namespace {
+
+// A line from the start whose fifth jump, d4 to b4, loses the centre finish.
+const std::vector<Move> kLosesAtFive = {{38, 24}, {17, 31}, {22, 24}, {37, 23}, {24, 22}};
+
+// "1 centre 33s", "2 off over helped": a finish in a line.
+QString describe(const Finish& f) {
+    return QStringLiteral("%1 %2 %3%4")
+        .arg(f.marblesLeft)
+        .arg(f.inCentre ? "centre" : "off")
+        .arg(f.secondsUsed ? QString::number(*f.secondsUsed) + "s" : "over")
+        .arg(f.assisted ? " helped" : "");
+}
+
+Finish finish(const char* text) { // the reverse of describe()
+    const QStringList w = QString::fromLatin1(text).split(' ');
+    return {w[0].toInt(), w[1] == "centre",
+            w[2] == "over" ? std::nullopt : std::optional(w[2].chopped(1).toInt()), w.size() > 3};
+}
+
+const QDate kDay(2025, 3, 1);
+
+} // namespace
+
+class TestRecords : public QObject {
+    Q_OBJECT
+    PrivateFolders folders;
+    const HintEngine* engine = &tableEngine();
+
+private slots:
+    // Every jump of the line can be made and the last leaves one marble in the centre;
+    // after its first jump, the line from the new board is the rest of it.
+    void aWinningLine_data() {
+        QTest::addColumn<int>("played"); // jumps of kLosesAtFive made first
+        QTest::addColumn<int>("length"); // -1: no line
+        QTest::newRow("from the start") << 0 << 31;
+        QTest::newRow("mid-game") << 4 << 27;
+        QTest::newRow("lost") << 5 << -1;
+    }
+    void aWinningLine() {
+        QFETCH(int, played);
+        QFETCH(int, length);
+        Game g;
+        for (int i = 0; i < played; ++i)
+            g.jump(kLosesAtFive[std::size_t(i)].from, kLosesAtFive[std::size_t(i)].to);
+        const auto line = pebblenix::winningLine(g.marbles(), *engine);
+        QCOMPARE(line ? int(line->size()) : -1, length);
+        if (!line)
+            return;
+        Game after = g;
+        after.jump(line->front().from, line->front().to);
+        QCOMPARE(*pebblenix::winningLine(after.marbles(), *engine),
+                 std::vector<Move>(line->begin() + 1, line->end()));
+        for (const Move& m : *line)
+            QVERIFY(g.jump(m.from, m.to).outcome != Outcome::Deselected);
+        QCOMPARE(toBits(g.marbles()), bitOf(kCentre));
+        QVERIFY(pebblenix::winningLine(g.marbles(), *engine)->empty()); // already finished
+    }
+
+    // The jumps that end a game, told once each: one marble left, or no jump left.
+    void theEndOfAGame_data() {
+        QTest::addColumn<Position>("start");
+        QTest::addColumn<QString>("script"); // jumps "from>to", "hint", "rewind", "undo"
+        QTest::addColumn<QStringList>("finishes");
+        QTest::newRow("centre win")
+            << positionWith({22, 23}, "087") << "22>24" << QStringList{"1 centre 33s"};
+        QTest::newRow("off centre") << positionWith({2, 3}) << "2>4" << QStringList{"1 off 0s"};
+        QTest::newRow("no jump left")
+            << positionWith({2, 3, 46}, "TimeOut!!") << "2>4" << QStringList{"2 off over"};
+        QTest::newRow("not yet the end") << positionWith({22, 23, 31}) << "22>24" << QStringList{};
+        QTest::newRow("after a hint")
+            << positionWith({22, 23}) << "hint 22>24" << QStringList{"1 centre 0s helped"};
+        QTest::newRow("rewound and won again") << positionWith({22, 23}) << "22>24 rewind 22>24"
+                                               << QStringList{"1 centre 0s", "1 centre 0s helped"};
+        QTest::newRow("undone and ended again")
+            << positionWith({2, 3}) << "2>4 undo 2>4" << QStringList{"1 off 0s", "1 off 0s"};
+        // the count line says two: the end comes at one, and jumps after it do not count
+        QTest::newRow("counted once")
+            << positionWith({2, 3, 16, 23}, "120", "2") << "2>4 16>30" << QStringList{"1 off 0s"};
+    }
+    void theEndOfAGame() {
+        QFETCH(Position, start);
+        QFETCH(QString, script);
+        QFETCH(QStringList, finishes);
+        Game g;
+        g.setPosition(start);
+        g.markAssisted(); // an earlier game's help does not pass to an opened one
+        g.setPosition(start);
+        std::optional<Position> saved;
+        const BeforeJump keep = [&saved](const Position& p) { return saved = p, std::nullopt; };
+        QStringList told;
+        for (const QString& step : script.split(' ')) {
+            if (step == "hint")
+                g.markAssisted();
+            else if (step == "rewind")
+                g.rewind(0, keep);
+            else if (step == "undo")
+                g.restore(*saved);
+            else if (const auto r = g.jump(step.section('>', 0, 0).toInt(),
+                                           step.section('>', 1).toInt(), keep);
+                     r.finished)
+                told << describe(*r.finished);
+        }
+        QCOMPARE(told, finishes);
+    }
+
+    // Bests kept apart with and without help, the ones with help shown where they beat
+    // the others; the records file as written.
+    void keepingRecords_data() {
+        QTest::addColumn<QStringList>("finishes"); // one a day from kDay
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QString>("shownWithHelp");
+        const QByteArray head = "Pebblenix records 1\n";
+        QTest::newRow("a centre win") << QStringList{"1 centre 33s"}
+                                      << head + "played 1\ncentre-finishes 1\nbest 1 2025-03-01 "
+                                                "centre\nfastest 33 2025-03-01\n"
+                                      << "";
+        QTest::newRow("fewer marbles is better, ties stay")
+            << QStringList{"3 off 10s", "1 off 20s", "1 off 5s"}
+            << head + "played 3\ncentre-finishes 0\nbest 1 2025-03-02\n"
+            << "";
+        QTest::newRow("the centre beats off centre, any time beats over time")
+            << QStringList{"1 off 10s", "1 centre over", "1 centre 90s", "1 centre 95s"}
+            << head + "played 4\ncentre-finishes 3\nbest 1 2025-03-02 centre\n"
+                      "fastest 90 2025-03-03\n"
+            << "";
+        QTest::newRow("help never replaces a best without")
+            << QStringList{"4 off 10s", "1 centre 10s helped"}
+            << head + "played 2\ncentre-finishes 1\nbest 4 2025-03-01\n"
+                      "best-with-help 1 2025-03-02 centre\nfastest-with-help 10 2025-03-02\n"
+            << "best fastest";
+        QTest::newRow("help shown only where it beats")
+            << QStringList{"1 centre 80s", "1 centre 5s helped"}
+            << head + "played 2\ncentre-finishes 2\nbest 1 2025-03-01 centre\n"
+                      "fastest 80 2025-03-01\nbest-with-help 1 2025-03-02 centre\n"
+                      "fastest-with-help 5 2025-03-02\n"
+            << "fastest";
+    }
+    void keepingRecords() {
+        QFETCH(QStringList, finishes);
+        QFETCH(QByteArray, file);
+        QFETCH(QString, shownWithHelp);
+        Records r;
+        for (qsizetype i = 0; i < finishes.size(); ++i)
+            r.add(finish(qPrintable(finishes[i])), kDay.addDays(i));
+        QCOMPARE(formatRecords(r), file);
+        QCOMPARE(parseRecords(file), std::optional(r));
+        QStringList shown;
+        if (r.bestWithHelpShown())
+            shown << "best";
+        if (r.fastestWithHelpShown())
+            shown << "fastest";
+        QCOMPARE(shown.join(' '), shownWithHelp);
+    }
+
+    void damagedTextsAreRefused_data() {
+        QTest::addColumn<QByteArray>("text");
+        for (const char* line :
+             {"played -1", "played 1x", "played 1\nplayed 2", "centre-finishes 2", "colour 5",
+              "best 2 2025-03-01 centre", "best 1 2025-02-30", "fastest 121 2025-03-01",
+              "fastest soon 2025-03-01", "best 1  2025-03-01"})
+            QTest::newRow(QByteArray(line).replace('\n', '|'))
+                << "Pebblenix records 1\n" + QByteArray(line) + "\n";
+        QTest::newRow("no header") << QByteArray("played 1\n");
+        QTest::newRow("version 2") << QByteArray("Pebblenix records 2\nplayed 1\n");
+    }
+    void damagedTextsAreRefused() {
+        QFETCH(QByteArray, text);
+        QVERIFY(!parseRecords(text));
+    }
+
+    // What cannot be used is set aside beside it, told once, and the game is recorded in
+    // a fresh file; nothing is followed, blocked on or deleted.
+    void aFileThatCannotBeUsed_data() {
+        QTest::addColumn<QString>("kind");
+        for (const char* kind : {"damaged", "link to a file", "dangling link", "FIFO", "folder",
+                                 "another user's", "4 MiB"})
+            QTest::newRow(kind) << kind;
+    }
+    void aFileThatCannotBeUsed() {
+        QFETCH(QString, kind);
+        QTemporaryDir dir;
+        const QString path = dir.filePath("records.txt"), victim = dir.filePath("theirs.txt");
+        const QByteArray valid = "Pebblenix records 1\nplayed 7\ncentre-finishes 0\n";
+        writeAll(victim, valid); // another's records, to be neither read nor written
+        const QByteArray at = QFile::encodeName(path);
+        if (kind == "link to a file" || kind == "dangling link")
+            QVERIFY(
+                symlink(QFile::encodeName(kind == "dangling link" ? dir.filePath("made") : victim),
+                        at) == 0);
+        else if (kind == "FIFO")
+            QVERIFY(mkfifo(at, 0600) == 0);
+        else if (kind == "folder")
+            QVERIFY(QDir().mkdir(path));
+        else
+            writeAll(path, kind == "damaged" ? "Pebblenix records 1\nplayed lots\n"
+                           : kind == "4 MiB" ? valid + QByteArray(4 << 20, '\n')
+                                             : valid);
+        if (kind == "another user's")
+            QVERIFY(lchown(at, getpwnam("nobody")->pw_uid, 0) == 0);
+        RecordsFile file(path);
+        QSignalSpy told(&file, &RecordsFile::problem);
+        file.add(finish("1 centre 40s"), kDay);
+        file.add(finish("5 off 50s"), kDay);
+        QCOMPARE(told.size(), 1);
+        QVERIFY2(told[0][0].toString().contains("set aside"), qPrintable(told[0][0].toString()));
+        QCOMPARE(file.read().played, 2);
+        QCOMPARE(readAll(victim), valid);
+        QVERIFY(!QFile::exists(dir.filePath("made")));
+        const QStringList aside =
+            QDir(dir.path())
+                .entryList({"records.txt.set-aside-*"}, QDir::AllEntries | QDir::System);
+        QCOMPARE(aside.size(), 1);
+        struct stat st {};
+        QVERIFY(lstat(QFile::encodeName(dir.filePath(aside[0])), &st) == 0);
+        QCOMPARE(S_ISLNK(st.st_mode), kind.contains("link"));
+    }
+
+    // Records that cannot be written are told once, not after every game.
+    void recordsThatCannotBeWritten() {
+        QTemporaryDir dir;
+        writeAll(dir.filePath("Pebblenix"), "a file where the folder should be");
+        RecordsFile file(dir.filePath("Pebblenix/records.txt"));
+        QSignalSpy told(&file, &RecordsFile::problem);
+        for (int game = 0; game < 2; ++game)
+            file.add(finish("1 centre 40s"), kDay);
+        QCOMPARE(told.size(), 1);
+        QVERIFY(told[0][0].toString().startsWith("Your records could not be written."));
+    }
+
+    // Two copies of the game, each with its own store: a game that ends while the other
+    // holds the lock waits, then both are kept.
+    void twoCopiesLoseNoGame() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("records.txt");
+        RecordsFile one(path), two(path);
+        QLockFile busy(path + ".lock");
+        QVERIFY(busy.lock()); // another copy in the middle of writing
+        one.add(finish("3 off 30s"), kDay);
+        QVERIFY(one.hasWaiting());
+        two.add(finish("1 centre 20s"), kDay);
+        busy.unlock();
+        one.add(finish("2 off 10s"), kDay);
+        QTRY_VERIFY(!two.hasWaiting());
+        two.add(finish("4 off 10s"), kDay);
+        const Records r = one.read();
+        QCOMPARE(r.played, 4);
+        QCOMPARE(r.centreFinishes, 1);
+        QVERIFY(r.best[Unaided]->inCentre);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestRecords)
+#include "test_records.moc"
