@@ -54,33 +54,13 @@ QStringList kept(const QString& text) {
     return marks;
 }
 
-void dropTranslators() {
-    for (QTranslator* t : qApp->findChildren<QTranslator*>()) {
-        QCoreApplication::removeTranslator(t);
-        delete t;
-    }
-}
-
-// English ("en") and every language the build ships.
+// English ("en") and every language of translations/.
 QStringList languages() {
     QStringList all{"en"};
-    QDirIterator qm(QStringLiteral(PEBBLENIX_TRANSLATIONS_DIR), {"pebblenix_*.qm"});
-    while (qm.hasNext())
-        all << QFileInfo(qm.next()).completeBaseName().mid(10);
+    QDirIterator ts(QStringLiteral(PEBBLENIX_SOURCE_DIR "/translations"), {"*.ts"});
+    while (ts.hasNext())
+        all << QFileInfo(ts.next()).completeBaseName().mid(10);
     return all;
-}
-
-// The game's translations as the build made them (which leaves out unfinished ones), and
-// Qt's own for its standard buttons.
-void install(const QString& language) {
-    if (language == "en")
-        return;
-    auto* qm = new QTranslator(qApp);
-    QVERIFY(qm->load("pebblenix_" + language, QStringLiteral(PEBBLENIX_TRANSLATIONS_DIR)));
-    QCoreApplication::installTranslator(qm);
-    auto* qt = new QTranslator(qApp);
-    if (qt->load("qtbase_" + language, QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QCoreApplication::installTranslator(qt);
 }
 
 // The same in every language, fitted as they always were: game-file data and the contact line.
@@ -106,17 +86,16 @@ QStringList faultsIn(QWidget* top) {
     return faults;
 }
 
-// A label's text wrapped at every width from `narrowest` up to its own may break a line
-// inside a jump ("d1 ->" above "d3").
-bool breaksAJump(const QLabel* label, int narrowest) {
+// A label's text wrapped at any width from 100 pixels up to its own breaks a line inside a
+// jump ("d1 ->" above "d3").
+bool breaksAJump(const QLabel* label) {
     static const QRegularExpression jump(R"([a-g][1-7]\W+[a-g][1-7])");
-    const QString text = label->text();
-    for (int width = narrowest; width <= label->contentsRect().width(); ++width) {
-        QTextLayout layout(text, label->font());
+    for (int width = 100; width <= label->contentsRect().width(); ++width) {
+        QTextLayout layout(label->text(), label->font());
         layout.beginLayout();
         for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
             line.setLineWidth(width);
-            for (const auto& m : jump.globalMatch(text))
+            for (const auto& m : jump.globalMatch(label->text()))
                 if (line.textStart() > m.capturedStart() && line.textStart() < m.capturedEnd())
                     return true;
         }
@@ -125,70 +104,36 @@ bool breaksAJump(const QLabel* label, int narrowest) {
     return false;
 }
 
-// The main window: every text fits, the two captions match, and the menu bar is one line.
-QStringList mainWindowFaults() {
-    FakeUi fake;
-    std::unique_ptr<frmgame> w(frmgame::create());
-    w->show();
-    QStringList faults = faultsIn(w.get());
-    if (w->Label1[0]->font() != w->Label1[1]->font())
-        faults << "the captions differ in size";
-    const QList<QAction*> menus = w->menuBar()->actions();
-    if (w->menuBar()->actionGeometry(menus.last()).top() !=
-        w->menuBar()->actionGeometry(menus.first()).top())
-        faults << QStringLiteral("the menu bar");
-    return faults;
-}
-
-QStringList aboutBoxFaults(const QString& language) {
-    frmAbout* about = frmAbout::showShared();
-    QStringList faults = faultsIn(about);
-    if (language == "en" && about->size() != QSize(412, 304))
-        faults << "the English About box changed size";
-    about->close();
-    return faults;
-}
-
 // Review Game after a game whose fifth jump lost the centre finish.
-QStringList reviewFaults(const QString& language) {
-    FakeUi fake;
-    std::unique_ptr<frmgame> w(frmgame::create());
+QStringList reviewFaults(frmgame& w, bool english) {
     for (int cell : {38, 24, 17, 31, 22, 24, 37, 23, 24, 22, 9, 23})
-        w->pic_Click(cell);
-    w->mnureview_Click();
-    if (!QTest::qWaitFor([&] { return w->frmreview && w->frmreview->isVisible(); }, 20000))
+        w.pic_Click(cell);
+    w.mnureview_Click();
+    if (!QTest::qWaitFor([&] { return w.frmreview && w.frmreview->isVisible(); }, 20000))
         return {"Review Game did not open"};
-    ReviewDialog* review = w->frmreview;
-    QStringList faults = faultsIn(review);
-    if (language == "en" && review->size() != QSize(380, 420))
+    QTreeWidget* list = w.frmreview->list;
+    QStringList faults = faultsIn(w.frmreview);
+    if (english && w.frmreview->size() != QSize(380, 420))
         faults << "the English Review Game changed size";
-    if (breaksAJump(review->summary, 100))
+    if (breaksAJump(w.frmreview->summary))
         faults << "the summary breaks a jump";
-    const QHeaderView* header = review->list->header();
-    for (int c = 0; c < review->list->columnCount(); ++c) {
-        if (header->sectionSizeHint(c) > header->sectionSize(c))
-            faults << "the header " + review->list->headerItem()->text(c) + " is cut";
-        for (int r = 0; r < review->list->topLevelItemCount(); ++r) {
-            const QModelIndex cell = review->list->model()->index(r, c);
-            if (review->list->sizeHintForIndex(cell).width() > header->sectionSize(c))
-                faults << cell.data().toString() + " is cut";
-        }
-    }
+    for (int r = 0; r < list->topLevelItemCount(); ++r) // the columns before it fit their contents
+        for (int c = 0; c < list->columnCount(); ++c)
+            if (list->sizeHintForIndex(list->model()->index(r, c)).width() >
+                list->header()->sectionSize(c))
+                faults << list->topLevelItem(r)->text(c) + " is cut";
     return faults;
 }
 
-// Each text of the code as a message box, with a file name, a reason, a jump or a count for
-// its placeholders.
+// Each text of the code as a message box, with a file name, a reason or a jump for its
+// placeholders and 3 for a count.
 QStringList messageFaults(const std::vector<Key>& texts) {
     QStringList faults;
     for (const auto& [context, source] : texts) {
-        const bool counted = source.contains("%n");
         QString text = QCoreApplication::translate(qPrintable(context), qPrintable(source), nullptr,
-                                                   counted ? 3 : -1);
-        for (const QString& value :
-             QStringList{"/home/player/Documents/Pebblenix/my-best-game-so-far.pnx",
-                         QCoreApplication::translate("Files", "it is a folder, not a file"),
-                         QStringLiteral("d1 -> d3")})
+                                                   source.contains("%n") ? 3 : -1);
+        for (const char* value : {"/home/player/Documents/Pebblenix/my-best-game-so-far.pnx",
+                                  "it is a folder, not a file", "d1 -> d3"})
             if (text.contains(QRegularExpression("%\\d")))
                 text = text.arg(value);
         std::unique_ptr<QDialog> box =
@@ -199,28 +144,53 @@ QStringList messageFaults(const std::vector<Key>& texts) {
     return faults;
 }
 
-// The access key of each item of a menu or a dialog, lower case; nothing for an item
-// without one.
-QString accessKey(const QString& text) {
-    const QRegularExpressionMatch key = QRegularExpression("&([^&])").match(text);
-    return key.hasMatch() ? key.captured(1).toLower() : QString();
-}
-
-// Letters each language's usual keyboard types without AltGr, besides A-Z and 0-9.
-QString ownLetters(const QString& language) {
-    static const std::map<QString, QString> letters = {
-        {"de", "äöüß"},
-        {"fr", "éèçàù"},
-        {"es", "ñç"},
-        {"it", "àèéìòù"},
-        {"pt_BR", "ç"},
-        {"cs", "ěščřžýáíéúů"},
-        {"sv", "åäö"},
-        {"ru", "абвгдеёжзийклмнопрстуфхцчшщъыьэюя"},
-        {"uk", "абвгґдеєжзиіїйклмнопрстуфхцчшщьюя"},
-    };
-    const auto it = letters.find(language);
-    return it == letters.end() ? QString() : it->second;
+// Access keys that repeat one of the menu bar, a menu or a dialog, or that the language's
+// usual keyboard types only with AltGr: it types A-Z, 0-9 and these.
+QStringList accessKeyFaults(frmgame& w, const QString& language) {
+    static const std::map<QString, QString> ownKeys = {{"de", "äöüß"},
+                                                       {"fr", "éèçàù"},
+                                                       {"es", "ñç"},
+                                                       {"it", "àèéìòù"},
+                                                       {"pt_BR", "ç"},
+                                                       {"cs", "ěščřžýáíéúů"},
+                                                       {"sv", "åäö"},
+                                                       {"ru", "абвгдеёжзийклмнопрстуфхцчшщъыьэюя"},
+                                                       {"uk", "абвгґдеєжзиіїйклмнопрстуфхцчшщьюя"}};
+    const auto own = ownKeys.find(language);
+    const QString typed =
+        "abcdefghijklmnopqrstuvwxyz0123456789" + (own == ownKeys.end() ? QString() : own->second);
+    std::vector<QList<QAction*>> menus{w.menuBar()->actions()};
+    for (std::size_t m = 0; m < menus.size(); ++m) // grows with the menus and submenus
+        for (QAction* item : menus[m])
+            if (item->menu())
+                menus.push_back(item->menu()->actions());
+    std::vector<QStringList> groups;
+    for (const QList<QAction*>& menu : menus) {
+        groups.emplace_back();
+        for (QAction* item : menu)
+            groups.back() << item->text();
+    }
+    ReviewDialog review(nullptr);
+    for (QDialog* dialog : std::initializer_list<QDialog*>{frmAbout::showShared(), &review}) {
+        groups.emplace_back();
+        for (QAbstractButton* button : dialog->findChildren<QAbstractButton*>())
+            groups.back() << button->text();
+    }
+    frmAbout::shared()->close();
+    QStringList faults;
+    for (const QStringList& group : groups) {
+        QString taken;
+        for (const QString& text : group)
+            if (const auto key = QRegularExpression("&([^&])").match(text); key.hasMatch()) {
+                const QString letter = key.captured(1).toLower();
+                if (taken.contains(letter))
+                    faults << text + " repeats a key";
+                if (!typed.contains(letter))
+                    faults << text + " needs AltGr";
+                taken += letter;
+            }
+    }
+    return faults;
 }
 
 } // namespace
@@ -231,7 +201,7 @@ class TestLanguages : public QObject {
     std::vector<Key> inTheCode;
 
 private slots:
-    void init() { dropTranslators(); }
+    void init() { qDeleteAll(qApp->findChildren<QTranslator*>()); } // each leaves the app
 
     void initTestCase() {
         // The texts the code has now, as `make translations` would find them.
@@ -245,93 +215,58 @@ private slots:
         QVERIFY(inTheCode.size() > 90);
     }
 
-    // Every text of the code translated in each language; the translations as the build
-    // made them, which leaves out unfinished ones.
-    void everyLanguage_data() {
+    // In English and every language, with the translations as the build made them (which
+    // leaves out unfinished ones) and Qt's own for its standard buttons: every text of the
+    // code translated, keeping its placeholders and line breaks; every window and every
+    // message box laid out with nothing cut short or below 8 points, English as it was
+    // drawn; access keys a keyboard types.
+    void inEveryLanguage_data() {
         QTest::addColumn<QString>("language");
-        QDirIterator ts(QStringLiteral(PEBBLENIX_SOURCE_DIR "/translations"), {"*.ts"});
-        while (ts.hasNext()) {
-            const QString name = QFileInfo(ts.next()).completeBaseName().mid(10);
-            QTest::newRow(qPrintable(name)) << name;
-        }
-    }
-    void everyLanguage() {
-        QFETCH(QString, language);
-        QTranslator qm;
-        QVERIFY(qm.load("pebblenix_" + language, QStringLiteral(PEBBLENIX_TRANSLATIONS_DIR)));
-        for (const auto& [context, source] : inTheCode) {
-            const QString text = qm.translate(qPrintable(context), qPrintable(source));
-            QVERIFY2(!text.isEmpty(), qPrintable("not translated: " + context + ": " + source));
-            QCOMPARE(kept(text), kept(source));
-        }
-    }
-
-    // Every window and every message box laid out in every language the build ships:
-    // nothing cut short, nothing below 8 points, English as it was drawn.
-    void everythingFits_data() {
-        QTest::addColumn<QString>("language");
-        QTest::addColumn<QString>("window");
+        QTest::addColumn<QString>("check");
         for (const QString& language : languages())
-            for (const char* window : {"main", "about", "review", "messages"})
-                QTest::addRow("%s %s", qPrintable(language), window) << language << window;
+            for (const char* check : {"texts", "main", "about", "review", "messages", "keys"})
+                QTest::addRow("%s %s", qPrintable(language), check) << language << check;
     }
-    void everythingFits() {
+    void inEveryLanguage() {
         QFETCH(QString, language);
-        QFETCH(QString, window);
-        install(language);
-        const QStringList faults = window == "main"     ? mainWindowFaults()
-                                   : window == "about"  ? aboutBoxFaults(language)
-                                   : window == "review" ? reviewFaults(language)
-                                                        : messageFaults(inTheCode);
-        QVERIFY2(faults.isEmpty(), qPrintable(faults.join(" | ")));
-    }
-
-    // Within the menu bar, each menu and each dialog, every access key is another key,
-    // one the language's usual keyboard types without AltGr.
-    void accessKeys_data() {
-        QTest::addColumn<QString>("language");
-        for (const QString& language : languages())
-            QTest::newRow(qPrintable(language)) << language;
-    }
-    void accessKeys() {
-        QFETCH(QString, language);
-        install(language);
+        QFETCH(QString, check);
+        auto* qm = new QTranslator(qApp);
+        if (language != "en") {
+            QVERIFY(qm->load("pebblenix_" + language, QStringLiteral(PEBBLENIX_TRANSLATIONS_DIR)));
+            QCoreApplication::installTranslator(qm);
+            auto* qt = new QTranslator(qApp);
+            if (qt->load("qtbase_" + language, QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+                QCoreApplication::installTranslator(qt);
+        }
         FakeUi fake;
         std::unique_ptr<frmgame> w(frmgame::create());
-        std::vector<QStringList> groups{{}};
-        std::vector<QMenu*> menus;
-        for (QAction* title : w->menuBar()->actions())
-            groups.front() << title->text(), menus.push_back(title->menu());
-        for (std::size_t m = 0; m < menus.size(); ++m) { // grows with the submenus
-            groups.emplace_back();
-            for (QAction* item : menus[m]->actions()) {
-                groups.back() << item->text();
-                if (item->menu())
-                    menus.push_back(item->menu());
-            }
-        }
-        ReviewDialog review(nullptr);
-        for (QDialog* dialog : std::initializer_list<QDialog*>{frmAbout::showShared(), &review}) {
-            groups.emplace_back();
-            for (QAbstractButton* button : dialog->findChildren<QAbstractButton*>())
-                groups.back() << button->text();
-        }
-        frmAbout::shared()->close();
-        const QString typed = "abcdefghijklmnopqrstuvwxyz0123456789" + ownLetters(language);
         QStringList faults;
-        for (const QStringList& group : groups) {
-            QString taken;
-            for (const QString& text : group) {
-                const QString key = accessKey(text);
-                if (key.isEmpty())
-                    continue;
-                if (taken.contains(key))
-                    faults << text + " repeats a key";
-                if (!typed.contains(key))
-                    faults << text + " needs AltGr";
-                taken += key;
+        if (check == "texts" && language != "en")
+            for (const auto& [context, source] : inTheCode) {
+                const QString text = qm->translate(qPrintable(context), qPrintable(source));
+                if (text.isEmpty() || kept(text) != kept(source))
+                    faults << (text.isEmpty() ? "not translated: " : "changed marks: ") + source;
             }
+        if (check == "main") { // and the captions match, the menu bar on one line
+            const QList<QAction*> menus = w->menuBar()->actions();
+            faults = faultsIn(w.get());
+            if (w->Label1[0]->font() != w->Label1[1]->font() ||
+                w->menuBar()->actionGeometry(menus.last()).top() !=
+                    w->menuBar()->actionGeometry(menus.first()).top())
+                faults << "the captions differ or the menu bar takes two lines";
         }
+        if (check == "about") {
+            faults = faultsIn(frmAbout::showShared());
+            if (language == "en" && frmAbout::shared()->size() != QSize(412, 304))
+                faults << "the English About box changed size";
+            frmAbout::shared()->close();
+        }
+        if (check == "review")
+            faults = reviewFaults(*w, language == "en");
+        if (check == "messages")
+            faults = messageFaults(inTheCode);
+        if (check == "keys")
+            faults = accessKeyFaults(*w, language);
         QVERIFY2(faults.isEmpty(), qPrintable(faults.join(" | ")));
     }
 
