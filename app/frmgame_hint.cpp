@@ -67,13 +67,13 @@ void frmgame::mnurewind_Click() {
             return;
         }
         //: Game > Rewind found no jump that lost the centre finish.
-        const QString text =
-            review.startFinishable
-                ? tr("You can still finish with the last marble in the centre.")
-                : tr("This game started from a position that cannot finish with the last "
-                     "marble in the centre, so there is nothing to rewind to.");
-        ui().message(this, QString::fromLatin1(kProgramTitle), text, MsgIcon::Information,
-                     MsgButtons::Ok);
+        const QString still = tr("You can still finish with the last marble in the centre.");
+        //: Game > Rewind: no jump lost the centre finish, because there never was one.
+        const QString never =
+            tr("This game started from a position that cannot finish with "
+               "the last marble in the centre, so there is nothing to rewind to.");
+        ui().message(this, QString::fromLatin1(kProgramTitle),
+                     review.startFinishable ? still : never, MsgIcon::Information, MsgButtons::Ok);
     });
 }
 

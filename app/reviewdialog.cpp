@@ -143,18 +143,17 @@ void ReviewDialog::showReview(const Review& review) {
         if (lost) {
             markLost(row, keeper);
             // A screen reader hears the verdict with the jump, not only a colour.
-            row->setData(
-                1, Qt::AccessibleTextRole,
-                review.keeper
-                    //: What a screen reader says of the jump that lost the centre
-                    //: finish (%1, "d4 -> b4"), with one that would have kept it
-                    //: (%2).
-                    ? tr("%1, the jump that lost the centre finish. %2 would have "
-                         "kept it.")
-                          .arg(moveName(j.move), moveName(*review.keeper))
-                    //: What a screen reader says of the jump that lost the centre
-                    //: finish (%1, "d4 -> b4").
-                    : tr("%1, the jump that lost the centre finish.").arg(moveName(j.move)));
+            QString heard;
+            if (review.keeper)
+                //: What a screen reader says of the jump that lost the centre finish (%1,
+                //: "d4 -> b4"), with one that would have kept it (%2).
+                heard = tr("%1, the jump that lost the centre finish. %2 would have kept it.")
+                            .arg(moveName(j.move), moveName(*review.keeper));
+            else
+                //: What a screen reader says of the jump that lost the centre finish (%1,
+                //: "d4 -> b4").
+                heard = tr("%1, the jump that lost the centre finish.").arg(moveName(j.move));
+            row->setData(1, Qt::AccessibleTextRole, heard);
         }
     }
 
@@ -165,19 +164,20 @@ void ReviewDialog::showReview(const Review& review) {
         //: Review Game's summary above the list.
         summary->setText(tr("This game started from a position that cannot finish with the "
                             "last marble in the centre."));
-    else if (review.losing) {
-        const QString number = QString::number(*review.losing + 1);
-        const QString lost = unbroken(review.jumps[*review.losing].move);
-        summary->setText(
-            review.keeper
-                //: Review Game's summary above the list: %1 is the jump's number in the game,
-                //: %2 the jump ("d4 -> b4"), %3 a jump that would have kept the finish.
-                ? tr("Jump %1, %2, lost the centre finish. %3 would have kept it.")
-                      .arg(number, lost, unbroken(*review.keeper))
-                //: Review Game's summary above the list: %1 is the jump's number in the game,
-                //: %2 the jump ("d4 -> b4").
-                : tr("Jump %1, %2, lost the centre finish.").arg(number, lost));
-    } else
+    else if (review.losing && review.keeper)
+        //: Review Game's summary above the list: %1 is the jump's number in the game, %2
+        //: the jump ("d4 -> b4"), %3 a jump that would have kept the finish.
+        summary->setText(tr("Jump %1, %2, lost the centre finish. %3 would have kept it.")
+                             .arg(QString::number(*review.losing + 1),
+                                  unbroken(review.jumps[*review.losing].move),
+                                  unbroken(*review.keeper)));
+    else if (review.losing)
+        //: Review Game's summary above the list: %1 is the jump's number in the game, %2
+        //: the jump ("d4 -> b4").
+        summary->setText(tr("Jump %1, %2, lost the centre finish.")
+                             .arg(QString::number(*review.losing + 1),
+                                  unbroken(review.jumps[*review.losing].move)));
+    else
         //: Review Game's summary above the list.
         summary->setText(tr("You can still finish with the last marble in the centre."));
 
