@@ -149,8 +149,8 @@ void frmAbout::Form_Load() {
 // laid out, so there nothing moves.
 void frmAbout::makeRoom() {
     const auto end = [](const QWidget* w) { return w->x() + w->width(); };
-    const int margin = kClientWidth - end(cmdSysInfo); // of the buttons, right and between
-    const int gap = cmdSysInfo->x() - end(cmdOK);
+    const int margin = kClientWidth - end(cmdSysInfo); // right of the buttons
+    const int gap = cmdSysInfo->x() - end(cmdOK);      // between them
     const int nameMargin = kClientWidth - end(Label1);
     const int descriptionWidth = lblDescription->width();
     const auto grow = [](QWidget* control, int width) {
