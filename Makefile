@@ -10,8 +10,10 @@ GENERATOR  := Ninja
 PACKAGES   := cmake ninja-build g++ make qt6-base-dev libgl-dev fonts-dejavu-core \
               qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
 # What the tests use besides: an X server and screen dumps for the end-to-end test, the
-# metadata validators.
-TEST_PACKAGES := xvfb xdotool x11-apps netpbm desktop-file-utils appstream libxml2-utils
+# metadata validators, and a CJK font so that the language test lays out Chinese as a
+# player's desktop shows it.
+TEST_PACKAGES := xvfb xdotool x11-apps netpbm desktop-file-utils appstream libxml2-utils \
+                 fonts-noto-cjk
 
 .PHONY: all deps install-packages build run test asan fuzz bench package windows-check screenshot translations format clean
 

@@ -11,6 +11,7 @@
 #include <QPixmap>
 #include <QPointer>
 #include <QPushButton>
+#include <algorithm>
 
 namespace pebblenix {
 
@@ -30,6 +31,8 @@ QLabel* makeLabel(QWidget* parent, const QString& name, int left, int top, int w
 frmAbout::frmAbout() {
     setAttribute(Qt::WA_DeleteOnClose);
     setObjectName(QStringLiteral("frmAbout"));
+    //: A placeholder title the About box has while it is built; "About Pebblenix" replaces
+    //: it before the box is shown.
     setWindowTitle(tr("About MyApp"));
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
                    Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
@@ -38,12 +41,14 @@ frmAbout::frmAbout() {
 
     picIcon = makeLabel(this, QStringLiteral("picIcon"), 120, 240, 540, 540);
 
+    //: The About box's button that closes it.
     cmdOK = new QPushButton(tr("OK"), this);
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
     cmdOK->setGeometry(px(3165), px(4035), px(1260), px(345));
     cmdOK->setDefault(true);
     connect(cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
 
+    //: The About box's button that starts the system's information tool.
     cmdSysInfo = new QPushButton(tr("&System Info..."), this);
     cmdSysInfo->setObjectName(QStringLiteral("cmdSysInfo"));
     cmdSysInfo->setGeometry(px(4740), px(4035), px(1245), px(345));
@@ -52,10 +57,12 @@ frmAbout::frmAbout() {
         fitFont(button, button->font(), {button->text()}, false);
 
     Label2 = makeLabel(this, QStringLiteral("Label2"), 1080, 840, 855, 255);
+    //: The About box's label before the authors' name.
     Label2->setText(tr("Author"));
     fitFont(Label2, layoutFont(FontKind::SansSerif, 9.75, true), {Label2->text()}, false);
 
     Label1 = makeLabel(this, QStringLiteral("Label1"), 2040, 720, 2775, 375);
+    //: The About box's authors' name, in a box of its own beside "Author".
     Label1->setText(tr("The Pebblenix developers"));
     Label1->setFrameStyle(QFrame::Box | QFrame::Plain);
     Label1->setAlignment(Qt::AlignCenter);
@@ -63,7 +70,10 @@ frmAbout::frmAbout() {
     QPalette shade = Label1->palette();
     shade.setColor(QPalette::Window, palette().color(QPalette::Inactive, QPalette::Midlight));
     Label1->setPalette(shade);
-    fitFont(Label1, layoutFont(FontKind::ComicSans, 11.25, true), {Label1->text()}, false);
+    // The face it was drawn for is narrower than the one that stands in for it: even the
+    // English name needs 80 % of its size, so only the 8-point floor holds here.
+    fitFont(Label1, layoutFont(FontKind::ComicSans, 11.25, true), {Label1->text()}, false,
+            QString(), kEightPointPixels);
 
     lblDescription = makeLabel(this, QStringLiteral("lblDescription"), 1080, 1245, 4485, 2610);
     lblDescription->setWordWrap(true);
@@ -100,15 +110,20 @@ QString frmAbout::titleText() {
 
 QString frmAbout::descriptionText() {
     const QStringList lines = {
+        //: The About box's distribution notice, one paragraph; it wraps in the box.
         tr("Pebblenix is free to copy and give away, as long as it travels whole "
            "and unchanged, with this notice, and nobody is charged for it."),
         QString(),
+        //: In the About box, above the developers' postal address (kept in English).
         tr("Write to the Pebblenix developers at:"),
         QStringLiteral("1 Example Row, Suite 100"),
         QStringLiteral("Exampleton EX 00000"),
         QStringLiteral("Exampleland"),
+        //: In the About box; keep the number as it is.
         tr("Phone: +1 555 0100"),
+        //: In the About box; keep the address as it is.
         tr("E-mail: pebblenix@example.org"),
+        //: In the About box; keep the address as it is.
         tr("Homepage: https://pebblenix.example.org"),
     };
     return lines.join(QStringLiteral("\r\n"));
@@ -116,6 +131,7 @@ QString frmAbout::descriptionText() {
 
 void frmAbout::Form_Load() {
     picIcon->setPixmap(QPixmap::fromImage(marblePicture(kAppIconId, 2)));
+    //: The About box's title.
     setWindowTitle(tr("About Pebblenix"));
     const QString title = titleText();
     lblTitle->setText(title);
@@ -124,6 +140,45 @@ void frmAbout::Form_Load() {
     QString description = descriptionText();
     lblDescription->setText(description.replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
     fitFont(lblDescription, font(), {lblDescription->text()}, true);
+    makeRoom();
+}
+
+// A text that does not fit at the readable floor gets room: a label or a button grows to
+// its text, and the box grows wider with it; the description takes the new width, then
+// more, then more height. The buttons stay in the bottom right corner. English fits as
+// laid out, so there nothing moves.
+void frmAbout::makeRoom() {
+    const auto end = [](const QWidget* w) { return w->x() + w->width(); };
+    const int margin = kClientWidth - end(cmdSysInfo); // right of the buttons
+    const int gap = cmdSysInfo->x() - end(cmdOK);      // between them
+    const int nameMargin = kClientWidth - end(Label1);
+    const int descriptionWidth = lblDescription->width();
+    const auto grow = [](QWidget* control, int width) {
+        if (!textFits(control, control->property("text").toString(), false))
+            control->resize(std::max(control->width(), width), control->height());
+    };
+    grow(Label2, Label2->sizeHint().width());
+    Label1->move(std::max(Label1->x(), end(Label2) + 7), Label1->y());
+    grow(Label1, Label1->sizeHint().width() + 2 * Label1->fontMetrics().averageCharWidth());
+    grow(cmdOK, cmdOK->sizeHint().width());
+    grow(cmdSysInfo, cmdSysInfo->sizeHint().width());
+    int wider = std::max(
+        {0, end(Label1) + nameMargin - kClientWidth,
+         lblDescription->x() + cmdOK->width() + gap + cmdSysInfo->width() + margin - kClientWidth});
+
+    lblDescription->resize(descriptionWidth + wider, lblDescription->height());
+    while (!textFits(lblDescription, lblDescription->text(), true) &&
+           lblDescription->width() < descriptionWidth * 3 / 2) {
+        lblDescription->resize(lblDescription->width() + 8, lblDescription->height());
+        wider = lblDescription->width() - descriptionWidth;
+    }
+    const int taller = std::max(0, lblDescription->heightForWidth(lblDescription->width()) -
+                                       lblDescription->height());
+    lblDescription->resize(lblDescription->width(), lblDescription->height() + taller);
+
+    setFixedSize(kClientWidth + wider, kClientHeight + taller);
+    cmdSysInfo->move(width() - margin - cmdSysInfo->width(), cmdSysInfo->y() + taller);
+    cmdOK->move(cmdSysInfo->x() - gap - cmdOK->width(), cmdOK->y() + taller);
 }
 
 void frmAbout::cmdOK_Click() {

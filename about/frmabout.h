@@ -43,6 +43,7 @@ protected:
 
 private:
     frmAbout();
+    void makeRoom();
 };
 
 } // namespace pebblenix

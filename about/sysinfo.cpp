@@ -34,6 +34,8 @@ void StartSysInfo(QWidget* parent) {
     if (findTool(path) && ui().startProgram(QString::fromLocal8Bit(path)))
         return;
     ui().message(parent, QString::fromLatin1(kProgramTitle),
+                 //: A message box when the About box's System Info button finds no
+                 //: system-information tool to start (always so on Linux).
                  QCoreApplication::translate("pebblenix::frmAbout",
                                              "System Information Is Unavailable At This Time"),
                  MsgIcon::None, MsgButtons::Ok);

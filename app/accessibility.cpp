@@ -4,6 +4,7 @@
 #include "game/board.h"
 
 #include <QAccessibleWidget>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QVariant>
 
@@ -47,7 +48,10 @@ public:
     QString text(QAccessible::Text t) const override {
         const auto* label = static_cast<const QLabel*>(widget());
         if (t == QAccessible::Name)
-            return label->property(kCaption).toString() + QStringLiteral(": ") + label->text();
+            //: What a screen reader says for the clock or the count: %1 is its caption
+            //: ("Time on Hand"), %2 the value shown ("087").
+            return QCoreApplication::translate("pebblenix::frmgame", "%1: %2")
+                .arg(label->property(kCaption).toString(), label->text());
         if (t == QAccessible::Value)
             return label->text();
         return QAccessibleWidget::text(t);

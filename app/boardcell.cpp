@@ -29,9 +29,16 @@ void BoardCell::setState(const QImage& picture, bool marble, bool selected) {
 }
 
 QString BoardCell::stateText() const {
+    //: What a screen reader says of a hole of the board after its name ("d4"): it holds no
+    //: marble.
     if (!marble_)
         return tr("empty");
-    return flat_ ? tr("selected marble") : tr("marble");
+    //: What a screen reader says of a hole of the board after its name ("d4"): its marble is
+    //: picked up, ready to jump.
+    if (flat_)
+        return tr("selected marble");
+    //: What a screen reader says of a hole of the board after its name ("d4").
+    return tr("marble");
 }
 
 void BoardCell::stateChanged() {

@@ -58,6 +58,7 @@ bool frmgame::Form_Load() {
             loadFailurePath();
             return false;
         }
+        //: %1 names the settings file and why it cannot be removed.
         tellFailure(nullptr, tr("The stored marble colour cannot be used or removed, "
                                 "so the game starts in dark blue.\r\n%1.")
                                  .arg(*stuck));
@@ -85,6 +86,8 @@ bool frmgame::Form_Load() {
 void frmgame::loadFailurePath() {
     // Forgetting the settings lets the next start succeed with the default colour.
     ColourSetting::clearAll();
+    //: Shown when the stored marble colour cannot be used; the game then ends. The
+    //: English misspelling is the original program's.
     tellFailure(nullptr, tr("Unknown error has occured."));
     DelTempFile();
     ui().endProgram(1);
@@ -102,6 +105,7 @@ void frmgame::closeEvent(QCloseEvent* event) {
 }
 
 void frmgame::Form_Unload(int& Cancel) {
+    //: Asked with Yes and No before the game window closes: Yes closes it.
     if (gb_showboredbox && ui().message(this, kTitle, tr("Bored So Early?"), MsgIcon::Question,
                                         MsgButtons::YesNo) == MsgAnswer::No)
         Cancel = 1;
@@ -129,6 +133,7 @@ void frmgame::replaceWindow() {
 }
 
 void frmgame::mnunew_Click() {
+    //: Asked with Yes and No by Game > New.
     if (ui().message(this, kTitle, tr("Start A New Game?"), MsgIcon::Question, MsgButtons::YesNo) ==
         MsgAnswer::Yes)
         replaceWindow();
@@ -140,6 +145,7 @@ void frmgame::mnuexit_Click() {
 
 void frmgame::SaveMarbleColor(quint8 col) {
     if (const auto failure = ColourSetting::write(col)) {
+        //: %1 names the settings file and why it cannot be written.
         tellFailure(this, tr("The marble colour could not be saved, so the game goes "
                              "on in the colour it has.\r\n%1.")
                               .arg(*failure));

@@ -137,9 +137,9 @@ private:
     void saveTo(const QString& name);
     // Ends the blinking of a hint shown earlier.
     void clearHint();
-    // Writes the position before a jump or a rewind to the undo file; if it cannot, why,
-    // after `lead`, which says what was not done.
-    BeforeJump undoWriter(const QString& lead);
+    // Writes the position before a jump or a rewind to the undo file; if it cannot, why, in
+    // `message`, which says what was not done with the file as %1 and the reason as %2.
+    BeforeJump undoWriter(const QString& message);
     // Runs `use` with the hint engine once the table is loaded; says so if it cannot be.
     void withHintEngine(std::function<void(const HintEngine&)> use);
     // Shows a dialog of the window's and brings it to the front, with the keyboard in it.

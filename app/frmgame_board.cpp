@@ -36,19 +36,20 @@ void frmgame::refresh() {
     followWinningLine();
 }
 
-BeforeJump frmgame::undoWriter(const QString& lead) {
-    return [this, lead](const Position& before) -> std::optional<QString> {
+BeforeJump frmgame::undoWriter(const QString& message) {
+    return [this, message](const Position& before) -> std::optional<QString> {
         const QString undoFile = TempFilePath();
         if (const auto failure = writeUndoFile(undoFile, before))
-            return lead +
-                   QStringLiteral("\r\n%1: %2.").arg(QDir::toNativeSeparators(undoFile), *failure);
+            return message.arg(QDir::toNativeSeparators(undoFile), *failure);
         return std::nullopt;
     };
 }
 
 namespace {
 QString moveNotMade() {
-    return frmgame::tr("The move was not made, because the undo file could not be written.");
+    //: %1 is the undo file's path, %2 why it could not be written.
+    return frmgame::tr("The move was not made, because the undo file could not be "
+                       "written.\r\n%1: %2.");
 }
 } // namespace
 
@@ -85,10 +86,15 @@ void frmgame::report(const Result& result, std::optional<int> source) {
 
 void frmgame::CheckEndGame(Outcome outcome) {
     if (outcome == Outcome::Won)
-        ui().message(this, tr("Congratulations"), tr("You won The Game "), MsgIcon::Exclamation,
-                     MsgButtons::Ok);
+        //: The title of the two messages at the end of a game.
+        ui().message(this, tr("Congratulations"),
+                     //: The last marble stands in the centre. The capitals and the space at
+                     //: the end are the original program's.
+                     tr("You won The Game "), MsgIcon::Exclamation, MsgButtons::Ok);
     else if (outcome == Outcome::LastMarbleOffCentre)
         ui().message(this, tr("Congratulations"),
+                     //: One marble is left, but not in the centre. The line break, the double
+                     //: space and the spelling are the original program's.
                      tr("Well played !! try to get the last marble\r\n in  the center square"),
                      MsgIcon::Information, MsgButtons::Ok);
 }

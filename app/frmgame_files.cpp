@@ -62,6 +62,7 @@ void frmgame::saveTo(const QString& name) {
     if (name.isEmpty())
         return; // the dialog was cancelled
     if (const auto failure = SavePebblenixFile(name)) {
+        //: %1 is the game file's path, %2 why it could not be written.
         tellFailure(this, tr("The game could not be saved.\r\n%1: %2.")
                               .arg(QDir::toNativeSeparators(name), *failure));
         return;

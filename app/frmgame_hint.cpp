@@ -24,6 +24,8 @@ void frmgame::withHintEngine(std::function<void(const HintEngine&)> use) {
         if (waiting)
             QApplication::restoreOverrideCursor();
         if (!engine) {
+            //: %1 says why the table of solutions (a file installed with the game) cannot
+            //: be used.
             tellFailure(this, tr("Hints are not available, because the table of solutions "
                                  "cannot be used.\r\n%1.")
                                   .arg(error));
@@ -68,20 +70,22 @@ void frmgame::mnurewind_Click() {
             rewindTo(*review.losing);
             return;
         }
-        const QString text =
-            review.startFinishable
-                ? tr("You can still finish with the last marble in the centre.")
-                : tr("This game started from a position that cannot finish with the last "
-                     "marble in the centre, so there is nothing to rewind to.");
-        ui().message(this, QString::fromLatin1(kProgramTitle), text, MsgIcon::Information,
-                     MsgButtons::Ok);
+        //: Game > Rewind found no jump that lost the centre finish.
+        const QString still = tr("You can still finish with the last marble in the centre.");
+        //: Game > Rewind: no jump lost the centre finish, because there never was one.
+        const QString never =
+            tr("This game started from a position that cannot finish with "
+               "the last marble in the centre, so there is nothing to rewind to.");
+        ui().message(this, QString::fromLatin1(kProgramTitle),
+                     review.startFinishable ? still : never, MsgIcon::Information, MsgButtons::Ok);
     });
 }
 
 void frmgame::rewindTo(std::size_t jump) {
     const Result result = game.rewind(
+        //: %1 is the undo file's path, %2 why it could not be written.
         jump, undoWriter(tr("The game was not rewound, because the undo file could not be "
-                            "written.")));
+                            "written.\r\n%1: %2.")));
     clearHint(); // a hint shown for the position left behind is void
     refresh();
     if (result.outcome == Outcome::Refused)

@@ -17,6 +17,8 @@
 #include <QPixmap>
 #include <QResizeEvent>
 #include <QTimer>
+#include <algorithm>
+#include <utility>
 
 namespace pebblenix {
 
@@ -42,6 +44,8 @@ struct ColourItem {
     const char* caption;
 };
 constexpr ColourItem kColourItems[] = {
+    //: The first of twelve marble colours in Game > Marble Color. The letter after & is its
+    //: access key: each colour needs its own, typed without AltGr.
     {110, QT_TRANSLATE_NOOP("pebblenix::frmgame", "&White")},
     {106, QT_TRANSLATE_NOOP("pebblenix::frmgame", "&Blue")},
     {101, QT_TRANSLATE_NOOP("pebblenix::frmgame", "&Dark Blue")},
@@ -54,6 +58,26 @@ constexpr ColourItem kColourItems[] = {
     {107, QT_TRANSLATE_NOOP("pebblenix::frmgame", "Purp&le")},
     {109, QT_TRANSLATE_NOOP("pebblenix::frmgame", "Br&own")},
     {112, QT_TRANSLATE_NOOP("pebblenix::frmgame", "Blac&k")}};
+
+// The captions of the clock and the count share one size: the largest at which each fits
+// its control, not below the readable floor. One that does not fit even there wraps at
+// words onto the lines its room allows (the height down to the value below it).
+void fitCaptions(const QFont& font, std::initializer_list<std::pair<QLabel*, int>> captions) {
+    int size = font.pixelSize();
+    for (const auto& [label, room] : captions) {
+        fitFont(label, font, {label->text()}, label->wordWrap());
+        size = std::min(size, label->font().pixelSize());
+    }
+    for (const auto& [label, room] : captions) {
+        QFont shared = label->font(); // keeps the fallback families a text may need
+        shared.setPixelSize(size);
+        label->setFont(shared);
+        if (!textFits(label, label->text(), label->wordWrap())) {
+            label->setWordWrap(true);
+            label->resize(label->width(), std::min(room, label->heightForWidth(label->width())));
+        }
+    }
+}
 
 } // namespace
 
@@ -84,11 +108,15 @@ void frmgame::buildControls() {
     Text1->setReadOnly(true);
     Text1->setFrame(false);
     Text1->setCursorPosition(0);
-    fitFont(Text1, layoutFont(FontKind::Serif, 8.25, true), {Text1->text()}, false);
+    // The contact line is the same in every language and has always taken the size that
+    // fits it on its one line.
+    fitFont(Text1, layoutFont(FontKind::Serif, 8.25, true), {Text1->text()}, false, QString(),
+            kAnySize);
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setInterval(1000);
+    //: The file type in the Open and Save dialogs; keep "(*.pnx)" as it is.
     CDiabox.Filter = tr("Pebblenix Files (*.pnx)");
     connect(Timer1, &QTimer::timeout, this, &frmgame::Timer1_Timer);
 
@@ -109,24 +137,31 @@ void frmgame::buildControls() {
     const QFont captionFont = layoutFont(FontKind::SansSerif, 9.75, true);
     const QFont numberFont = layoutFont(FontKind::Garamond, 12, true);
 
-    Label1[1] = makeLabel(client, QStringLiteral("Label1_1"), tr("Marbles On Board"), 4200, 1800,
-                          1095, 495);
+    //: The caption above the marble count in the main window: two lines of about ten
+    //: characters, three at most.
+    const QString marblesCaption = tr("Marbles On Board");
+    //: The caption above the countdown clock in the main window: one line of about
+    //: thirteen characters, two at most.
+    const QString timeCaption = tr("Time on Hand");
+
+    Label1[1] =
+        makeLabel(client, QStringLiteral("Label1_1"), marblesCaption, 4200, 1800, 1095, 495);
     Label1[1]->setWordWrap(true);
-    fitFont(Label1[1], captionFont, {Label1[1]->text()}, true);
 
-    lblmarbles_On_hand =
-        makeLabel(client, QStringLiteral("lblmarbles_On_hand"), QStringLiteral("32"), 4920, 2520,
-                  375, 255, tr("Marbles On Board"));
-    // The count and the clock show what a game file holds, read as Latin-1.
-    fitFont(lblmarbles_On_hand, numberFont, {QStringLiteral("255")}, false, latin1Printable());
+    lblmarbles_On_hand = makeLabel(client, QStringLiteral("lblmarbles_On_hand"),
+                                   QStringLiteral("32"), 4920, 2520, 375, 255, marblesCaption);
+    // The count and the clock show what a game file holds, read as Latin-1, the same in
+    // every language.
+    fitFont(lblmarbles_On_hand, numberFont, {QStringLiteral("255")}, false, latin1Printable(),
+            kAnySize);
 
-    Label1[0] =
-        makeLabel(client, QStringLiteral("Label1_0"), tr("Time on Hand"), 4080, 720, 1575, 255);
-    fitFont(Label1[0], captionFont, {Label1[0]->text()}, false);
+    Label1[0] = makeLabel(client, QStringLiteral("Label1_0"), timeCaption, 4080, 720, 1575, 255);
 
     lbltime = makeLabel(client, QStringLiteral("lbltime"), QStringLiteral("120"), 4200, 1200, 1335,
-                        255, tr("Time on Hand"));
-    fitFont(lbltime, numberFont, {QStringLiteral("TimeOut!!")}, false, latin1Printable());
+                        255, timeCaption);
+    fitFont(lbltime, numberFont, {QStringLiteral("TimeOut!!")}, false, latin1Printable(), kAnySize);
+
+    fitCaptions(captionFont, {{Label1[0], px(1200 - 720)}, {Label1[1], px(2520 - 1800)}});
 
     pic[kCentre]->setFocus(Qt::ActiveWindowFocusReason); // arrow keys start from the centre
 }
@@ -149,6 +184,9 @@ void frmgame::moveBoardFocus(int index, int dx, int dy) {
 }
 
 void frmgame::buildMenus() {
+    //: The first menu of the menu bar. The letter after & is the access key (Alt and that
+    //: letter): the menu bar's keys and each menu's keys must differ from one another and
+    //: be typed without AltGr.
     QMenu* game = menuBar()->addMenu(tr("&Game"));
     game->setObjectName(QStringLiteral("mnugame"));
     const auto item = [this](QMenu* menu, const QString& name, const QString& caption,
@@ -172,8 +210,11 @@ void frmgame::buildMenus() {
                    &frmgame::mnuundo_Click);
     mnuhint = item(game, QStringLiteral("mnuhint"), tr("&Hint"), QKeySequence(Qt::CTRL | Qt::Key_H),
                    &frmgame::mnuhint_Click);
+    //: Takes the board back to just before the jump after which the last marble could no
+    //: longer finish in the centre.
     mnurewind = item(game, QStringLiteral("mnurewind"), tr("&Rewind to Last Winnable Position"),
                      QKeySequence(Qt::CTRL | Qt::Key_R), &frmgame::mnurewind_Click);
+    //: Opens a list of the game's jumps that shows which one lost the centre finish.
     mnureview = item(game, QStringLiteral("mnureview"), tr("Re&view Game\u2026"), QKeySequence(),
                      &frmgame::mnureview_Click);
     mnuwinningline = item(game, QStringLiteral("mnuwinningline"), tr("Winning &Line\u2026"),
@@ -181,6 +222,7 @@ void frmgame::buildMenus() {
     mnurecords = item(game, QStringLiteral("mnurecords"), tr("R&ecords\u2026"), QKeySequence(),
                       &frmgame::mnurecords_Click);
 
+    //: A submenu of Game: the twelve marble colours.
     QMenu* colours = game->addMenu(tr("Marble &Color"));
     colours->setObjectName(QStringLiteral("mnucolor"));
     for (const ColourItem& c : kColourItems) {
@@ -194,6 +236,7 @@ void frmgame::buildMenus() {
     mnuexit =
         item(game, QStringLiteral("mnuexit"), tr("E&xit"), QKeySequence(), &frmgame::mnuexit_Click);
 
+    //: The second menu of the menu bar; its access key must differ from Game's.
     QMenu* help = menuBar()->addMenu(tr("&Help"));
     help->setObjectName(QStringLiteral("mnuHelp"));
     mnuabout = item(help, QStringLiteral("mnuabout"), tr("&About Pebblenix"), QKeySequence(),

@@ -4,13 +4,28 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace pebblenix {
 
+namespace {
+
+// A jump as the summary and the tooltip show it: never broken across lines ("d1 ->" above
+// "d3"), with no-break spaces and a word joiner after the hyphen.
+QString unbroken(Move move) {
+    return moveName(move)
+        .replace(QLatin1Char(' '), QChar(0x00A0))
+        .replace(QStringLiteral("->"), QStringLiteral("-\u2060>"));
+}
+
+} // namespace
+
 ReviewDialog::ReviewDialog(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("frmreview"));
+    //: The title of the window that lists the game's jumps (Game > Review Game).
     setWindowTitle(tr("Review Game"));
     setAttribute(Qt::WA_DeleteOnClose);
 
@@ -22,12 +37,22 @@ ReviewDialog::ReviewDialog(QWidget* parent) : QDialog(parent) {
     list->setRootIsDecorated(false);
     list->setUniformRowHeights(true);
     list->setAllColumnsShowFocus(true);
-    list->setHeaderLabels({tr("No."), tr("Jump"), tr("Marbles left"), tr("Centre finish")});
+    list->setHeaderLabels({
+        //: Review Game's column headers: the jump's number in the game (1, 2, ...),
+        tr("No."),
+        //: the jump ("d2 -> d4": column letter and row number of the two holes),
+        tr("Jump"),
+        //: the marbles left on the board after it,
+        tr("Marbles left"),
+        //: and whether the last marble could still finish in the centre after it.
+        tr("Centre finish"),
+    });
     list->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     list->header()->setStretchLastSection(true);
     summary->setBuddy(list);
 
     auto* buttons = new QDialogButtonBox(this);
+    //: Review Game's button: takes the board back to before the selected jump.
     goBack = buttons->addButton(tr("&Go Back to Before This Jump"), QDialogButtonBox::ActionRole);
     closeButton = buttons->addButton(QDialogButtonBox::Close);
     goBack->setDefault(true); // Enter on a row takes the board back to it
@@ -43,52 +68,117 @@ ReviewDialog::ReviewDialog(QWidget* parent) : QDialog(parent) {
     layout->addWidget(summary);
     layout->addWidget(list, 1);
     layout->addWidget(buttons);
-    resize(380, 420);
+    sizeToContents();
+}
+
+QString ReviewDialog::finishText(Finish finish) {
+    switch (finish) {
+    case Finish::Possible:
+        //: In Review Game's "Centre finish" column.
+        return tr("possible");
+    case Finish::NotPossible:
+        //: In Review Game's "Centre finish" column.
+        return tr("not possible");
+    case Finish::Lost:
+        //: In Review Game's "Centre finish" column, in bold, beside the jump after which
+        //: the last marble could no longer finish in the centre.
+        return tr("lost by this jump");
+    }
+    return QString();
+}
+
+// Wide enough for the widest row a game can have, so that no column is cut short in any
+// language and the dialog does not change size during a game; never narrower than the
+// English layout. The rows are measured as the list draws them, then taken away.
+void ReviewDialog::sizeToContents() {
+    for (Finish finish : {Finish::Possible, Finish::NotPossible, Finish::Lost}) {
+        auto* row = new QTreeWidgetItem(list, {QStringLiteral("31"), moveName({10, 24}),
+                                               QStringLiteral("32"), finishText(finish)});
+        if (finish == Finish::Lost)
+            markLost(row, QString());
+    }
+    int columns = 0;
+    for (int c = 0; c < list->columnCount(); ++c) {
+        int widest = list->header()->sectionSizeHint(c);
+        for (int r = 0; r < list->topLevelItemCount(); ++r)
+            widest = std::max(widest, list->sizeHintForIndex(list->model()->index(r, c)).width());
+        columns += widest;
+    }
+    list->clear();
+    const int frame = 2 * list->frameWidth() + list->verticalScrollBar()->sizeHint().width();
+    const QMargins margins = layout()->contentsMargins();
+    const int width = std::max(
+        {380, columns + frame + margins.left() + margins.right(), layout()->minimumSize().width()});
+    setMinimumWidth(width);
+    resize(width, 420);
+}
+
+void ReviewDialog::markLost(QTreeWidgetItem* row, const QString& keeper) {
+    QFont bold = row->font(0);
+    bold.setBold(true);
+    for (int c = 0; c < list->columnCount(); ++c) {
+        row->setFont(c, bold);
+        row->setBackground(c, QColor(255, 214, 214));
+        row->setForeground(c, QColor(128, 0, 0));
+        row->setToolTip(c, keeper);
+    }
 }
 
 void ReviewDialog::showReview(const Review& review) {
+    //: A tooltip on the jump that lost the centre finish; %1 is a jump that would have
+    //: kept it ("d2 -> d4").
     const QString keeper =
-        review.keeper ? tr("%1 would have kept it.").arg(moveName(*review.keeper)) : QString();
+        review.keeper ? tr("%1 would have kept it.").arg(unbroken(*review.keeper)) : QString();
     list->clear();
     for (std::size_t i = 0; i < review.jumps.size(); ++i) {
         const JudgedJump& j = review.jumps[i];
         const bool lost = review.losing == i;
-        QString finish = j.finishPossible ? tr("possible") : tr("not possible");
-        if (lost)
-            finish = tr("lost by this jump");
+        const Finish finish = lost               ? Finish::Lost
+                              : j.finishPossible ? Finish::Possible
+                                                 : Finish::NotPossible;
         auto* row = new QTreeWidgetItem(list, {QString::number(i + 1), moveName(j.move),
-                                               QString::number(j.marblesLeft), finish});
+                                               QString::number(j.marblesLeft), finishText(finish)});
         row->setTextAlignment(0, Qt::AlignRight | Qt::AlignVCenter);
         row->setTextAlignment(2, Qt::AlignRight | Qt::AlignVCenter);
         if (lost) {
-            QFont bold = row->font(0);
-            bold.setBold(true);
-            for (int c = 0; c < list->columnCount(); ++c) {
-                row->setFont(c, bold);
-                row->setBackground(c, QColor(255, 214, 214));
-                row->setForeground(c, QColor(128, 0, 0));
-                row->setToolTip(c, keeper);
-            }
+            markLost(row, keeper);
             // A screen reader hears the verdict with the jump, not only a colour.
-            row->setData(1, Qt::AccessibleTextRole,
-                         tr("%1, the jump that lost the centre finish. %2")
-                             .arg(moveName(j.move), keeper)
-                             .trimmed());
+            QString heard;
+            if (review.keeper)
+                //: What a screen reader says of the jump that lost the centre finish (%1,
+                //: "d4 -> b4"), with one that would have kept it (%2).
+                heard = tr("%1, the jump that lost the centre finish. %2 would have kept it.")
+                            .arg(moveName(j.move), moveName(*review.keeper));
+            else
+                //: What a screen reader says of the jump that lost the centre finish (%1,
+                //: "d4 -> b4").
+                heard = tr("%1, the jump that lost the centre finish.").arg(moveName(j.move));
+            row->setData(1, Qt::AccessibleTextRole, heard);
         }
     }
 
     if (review.jumps.empty())
+        //: Review Game's summary above the list.
         summary->setText(tr("No jumps have been made since this position was set."));
     else if (!review.startFinishable)
+        //: Review Game's summary above the list.
         summary->setText(tr("This game started from a position that cannot finish with the "
                             "last marble in the centre."));
-    else if (review.losing) {
-        const JudgedJump& lost = review.jumps[*review.losing];
-        const QString text = tr("Jump %1, %2, lost the centre finish.")
-                                 .arg(*review.losing + 1)
-                                 .arg(moveName(lost.move));
-        summary->setText(keeper.isEmpty() ? text : text + QLatin1Char(' ') + keeper);
-    } else
+    else if (review.losing && review.keeper)
+        //: Review Game's summary above the list: %1 is the jump's number in the game, %2
+        //: the jump ("d4 -> b4"), %3 a jump that would have kept the finish.
+        summary->setText(tr("Jump %1, %2, lost the centre finish. %3 would have kept it.")
+                             .arg(QString::number(*review.losing + 1),
+                                  unbroken(review.jumps[*review.losing].move),
+                                  unbroken(*review.keeper)));
+    else if (review.losing)
+        //: Review Game's summary above the list: %1 is the jump's number in the game, %2
+        //: the jump ("d4 -> b4").
+        summary->setText(tr("Jump %1, %2, lost the centre finish.")
+                             .arg(QString::number(*review.losing + 1),
+                                  unbroken(review.jumps[*review.losing].move)));
+    else
+        //: Review Game's summary above the list.
         summary->setText(tr("You can still finish with the last marble in the centre."));
 
     const int select =

@@ -10,6 +10,7 @@
 class QLabel;
 class QPushButton;
 class QTreeWidget;
+class QTreeWidgetItem;
 
 namespace pebblenix {
 
@@ -29,6 +30,12 @@ public:
 signals:
     // The player asked for the position before jump `jump` (counted from 0).
     void goBackRequested(std::size_t jump);
+
+private:
+    enum class Finish { Possible, NotPossible, Lost };
+    static QString finishText(Finish finish);
+    void sizeToContents();
+    void markLost(QTreeWidgetItem* row, const QString& keeper);
 };
 
 } // namespace pebblenix

@@ -30,16 +30,7 @@ class RealUi final : public UiSeam {
 public:
     MsgAnswer message(QWidget* parent, const QString& title, const QString& text, MsgIcon icon,
                       MsgButtons buttons) override {
-        QString shown = text;
-        shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-        QMessageBox box(boxIcon(icon), title, shown, QMessageBox::NoButton, parent);
-        if (buttons == MsgButtons::YesNo) {
-            box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
-            box.setDefaultButton(QMessageBox::Yes);
-        } else {
-            box.setStandardButtons(QMessageBox::Ok);
-        }
-        const int answer = box.exec();
+        const int answer = messageBox(parent, title, text, icon, buttons)->exec();
         if (buttons == MsgButtons::Ok)
             return MsgAnswer::Ok;
         return answer == QMessageBox::Yes ? MsgAnswer::Yes : MsgAnswer::No;
@@ -74,6 +65,21 @@ public:
 UiSeam* current = nullptr;
 
 } // namespace
+
+std::unique_ptr<QDialog> messageBox(QWidget* parent, const QString& title, const QString& text,
+                                    MsgIcon icon, MsgButtons buttons) {
+    QString shown = text;
+    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    auto box =
+        std::make_unique<QMessageBox>(boxIcon(icon), title, shown, QMessageBox::NoButton, parent);
+    if (buttons == MsgButtons::YesNo) {
+        box->setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        box->setDefaultButton(QMessageBox::Yes);
+    } else {
+        box->setStandardButtons(QMessageBox::Ok);
+    }
+    return box;
+}
 
 UiSeam& ui() {
     static RealUi real;

@@ -4,7 +4,9 @@
 // scripted fake in its place so that they run headless and never wait.
 
 #include <QString>
+#include <memory>
 
+class QDialog;
 class QWidget;
 
 namespace pebblenix {
@@ -44,6 +46,10 @@ public:
     // Ends the program at once: every window goes, nothing more is asked.
     virtual void endProgram(int exitCode) = 0;
 };
+
+// The box message() shows, built but not run.
+std::unique_ptr<QDialog> messageBox(QWidget* parent, const QString& title, const QString& text,
+                                    MsgIcon icon, MsgButtons buttons);
 
 UiSeam& ui();
 void setUi(UiSeam* replacement); // nullptr restores the real one

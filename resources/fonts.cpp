@@ -60,7 +60,10 @@ QRect available(const QWidget* widget) {
 }
 
 QRect needed(const QWidget* widget, const QFont& font, const QString& text, bool wrap) {
-    int flags = wrap ? Qt::TextWordWrap : Qt::TextSingleLine;
+    // A label keeps the line breaks of its text; a line edit has one line.
+    int flags = wrap                                     ? Qt::TextWordWrap
+                : qobject_cast<const QLineEdit*>(widget) ? Qt::TextSingleLine
+                                                         : 0;
     if (qobject_cast<const QPushButton*>(widget))
         flags |= Qt::TextShowMnemonic; // the & of a shortcut letter takes no room
     return QFontMetrics(font).boundingRect(QRect(0, 0, available(widget).width(), 10000), flags,
@@ -95,6 +98,10 @@ QString latin1Printable() {
     return all;
 }
 
+int readablePixels(int basePixels) {
+    return std::max(kEightPointPixels, (basePixels * 9 + 9) / 10);
+}
+
 bool textFits(const QWidget* widget, const QString& text, bool wrap) {
     return fits(widget, widget->font(), text, wrap);
 }
@@ -104,8 +111,8 @@ bool textFits(const QWidget* widget, const QString& text, bool wrap) {
 // with the size, close to a straight line between two measured sizes, so the search starts
 // where the first measure says the line will fit and measures a larger size only when the
 // line through the two measures lets it fit.
-void fitFont(QWidget* widget, QFont font, const QStringList& texts, bool wrap,
-             const QString& alsoShows) {
+bool fitFont(QWidget* widget, QFont font, const QStringList& texts, bool wrap,
+             const QString& alsoShows, int floorPixels) {
     if (font.styleStrategy() & QFont::NoFontMerging) { // a text the font cannot show gets fallbacks
         const QFontMetrics metrics(font);
         for (const QString& text : texts + QStringList{alsoShows})
@@ -117,11 +124,13 @@ void fitFont(QWidget* widget, QFont font, const QStringList& texts, bool wrap,
         return std::all_of(texts.begin(), texts.end(),
                            [&](const QString& text) { return fits(widget, font, text, wrap); });
     };
-    if (!allFit()) {
+    bool fit = allFit();
+    if (!fit) {
         if (font.pixelSize() < 0) // a size in points: go on in the pixels it has now
             font.setPixelSize(QFontInfo(font).pixelSize());
         const int start = font.pixelSize();
-        int size = start - 1;
+        const int floor = std::min(start, floorPixels > 0 ? floorPixels : readablePixels(start));
+        int size = std::max(floor, start - 1);
         const int room = available(widget).width();
         const auto widest = [&](int pixels) {
             QFont sized = font;
@@ -133,7 +142,7 @@ void fitFont(QWidget* widget, QFont font, const QStringList& texts, bool wrap,
         };
         if (const int full = wrap ? 0 : widest(start); full > room) {
             // Smaller sizes come out a little wider than in proportion: aim half a pixel low.
-            size = std::max(6, static_cast<int>(double(start) * room / full - 0.5));
+            size = std::max(floor, static_cast<int>(double(start) * room / full - 0.5));
             for (int width = widest(size);
                  width <= room && size + 1 < start &&
                  width + (full - width + start - size - 1) / (start - size) <= room;
@@ -141,10 +150,11 @@ void fitFont(QWidget* widget, QFont font, const QStringList& texts, bool wrap,
                 ++size;
         }
         font.setPixelSize(size);
-        while (font.pixelSize() > 6 && !allFit())
+        while (!(fit = allFit()) && font.pixelSize() > floor)
             font.setPixelSize(font.pixelSize() - 1);
     }
     widget->setFont(font);
+    return fit;
 }
 
 } // namespace pebblenix

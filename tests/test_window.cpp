@@ -151,7 +151,7 @@ private slots:
         ReviewDialog* review = w->frmreview;
         QCOMPARE(review->list->topLevelItemCount(), 6);
         QCOMPARE(review->list->currentItem()->text(1), QStringLiteral("d4 -> b4"));
-        QVERIFY(review->summary->text().startsWith("Jump 5, d4 -> b4, lost"));
+        QVERIFY(review->summary->text().startsWith("Jump 5, d4\u00A0-\u2060>\u00A0b4, lost"));
 
         QTest::keyClick(w.get(), Qt::Key_R, Qt::ControlModifier);
         QCOMPARE(w->lblmarbles_On_hand->text(), QStringLiteral("28"));
