@@ -1,12 +1,18 @@
-// Hint speed and memory: every position of 10,000 random games from the start, and
-// 1,000,000 random boards of the whole 2^33, each hint timed on its own.
+// Hint speed and memory of the table of solutions as it is stored now, side by side with
+// its first format (bench/oldtable.h, made from the same keys): every position of 10,000
+// random games from the start and 1,000,000 random boards of the whole 2^33, each hint
+// timed on its own; a whole game judged again and again; what the first hint costs
+// (reading or mapping the table and checking it); and the memory it keeps.
 // Usage: pebblenix-bench [TABLE]
 
+#include "bench/oldtable.h"
 #include "files/solutionfile.h"
 #include "game/hint.h"
-#include "game/review.h"
+#include "game/reachable.h"
 
 #include <QCoreApplication>
+#include <QFile>
+#include <QTemporaryFile>
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -20,6 +26,8 @@ using Clock = std::chrono::steady_clock;
 
 namespace {
 
+const Bits kStart = kAllHoles & ~bitOf(kCentre);
+
 // One line of /proc/self/status, in KiB.
 long statusKiB(const std::string& key) {
     std::ifstream status("/proc/self/status");
@@ -30,55 +38,51 @@ long statusKiB(const std::string& key) {
     return -1;
 }
 
+double microsSince(Clock::time_point from) {
+    return std::chrono::duration<double, std::micro>(Clock::now() - from).count();
+}
+
 struct Timings {
     std::vector<double> micros;
-    int found = 0;
-    void report(const char* what, const char* found_what = "with a hint") {
+    long found = 0;
+    double at(double q) {
         std::sort(micros.begin(), micros.end());
-        const auto at = [&](double q) {
-            return micros[static_cast<std::size_t>(q * (micros.size() - 1))];
-        };
-        std::printf("%-34s %9zu runs  median %6.2f us  p99 %6.2f us  worst %7.2f us  (%d %s)\n",
-                    what, micros.size(), at(0.5), at(0.99), micros.back(), found, found_what);
+        return micros[static_cast<std::size_t>(q * static_cast<double>(micros.size() - 1))];
     }
 };
 
-void timeHint(const HintEngine& engine, Bits board, Timings& t) {
+// What the hint engine does, over either format, so that both are timed by the same code.
+template <class Table> struct Hints {
+    const Table& table;
+    bool canFinishInCentre(Bits board) const {
+        return table.contains(compress(canonical(kAllHoles & ~board)));
+    }
+    std::optional<JumpMask> hint(Bits board) const {
+        for (const JumpMask& j : jumpMasks())
+            if (jumpPossible(board, j) && canFinishInCentre(afterJump(board, j)))
+                return j;
+        return std::nullopt;
+    }
+};
+
+struct Figures {
+    double fileMB = 0, loadMs = 0, residentMB = 0;
+    Timings games, random, reviews;
+};
+
+template <class Table> void timeHint(const Hints<Table>& hints, Bits board, Timings& t) {
     const auto start = Clock::now();
-    const auto jump = engine.hint(board);
-    const auto end = Clock::now();
-    t.micros.push_back(std::chrono::duration<double, std::micro>(end - start).count());
-    t.found += jump.has_value();
+    const bool found = hints.hint(board).has_value();
+    t.micros.push_back(microsSince(start));
+    t.found += found;
 }
 
-} // namespace
-
-int main(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
-    const QString path = argc > 1
-                             ? QString::fromLocal8Bit(argv[1])
-                             : findSolutionFile(QCoreApplication::applicationDirPath() + "/..");
-    const long before = statusKiB("VmRSS");
-    const long fileBefore = statusKiB("RssFile");
-    const auto started = Clock::now();
-    QString error;
-    const auto file = SolutionFile::open(path, error);
-    if (!file) {
-        std::fprintf(stderr, "%s\n", qPrintable(error));
-        return 1;
-    }
-    const double loadMs = std::chrono::duration<double, std::milli>(Clock::now() - started).count();
-    const HintEngine engine(file->table());
-    std::printf("table: %llu classes, mapped and checked in %.1f ms\n",
-                static_cast<unsigned long long>(file->table().size()), loadMs);
-
+template <class Table> void timeHints(const Table& table, Figures& f) {
+    const Hints<Table> hints{table};
     std::mt19937_64 rng(20261206);
-    Timings games;
-    const Bits start = kAllHoles & ~bitOf(kCentre);
     for (int g = 0; g < 10000; ++g) {
-        Bits board = start;
-        for (;;) {
-            timeHint(engine, board, games);
+        for (Bits board = kStart;;) {
+            timeHint(hints, board, f.games);
             std::vector<const JumpMask*> legal;
             for (const JumpMask& j : jumpMasks())
                 if (jumpPossible(board, j))
@@ -88,36 +92,110 @@ int main(int argc, char** argv) {
             board = afterJump(board, *legal[rng() % legal.size()]);
         }
     }
-    games.report("positions of 10,000 random games");
-
-    Timings random;
     for (int n = 0; n < 1000000; ++n)
-        timeHint(engine, expand(rng() & ((std::uint64_t{1} << 33) - 1)), random);
-    random.report("1,000,000 random boards");
+        timeHint(hints, expand(rng() & ((std::uint64_t{1} << 33) - 1)), f.random);
+}
 
-    // Review Game and Rewind: the hint line's 31 jumps judged whole, again and again.
-    std::vector<Move> line;
-    for (Bits board = start;;) {
-        const auto j = engine.hint(board);
-        if (!j)
-            break;
-        line.push_back({j->fromCell, j->toCell});
-        board = afterJump(board, *j);
-    }
-    Timings reviews;
+// Review Game and Rewind: one lookup for each position of the hint line's 31 jumps.
+template <class Table> void timeReviews(const Table& table, Figures& f) {
+    const Hints<Table> hints{table};
+    std::vector<Bits> line{kStart};
+    while (const auto j = hints.hint(line.back()))
+        line.push_back(afterJump(line.back(), *j));
     for (int n = 0; n < 10000; ++n) {
-        const auto from = Clock::now();
-        const Review r = reviewGame(toMarbles(start), line, engine);
-        reviews.micros.push_back(
-            std::chrono::duration<double, std::micro>(Clock::now() - from).count());
-        reviews.found += !r.losing;
+        const auto start = Clock::now();
+        long winnable = 0;
+        for (Bits board : line)
+            winnable += hints.canFinishInCentre(board);
+        f.reviews.micros.push_back(microsSince(start));
+        f.reviews.found += winnable == static_cast<long>(line.size());
     }
-    reviews.report("a 31-jump game judged whole", "still winnable");
+}
 
-    // The engine's own memory is the mapped table; the timings above are the harness's.
-    std::printf("resident memory: %.1f MB before the table, %.1f MB after all hints, of which "
-                "the mapped table %.1f MB\n",
-                before / 1024.0, statusKiB("VmRSS") / 1024.0,
-                (statusKiB("RssFile") - fileBefore) / 1024.0);
+// The table as the game reads it now.
+bool measureCurrent(const QString& path, Figures& f, std::vector<std::uint64_t>& keys) {
+    const long before = statusKiB("VmRSS");
+    const auto started = Clock::now();
+    QString error;
+    const auto file = SolutionFile::open(path, error);
+    if (!file) {
+        std::fprintf(stderr, "%s\n", qPrintable(error));
+        return false;
+    }
+    f.loadMs = microsSince(started) / 1000;
+    // All of it is read at once, so the hints add nothing (but the timings' own memory).
+    f.residentMB = static_cast<double>(statusKiB("VmRSS") - before) / 1024;
+    f.fileMB = static_cast<double>(QFile(path).size()) / 1e6;
+    timeHints(file->table(), f);
+    timeReviews(file->table(), f);
+    keys.reserve(file->table().size());
+    file->table().forEach([&](std::uint64_t key) { keys.push_back(key); });
+    return true;
+}
+
+// The first format, written to a file and mapped as the game used to.
+bool measureFirstFormat(std::vector<std::uint64_t> keys, Figures& f) {
+    sortUnique(keys);
+    QTemporaryFile file;
+    {
+        const auto image = bench::OldTable::serialize(keys);
+        keys = {};
+        if (!file.open() ||
+            file.write(reinterpret_cast<const char*>(image.data()),
+                       static_cast<qint64>(image.size())) != static_cast<qint64>(image.size()) ||
+            !file.flush())
+            return false;
+        f.fileMB = static_cast<double>(image.size()) / 1e6;
+    }
+    const long before = statusKiB("RssFile");
+    const auto started = Clock::now();
+    uchar* map = file.map(0, file.size());
+    std::string error;
+    const auto table =
+        map ? bench::OldTable::view(map, static_cast<std::size_t>(file.size()), error)
+            : std::nullopt;
+    if (!table)
+        return false;
+    f.loadMs = microsSince(started) / 1000;
+    timeHints(*table, f);
+    timeReviews(*table, f);
+    f.residentMB = static_cast<double>(statusKiB("RssFile") - before) / 1024; // pages touched
+    return true;
+}
+
+void report(Figures& first, Figures& now) {
+    const auto row = [](const char* what, double a, double b, const char* unit) {
+        std::printf("  %-28s %10.2f %-3s %10.2f %s\n", what, a, unit, b, unit);
+    };
+    std::printf("%-30s %14s %14s\n", "", "first format", "now");
+    row("table file", first.fileMB, now.fileMB, "MB");
+    row("first hint: load and check", first.loadMs, now.loadMs, "ms");
+    row("resident after all hints", first.residentMB, now.residentMB, "MB");
+    const auto block = [&](const char* what, Timings& a, Timings& b, const char* found) {
+        std::printf("%s: %zu runs, %ld and %ld %s\n", what, a.micros.size(), a.found, b.found,
+                    found);
+        row("median", a.at(0.5), b.at(0.5), "us");
+        row("99th percentile", a.at(0.99), b.at(0.99), "us");
+        row("worst", a.micros.back(), b.micros.back(), "us");
+    };
+    block("positions of 10,000 random games", first.games, now.games, "with a hint");
+    block("1,000,000 random boards", first.random, now.random, "with a hint");
+    block("a 31-jump game judged whole", first.reviews, now.reviews, "all winnable");
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    const QString path = argc > 1
+                             ? QString::fromLocal8Bit(argv[1])
+                             : findSolutionFile(QCoreApplication::applicationDirPath() + "/..");
+    Figures now, first;
+    std::vector<std::uint64_t> keys;
+    if (!measureCurrent(path, now, keys) || !measureFirstFormat(std::move(keys), first)) {
+        std::fprintf(stderr, "the benchmark could not run\n");
+        return 1;
+    }
+    report(first, now);
     return 0;
 }
