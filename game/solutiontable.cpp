@@ -14,7 +14,6 @@ namespace {
 // Version 2: the position class and Elias-Fano chunks. Version 1 stored all 33 bits.
 constexpr char kMagic[8] = {'P', 'N', 'X', 'S', 'O', 'L', '2', '\0'};
 constexpr int kInChunk = SolutionTable::kInChunkBits;
-constexpr std::uint32_t kChunks = SolutionTable::kChunks;
 constexpr std::uint32_t kSample = 1u << SolutionTable::kSampleShift;
 
 // The four key bits left out: the first four of the top arm whose class masks form a
