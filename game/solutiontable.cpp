@@ -101,15 +101,6 @@ std::uint64_t wordBytes(std::uint64_t bits) {
     return (bits + 63) / 64 * 8;
 }
 
-// std::popcount without a popcount instruction (not in the x86-64 baseline) is a call
-// into the runtime that looks up each byte; this is four times quicker.
-[[gnu::always_inline]] inline int bitCount(std::uint64_t w) {
-    w = w - ((w >> 1) & 0x5555555555555555ull);
-    w = (w & 0x3333333333333333ull) + ((w >> 2) & 0x3333333333333333ull);
-    return static_cast<int>((((w + (w >> 4)) & 0x0F0F0F0F0F0F0F0Full) * 0x0101010101010101ull) >>
-                            56);
-}
-
 // Where the k-th (from 0) set bit of each byte value is: kSelectInByte[8 * byte + k].
 constexpr std::array<std::uint8_t, 2048> kSelectInByte = [] {
     std::array<std::uint8_t, 2048> table{};
@@ -120,13 +111,19 @@ constexpr std::array<std::uint8_t, 2048> kSelectInByte = [] {
     return table;
 }();
 
-// The position of the k-th (from 0) set bit of w, which has more than k: the byte that
-// holds it found with all eight bytes' running counts at once, then the bit within it.
-[[gnu::always_inline]] inline int selectBit(std::uint64_t w, std::uint32_t k) {
-    constexpr std::uint64_t kOnes = 0x0101010101010101ull;
+// The count of set bits of w in its lowest byte, its two lowest, ... and all eight (in the
+// top byte), computed side by side. (std::popcount, without a popcount instruction in the
+// x86-64 baseline, is a call into the runtime that looks up each byte.)
+[[gnu::always_inline]] inline std::uint64_t runningCounts(std::uint64_t w) {
     std::uint64_t sums = w - ((w >> 1) & 0x5555555555555555ull);
     sums = (sums & 0x3333333333333333ull) + ((sums >> 2) & 0x3333333333333333ull);
-    sums = ((sums + (sums >> 4)) & 0x0F0F0F0F0F0F0F0Full) * kOnes; // set bits up to each byte
+    return ((sums + (sums >> 4)) & 0x0F0F0F0F0F0F0F0Full) * 0x0101010101010101ull;
+}
+
+// The position of the k-th (from 0) set bit of w, from its running counts: the byte that
+// holds it is the first whose running count exceeds k, all eight compared at once.
+[[gnu::always_inline]] inline int selectBit(std::uint64_t w, std::uint64_t sums, std::uint64_t k) {
+    constexpr std::uint64_t kOnes = 0x0101010101010101ull;
     // Bytes whose running count is at most k: their high bits, counted by a multiply.
     const std::uint64_t atMost = ((k * kOnes | (0x80 * kOnes)) - sums) & (0x80 * kOnes);
     const int byte = static_cast<int>(((atMost >> 7) * kOnes) >> 56) * 8;
@@ -139,16 +136,38 @@ constexpr std::array<std::uint8_t, 2048> kSelectInByte = [] {
                                                       std::uint32_t zeros) {
     constexpr std::uint64_t kWindow = (std::uint64_t{1} << 56) - 1;
     while (zeros > 0) {
-        std::uint64_t w = ~bitsAt(high, at) & kWindow;
-        const auto here = static_cast<std::uint32_t>(bitCount(w));
+        const std::uint64_t w = ~bitsAt(high, at) & kWindow;
+        const std::uint64_t sums = runningCounts(w);
+        const std::uint32_t here = static_cast<std::uint32_t>(sums >> 56);
         if (here < zeros) {
             zeros -= here;
             at += 56;
             continue;
         }
-        return at + static_cast<std::uint64_t>(selectBit(w, zeros - 1)) + 1;
+        return at + static_cast<std::uint64_t>(selectBit(w, sums, zeros - 1)) + 1;
     }
     return at;
+}
+
+// The ones of high[begin, end), a chunk's unary part of `buckets` buckets; writes where
+// every 128th bucket begins (just past the 128 j-th zero) to samples[0, buckets / 128].
+std::uint64_t scanChunk(const std::uint8_t* high, std::uint64_t begin, std::uint64_t end,
+                        std::uint64_t buckets, std::uint32_t* samples) {
+    std::uint64_t zeros = 0, next = kSample;
+    *samples++ = static_cast<std::uint32_t>(begin);
+    for (std::uint64_t at = begin; at < end; at += 56) {
+        const std::uint64_t bits = std::min<std::uint64_t>(56, end - at);
+        const std::uint64_t w = ~bitsAt(high, at) & ((std::uint64_t{1} << bits) - 1);
+        const std::uint64_t sums = runningCounts(w);
+        const std::uint64_t here = sums >> 56;
+        if (next <= zeros + here && next < buckets) { // one at most: 56 bits, not 128 zeros
+            *samples++ = static_cast<std::uint32_t>(
+                at + static_cast<std::uint64_t>(selectBit(w, sums, next - zeros - 1)) + 1);
+            next += kSample;
+        }
+        zeros += here;
+    }
+    return end - begin - zeros;
 }
 
 template <class T> T get(const std::uint8_t* at) {
@@ -190,8 +209,7 @@ std::uint64_t SolutionTable::restore(std::uint32_t s) {
     const std::uint64_t kept = spread(s);
     std::uint64_t key = kept;
     for (int i = 0; i < 4; ++i)
-        key |= std::uint64_t{(bitCount(kept & kRule.mask[i]) & 1u) ^ kRule.constant[i]}
-               << kDropped[i];
+        key |= ((runningCounts(kept & kRule.mask[i]) >> 56 & 1) ^ kRule.constant[i]) << kDropped[i];
     return key;
 }
 
@@ -229,10 +247,10 @@ std::vector<std::uint8_t> SolutionTable::serialize(const std::vector<std::uint64
         while (next != all.end() && *next >> kInChunk == c)
             ++next;
         const std::uint64_t count = static_cast<std::uint64_t>(next - first);
-        // The width that makes the chunk smallest, counting the sample kept per 64 buckets.
+        // The width that makes the chunk smallest, counting the sample kept per 128 buckets.
         std::uint32_t lowBits = kInChunk;
         for (std::uint32_t l = 0; count > 0 && l <= kInChunk; ++l)
-            if (count * l + bucketsOf(l) * 3 / 2 < count * lowBits + bucketsOf(lowBits) * 3 / 2)
+            if (count * l + bucketsOf(l) * 5 / 4 < count * lowBits + bucketsOf(lowBits) * 5 / 4)
                 lowBits = l;
         widths[c] = static_cast<std::uint8_t>(lowBits);
         counts[c] = static_cast<std::uint32_t>(count);
@@ -317,44 +335,29 @@ std::optional<SolutionTable> SolutionTable::view(const std::uint8_t* data, std::
     t.count_ = get<std::uint64_t>(data + 8);
     t.high_ = data + kPrefixBytes;
     t.chunks_.resize(kChunks);
-    std::size_t samples = 0;
-    for (std::uint32_t c = 0; c < kChunks; ++c)
-        samples += (bucketsOf(data[kHeaderBytes + kChunks * 4 + c]) + kSample - 1) / kSample;
-    t.samples_.reserve(samples);
     std::uint64_t highAt = 0, lowAt = 0;
+    std::uint32_t sampleAt = 0;
     for (std::uint32_t c = 0; c < kChunks; ++c) {
-        Chunk& chunk = t.chunks_[c];
-        chunk = {highAt, lowAt, get<std::uint32_t>(data + kHeaderBytes + c * 4),
-                 static_cast<std::uint32_t>(t.samples_.size()),
-                 data[kHeaderBytes + kChunks * 4 + c]};
-        const std::uint64_t buckets = bucketsOf(chunk.lowBits);
-        const std::uint64_t end = highAt + chunk.count + buckets;
-        // Every lookup trusts the unary part, so all of it is checked once: each chunk
-        // holds its count of keys and ends its last bucket within itself. The same pass
-        // keeps where every 64th bucket begins (just past the 64 j-th zero).
-        std::uint64_t ones = 0, zeros = 0, nextSample = kSample;
-        t.samples_.push_back(static_cast<std::uint32_t>(highAt));
-        for (std::uint64_t at = highAt; at < end; at += 56) {
-            const std::uint64_t bits = std::min<std::uint64_t>(56, end - at);
-            const std::uint64_t w = bitsAt(t.high_, at) & ((std::uint64_t{1} << bits) - 1);
-            const auto here = static_cast<std::uint64_t>(bitCount(w));
-            // A sample at most: 56 bits hold fewer than 64 zeros.
-            if (nextSample <= zeros + bits - here && nextSample < buckets) {
-                const auto k = static_cast<std::uint32_t>(nextSample - zeros - 1);
-                t.samples_.push_back(static_cast<std::uint32_t>(at + selectBit(~w, k) + 1));
-                nextSample += kSample;
-            }
-            ones += here;
-            zeros += bits - here;
-        }
+        const std::uint32_t count = get<std::uint32_t>(data + kHeaderBytes + c * 4);
+        const std::uint32_t lowBits = data[kHeaderBytes + kChunks * 4 + c];
+        t.chunks_[c] = {highAt, lowAt, count, sampleAt, lowBits};
+        highAt += count + bucketsOf(lowBits);
+        lowAt += std::uint64_t{count} * lowBits;
+        sampleAt += static_cast<std::uint32_t>((bucketsOf(lowBits) + kSample - 1) / kSample);
+    }
+    t.low_ = t.high_ + wordBytes(highAt);
+    t.samples_.resize(sampleAt);
+    // Every lookup trusts the unary part, so all of it is checked once: each chunk holds
+    // its count of keys and ends its last bucket within itself.
+    for (const Chunk& chunk : t.chunks_) {
+        const std::uint64_t end = chunk.highAt + chunk.count + bucketsOf(chunk.lowBits);
+        const std::uint64_t ones = scanChunk(t.high_, chunk.highAt, end, bucketsOf(chunk.lowBits),
+                                             t.samples_.data() + chunk.sampleAt);
         if (ones != chunk.count || (bitsAt(t.high_, end - 1) & 1)) {
             error = "it is damaged";
             return std::nullopt;
         }
-        highAt = end;
-        lowAt += std::uint64_t{chunk.count} * chunk.lowBits;
     }
-    t.low_ = t.high_ + wordBytes(highAt);
     return t;
 }
 

@@ -30,7 +30,7 @@ public:
     static constexpr int kChunkBits = 10; // the top bits that choose a chunk
     static constexpr int kInChunkBits = kKeyBits - kChunkBits;
     static constexpr std::uint32_t kChunks = 1u << kChunkBits;
-    static constexpr int kSampleShift = 6; // every 64th bucket's start is kept at load
+    static constexpr int kSampleShift = 7; // every 128th bucket's start is kept at load
     static constexpr std::size_t kHeaderBytes = 8 + 8 + 8; // magic, key count, checksum
     // Everything a file says about its size is in its first kPrefixBytes: the header and
     // each chunk's key count (32 bits) and low-part width (8 bits).
@@ -97,7 +97,7 @@ private:
     const std::uint8_t* high_ = nullptr;
     const std::uint8_t* low_ = nullptr;
     std::vector<Chunk> chunks_;
-    std::vector<std::uint32_t> samples_; // the start of every 64th bucket of each chunk
+    std::vector<std::uint32_t> samples_; // the start of every 128th bucket of each chunk
     std::uint64_t count_ = 0;
 };
 
