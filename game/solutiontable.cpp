@@ -30,12 +30,6 @@ constexpr std::uint64_t spread(std::uint32_t s) {
            ((std::uint64_t{s} >> 2) << 6);
 }
 
-// Each left-out bit is rule.constant[i] xor the parity of the kept bits under rule.mask[i]:
-// the class masks' 4 x 4 system on the left-out bits, inverted over GF(2).
-struct Rule {
-    std::array<std::uint64_t, 4> mask{};
-    std::array<unsigned, 4> constant{};
-};
 constexpr std::uint64_t kAllKeyBits = (std::uint64_t{1} << 33) - 1;
 constexpr unsigned kStartClass = [] {
     int centreBit = 0;
@@ -61,8 +55,13 @@ constexpr std::array<std::array<std::uint8_t, 256>, 5> kClassOfByte = [] {
             kClassOfByte[4][key >> 32]) == kStartClass;
 }
 
+// Each left-out bit is rule.constant[i] xor the parity of the kept bits under rule.mask[i]:
+// the class masks' 4 x 4 system on the left-out bits, inverted over GF(2).
+struct Rule {
+    std::array<std::uint64_t, 4> mask{};
+    std::array<unsigned, 4> constant{};
+};
 constexpr Rule kRule = [] {
-    const unsigned startClass = kStartClass;
     // Rows [A | I] for the system A d = class xor (parities of the kept bits).
     std::array<unsigned, 4> rows{};
     for (int j = 0; j < 4; ++j) {
@@ -89,7 +88,7 @@ constexpr Rule kRule = [] {
         for (int j = 0; j < 4; ++j)
             if (rows[i] >> (4 + j) & 1) {
                 rule.mask[i] ^= kClassMasks[j] & kept;
-                rule.constant[i] ^= startClass >> j & 1;
+                rule.constant[i] ^= kStartClass >> j & 1;
             }
     return rule;
 }();
