@@ -63,8 +63,9 @@ package: build
 	@$(MAKE) --no-print-directory install-packages WANTED="dpkg-dev file"
 	cd $(BUILD) && cpack -G DEB
 
-# Each libFuzzer target for FUZZ_SECONDS, from the seeds in fuzz/corpus; what it finds
-# new stays in $(FUZZ_BUILD)/corpus.
+# Each libFuzzer target for FUZZ_SECONDS, from the seeds in fuzz/corpus (fuzz_solve reads
+# tables and game files, so it has both kinds); what it finds new stays in
+# $(FUZZ_BUILD)/corpus.
 $(FUZZ_BUILD)/build.ninja: | deps
 	@$(MAKE) --no-print-directory install-packages WANTED="clang libclang-rt-14-dev"
 	CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -G $(GENERATOR) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
@@ -74,6 +75,7 @@ fuzz: build $(FUZZ_BUILD)/build.ninja
 	cmake --build $(FUZZ_BUILD)
 	@set -e; for t in $(FUZZ_TARGETS); do \
 		seeds=fuzz/corpus/$$t; [ -d $$seeds ] || seeds=fuzz/corpus/gamefile; \
+		[ $$t != solve ] || seeds="$$seeds fuzz/corpus/gamefile"; \
 		mkdir -p $(FUZZ_BUILD)/corpus/$$t; \
 		echo "== fuzz_$$t for $(FUZZ_SECONDS) s"; \
 		rc=0; PEBBLENIX_SOLUTIONS=$(CURDIR)/$(BUILD)/pebblenix-solutions.bin \

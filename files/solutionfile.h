@@ -1,12 +1,14 @@
 #pragma once
 // The table of solutions as a file: made at build time, installed beside the game's
-// data, and mapped into memory on first use so that only the pages a hint touches are
-// read.
+// data, and read into memory whole on first use. Once read and checked it is the
+// program's own: a table replaced, cut short or rewritten on disk while the game runs
+// cannot pull pages away from under a hint.
 
 #include "game/solutiontable.h"
 
-#include <QFile>
 #include <QString>
+#include <cstddef>
+#include <cstdint>
 #include <memory>
 
 namespace pebblenix {
@@ -15,16 +17,21 @@ inline constexpr char kSolutionFileName[] = "pebblenix-solutions.bin";
 
 class SolutionFile {
 public:
-    // Maps and checks the file; nothing, with the reason in `error`, when that fails.
+    // Reads and checks the file; nothing, with the reason in `error`, when that fails.
     static std::unique_ptr<SolutionFile> open(const QString& path, QString& error);
-    ~SolutionFile();
 
     const SolutionTable& table() const { return table_; }
 
+    ~SolutionFile();
+    SolutionFile(const SolutionFile&) = delete;
+    SolutionFile& operator=(const SolutionFile&) = delete;
+
 private:
     SolutionFile() = default;
-    QFile file_;
-    uchar* map_ = nullptr;
+    void allocate(std::size_t size);
+    std::uint8_t* image_ = nullptr;
+    std::size_t size_ = 0;
+    bool mapped_ = false;
     SolutionTable table_;
 };
 

@@ -6,6 +6,7 @@
 #include "game/board.h"
 
 #include <array>
+#include <bit>
 #include <cstdint>
 
 namespace pebblenix {
@@ -53,5 +54,36 @@ Bits canonical(Bits board);
 // 33-bit keys: the holes numbered row by row.
 std::uint64_t compress(Bits board);
 Bits expand(std::uint64_t key);
+
+// The key bits of the holes whose colour is `a` or `b` in a diagonal 3-colouring of the
+// board: (x + y) mod 3, or (x - y) mod 3 when `antidiagonal`.
+constexpr std::uint64_t colourKeyMask(bool antidiagonal, int a, int b) {
+    std::uint64_t mask = 0;
+    for (int cell = 0, bit = 0; cell < kCells; ++cell) {
+        if (!isHole(cell))
+            continue;
+        const int x = cell % kSide, y = cell / kSide;
+        const int colour = antidiagonal ? (x - y + 3 * kSide) % 3 : (x + y) % 3;
+        if (colour == a || colour == b)
+            mask |= std::uint64_t{1} << bit;
+        ++bit;
+    }
+    return mask;
+}
+
+// The position class of a key, four bits. A jump covers three holes in a line, one of each
+// colour of both diagonal 3-colourings, so it flips the parity of the marbles on every
+// colour: whether colours 0 and 1, and colours 1 and 2, hold marbles of equal parity never
+// changes. Every board reachable from the start, and each of its symmetric images (the
+// start is symmetric), is in the start's class.
+constexpr std::array<std::uint64_t, 4> kClassMasks = {
+    colourKeyMask(false, 0, 1), colourKeyMask(false, 1, 2), colourKeyMask(true, 0, 1),
+    colourKeyMask(true, 1, 2)};
+constexpr unsigned positionClass(std::uint64_t key) {
+    unsigned c = 0;
+    for (unsigned j = 0; j < kClassMasks.size(); ++j)
+        c |= static_cast<unsigned>(std::popcount(key & kClassMasks[j]) & 1) << j;
+    return c;
+}
 
 } // namespace pebblenix

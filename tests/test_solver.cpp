@@ -3,6 +3,7 @@
 
 #include "files/solutionfile.h"
 #include "game/hint.h"
+#include "game/reachable.h"
 #include "tests/support.h"
 
 #include <QRegularExpression>
@@ -64,42 +65,130 @@ private slots:
         QVERIFY(mkfifo(QFile::encodeName(dir.filePath("fifo.pnx")), 0600) == 0);
     }
 
+    // Keys spread thinly, packed densely (every storable key of a stretch), and at both
+    // ends; asked for and listed back.
     void theTableStoresExactlyItsKeys() {
+        constexpr std::uint64_t kLimit = std::uint64_t{1} << 33;
         std::mt19937_64 rng(11);
-        std::vector<std::uint64_t> keys = {0, (std::uint64_t{1} << 33) - 1};
-        for (int i = 0; i < 50000; ++i)
-            keys.push_back(rng() & ((std::uint64_t{1} << 33) - 1));
-        for (std::uint64_t k = 4096 * 77; k < 4096 * 78; ++k) // one bucket completely full
-            keys.push_back(k);
-        std::sort(keys.begin(), keys.end());
-        keys.erase(std::unique(keys.begin(), keys.end()), keys.end());
+        std::vector<std::uint64_t> keys, asked;
+        for (std::uint64_t k = 0; k < 64; ++k)
+            for (std::uint64_t key : {k, kLimit - 1 - k, (std::uint64_t{77} << 24) + k * 5})
+                asked.push_back(key);
+        for (std::uint64_t k = std::uint64_t{3} << 30; k < (std::uint64_t{3} << 30) + 65536; ++k)
+            asked.push_back(k);
+        for (int i = 0; i < 400000; ++i)
+            asked.push_back(rng() % kLimit);
+        for (std::uint64_t k : asked)
+            if (SolutionTable::storable(k) && (k < (std::uint64_t{1} << 32) || rng() % 8 == 0))
+                keys.push_back(k);
+        sortUnique(keys);
         const auto image = SolutionTable::serialize(keys);
         std::string error;
         const auto table = SolutionTable::view(image.data(), image.size(), error);
         QVERIFY2(table, error.c_str());
-        for (int i = 0; i < 50000; ++i) {
-            const std::uint64_t k = rng() & ((std::uint64_t{1} << 33) - 1);
+        for (std::uint64_t k : asked)
             QCOMPARE(table->contains(k), std::binary_search(keys.begin(), keys.end(), k));
-        }
         std::vector<std::uint64_t> listed;
         table->forEach([&](std::uint64_t k) { listed.push_back(k); });
+        sortUnique(listed);
         QVERIFY(listed == keys && table->size() == keys.size());
     }
 
+    // Images made wrong on purpose, most with a valid checksum, so that only the checks
+    // of the structure stand between them and a lookup.
+    void aDamagedTableIsRefused_data() {
+        QTest::addColumn<int>("damage");
+        QTest::addColumn<QString>("reason");
+        const char* rows[][2] = {
+            {"a flipped bit", "it is damaged"},
+            {"cut short", "it has the wrong size"},
+            {"the first format", "it was made by another version of Pebblenix"},
+            {"a key that is not there", "it is damaged"},
+            {"a width out of range", "it is damaged"},
+            {"a key count not the sum", "it is damaged"},
+            {"a bucket left open", "it is damaged"}};
+        for (int damage = 0; damage < int(std::size(rows)); ++damage)
+            QTest::newRow(rows[damage][0]) << damage << rows[damage][1];
+    }
     void aDamagedTableIsRefused() {
-        auto image = SolutionTable::serialize({1, 2, 3});
+        QFETCH(int, damage);
+        QFETCH(QString, reason);
+        constexpr std::size_t kCounts = SolutionTable::kHeaderBytes;
+        constexpr std::size_t kWidths = kCounts + SolutionTable::kChunks * 4;
+        // One key in chunk 0: its unary part begins "10", a one for the key, then its
+        // bucket's end.
+        const auto storableFrom = [](std::uint64_t k) {
+            while (!SolutionTable::storable(k))
+                ++k;
+            return k;
+        };
+        auto image = SolutionTable::serialize(
+            {storableFrom(0), storableFrom(1 << 24), storableFrom(std::uint64_t{1} << 32)});
+        QCOMPARE(image[SolutionTable::kPrefixBytes] & 3, 1);
+        const auto add = [&](std::size_t at, int value) { image[at] += std::uint8_t(value); };
+        switch (damage) {
+        case 0:
+            image.back() ^= 0x10;
+            break;
+        case 1:
+            image.pop_back();
+            break;
+        case 2:
+            image[6] = '1';
+            break;
+        case 3: // "1 0" and "0" of chunks 0 and 1 made "0" and "0 0": a key, but no one
+            add(kCounts, -1);
+            add(kCounts + 4, 1);
+            image[SolutionTable::kPrefixBytes] &= 0xF8;
+            break;
+        case 4:
+            add(kWidths + 5, 40);
+            break;
+        case 5:
+            add(8, 1);
+            break;
+        case 6: // "01": the one after the bucket's end
+            image[SolutionTable::kPrefixBytes] ^= 3;
+            break;
+        }
+        if (damage > 2) {
+            const auto sum = SolutionTable::checksum(image.data() + SolutionTable::kHeaderBytes,
+                                                     image.size() - SolutionTable::kHeaderBytes);
+            std::memcpy(image.data() + 16, &sum, 8);
+        }
         std::string error;
-        image.back() ^= 0x10;
         QVERIFY(!SolutionTable::view(image.data(), image.size(), error));
-        QCOMPARE(error, std::string("it is damaged"));
-        QVERIFY(!SolutionTable::view(image.data(), 4, error));
-        // a bad index with a valid checksum: block starts far past the keys
-        image = SolutionTable::serialize({1, 2, 3});
-        for (std::size_t at = 24; at < 24 + 4 * 1024; at += 4)
-            std::memcpy(image.data() + at, "\x00\x00\xff\xff", 4);
-        const std::uint64_t sum = SolutionTable::checksum(image.data() + 24, image.size() - 24);
-        std::memcpy(image.data() + 16, &sum, 8);
-        QVERIFY(!SolutionTable::view(image.data(), image.size(), error));
+        QCOMPARE(QString::fromStdString(error), reason);
+    }
+
+    // The table in use, cut short or rewritten in place on disk (as a reinstall does):
+    // the answers stay as they were, and nothing dies of a vanished page.
+    void aTableChangedOnDiskAnswersAsBefore_data() {
+        QTest::addColumn<bool>("cut");
+        QTest::newRow("cut short") << true;
+        QTest::newRow("rewritten in place") << false;
+    }
+    void aTableChangedOnDiskAnswersAsBefore() {
+        QFETCH(bool, cut);
+        const QString path = dir.filePath("copy.bin");
+        QFile::remove(path);
+        QVERIFY(QFile::copy(findSolutionFile(QCoreApplication::applicationDirPath()), path));
+        QString error;
+        const auto copy = SolutionFile::open(path, error);
+        QVERIFY2(copy, qPrintable(error));
+        QFile onDisk(path);
+        QVERIFY(onDisk.open(QIODevice::ReadWrite));
+        if (cut)
+            QVERIFY(onDisk.resize(1000000));
+        else
+            QVERIFY(onDisk.write(QByteArray(int(onDisk.size()), '\xff')) == onDisk.size());
+        onDisk.close();
+        const HintEngine before(file->table()), after(copy->table());
+        std::mt19937_64 rng(5);
+        for (int n = 0; n < 100000; ++n) {
+            const Bits board = expand(rng() & ((std::uint64_t{1} << 33) - 1));
+            QCOMPARE(after.canFinishInCentre(board), before.canFinishInCentre(board));
+        }
     }
 
     // Random boards with up to ten marbles, judged by the table and by a plain search; and
