@@ -16,8 +16,10 @@
 namespace pebblenix {
 
 std::unique_ptr<SolutionFile> SolutionFile::open(const QString& path, QString& error) {
+    // The table's own reasons are marked for translation where they are made.
     const auto damaged = [&](const std::string& why) {
-        error = QStringLiteral("%1: %2").arg(path, QString::fromStdString(why));
+        error =
+            QStringLiteral("%1: %2").arg(path, QCoreApplication::translate("Files", why.c_str()));
         return nullptr;
     };
     QFile file;
@@ -32,6 +34,8 @@ std::unique_ptr<SolutionFile> SolutionFile::open(const QString& path, QString& e
     std::string damage;
     std::uint8_t prefix[SolutionTable::kPrefixBytes];
     const qint64 got = file.read(reinterpret_cast<char*>(prefix), sizeof prefix);
+    if (got == 0)
+        return damaged("the file is empty");
     const auto size = SolutionTable::imageSize(
         prefix, static_cast<std::size_t>(std::max<qint64>(got, 0)), damage);
     if (!size)

@@ -2,6 +2,7 @@
 
 #include "game/bitboard.h"
 
+#include <QtGlobal>
 #include <algorithm>
 #include <array>
 #include <bit>
@@ -282,15 +283,18 @@ std::vector<std::uint8_t> SolutionTable::serialize(const std::vector<std::uint64
 std::optional<std::size_t> SolutionTable::imageSize(const std::uint8_t* data, std::size_t size,
                                                     std::string& error) {
     if (size < 8 || std::memcmp(data, kMagic, 6) != 0) {
-        error = "it is not a table of solutions";
+        //: Why the table of solutions behind the hints cannot be used.
+        error = QT_TRANSLATE_NOOP("Files", "it is not a table of solutions");
         return std::nullopt;
     }
     if (std::memcmp(data, kMagic, 8) != 0) {
-        error = "it was made by another version of Pebblenix";
+        //: Why the table of solutions behind the hints cannot be used.
+        error = QT_TRANSLATE_NOOP("Files", "it was made by another version of Pebblenix");
         return std::nullopt;
     }
     if (size < kPrefixBytes) {
-        error = "it has the wrong size";
+        //: Why the table of solutions behind the hints cannot be used.
+        error = QT_TRANSLATE_NOOP("Files", "it has the wrong size");
         return std::nullopt;
     }
     std::uint64_t keys = 0, highBits = 0, lowBits = 0;
@@ -298,7 +302,8 @@ std::optional<std::size_t> SolutionTable::imageSize(const std::uint8_t* data, st
         const auto count = get<std::uint32_t>(data + kHeaderBytes + c * 4);
         const std::uint32_t width = data[kHeaderBytes + kChunks * 4 + c];
         if (width > kInChunk || count > (1u << kInChunk)) {
-            error = "it is damaged";
+            //: Why the table of solutions behind the hints cannot be used.
+            error = QT_TRANSLATE_NOOP("Files", "it is damaged");
             return std::nullopt;
         }
         keys += count;
@@ -306,12 +311,12 @@ std::optional<std::size_t> SolutionTable::imageSize(const std::uint8_t* data, st
         lowBits += std::uint64_t{count} * width;
     }
     if (keys != get<std::uint64_t>(data + 8)) {
-        error = "it is damaged";
+        error = QT_TRANSLATE_NOOP("Files", "it is damaged");
         return std::nullopt;
     }
     const std::uint64_t total = kPrefixBytes + wordBytes(highBits) + wordBytes(lowBits) + 8;
     if (total > kMaxBytes) {
-        error = "it has the wrong size";
+        error = QT_TRANSLATE_NOOP("Files", "it has the wrong size");
         return std::nullopt;
     }
     return static_cast<std::size_t>(total);
@@ -323,11 +328,11 @@ std::optional<SolutionTable> SolutionTable::view(const std::uint8_t* data, std::
     if (!expected)
         return std::nullopt;
     if (size != *expected) {
-        error = "it has the wrong size";
+        error = QT_TRANSLATE_NOOP("Files", "it has the wrong size");
         return std::nullopt;
     }
     if (checksum(data + kHeaderBytes, size - kHeaderBytes) != get<std::uint64_t>(data + 16)) {
-        error = "it is damaged";
+        error = QT_TRANSLATE_NOOP("Files", "it is damaged");
         return std::nullopt;
     }
     SolutionTable t;
@@ -353,7 +358,7 @@ std::optional<SolutionTable> SolutionTable::view(const std::uint8_t* data, std::
         const std::uint64_t ones = scanChunk(t.high_, chunk.highAt, end, bucketsOf(chunk.lowBits),
                                              t.samples_.data() + chunk.sampleAt);
         if (ones != chunk.count || (bitsAt(t.high_, end - 1) & 1)) {
-            error = "it is damaged";
+            error = QT_TRANSLATE_NOOP("Files", "it is damaged");
             return std::nullopt;
         }
     }

@@ -60,6 +60,7 @@ private slots:
         writeAll(dir.filePath("start.pnx"), formatGameFile(newGamePosition()));
         writeAll(dir.filePath("lost.pnx"), gameFileWith({2, 3, 46}));
         writeAll(dir.filePath("bad.pnx"), "2\r\n");
+        writeAll(dir.filePath("empty.pnx"), "");
         writeAll(dir.filePath("one.pnx"), "1");
         writeAll(dir.filePath("three.pnx"), "1\r\n-1\r\n1\r\n");
         QVERIFY(mkfifo(QFile::encodeName(dir.filePath("fifo.pnx")), 0600) == 0);
@@ -222,13 +223,14 @@ private slots:
     void theSolveTool_data() {
         QTest::addColumn<QStringList>("row"); // game, table, status, output, settings, shell
         const char* rows[][7] = {
-            // game: start, lost, bad, fifo, one or three (lines); table: table, none or fifo
+            // game: start, lost, bad, fifo, one or three (lines); table: table, none, fifo or empty
             {"a finish", "start", "table", "0", "One marble left, in the centre.", "", ""},
             {"none", "lost", "table", "1", "No finish", "", ""},
             {"bad file", "bad", "table", "2", "You have provided an invalid file format\n", "", ""},
             {"no table", "start", "none", "3", "cannot be read", "", ""},
             {"FIFO file", "fifo", "table", "2", "not a regular file", "", ""},
             {"FIFO table", "start", "fifo", "3", "not a regular file", "", ""},
+            {"an empty table", "start", "empty", "3", "the file is empty", "", ""},
             {"a full disk", "start", "table", "4", "No space left on device", "", ">/dev/full"},
             {"output closed", "lost", "table", "4", "could not be written", "", ">&-"},
             {"in French", "lost", "table", "1",
@@ -251,9 +253,8 @@ private slots:
         QFETCH(QStringList, row);
         auto [game, table, status, says, settings, shell] =
             std::tuple{row[0], row[1], row[2].toInt(), row[3], row[4], row[5]};
-        table = table == "fifo"   ? dir.filePath("fifo.pnx")
-                : table == "none" ? dir.filePath("none.bin")
-                                  : findSolutionFile(QCoreApplication::applicationDirPath());
+        table = table == "table" ? findSolutionFile(QCoreApplication::applicationDirPath())
+                                 : dir.filePath(table + ".pnx");
         QProcess p;
         auto env = QProcessEnvironment::systemEnvironment();
         env.insert("PEBBLENIX_SOLUTIONS", table);
