@@ -138,6 +138,9 @@ void frmgame::mnuexit_Click() {
 }
 
 void frmgame::SaveMarbleColor(quint8 col) {
+    // A new colour starts a new game: one in progress is not thrown away without asking.
+    if (!game.jumps().empty() && !confirmNewGame())
+        return;
     if (const auto failure = ColourSetting::write(col)) {
         tellFailure(this, tr("The marble colour could not be saved, so the game goes "
                              "on in the colour it has.\r\n%1.")

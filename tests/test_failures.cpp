@@ -73,12 +73,14 @@ const std::vector<Case>& cases() {
              w.tempdir = temp;
          }},
         {"a colour that cannot be stored", "colour could not be saved", false,
-         [](W w, F, D) {
+         [](W w, F f, D) {
              const QString folder = QFileInfo(ColourSetting::filePath()).absolutePath();
              QDir(folder).removeRecursively();
              writeAll(folder, "a file where the folder should be");
              w.mnuColour.at(104)->trigger();
              QFile::remove(folder);
+             QCOMPARE(f.messages.front().text, QStringLiteral("Start A New Game?")); // Yes
+             f.messages.erase(f.messages.begin());
          }},
         {"no table of solutions", "Hints are not available", false,
          [](W w, F f, D d) {
