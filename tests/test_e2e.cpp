@@ -119,27 +119,19 @@ private slots:
             QDir(qEnvironmentVariable("XDG_CONFIG_HOME")).filePath("Pebblenix/Pebblenix.ini");
         QDir().mkpath(QFileInfo(settings).path());
         writeAll(settings, "[View]\nZoom=150\n");
-        Game after;
-        after.setPosition(firstJumpPosition());
-        after.jump(31, 17);
+        Marbles after = startPosition(); // d2-d4 in the file, then d5-d3
+        after[10] = after[31] = false;
         QProcess game;
         const auto centreOf = play(game, "exec", {}, 150);
         QVERIFY2(centreOf, "the window did not appear");
         const QPoint from = centreOf(31), to = centreOf(17);
-        run(QStringLiteral("xdotool mousemove --sync %1 %2 mousedown 1 sleep 0.1 mousemove --sync "
-                           "%1 %5 sleep 0.1 mousemove --sync %3 %4 sleep 0.1 mouseup 1")
-                .arg(from.x())
-                .arg(from.y())
-                .arg(to.x())
-                .arg(to.y())
-                .arg(from.y() - 20),
+        run(QString::asprintf("xdotool mousemove --sync %d %d mousedown 1 sleep 0.1 mousemove "
+                              "%d %d sleep 0.1 mousemove --sync %d %d sleep 0.1 mouseup 1",
+                              from.x(), from.y(), from.x(), from.y() - 20, to.x(), to.y()),
             env);
-        const QString undo = QDir(qEnvironmentVariable("XDG_RUNTIME_DIR")).filePath("pnx.tmp");
-        QTRY_COMPARE_WITH_TIMEOUT(boardOnScreen(centreOf), after.marbles(), 5000);
-        QCOMPARE(readAll(undo), formatGameFile(firstJumpPosition()));
+        QTRY_COMPARE_WITH_TIMEOUT(boardOnScreen(centreOf), after, 5000);
         game.kill();
         game.waitForFinished();
-        QFile::remove(undo);
         QFile::remove(settings);
     }
 

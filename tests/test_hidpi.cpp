@@ -58,9 +58,7 @@ private slots:
         w->pic_Click(10);
         QTRY_VERIFY_WITH_TIMEOUT(HintService::instance().isReady(), 10000);
         QVERIFY(!HintService::instance().engine());
-        for (int cell = 0; cell < kCells; ++cell)
-            QCOMPARE(w->pic[std::size_t(cell)]->jumpMark(),
-                     cell == 24 ? JumpMark::Legal : JumpMark::None);
+        QCOMPARE(w->pic[24]->jumpMark(), JumpMark::Legal);
         QCOMPARE(QAccessible::queryAccessibleInterface(w->pic[24])->text(QAccessible::Description),
                  QStringLiteral("empty, the picked-up marble can jump here"));
         QVERIFY(fake.messages.empty()); // the marks say enough

@@ -75,10 +75,9 @@ private:
 inline void useScreenOf(int width, int height) {
     static QTemporaryDir dir;
     const QString config = dir.filePath("screen.json");
-    writeAll(config, QStringLiteral(R"({"screens": [{"name": "test", "x": 0, "y": 0, "width": %1,
-             "height": %2, "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})")
-                         .arg(width)
-                         .arg(height)
+    writeAll(config, QString::asprintf(R"({"screens": [{"name": "test", "x": 0, "y": 0,
+             "width": %d, "height": %d, "logicalDpi": 96, "logicalBaseDpi": 96}]})",
+                                       width, height)
                          .toUtf8());
     qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + QFile::encodeName(config));
 }
