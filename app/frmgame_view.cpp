@@ -40,7 +40,10 @@ int frmgame::largestZoom() const {
 }
 
 void frmgame::setZoom(int percent) {
-    zoom_ = std::min(percent, largestZoom());
+    percent = std::min(percent, largestZoom());
+    if (percent == zoom_)
+        return;
+    zoom_ = percent;
     marble_ = marblePicture(colid, pictureScale(), zoom_);
     layOut();
     refresh();
@@ -65,7 +68,7 @@ void frmgame::updateZoomActions() {
 
 void frmgame::mnuzoomin_Click() {
     const auto next = std::upper_bound(kZoomSteps.begin(), kZoomSteps.end(), zoom_);
-    if (next != kZoomSteps.end() && *next <= largestZoom())
+    if (next != kZoomSteps.end())
         setZoom(*next);
 }
 
@@ -76,8 +79,7 @@ void frmgame::mnuzoomout_Click() {
 }
 
 void frmgame::mnuactualsize_Click() {
-    if (zoom_ != kZoomSteps.front())
-        setZoom(kZoomSteps.front());
+    setZoom(kZoomSteps.front());
 }
 
 void frmgame::mnushowjumps_Click() {

@@ -59,11 +59,14 @@ void checkZoom(frmgame& w, int zoom) {
     QCOMPARE(w.size(), client + QSize(0, w.menuBar()->sizeHint().height()));
     const QImage cell = w.pic[10]->grab().toImage();
     const QColor background = cell.pixelColor(cell.width() / 2, 2);
+    int disc = 0; // 192 pixels at 100 %, growing with the square of the zoom
     for (int y = 2; y < cell.height() - 2; ++y)
         for (int x = 2; x < cell.width() - 2; ++x) {
             const QColor c = cell.pixelColor(x, y);
             QVERIFY(c == QColor(0, 0, 128) || c == Qt::white || c == background);
+            disc += c != background;
         }
+    QVERIFY(disc * 100000 >= 192 * zoom * zoom * 9);
     QCOMPARE(w.mnuzoomin->isEnabled(), zoom < 200); // 250 % is more than the screen holds
     QCOMPARE(w.mnuzoomout->isEnabled(), zoom > 100);
 }
