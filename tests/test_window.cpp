@@ -333,25 +333,26 @@ private slots:
         QCOMPARE(ViewSetting::read().showJumps, on);
     }
 
-    // A colour chosen after jumps asks first; with none made, or none left, it does not.
+    // A colour chosen after jumps asks first; with none made since the board was set, as
+    // by a game file, it does not.
     void aColourDuringAGame_data() {
         QTest::addColumn<QString>("made");
         QTest::addColumn<bool>("yes");
         QTest::addColumn<bool>("asked");
-        QTest::newRow("d2 picked up") << "d2" << true << false;
+        QTest::newRow("d2 picked up and put down") << "d2" << true << false;
         QTest::newRow("a jump, No") << "d2-d4" << false << true;
         QTest::newRow("a jump, Yes") << "d2-d4" << true << true;
-        QTest::newRow("a jump taken back") << "d2-d4, Undo" << true << false;
+        QTest::newRow("a game opened") << "a game" << true << false;
     }
     void aColourDuringAGame() {
         QFETCH(QString, made);
         QFETCH(bool, yes);
         QFETCH(bool, asked);
-        w->pic_Click(10);
-        if (made != "d2")
-            w->pic_Click(24);
-        if (made.endsWith("Undo"))
-            w->mnuundo_Click();
+        writeAll(dir.filePath("game.pnx"), formatGameFile(firstJumpPosition()));
+        if (made == "a game")
+            fake.open(*w, dir.filePath("game.pnx"));
+        else
+            jump(*w, 10, made == "d2" ? 10 : 24);
         fake.answers = {yes ? MsgAnswer::Yes : MsgAnswer::No};
         w->mnuColour.at(102)->trigger();
         QCOMPARE(fake.messages.size(), std::size_t(asked));
