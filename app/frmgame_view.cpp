@@ -43,6 +43,7 @@ void frmgame::setZoom(int percent) {
     percent = std::min(percent, largestZoom());
     if (percent == zoom_)
         return;
+    endDrag(); // a marble dragged at the old size starts again at the new one
     zoom_ = percent;
     marble_ = marblePicture(colid, pictureScale(), zoom_);
     layOut();
