@@ -6,8 +6,9 @@
 set -euo pipefail
 app=$(realpath "$1")
 out=$2
-. "$(dirname "$0")/screenshot-common.sh"
+. "$(dirname "$0")/xvfb-session.sh"
 in_private_x 820x450 "$@"
+export LANGUAGE=en
 start_game
 # d6-d4, d3-d5, b4-d4, c6-c4, then d4-b4 loses the finish, and c2-c4
 click_cells 38 24 17 31 22 24 37 23 24 22 9 23

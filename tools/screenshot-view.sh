@@ -7,10 +7,11 @@
 set -euo pipefail
 app=$(realpath "$1")
 out=$2
-. "$(dirname "$0")/screenshot-common.sh"
+. "$(dirname "$0")/xvfb-session.sh"
 in_private_x 800x640 "$@"
 mkdir -p "$XDG_CONFIG_HOME/Pebblenix"
 printf '[View]\nZoom=200\nShowJumps=true\n' >"$XDG_CONFIG_HOME/Pebblenix/Pebblenix.ini"
+export LANGUAGE=en
 start_game
 zoom=200
 # d6-d4, d3-d5, b4-d4, c6-c4, then d4 picked up: to d6 keeps the finish, to b4 loses it

@@ -1,18 +1,18 @@
-# Shared by the screenshot scripts, which source it: a private X server of a given size
-# with private runtime and configuration folders, the game started in it, and clicks on
-# its cells. Needs xvfb, xdotool, x11-apps and netpbm (make screenshot).
+# Sourced by the screenshot scripts and the start-up bench: a private X server of a given
+# size with private runtime and configuration folders, the game started in it, and clicks
+# on its cells. Needs xvfb, and for the game's part xdotool.
 
 # Runs the calling script again inside the X server, then makes its private folders.
 # Usage: in_private_x WIDTHxHEIGHT "$@"
 in_private_x() {
     local size=$1
     shift
-    if [ -z "${DISPLAY_FOR_SHOT:-}" ]; then
-        DISPLAY_FOR_SHOT=1 exec xvfb-run -a -s "-screen 0 ${size}x24 -nolisten tcp" "$0" "$@"
+    if [ -z "${IN_PRIVATE_X:-}" ]; then
+        IN_PRIVATE_X=1 exec xvfb-run -a -s "-screen 0 ${size}x24 -nolisten tcp" "$0" "$@"
     fi
     scratch=$(mktemp -d)
     trap 'kill "${game:-}" 2>/dev/null || true; rm -rf "$scratch"' EXIT
-    export XDG_RUNTIME_DIR=$scratch XDG_CONFIG_HOME=$scratch/config HOME=$scratch LANGUAGE=en
+    export XDG_RUNTIME_DIR=$scratch XDG_CONFIG_HOME=$scratch/config HOME=$scratch
     chmod 700 "$scratch"
 }
 
