@@ -42,12 +42,16 @@ std::optional<QString> writeSetting(const QString& section, const QString& key,
     const QString path = ColourSetting::filePath();
     const QString folder = QFileInfo(path).absolutePath();
     if (!QDir().mkpath(folder))
+        //: Why a setting (the marble colour, the zoom) could not be saved. %1 is the path of
+        //: the settings folder.
         return QCoreApplication::translate("Files", "the folder %1 cannot be made")
             .arg(QDir::toNativeSeparators(folder));
     QByteArray old = readFileBounded(path, kMaxSettingsBytes + 1).value_or(QByteArray());
     if (old.size() > kMaxSettingsBytes)
         old.clear();
     if (const auto failure = writeFileAtomically(path, withIniValue(old, section, key, value)))
+        //: Why a setting could not be saved. %1 is the path of the settings file, %2 the
+        //: reason, such as "No space left on device".
         return QCoreApplication::translate("Files", "%1 cannot be written (%2)")
             .arg(QDir::toNativeSeparators(path), *failure);
     return std::nullopt;
