@@ -52,9 +52,6 @@ public:
     void mnuactualsize_Click();
     void mnushowjumps_Click();
     int zoom() const { return zoom_; }
-    // The largest zoom step at which the window fits the screen's available area.
-    int largestZoom() const;
-    bool showsJumps() const { return showJumps_; }
 
     // The board.
     void ResetGame();
@@ -139,6 +136,8 @@ private:
     // Places and sizes every control, its font and the marble picture for the zoom.
     void layOut();
     void setZoom(int percent);
+    // The largest zoom step at which the window fits the screen's available area.
+    int largestZoom() const;
     // Device pixels to a pixel of the marble pictures: the screen's ratio, rounded up.
     int pictureScale() const;
     void updateZoomActions();

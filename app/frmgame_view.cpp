@@ -92,8 +92,10 @@ void frmgame::mnushowjumps_Click() {
 
 void frmgame::storeView(const std::optional<QString>& failure) {
     if (failure)
-        tellFailure(this, tr("The view could not be saved, so the next game opens with the view "
-                             "stored before.\r\n%1.")
+        //: After a change in the View menu (the zoom, Show Jumps). %1 says which file could
+        //: not be written and why.
+        tellFailure(this, tr("The View menu's setting could not be saved, so the next game "
+                             "opens with the one stored before.\r\n%1.")
                               .arg(*failure));
 }
 
