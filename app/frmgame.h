@@ -135,6 +135,8 @@ private:
     void buildMenus();
     // Places and sizes every control, its font and the marble picture for the zoom.
     void layOut();
+    // The client area, without the menu bar, at a zoom in percent.
+    static QSize clientSize(int zoom);
     void setZoom(int percent);
     // The largest zoom step at which the window fits the screen's available area.
     int largestZoom() const;

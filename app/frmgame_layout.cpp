@@ -112,6 +112,10 @@ void frmgame::buildControls() {
     pic[kCentre]->setFocus(Qt::ActiveWindowFocusReason); // arrow keys start from the centre
 }
 
+QSize frmgame::clientSize(int zoom) {
+    return {px(kClientWidth * 15, zoom), px(kClientHeight * 15, zoom)};
+}
+
 // Every length in twips and every font size is multiplied by the zoom, so that the window
 // at 100 % is exactly the window as drawn and at each step the same window, larger.
 void frmgame::layOut() {
@@ -121,7 +125,7 @@ void frmgame::layOut() {
     const auto font = [this](FontKind kind, double points) {
         return layoutFont(kind, points * zoom_ / 100, true);
     };
-    centralWidget()->setFixedSize(px(kClientWidth * 15, zoom_), px(kClientHeight * 15, zoom_));
+    centralWidget()->setFixedSize(clientSize(zoom_));
 
     place(Text1, 120, 3960, 5535, 285);
     fitFont(Text1, font(FontKind::Serif, 8.25), {Text1->text()}, false);

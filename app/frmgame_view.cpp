@@ -7,7 +7,6 @@
 #include "files/colorsetting.h"
 #include "game/bitboard.h"
 #include "resources/marblepictures.h"
-#include "resources/twips.h"
 
 #include <QAction>
 #include <QMenuBar>
@@ -31,8 +30,7 @@ int frmgame::largestZoom() const {
     const int menu = menuBar()->sizeHint().height();
     int largest = kZoomSteps.front();
     for (int step : kZoomSteps) {
-        const QSize need =
-            QSize(px(kClientWidth * 15, step), px(kClientHeight * 15, step) + menu) + frame;
+        const QSize need = clientSize(step) + QSize(0, menu) + frame;
         if (need.width() <= room.width() && need.height() <= room.height())
             largest = step;
     }
