@@ -1,17 +1,20 @@
 #include "app/boardcell.h"
 
 #include <QAccessible>
+#include <QApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QTimer>
+#include <algorithm>
+#include <utility>
 
 namespace pebblenix {
 
 namespace {
 // The 32-pixel picture is wider than the 25-pixel cell; shifting it up and left by four
 // pixels centres the marble's disc in the cell, with the whole disc inside the border.
-constexpr QPoint kPictureOffset(-4, -4);
+constexpr int kPictureOffset = -4;
 } // namespace
 
 BoardCell::BoardCell(int index, QWidget* parent) : QFrame(parent), index_(index) {
@@ -29,16 +32,33 @@ void BoardCell::setState(const QImage& picture, bool marble, bool selected) {
 }
 
 QString BoardCell::stateText() const {
+    if (marble_ && flat_)
+        //: What a screen reader says of a hole of the board after its name ("d4"): its marble
+        //: is picked up, ready to jump.
+        return tr("selected marble");
+    if (marble_)
+        //: What a screen reader says of a hole of the board after its name ("d4").
+        return tr("marble");
+    switch (mark_) {
+    case JumpMark::KeepsFinish:
+        //: What a screen reader says of a hole after its name ("d4, empty, a jump here keeps
+        //: the centre finish") when Show Jumps marks it: the picked-up marble can jump here,
+        //: and the last marble can then still finish in the centre hole.
+        return tr("empty, a jump here keeps the centre finish");
+    case JumpMark::LosesFinish:
+        //: As "empty, a jump here keeps the centre finish", but after this jump the last
+        //: marble can no longer finish in the centre hole.
+        return tr("empty, a jump here loses the centre finish");
+    case JumpMark::Legal:
+        //: As "empty, a jump here keeps the centre finish", when the game cannot tell
+        //: whether the jump keeps a finish in the centre (its table of solutions is missing).
+        return tr("empty, the picked-up marble can jump here");
+    case JumpMark::None:
+        break;
+    }
     //: What a screen reader says of a hole of the board after its name ("d4"): it holds no
     //: marble.
-    if (!marble_)
-        return tr("empty");
-    //: What a screen reader says of a hole of the board after its name ("d4"): its marble is
-    //: picked up, ready to jump.
-    if (flat_)
-        return tr("selected marble");
-    //: What a screen reader says of a hole of the board after its name ("d4").
-    return tr("marble");
+    return tr("empty");
 }
 
 void BoardCell::stateChanged() {
@@ -49,6 +69,25 @@ void BoardCell::stateChanged() {
 void BoardCell::setFlat(bool flat) {
     flat_ = flat;
     setFrameStyle(flat ? (QFrame::Box | QFrame::Plain) : (QFrame::Panel | QFrame::Sunken));
+    update();
+    stateChanged();
+}
+
+void BoardCell::setZoom(int percent) {
+    zoom_ = percent;
+    setLineWidth(std::max(1, percent / 100));
+    update();
+}
+
+QPoint BoardCell::pictureOffset() const {
+    const int shift = kPictureOffset * zoom_ / 100;
+    return {shift, shift};
+}
+
+void BoardCell::setJumpMark(JumpMark mark) {
+    if (mark == mark_)
+        return;
+    mark_ = mark;
     update();
     stateChanged();
 }
@@ -85,36 +124,82 @@ void BoardCell::paintEvent(QPaintEvent* event) {
     if (!picture_.isNull()) {
         painter.save();
         painter.setClipRect(contentsRect());
-        painter.drawImage(kPictureOffset, picture_);
+        painter.drawImage(pictureOffset(), picture_);
         painter.restore();
     }
+    if (mark_ != JumpMark::None)
+        paintJumpMark(painter);
+    const int k = lineWidth(); // the marks grow with the border
     if (marked_) {
-        painter.setPen(QPen(palette().color(QPalette::Highlight), 2));
-        painter.drawRect(rect().adjusted(2, 2, -3, -3));
+        painter.setPen(QPen(palette().color(QPalette::Highlight), 2 * k));
+        painter.drawRect(rect().adjusted(2 * k, 2 * k, -3 * k, -3 * k));
     }
     if (showsFocusMark()) { // a dashed corner-to-corner box, unlike any other look
-        painter.setPen(QPen(palette().color(QPalette::WindowText), 1, Qt::DashLine));
-        painter.drawRect(rect().adjusted(1, 1, -2, -2));
+        painter.setPen(QPen(palette().color(QPalette::WindowText), k, Qt::DashLine));
+        painter.drawRect(rect().adjusted(k, k, -2 * k, -2 * k));
     }
     painter.end();
     QFrame::paintEvent(event);
 }
 
+// A filled ring where the jump keeps the centre finish, a hollow one where it loses it,
+// and a small dot where that is not known: told apart by shape, not only by colour.
+void BoardCell::paintJumpMark(QPainter& painter) const {
+    const qreal unit = zoom_ / 100.0;
+    const QColor colour = palette().color(QPalette::Highlight);
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(mark_ == JumpMark::Legal ? Qt::NoPen : QPen(colour, 2 * unit));
+    painter.setBrush(mark_ == JumpMark::LosesFinish ? Qt::NoBrush : QBrush(colour));
+    const qreal radius = (mark_ == JumpMark::Legal ? 2.5 : 5) * unit;
+    painter.drawEllipse(QRectF(rect()).center(), radius, radius);
+    painter.restore();
+}
+
+// A press and release on the cell is a click. A marble pressed and moved further than a
+// click would go is dragged instead: this cell keeps the mouse until the release.
 void BoardCell::mousePressEvent(QMouseEvent* event) {
     pressed_ = event->button() == Qt::LeftButton;
+    pressedAt_ = event->position().toPoint();
     event->accept();
 }
 
+void BoardCell::mouseMoveEvent(QMouseEvent* event) {
+    event->accept();
+    const QPoint at = event->position().toPoint();
+    if (!pressed_ || !(event->buttons() & Qt::LeftButton))
+        return;
+    if (!dragging_ &&
+        (!marble_ || (at - pressedAt_).manhattanLength() < QApplication::startDragDistance()))
+        return;
+    dragging_ = true;
+    emit dragged(index_, pressedAt_, at);
+}
+
 void BoardCell::mouseReleaseEvent(QMouseEvent* event) {
-    const bool click = pressed_ && event->button() == Qt::LeftButton &&
-                       rect().contains(event->position().toPoint());
+    const QPoint at = event->position().toPoint();
+    const bool left = pressed_ && event->button() == Qt::LeftButton;
+    const bool inside = rect().contains(at);
+    const bool wasDragging = std::exchange(dragging_, false);
     pressed_ = false;
     event->accept();
-    if (click)
+    if (wasDragging && left && !inside) {
+        emit dropped(index_, at);
+        return;
+    }
+    if (wasDragging)
+        emit dragCancelled(index_);
+    if (left && inside)
         emit clicked(index_);
 }
 
 void BoardCell::keyPressEvent(QKeyEvent* event) {
+    if (dragging_ && event->key() == Qt::Key_Escape) {
+        dragging_ = pressed_ = false;
+        emit dragCancelled(index_);
+        event->accept();
+        return;
+    }
     focusMark_ = true;
     switch (event->key()) {
     case Qt::Key_Left:
@@ -151,6 +236,10 @@ void BoardCell::focusInEvent(QFocusEvent* event) {
 }
 
 void BoardCell::focusOutEvent(QFocusEvent* event) {
+    if (std::exchange(dragging_, false)) { // another window took over: the marble goes back
+        pressed_ = false;
+        emit dragCancelled(index_);
+    }
     focusMark_ = false;
     update();
     QFrame::focusOutEvent(event);

@@ -1,12 +1,18 @@
 #pragma once
 // One hole of the board as the player sees it: a framed picture cell, shown or hidden,
-// with the sunken 3D look or, for the selected marble, the flat look.
+// with the sunken 3D look or, for the selected marble, the flat look. A marble can be
+// dragged from it to another hole.
 
 #include <QFrame>
 #include <QImage>
 #include <QString>
 
 namespace pebblenix {
+
+// What Show Jumps marks on a hole the picked-up marble can jump to: whether the jump keeps
+// a finish with the last marble in the centre possible, or only that it is legal while the
+// table of solutions is not there to say.
+enum class JumpMark { None, Legal, KeepsFinish, LosesFinish };
 
 class BoardCell : public QFrame {
     Q_OBJECT
@@ -23,13 +29,22 @@ public:
     bool isFlat() const { return flat_; }
     void setFlat(bool flat);
 
+    // Sizes the border and the picture's place for a zoom in percent.
+    void setZoom(int percent);
+    // Where the picture's top left corner lies in the cell: it is larger than the cell.
+    QPoint pictureOffset() const;
+
+    void setJumpMark(JumpMark mark);
+    JumpMark jumpMark() const { return mark_; }
+
     // Draws a ring inside the border that blinks for about a second; it changes nothing
     // else, so it cannot be mistaken for a selection.
     void blink();
     void stopBlinking();
     bool isMarked() const { return marked_; }
 
-    // What a screen reader says of the hole: "marble", "empty", or "selected marble".
+    // What a screen reader says of the hole: "marble", "empty", or "selected marble", and
+    // for a hole Show Jumps marks, what a jump there would do.
     QString stateText() const;
     // The keyboard focus mark shows only once the keyboard has been used on the board.
     bool showsFocusMark() const { return hasFocus() && focusMark_; }
@@ -37,10 +52,18 @@ public:
 signals:
     void clicked(int index);
     void moveFocus(int index, int dx, int dy);
+    // The marble pressed at `from` is being dragged, now at `to` (both in this cell's
+    // coordinates).
+    void dragged(int index, QPoint from, QPoint to);
+    // The drag ended outside this cell, at `at`; or it was given up (Escape, or released
+    // over this cell again, which is a click).
+    void dropped(int index, QPoint at);
+    void dragCancelled(int index);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
@@ -48,15 +71,20 @@ protected:
 
 private:
     void stateChanged();
+    void paintJumpMark(QPainter& painter) const;
 
     int index_;
     bool marble_ = false;
     QImage picture_;
     bool flat_ = false;
     bool pressed_ = false;
+    bool dragging_ = false;
+    QPoint pressedAt_;
     bool marked_ = false;
     bool focusMark_ = false;
     int blinksLeft_ = 0;
+    int zoom_ = 100;
+    JumpMark mark_ = JumpMark::None;
 };
 
 } // namespace pebblenix

@@ -45,11 +45,15 @@ bool frmgame::Form_Load() {
     CDiabox.InitDir =
         initialDialogFolder(QCoreApplication::applicationDirPath(),
                             QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
+    // A zoom the screen has no room for shows at the largest step that fits; the stored
+    // one stays for a larger screen.
+    const ViewSetting view = ViewSetting::read();
+    zoom_ = std::min(view.zoom, largestZoom());
+    showJumps_ = view.showJumps;
     // A stored colour that is no number from 0 to 255, or has no picture, cannot be used.
     const auto colour = parseColourSetting(ColourSetting::read());
-    const int scale = std::max(1, static_cast<int>(std::ceil(devicePixelRatioF())));
     colid = colour.value_or(0);
-    marble_ = colour ? marblePicture(colid, scale) : QImage();
+    marble_ = colour ? marblePicture(colid, pictureScale(), zoom_) : QImage();
     if (marble_.isNull()) {
         // The failure path forgets the colour, so that the next start is dark blue. One that
         // cannot be forgotten would stop every start: say which file is wrong and go on now.
@@ -63,8 +67,12 @@ bool frmgame::Form_Load() {
                                 "so the game starts in dark blue.\r\n%1.")
                                  .arg(*stuck));
         colid = kDefaultColour;
-        marble_ = marblePicture(colid, scale);
+        marble_ = marblePicture(colid, pictureScale(), zoom_);
     }
+    layOut();
+    updateZoomActions();
+    mnushowjumps->setChecked(showJumps_);
+    wantVerdicts();
     ResetGame();
     // The undo file lives in the user's own private folder: in the shared temporary
     // folder any other user could plant a link or a file of its name.
@@ -132,10 +140,14 @@ void frmgame::replaceWindow() {
     close();
 }
 
+bool frmgame::confirmNewGame() {
+    //: Asked with Yes and No by Game > New, and by a colour chosen during a game.
+    return ui().message(this, kTitle, tr("Start A New Game?"), MsgIcon::Question,
+                        MsgButtons::YesNo) == MsgAnswer::Yes;
+}
+
 void frmgame::mnunew_Click() {
-    //: Asked with Yes and No by Game > New.
-    if (ui().message(this, kTitle, tr("Start A New Game?"), MsgIcon::Question, MsgButtons::YesNo) ==
-        MsgAnswer::Yes)
+    if (confirmNewGame())
         replaceWindow();
 }
 
@@ -144,6 +156,9 @@ void frmgame::mnuexit_Click() {
 }
 
 void frmgame::SaveMarbleColor(quint8 col) {
+    // A new colour starts a new game: one in progress is not thrown away without asking.
+    if (!game.jumps().empty() && !confirmNewGame())
+        return;
     if (const auto failure = ColourSetting::write(col)) {
         //: %1 names the settings file and why it cannot be written.
         tellFailure(this, tr("The marble colour could not be saved, so the game goes "

@@ -49,6 +49,13 @@ public:
     void mnuabout_Click();
     void SaveMarbleColor(quint8 col);
 
+    // The View menu: the zoom steps and Show Jumps.
+    void mnuzoomin_Click();
+    void mnuzoomout_Click();
+    void mnuactualsize_Click();
+    void mnushowjumps_Click();
+    int zoom() const { return zoom_; }
+
     // The board.
     void ResetGame();
     void pic_Click(int Index);
@@ -58,6 +65,11 @@ public:
     void Timer1_Timer();
     quint8 Marbles_On_Board() const { return game.count(); }
     void moveBoardFocus(int index, int dx, int dy);
+    // A marble dragged from cell `index`: it follows the pointer, and dropped on a hole it
+    // can jump to it jumps as the second click would make it; anywhere else it goes back.
+    void marbleDragged(int index, QPoint from, QPoint to);
+    void marbleDropped(int index, QPoint at);
+    void endDrag();
 
     // Game files and undo.
     std::optional<QString> SavePebblenixFile(const QString& fname);
@@ -114,13 +126,18 @@ public:
     QAction* mnurecords = nullptr;
     QAction* mnuexit = nullptr;
     QAction* mnuabout = nullptr;
+    QAction* mnuzoomin = nullptr;
+    QAction* mnuzoomout = nullptr;
+    QAction* mnuactualsize = nullptr;
+    QAction* mnushowjumps = nullptr;
+    QLabel* picDragged = nullptr;      // the dragged marble, over the board; made on the first drag
     std::map<int, QAction*> mnuColour; // mnu101 .. mnu112, by picture id
     QPointer<ReviewDialog> frmreview;  // while Review Game is open
     QPointer<WinningLineDialog> frmwinningline;
     QPointer<RecordsDialog> frmrecords;
 
-    static constexpr int kClientWidth = 389;  // 5835 twips
-    static constexpr int kClientHeight = 289; // 4335 twips
+    static constexpr int kClientWidth = 389;  // 5835 twips at 100 %
+    static constexpr int kClientHeight = 289; // 4335 twips at 100 %
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -130,6 +147,25 @@ private:
     frmgame();
     void buildControls();
     void buildMenus();
+    // Places and sizes every control, its font and the marble picture for the zoom.
+    void layOut();
+    // The client area, without the menu bar, at a zoom in percent.
+    static QSize clientSize(int zoom);
+    void setZoom(int percent);
+    // The largest zoom step at which the window fits the screen's available area.
+    int largestZoom() const;
+    // Device pixels to a pixel of the marble pictures: the screen's ratio, rounded up.
+    int pictureScale() const;
+    void updateZoomActions();
+    // Stores what the View menu changed; says so if it cannot.
+    void storeView(const std::optional<QString>& failure);
+    // Starts loading the table of solutions for Show Jumps' verdicts, if they are wanted.
+    void wantVerdicts();
+    // What Show Jumps marks for the picked-up marble, if any.
+    std::array<JumpMark, kCells> jumpMarks(std::optional<int> picked) const;
+    // The hole whose square of the board holds `inFrame`, a point in Frame1.
+    std::optional<int> holeAt(QPoint inFrame) const;
+    bool confirmNewGame();
     void loadFailurePath();
     void replaceWindow();
     // Saves to `name` and makes it the game's file; says why if it cannot. Nothing for
@@ -155,7 +191,10 @@ private:
     std::optional<std::pair<Marbles, std::vector<Move>>> reviewed_; // what frmreview shows
     std::optional<std::pair<Marbles, Marbles>> lined_; // the board and first position shown
 
-    QImage marble_; // the picture of the marble in colour colid
+    QImage marble_; // the picture of the marble in colour colid, at the zoom
+    int zoom_ = 100;
+    bool showJumps_ = false;
+    std::optional<int> dragFrom_; // the cell whose marble is being dragged
 };
 
 } // namespace pebblenix

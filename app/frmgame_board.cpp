@@ -1,15 +1,18 @@
-// The board routines of the main window: a new game, the two clicks of a jump, the end
-// of the game and the clock's tick, each a call on the game model, and refresh(), which
-// shows the model.
+// The board routines of the main window: a new game, the two clicks of a jump or a drag,
+// the end of the game and the clock's tick, each a call on the game model, and refresh(),
+// which shows the model.
 
 #include "app/frmgame.h"
 
 #include "files/gamefile.h"
 #include "files/recordsfile.h"
+#include "resources/twips.h"
 
 #include <QDate>
 #include <QDir>
+#include <QGroupBox>
 #include <QLabel>
+#include <QPixmap>
 #include <QTimer>
 
 namespace pebblenix {
@@ -24,10 +27,16 @@ void frmgame::ResetGame() {
 }
 
 void frmgame::refresh() {
-    const auto selected = game.selection();
-    for (int i = 0; i < kCells; ++i)
-        pic[static_cast<std::size_t>(i)]->setState(game.hasMarble(i) ? marble_ : QImage(),
-                                                   game.hasMarble(i), selected == i);
+    // A dragged marble is picked up: its cell looks selected, and its picture follows the
+    // pointer instead.
+    const auto picked = dragFrom_ ? dragFrom_ : game.selection();
+    const auto marks = jumpMarks(picked);
+    for (int i = 0; i < kCells; ++i) {
+        BoardCell* cell = pic[static_cast<std::size_t>(i)];
+        const bool marble = game.hasMarble(i);
+        cell->setState(marble && dragFrom_ != i ? marble_ : QImage(), marble, picked == i);
+        cell->setJumpMark(marks[static_cast<std::size_t>(i)]);
+    }
     lblmarbles_On_hand->setText(game.countText());
     lbltime->setText(game.clock());
     if (game.clockRunning() && !Timer1->isActive())
@@ -56,6 +65,60 @@ QString moveNotMade() {
 void frmgame::pic_Click(int Index) {
     const auto source = game.selection();
     report(game.click(Index, undoWriter(moveNotMade())), source);
+}
+
+void frmgame::marbleDragged(int index, QPoint from, QPoint to) {
+    BoardCell* cell = pic[static_cast<std::size_t>(index)];
+    if (!dragFrom_) {
+        dragFrom_ = index;
+        if (!picDragged) {
+            picDragged = new QLabel(centralWidget());
+            picDragged->setObjectName(QStringLiteral("picDragged"));
+            picDragged->setAttribute(Qt::WA_TransparentForMouseEvents);
+        }
+        picDragged->setPixmap(QPixmap::fromImage(marble_));
+        picDragged->adjustSize();
+        picDragged->raise();
+        picDragged->show();
+        refresh();
+    }
+    // The marble keeps the place under the pointer where it was picked up.
+    picDragged->move(cell->mapTo(centralWidget(), cell->pictureOffset() + to - from));
+}
+
+void frmgame::marbleDropped(int index, QPoint at) {
+    endDrag();
+    const auto target = holeAt(pic[static_cast<std::size_t>(index)]->mapTo(Frame1, at));
+    if (!target || !canJump(game.marbles(), index, *target))
+        return; // back where it was, and nothing has changed
+    playJump({index, *target});
+}
+
+// A jump made for the player (a drop, Play Next Jump) is the two clicks that make it: the
+// marble picked up, then the hole clicked, so it takes the one path every jump takes.
+void frmgame::playJump(Move jump) {
+    clearHint();
+    game.select(jump.from);
+    pic_Click(jump.to);
+}
+
+void frmgame::endDrag() {
+    if (!dragFrom_)
+        return;
+    dragFrom_.reset();
+    picDragged->hide();
+    refresh();
+}
+
+std::optional<int> frmgame::holeAt(QPoint inFrame) const {
+    const int pitch = px(480, zoom_);
+    for (int i = 0; i < kCells; ++i) {
+        QRect square(0, 0, pitch, pitch);
+        square.moveCenter(pic[static_cast<std::size_t>(i)]->geometry().center());
+        if (isHole(i) && square.contains(inFrame))
+            return i;
+    }
+    return std::nullopt;
 }
 
 bool frmgame::ValidMove(std::int16_t tempfrom, std::int16_t tempto) const {

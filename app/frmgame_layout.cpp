@@ -1,5 +1,5 @@
 // The main window's controls and menus, placed as the layout was drawn in twips
-// (15 twips to a pixel).
+// (15 twips to a pixel at 100 %), and the View menu's zoom, which scales all of it.
 
 #include "app/accessibility.h"
 #include "app/frmgame.h"
@@ -26,14 +26,13 @@ namespace {
 
 // A caption, when given, is what a screen reader says before the label's text; it is set
 // before the text because a label's accessible interface is made when its text is first set.
-QLabel* makeLabel(QWidget* parent, const QString& name, const QString& text, int left, int top,
-                  int width, int height, const QString& caption = QString()) {
+QLabel* makeLabel(QWidget* parent, const QString& name, const QString& text,
+                  const QString& caption = QString()) {
     auto* label = new QLabel(parent);
     label->setObjectName(name);
     if (!caption.isEmpty())
         setAccessibleCaption(label, caption);
     label->setText(text);
-    label->setGeometry(px(left), px(top), px(width), px(height));
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     return label;
 }
@@ -91,27 +90,20 @@ frmgame::frmgame() {
     setWindowIcon(applicationIcon());
     buildControls();
     buildMenus();
-    Form_Resize();
 }
 
 void frmgame::buildControls() {
     installAccessibility();
-    auto* client = new QWidget(this);
-    client->setFixedSize(kClientWidth, kClientHeight);
-    setCentralWidget(client);
+    setCentralWidget(new QWidget(this));
+    QWidget* client = centralWidget();
 
     Text1 = new QLineEdit(client);
     Text1->setObjectName(QStringLiteral("Text1"));
-    Text1->setGeometry(px(120), px(3960), px(5535), px(285));
     Text1->setText(QStringLiteral("Pebblenix developers \u2022 pebblenix@example.org \u2022 "
                                   "pebblenix.example.org"));
     Text1->setReadOnly(true);
     Text1->setFrame(false);
     Text1->setCursorPosition(0);
-    // The contact line is the same in every language and has always taken the size that
-    // fits it on its one line.
-    fitFont(Text1, layoutFont(FontKind::Serif, 8.25, true), {Text1->text()}, false, QString(),
-            kAnySize);
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
@@ -122,20 +114,17 @@ void frmgame::buildControls() {
 
     Frame1 = new QGroupBox(client);
     Frame1->setObjectName(QStringLiteral("Frame1"));
-    Frame1->setGeometry(px(240), px(120), px(3735), px(3735));
 
     for (int i = 0; i < kCells; ++i) {
         auto* cell = new BoardCell(i, Frame1);
         cell->setObjectName(QStringLiteral("pic%1").arg(i));
-        cell->setGeometry(px(240 + 480 * (i % kSide)), px(240 + 480 * (i / kSide)), px(375),
-                          px(375));
         connect(cell, &BoardCell::clicked, this, &frmgame::pic_Click);
         connect(cell, &BoardCell::moveFocus, this, &frmgame::moveBoardFocus);
+        connect(cell, &BoardCell::dragged, this, &frmgame::marbleDragged);
+        connect(cell, &BoardCell::dropped, this, &frmgame::marbleDropped);
+        connect(cell, &BoardCell::dragCancelled, this, &frmgame::endDrag);
         pic[static_cast<std::size_t>(i)] = cell;
     }
-
-    const QFont captionFont = layoutFont(FontKind::SansSerif, 9.75, true);
-    const QFont numberFont = layoutFont(FontKind::Garamond, 12, true);
 
     //: The caption above the marble count in the main window: two lines of about ten
     //: characters, three at most.
@@ -143,27 +132,61 @@ void frmgame::buildControls() {
     //: The caption above the countdown clock in the main window: one line of about
     //: thirteen characters, two at most.
     const QString timeCaption = tr("Time on Hand");
-
-    Label1[1] =
-        makeLabel(client, QStringLiteral("Label1_1"), marblesCaption, 4200, 1800, 1095, 495);
+    Label1[1] = makeLabel(client, QStringLiteral("Label1_1"), marblesCaption);
     Label1[1]->setWordWrap(true);
-
     lblmarbles_On_hand = makeLabel(client, QStringLiteral("lblmarbles_On_hand"),
-                                   QStringLiteral("32"), 4920, 2520, 375, 255, marblesCaption);
+                                   QStringLiteral("32"), marblesCaption);
+    Label1[0] = makeLabel(client, QStringLiteral("Label1_0"), timeCaption);
+    lbltime = makeLabel(client, QStringLiteral("lbltime"), QStringLiteral("120"), timeCaption);
+
+    pic[kCentre]->setFocus(Qt::ActiveWindowFocusReason); // arrow keys start from the centre
+}
+
+QSize frmgame::clientSize(int zoom) {
+    return {px(kClientWidth * 15, zoom), px(kClientHeight * 15, zoom)};
+}
+
+// Every length in twips and every font size is multiplied by the zoom, so that the window
+// at 100 % is exactly the window as drawn and at each step the same window, larger.
+void frmgame::layOut() {
+    const auto place = [this](QWidget* control, int left, int top, int width, int height) {
+        control->setGeometry(px(left, zoom_), px(top, zoom_), px(width, zoom_), px(height, zoom_));
+    };
+    const auto font = [this](FontKind kind, double points) {
+        return layoutFont(kind, points * zoom_ / 100, true);
+    };
+    centralWidget()->setFixedSize(clientSize(zoom_));
+
+    place(Text1, 120, 3960, 5535, 285);
+    // The contact line is the same in every language and has always taken the size that
+    // fits it on its one line.
+    fitFont(Text1, font(FontKind::Serif, 8.25), {Text1->text()}, false, QString(), kAnySize);
+
+    place(Frame1, 240, 120, 3735, 3735);
+    for (int i = 0; i < kCells; ++i) {
+        BoardCell* cell = pic[static_cast<std::size_t>(i)];
+        place(cell, 240 + 480 * (i % kSide), 240 + 480 * (i / kSide), 375, 375);
+        cell->setZoom(zoom_);
+    }
+
+    const QFont captionFont = font(FontKind::SansSerif, 9.75);
+    const QFont numberFont = font(FontKind::Garamond, 12);
+
+    place(Label1[1], 4200, 1800, 1095, 495);
+    place(lblmarbles_On_hand, 4920, 2520, 375, 255);
     // The count and the clock show what a game file holds, read as Latin-1, the same in
     // every language.
     fitFont(lblmarbles_On_hand, numberFont, {QStringLiteral("255")}, false, latin1Printable(),
             kAnySize);
-
-    Label1[0] = makeLabel(client, QStringLiteral("Label1_0"), timeCaption, 4080, 720, 1575, 255);
-
-    lbltime = makeLabel(client, QStringLiteral("lbltime"), QStringLiteral("120"), 4200, 1200, 1335,
-                        255, timeCaption);
+    place(Label1[0], 4080, 720, 1575, 255);
+    place(lbltime, 4200, 1200, 1335, 255);
     fitFont(lbltime, numberFont, {QStringLiteral("TimeOut!!")}, false, latin1Printable(), kAnySize);
 
-    fitCaptions(captionFont, {{Label1[0], px(1200 - 720)}, {Label1[1], px(2520 - 1800)}});
+    Label1[0]->setWordWrap(false); // it may have needed two lines at another zoom
+    fitCaptions(captionFont,
+                {{Label1[0], px(1200 - 720, zoom_)}, {Label1[1], px(2520 - 1800, zoom_)}});
 
-    pic[kCentre]->setFocus(Qt::ActiveWindowFocusReason); // arrow keys start from the centre
+    Form_Resize();
 }
 
 // Arrow keys walk over the holes; a step that would land off the board jumps the corner
@@ -236,17 +259,42 @@ void frmgame::buildMenus() {
     mnuexit =
         item(game, QStringLiteral("mnuexit"), tr("E&xit"), QKeySequence(), &frmgame::mnuexit_Click);
 
-    //: The second menu of the menu bar; its access key must differ from Game's.
+    QMenu* view = menuBar()->addMenu(tr("&View"));
+    view->setObjectName(QStringLiteral("mnuview"));
+    mnuzoomin = item(view, QStringLiteral("mnuzoomin"), tr("Zoom &In"), QKeySequence(),
+                     &frmgame::mnuzoomin_Click);
+    mnuzoomin->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)});
+    mnuzoomout = item(view, QStringLiteral("mnuzoomout"), tr("Zoom &Out"),
+                      QKeySequence(Qt::CTRL | Qt::Key_Minus), &frmgame::mnuzoomout_Click);
+    mnuactualsize = item(view, QStringLiteral("mnuactualsize"), tr("&Actual Size"),
+                         QKeySequence(Qt::CTRL | Qt::Key_0), &frmgame::mnuactualsize_Click);
+    view->addSeparator();
+    mnushowjumps = item(view, QStringLiteral("mnushowjumps"), tr("Show &Jumps"), QKeySequence(),
+                        &frmgame::mnushowjumps_Click);
+    mnushowjumps->setCheckable(true);
+    //: Shown as the tip of the View menu's Show Jumps item.
+    mnushowjumps->setStatusTip(tr("Marks the holes the picked-up marble can jump to: a filled "
+                                  "ring where the jump keeps a finish with the last marble in "
+                                  "the centre possible, a hollow ring where it loses it, and a "
+                                  "small dot while the game cannot tell."));
+    mnushowjumps->setToolTip(mnushowjumps->statusTip());
+    view->setToolTipsVisible(true); // the window has no status bar to show the tip in
+    // The screen and the window's frame may have changed since the last look.
+    connect(view, &QMenu::aboutToShow, this, &frmgame::updateZoomActions);
+
+    //: The last menu of the menu bar; its access key must differ from Game's and View's.
     QMenu* help = menuBar()->addMenu(tr("&Help"));
     help->setObjectName(QStringLiteral("mnuHelp"));
     mnuabout = item(help, QStringLiteral("mnuabout"), tr("&About Pebblenix"), QKeySequence(),
                     &frmgame::mnuabout_Click);
 }
 
-// The window keeps one size; a fixed size tells the window manager so, and a resize that
-// slips through is put back.
+// The window keeps one size at each zoom step; a fixed size tells the window manager so,
+// and a resize that slips through is put back.
 void frmgame::Form_Resize() {
-    const QSize fixed(kClientWidth, kClientHeight + menuBar()->sizeHint().height());
+    const QSize client = centralWidget()->minimumSize();
+    const QSize fixed(client.width(), client.height() + menuBar()->sizeHint().height());
     if (minimumSize() != fixed || maximumSize() != fixed)
         setFixedSize(fixed);
     if (size() != fixed)

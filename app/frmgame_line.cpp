@@ -48,10 +48,4 @@ void frmgame::followWinningLine() {
     lined_ = std::move(now);
 }
 
-void frmgame::playJump(Move jump) {
-    clearHint();
-    game.select(jump.from);
-    pic_Click(jump.to);
-}
-
 } // namespace pebblenix

@@ -8,13 +8,9 @@ set -euo pipefail
 program=$(realpath "$1")
 runs=${2:-60}
 older=${3:+$(realpath "$3")}
-if [ -z "${STARTUP_IN_XVFB:-}" ]; then
-    STARTUP_IN_XVFB=1 exec xvfb-run -a -s "-screen 0 800x600x24 -nolisten tcp" "$0" "$@"
-fi
-scratch=$(mktemp -d)
-trap 'rm -rf "$scratch"' EXIT
-export XDG_RUNTIME_DIR=$scratch XDG_CONFIG_HOME=$scratch/config HOME=$scratch QT_QPA_PLATFORM=xcb
-chmod 700 "$scratch"
+. "$(dirname "$(realpath "$0")")/../tools/xvfb-session.sh"
+in_private_x 800x600 "$@"
+export QT_QPA_PLATFORM=xcb
 kinds=("bare $program bare" "game $program game")
 [ -n "$older" ] && kinds+=("older $older game")
 for kind in "${kinds[@]}"; do read -r _ p k <<<"$kind" && "$p" "$k"; done # warm the caches

@@ -37,6 +37,9 @@ QMainWindow* bareWindow() {
     for (int i = 0; i < 12; ++i)
         colours->addAction(QStringLiteral("Colour %1").arg(i));
     game->addAction(QStringLiteral("E&xit"));
+    QMenu* view = w->menuBar()->addMenu(QStringLiteral("&View"));
+    for (const char* item : {"Zoom &In", "Zoom &Out", "&Actual Size", "Show &Jumps"})
+        view->addAction(QString::fromLatin1(item));
     w->menuBar()->addMenu(QStringLiteral("&Help"))->addAction(QStringLiteral("&About"));
     auto* client = new QWidget(w);
     client->setFixedSize(389, 289);

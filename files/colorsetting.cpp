@@ -8,6 +8,7 @@
 #include <QFileInfo>
 #include <QLocale>
 #include <QStandardPaths>
+#include <algorithm>
 #include <cmath>
 
 namespace pebblenix {
@@ -17,27 +18,98 @@ namespace {
 // A settings file is a handful of lines; nothing longer is read.
 constexpr qint64 kMaxSettingsBytes = 64 * 1024;
 
+// One line of INI text: a section's header, a key with its value, or neither.
+struct IniLine {
+    std::optional<QString> section;
+    std::optional<QString> key;
+    QString value;
+};
+
+IniLine parseIniLine(const QByteArray& raw) {
+    const QString line = QString::fromUtf8(raw).trimmed();
+    if (line.startsWith(QLatin1Char('[')) && line.endsWith(QLatin1Char(']')))
+        return {line.mid(1, line.size() - 2).trimmed(), std::nullopt, {}};
+    const qsizetype equals = line.indexOf(QLatin1Char('='));
+    if (equals < 0)
+        return {};
+    return {std::nullopt, line.left(equals).trimmed(), line.mid(equals + 1).trimmed()};
+}
+
+// Sets one key of the file and writes it whole, keeping everything else it holds; what
+// cannot be read (a FIFO, a device, a file far too long) is replaced, not kept.
+std::optional<QString> writeSetting(const QString& section, const QString& key,
+                                    const QString& value) {
+    const QString path = ColourSetting::filePath();
+    const QString folder = QFileInfo(path).absolutePath();
+    if (!QDir().mkpath(folder))
+        //: Why a setting (the marble colour, the zoom) could not be saved. %1 is the path of
+        //: the settings folder.
+        return QCoreApplication::translate("Files", "the folder %1 cannot be made")
+            .arg(QDir::toNativeSeparators(folder));
+    QByteArray old = readFileBounded(path, kMaxSettingsBytes + 1).value_or(QByteArray());
+    if (old.size() > kMaxSettingsBytes)
+        old.clear();
+    if (const auto failure = writeFileAtomically(path, withIniValue(old, section, key, value)))
+        //: Why a setting could not be saved. %1 is the path of the settings file, %2 the
+        //: reason, such as "No space left on device".
+        return QCoreApplication::translate("Files", "%1 cannot be written (%2)")
+            .arg(QDir::toNativeSeparators(path), *failure);
+    return std::nullopt;
+}
+
 } // namespace
 
 std::optional<QString> readIniValue(const QByteArray& text, const QString& section,
                                     const QString& key) {
     QString current;
     for (const QByteArray& raw : text.split('\n')) {
-        const QString line = QString::fromUtf8(raw).trimmed();
-        if (line.startsWith(QLatin1Char('[')) && line.endsWith(QLatin1Char(']'))) {
-            current = line.mid(1, line.size() - 2).trimmed();
+        const IniLine line = parseIniLine(raw);
+        if (line.section)
+            current = *line.section;
+        if (current != section || line.key != key)
             continue;
-        }
-        const qsizetype equals = line.indexOf(QLatin1Char('='));
-        if (current != section || equals < 0 || line.left(equals).trimmed() != key)
-            continue;
-        QString value = line.mid(equals + 1).trimmed();
+        QString value = line.value;
         if (value.size() >= 2 && value.startsWith(QLatin1Char('"')) &&
             value.endsWith(QLatin1Char('"')))
             value = value.mid(1, value.size() - 2);
         return value;
     }
     return std::nullopt;
+}
+
+QByteArray withIniValue(const QByteArray& text, const QString& section, const QString& key,
+                        const QString& value) {
+    const QByteArray set = (key + QLatin1Char('=') + value).toUtf8();
+    QList<QByteArray> lines = text.split('\n');
+    QString current;
+    std::optional<qsizetype> last; // the last line of the section's first run, so far
+    bool firstRun = false;
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        const IniLine line = parseIniLine(lines[i]);
+        if (line.section) {
+            current = *line.section;
+            firstRun = current == section && !last;
+            if (firstRun)
+                last = i;
+            continue;
+        }
+        if (current != section)
+            continue;
+        if (line.key == key) {
+            lines[i] = lines[i].endsWith('\r') ? set + '\r' : set;
+            return lines.join('\n');
+        }
+        if (firstRun && !lines[i].trimmed().isEmpty())
+            last = i;
+    }
+    if (last) {
+        lines.insert(*last + 1, set);
+        return lines.join('\n');
+    }
+    QByteArray out = text;
+    if (!out.isEmpty()) // a blank line between sections, as QSettings writes them
+        out += out.endsWith('\n') ? "\n" : "\n\n";
+    return out + '[' + section.toUtf8() + "]\n" + set + '\n';
 }
 
 std::optional<quint8> parseColourSetting(const QString& text) {
@@ -71,19 +143,7 @@ QString ColourSetting::read() {
 }
 
 std::optional<QString> ColourSetting::write(quint8 colour) {
-    const QString path = filePath();
-    const QString folder = QFileInfo(path).absolutePath();
-    if (!QDir().mkpath(folder))
-        //: Why the marble colour could not be saved. %1 is the path of the settings folder.
-        return QCoreApplication::translate("Files", "the folder %1 cannot be made")
-            .arg(QDir::toNativeSeparators(folder));
-    const QByteArray text = "[Color]\nMarble=" + QByteArray::number(colour) + "\n";
-    if (const auto failure = writeFileAtomically(path, text))
-        //: Why the marble colour could not be saved. %1 is the path of the settings file,
-        //: %2 the reason, such as "No space left on device".
-        return QCoreApplication::translate("Files", "%1 cannot be written (%2)")
-            .arg(QDir::toNativeSeparators(path), *failure);
-    return std::nullopt;
+    return writeSetting(QStringLiteral("Color"), QStringLiteral("Marble"), QString::number(colour));
 }
 
 std::optional<QString> ColourSetting::clearAll() {
@@ -101,6 +161,33 @@ std::optional<QString> ColourSetting::clearAll() {
     //: %2 the system's reason, such as "Permission denied".
     return QCoreApplication::translate("Files", "%1 cannot be removed (%2)")
         .arg(QDir::toNativeSeparators(file.fileName()), file.errorString());
+}
+
+ViewSetting ViewSetting::read() {
+    ViewSetting view;
+    const auto text = readFileBounded(ColourSetting::filePath(), kMaxSettingsBytes);
+    if (!text)
+        return view;
+    bool ok = false;
+    const int zoom = readIniValue(*text, QStringLiteral("View"), QStringLiteral("Zoom"))
+                         .value_or(QString())
+                         .toInt(&ok);
+    if (ok && std::find(kZoomSteps.begin(), kZoomSteps.end(), zoom) != kZoomSteps.end())
+        view.zoom = zoom;
+    const QString on = readIniValue(*text, QStringLiteral("View"), QStringLiteral("ShowJumps"))
+                           .value_or(QString());
+    view.showJumps =
+        on == QLatin1String("1") || on.compare(QLatin1String("true"), Qt::CaseInsensitive) == 0;
+    return view;
+}
+
+std::optional<QString> ViewSetting::writeZoom(int percent) {
+    return writeSetting(QStringLiteral("View"), QStringLiteral("Zoom"), QString::number(percent));
+}
+
+std::optional<QString> ViewSetting::writeShowJumps(bool on) {
+    return writeSetting(QStringLiteral("View"), QStringLiteral("ShowJumps"),
+                        on ? QStringLiteral("true") : QStringLiteral("false"));
 }
 
 } // namespace pebblenix

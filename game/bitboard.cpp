@@ -52,11 +52,14 @@ const std::array<JumpMask, 76>& jumpMasks() {
         std::array<JumpMask, 76> m{};
         const auto& jumps = allJumps();
         for (std::size_t k = 0; k < jumps.size(); ++k)
-            m[k] = {bitOf(jumps[k].from), bitOf(jumps[k].over), bitOf(jumps[k].to), jumps[k].from,
-                    jumps[k].to};
+            m[k] = jumpMask(jumps[k].from, jumps[k].to);
         return m;
     }();
     return masks;
+}
+
+JumpMask jumpMask(int from, int to) {
+    return {bitOf(from), bitOf(*jumpedCell(from, to)), bitOf(to), from, to};
 }
 
 std::array<Bits, 8> symmetries(Bits b) {

@@ -38,6 +38,8 @@ struct JumpMask {
 };
 // The board's 76 jumps, made from the game's own jump rule.
 const std::array<JumpMask, 76>& jumpMasks();
+// The jump from `from` to `to`, two holes apart in a row or column.
+JumpMask jumpMask(int from, int to);
 
 inline bool jumpPossible(Bits board, const JumpMask& j) {
     return (board & j.from) && (board & j.over) && !(board & j.to);

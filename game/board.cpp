@@ -44,6 +44,14 @@ bool canJump(const Marbles& board, int from, int to) {
     return isHole(from) && isHole(to) && board[from] && !board[to] && ValidMove(board, from, to);
 }
 
+std::vector<int> jumpTargets(const Marbles& board, int from) {
+    std::vector<int> targets;
+    for (const Jump& j : allJumps())
+        if (j.from == from && canJump(board, from, j.to))
+            targets.push_back(j.to);
+    return targets;
+}
+
 const std::array<Jump, 76>& allJumps() {
     static const std::array<Jump, 76> jumps = [] {
         std::array<Jump, 76> all{};

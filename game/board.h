@@ -5,6 +5,7 @@
 #include <array>
 #include <cstdint>
 #include <optional>
+#include <vector>
 
 namespace pebblenix {
 
@@ -46,6 +47,9 @@ bool ValidMove(const Marbles& board, int tempfrom, int tempto);
 // A jump that may really be made: a marble at the start, an empty hole at the end,
 // and ValidMove's test. Guards a selection made before a file was opened or a jump undone.
 bool canJump(const Marbles& board, int from, int to);
+
+// The holes the marble on `from` can jump to now: at most four.
+std::vector<int> jumpTargets(const Marbles& board, int from);
 
 // Every jump of the board (76 of them), as start, middle and end cells.
 struct Jump {

@@ -13,8 +13,7 @@ Review reviewGame(const Marbles& first, const std::vector<Move>& jumps, const Hi
     bool possible = review.startFinishable;
     for (const Move& m : jumps) {
         const Bits before = board;
-        board = afterJump(board, JumpMask{bitOf(m.from), bitOf(*jumpedCell(m.from, m.to)),
-                                          bitOf(m.to), m.from, m.to});
+        board = afterJump(board, jumpMask(m.from, m.to));
         const bool after = engine.canFinishInCentre(board);
         if (possible && !after && !review.losing) {
             review.losing = review.jumps.size();

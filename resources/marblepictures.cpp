@@ -1,6 +1,7 @@
 #include "resources/marblepictures.h"
 
 #include <QPixmap>
+#include <algorithm>
 #include <array>
 
 namespace pebblenix {
@@ -80,23 +81,19 @@ std::optional<MarbleColours> marbleColours(int id) {
     }
 }
 
-QImage marblePicture(int id, int scale) {
+QImage marblePicture(int id, int scale, int zoom) {
     const auto colours = marbleColours(id);
     if (!colours)
         return QImage();
-    if (scale < 1)
-        scale = 1;
-    QImage image(kPictureSize * scale, kPictureSize * scale, QImage::Format_ARGB32);
+    scale = std::max(scale, 1);
+    const int size = std::max(1, kPictureSize * scale * zoom / 100);
+    QImage image(size, size, QImage::Format_ARGB32);
     image.fill(Qt::transparent);
-    for (int y = 0; y < kPictureSize; ++y)
-        for (int x = 0; x < kPictureSize; ++x) {
-            if (!inDisc(x, y))
-                continue;
-            const QRgb colour = onRing(x, y) ? colours->ring : colours->fill;
-            for (int dy = 0; dy < scale; ++dy)
-                for (int dx = 0; dx < scale; ++dx)
-                    image.setPixel(x * scale + dx, y * scale + dy, colour);
-        }
+    const auto under = [size](int device) { return (2 * device + 1) * kPictureSize / (2 * size); };
+    for (int y = 0; y < size; ++y)
+        for (int x = 0; x < size; ++x)
+            if (const int sx = under(x), sy = under(y); inDisc(sx, sy))
+                image.setPixel(x, y, onRing(sx, sy) ? colours->ring : colours->fill);
     image.setDevicePixelRatio(scale);
     return image;
 }

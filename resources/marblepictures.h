@@ -23,10 +23,12 @@ struct MarbleColours {
 // Nothing for an id without a picture.
 std::optional<MarbleColours> marbleColours(int id);
 
-// The picture for an id, drawn afresh, each pixel made `scale` x `scale` device pixels
-// with the device pixel ratio set to match, so it stays crisp on dense screens.
+// The picture for an id, drawn afresh at `zoom` percent of its size and `scale` device
+// pixels to a pixel, with the device pixel ratio set to `scale`. Each device pixel takes
+// the colour of the picture's pixel under its centre, so the picture stays crisp at every
+// size: whole blocks at whole multiples, and never a blended pixel between them.
 // A null image for any id other than 1 and 101 to 112.
-QImage marblePicture(int id, int scale = 1);
+QImage marblePicture(int id, int scale = 1, int zoom = 100);
 
 // The program's icon for title bars, sharp at device pixel ratios 1 and 2.
 QIcon applicationIcon();

@@ -1,5 +1,5 @@
-// The stored marble colour: how its text is read, where it is kept, and a store that cannot
-// be written.
+// The settings store: how the colour's text and the view are read, where they are kept,
+// writing one of them beside the others, and a store that cannot be written.
 
 #include "files/colorsetting.h"
 #include "tests/support.h"
@@ -38,6 +38,59 @@ private slots:
                  text.startsWith('[') ? text : "[Color]\nMarble=" + text);
         const auto read = parseColourSetting(ColourSetting::read());
         QCOMPARE(read ? int(*read) : -1, colour);
+    }
+
+    // Writing one setting keeps the others and every line it does not set; the colour
+    // alone is the file it always was.
+    void writingKeepsTheRest_data() {
+        QTest::addColumn<QByteArray>("before");
+        QTest::addColumn<QByteArray>("write");
+        QTest::addColumn<QByteArray>("after");
+        // clang-format off
+        const std::array<const char*, 4> rows[] = {
+            {"the colour alone", "", "Marble=102", "[Color]\nMarble=102\n"},
+            {"the view beside it", "[Color]\nMarble=101", "Zoom=200",
+             "[Color]\nMarble=101\n\n[View]\nZoom=200\n"},
+            {"the colour keeps the view", "[Color]\nMarble=101\n\n[View]\nZoom=200\n",
+             "Marble=105", "[Color]\nMarble=105\n\n[View]\nZoom=200\n"},
+            {"into its own section", "[View]\nZoom=150\n\n[Other]\nx=1\n", "ShowJumps=true",
+             "[View]\nZoom=150\nShowJumps=true\n\n[Other]\nx=1\n"},
+            {"written by hand", "[View]\r\n Zoom = 125 \r\n", "Zoom=300", "[View]\r\nZoom=300\r\n"}};
+        // clang-format on
+        for (const auto& [name, before, write, after] : rows)
+            QTest::newRow(name) << QByteArray(before) << QByteArray(write) << QByteArray(after);
+    }
+    void writingKeepsTheRest() {
+        QFETCH(QByteArray, before);
+        QFETCH(QByteArray, write);
+        QFETCH(QByteArray, after);
+        QDir().mkpath(QFileInfo(ColourSetting::filePath()).path());
+        writeAll(ColourSetting::filePath(), before);
+        const int value = write.mid(write.indexOf('=') + 1).toInt();
+        QVERIFY(!(write.startsWith("Marble") ? ColourSetting::write(quint8(value))
+                  : write.startsWith("Zoom") ? ViewSetting::writeZoom(value)
+                                             : ViewSetting::writeShowJumps(true)));
+        QCOMPARE(readAll(ColourSetting::filePath()), after);
+    }
+
+    // The view as stored, from a whole file; anything that cannot be used is the default.
+    void readingTheView_data() {
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<int>("zoom");
+        QTest::addColumn<bool>("showJumps");
+        QTest::newRow("set") << QByteArray("[View]\nZoom=250\nShowJumps=true\n") << 250 << true;
+        QTest::newRow("not a step") << QByteArray("[View]\nZoom=175\nShowJumps=1") << 100 << true;
+        QTest::newRow("not words") << QByteArray("[View]\nZoom=2e2\nShowJumps=yes") << 100 << false;
+        QTest::newRow("elsewhere")
+            << QByteArray("[Color]\nZoom=200\nShowJumps=true") << 100 << false;
+    }
+    void readingTheView() {
+        QFETCH(QByteArray, text);
+        QFETCH(int, zoom);
+        QFETCH(bool, showJumps);
+        writeAll(ColourSetting::filePath(), text);
+        QCOMPARE(std::pair(ViewSetting::read().zoom, ViewSetting::read().showJumps),
+                 std::pair(zoom, showJumps));
     }
 
     // In the user's configuration folder, in a form QSettings reads.

@@ -1,7 +1,7 @@
 // The real program in a real X server, played with the mouse and keys: a game file named
 // like a toolkit option opens as a game, jumps are saved for Undo and drawn, Rewind and
-// Undo work, and under a file-size limit a jump is refused but the game lives on. Skipped where
-// Xvfb, xdotool or xwd is missing.
+// Undo work, a marble dragged at a stored zoom jumps, and under a file-size limit a jump is
+// refused but the game lives on. Skipped where Xvfb, xdotool or xwd is missing.
 
 #include "game/game.h"
 #include "tests/support.h"
@@ -31,8 +31,10 @@ class TestEndToEnd : public QObject {
     QProcessEnvironment env;
 
     // Starts the game through `shell` (a command line ending in "exec"), waits for its
-    // window, clicks the cells and returns where each cell's centre is on the screen.
-    std::function<QPoint(int)> play(QProcess& game, const QString& shell, QList<int> cells) {
+    // window, clicks the cells and returns where each cell's centre is on the screen at the
+    // window's zoom.
+    std::function<QPoint(int)> play(QProcess& game, const QString& shell, QList<int> cells,
+                                    int zoom = 100) {
         game.setProcessEnvironment(env);
         game.setWorkingDirectory(QDir::tempPath());
         game.start("bash", {"-c", shell + " \"$0\" \"$@\"", PEBBLENIX_APP_PATH, "-reverse"});
@@ -45,9 +47,10 @@ class TestEndToEnd : public QObject {
         for (const QByteArray& line :
              run("xdotool getwindowgeometry --shell " + window, env).split('\n'))
             at[line.split('=').value(0)] = line.split('=').value(1).toInt();
-        const int menuBar = at["HEIGHT"] - 289; // the client area is 289 pixels high
+        const int menuBar = at["HEIGHT"] - (289 * zoom + 50) / 100; // the client area's height
         const auto centreOf = [=](int cell) {
-            return QPoint(at["X"] + 44 + 32 * (cell % 7), at["Y"] + menuBar + 36 + 32 * (cell / 7));
+            return QPoint(at["X"] + (44 + 32 * (cell % 7)) * zoom / 100,
+                          at["Y"] + menuBar + (36 + 32 * (cell / 7)) * zoom / 100);
         };
         for (int cell : cells)
             run(QStringLiteral("xdotool mousemove --sync %1 %2 click 1 sleep 0.2")
@@ -120,6 +123,28 @@ private slots:
                  "the window did not appear");
         game.kill();
         game.waitForFinished();
+    }
+
+    // At the zoom stored, 150 %, a marble dragged from d5 to d3 jumps as two clicks would.
+    void aDragAtAStoredZoom() {
+        const QString settings =
+            QDir(qEnvironmentVariable("XDG_CONFIG_HOME")).filePath("Pebblenix/Pebblenix.ini");
+        QDir().mkpath(QFileInfo(settings).path());
+        writeAll(settings, "[View]\nZoom=150\n");
+        Marbles after = startPosition(); // d2-d4 in the file, then d5-d3
+        after[10] = after[31] = false;
+        QProcess game;
+        const auto centreOf = play(game, "exec", {}, 150);
+        QVERIFY2(centreOf, "the window did not appear");
+        const QPoint from = centreOf(31), to = centreOf(17);
+        run(QString::asprintf("xdotool mousemove --sync %d %d mousedown 1 sleep 0.1 mousemove "
+                              "%d %d sleep 0.1 mousemove --sync %d %d sleep 0.1 mouseup 1",
+                              from.x(), from.y(), from.x(), from.y() - 20, to.x(), to.y()),
+            env);
+        QTRY_COMPARE_WITH_TIMEOUT(boardOnScreen(centreOf), after, 5000);
+        game.kill();
+        game.waitForFinished();
+        QFile::remove(settings);
     }
 
     // A file-size limit makes the write fail; the game must say so, not die of SIGXFSZ.

@@ -88,12 +88,14 @@ const std::vector<Case>& cases() {
              w.tempdir = temp;
          }},
         {"a colour that cannot be stored", "colour could not be saved", Runs::AsAnyone,
-         [](W w, F, D) {
+         [](W w, F f, D) {
              const QString folder = QFileInfo(ColourSetting::filePath()).absolutePath();
              QDir(folder).removeRecursively();
              writeAll(folder, "a file where the folder should be");
              w.mnuColour.at(104)->trigger();
              QFile::remove(folder);
+             QCOMPARE(f.messages.front().text, QStringLiteral("Start A New Game?")); // Yes
+             f.messages.erase(f.messages.begin());
          }},
         {"no table of solutions", "Hints are not available", Runs::AsAnyone,
          [](W w, F f, D d) {
@@ -129,9 +131,10 @@ const std::vector<Case>& cases() {
          [](W w, F f, D d) { f.saveAs(w, d + "/elsewhere/mine.pnx"); },
          [](W, D d) { plantLink(d, d + "/elsewhere"); }},
         {"a colour setting behind another user's link", kForeignLink, Runs::AsRoot,
-         [](W w, F, D) {
+         [](W w, F f, D) {
              w.mnuColour.at(104)->trigger();
              QFile::remove(ColourSetting::filePath());
+             f.messages.erase(f.messages.begin()); // "Start A New Game?", answered Yes
          },
          [](W, D d) {
              writeAll(d + "/precious.txt", "precious");

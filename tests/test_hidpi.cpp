@@ -1,8 +1,13 @@
-// The board on a screen of device pixel ratio 2: every marble pixel becomes a sharp
-// 2 x 2 block, never a blur.
+// The board on a screen of device pixel ratio 2, where the zoom multiplies with the ratio:
+// every marble pixel becomes a sharp block, never a blur. No table of solutions is found
+// here, so Show Jumps can only mark the legal holes.
 
+#include "app/hintservice.h"
+#include "files/colorsetting.h"
 #include "resources/marblepictures.h"
 #include "tests/uisupport.h"
+
+#include <QAccessible>
 
 using namespace pebblenix;
 using namespace pebblenix::test;
@@ -10,33 +15,60 @@ using namespace pebblenix::test;
 class TestHiDpi : public QObject {
     Q_OBJECT
 private slots:
-    void marblesStayCrispAtRatioTwo() {
+    void marblesStayCrisp_data() {
+        QTest::addColumn<int>("zoom");
+        QTest::addColumn<int>("block"); // device pixels to a picture pixel, each way
+        QTest::newRow("100 %") << 100 << 2;
+        QTest::newRow("150 %") << 150 << 3;
+        QTest::newRow("200 %") << 200 << 4;
+    }
+    void marblesStayCrisp() {
+        QFETCH(int, zoom);
+        QFETCH(int, block);
         FakeUi fake;
+        QVERIFY(!ViewSetting::writeZoom(zoom));
         std::unique_ptr<frmgame> w(frmgame::create());
         w->show();
         QVERIFY(QTest::qWaitForWindowExposed(w.get()));
         QCOMPARE(w->devicePixelRatioF(), 2.0);
+        QCOMPARE(w->zoom(), zoom);
         const QImage cell = w->pic[10]->grab().toImage();
         QCOMPARE(cell.devicePixelRatio(), 2.0);
-        QCOMPARE(cell.size(), QSize(50, 50));
-        // Each pixel of the marble as drawn for ratio 1 is a block of four equal ones.
+        QCOMPARE(cell.size(), QSize(2, 2) * ((375 * zoom + 750) / 1500));
+        // Each pixel of the marble as drawn for ratio 1 is a block of equal ones; the
+        // picture starts 4 of its pixels above and left of the cell.
         const QImage one = marblePicture(101, 1);
         int checked = 0;
-        for (int y = 1; y < 24; ++y) // inside the cell's frame; the picture starts 4 above
-            for (int x = 1; x < 24; ++x)
-                for (int d = 0; d < 4 && inDisc(x + 4, y + 4); ++d, ++checked)
-                    QCOMPARE(cell.pixel(2 * x + d % 2, 2 * y + d / 2), one.pixel(x + 4, y + 4));
-        QCOMPARE(checked, 4 * 192); // the whole disc is inside the cell
+        for (int y = 0; y < kPictureSize; ++y)
+            for (int x = 0; x < kPictureSize; ++x)
+                for (int d = 0; d < block * block && inDisc(x, y); ++d, ++checked)
+                    QCOMPARE(cell.pixel(block * (x - 4) + d % block, block * (y - 4) + d / block),
+                             one.pixel(x, y));
+        QCOMPARE(checked, block * block * 192); // the whole disc is inside the cell
         const QImage icon = w->windowIcon().pixmap(QSize(32, 32), 2.0).toImage();
         QCOMPARE(icon.size(), QSize(64, 64));
         QCOMPARE(icon.convertToFormat(QImage::Format_ARGB32),
                  marblePicture(kAppIconId, 2).convertToFormat(QImage::Format_ARGB32));
+    }
+
+    void showJumpsWithoutTheTable() {
+        FakeUi fake;
+        QVERIFY(!ViewSetting::writeShowJumps(true));
+        std::unique_ptr<frmgame> w(frmgame::create());
+        w->pic_Click(10);
+        QTRY_VERIFY_WITH_TIMEOUT(HintService::instance().isReady(), 10000);
+        QCOMPARE(w->pic[24]->jumpMark(), JumpMark::Legal);
+        QCOMPARE(QAccessible::queryAccessibleInterface(w->pic[24])->text(QAccessible::Description),
+                 QStringLiteral("empty, the picked-up marble can jump here"));
+        QVERIFY(fake.messages.empty()); // the marks say enough
     }
 };
 
 int main(int argc, char** argv) {
     PrivateFolders folders;
     qputenv("QT_SCALE_FACTOR", "2");
+    qputenv("PEBBLENIX_SOLUTIONS", QFile::encodeName(folders.root.filePath("missing.bin")));
+    useScreenOf(2000, 1600);
     QApplication app(argc, argv);
     TestHiDpi tc;
     return QTest::qExec(&tc, argc, argv);

@@ -1,16 +1,19 @@
 // The window as the player sees and uses it: what the board shows after each click, the
-// messages at the end, Undo, Hint, Rewind and Review, the keyboard and what a screen reader
-// is told.
+// messages at the end, Undo, Hint, Rewind and Review, the keyboard, dragging a marble, the
+// View menu and what a screen reader is told.
 
 #include "app/hintservice.h"
 #include "app/reviewdialog.h"
+#include "files/colorsetting.h"
 #include "tests/uisupport.h"
 
 #include <QAccessible>
 #include <QLabel>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QTimer>
 #include <QTreeWidget>
+#include <QWindow>
 
 using namespace pebblenix;
 using namespace pebblenix::test;
@@ -34,6 +37,40 @@ void press(Qt::Key key, int times = 1) {
         QTest::keyClick(QApplication::focusWidget(), key);
 }
 
+// Where the pointer is over a cell's centre, in the window.
+QPoint centreOf(frmgame& w, int cell) {
+    BoardCell* c = w.pic[static_cast<std::size_t>(cell)];
+    return c->mapTo(&w, c->rect().center());
+}
+
+// Presses the mouse on a marble and moves it to `to` through the window, as the system
+// would; the drag is then in progress.
+void dragTo(frmgame& w, int from, QPoint to) {
+    QTest::mousePress(w.windowHandle(), Qt::LeftButton, {}, centreOf(w, from));
+    QTest::mouseMove(w.windowHandle(), centreOf(w, from) + QPoint(6, 6));
+    QTest::mouseMove(w.windowHandle(), to);
+}
+
+// What a step shows: the window's size, and marbles with no pixel blended between their
+// colours and the cell's.
+void checkZoom(frmgame& w, int zoom) {
+    QCOMPARE(w.zoom(), zoom);
+    const QSize client((389 * zoom + 50) / 100, (289 * zoom + 50) / 100);
+    QCOMPARE(w.size(), client + QSize(0, w.menuBar()->sizeHint().height()));
+    const QImage cell = w.pic[10]->grab().toImage();
+    const QColor background = cell.pixelColor(cell.width() / 2, 2);
+    int disc = 0; // 192 pixels at 100 %, growing with the square of the zoom
+    for (int y = 2; y < cell.height() - 2; ++y)
+        for (int x = 2; x < cell.width() - 2; ++x) {
+            const QColor c = cell.pixelColor(x, y);
+            QVERIFY(c == QColor(0, 0, 128) || c == Qt::white || c == background);
+            disc += c != background;
+        }
+    QVERIFY(disc * 100000 >= 192 * zoom * zoom * 9);
+    QCOMPARE(w.mnuzoomin->isEnabled(), zoom < 200); // 250 % is more than the screen holds
+    QCOMPARE(w.mnuzoomout->isEnabled(), zoom > 100);
+}
+
 } // namespace
 
 class TestWindow : public QObject {
@@ -51,7 +88,10 @@ private slots:
         w->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(w.get()));
     }
-    void cleanup() { w.reset(); }
+    void cleanup() {
+        w.reset();
+        ColourSetting::clearAll();
+    }
 
     // A jump and its Undo, as the eye and a screen reader see them.
     void aJumpAndItsUndo() {
@@ -184,7 +224,156 @@ private slots:
         press(Qt::Key_Return); // d4
         QCOMPARE(w->Marbles_On_Board(), quint8(31));
     }
+
+    // A stored step larger than the 1000 x 700 screen holds shows at the largest that fits,
+    // 200 %; the keys go down and up again, the texts growing with the window, and the step
+    // is stored in place, beside the colour, for the next window.
+    void zoomSteps() {
+        QDir().mkpath(QFileInfo(ColourSetting::filePath()).path());
+        writeAll(ColourSetting::filePath(), "[Color]\nMarble=101\n\n[View]\nZoom=300\n");
+        w.reset(frmgame::create());
+        w->show();
+        QVERIFY(QTest::qWaitForWindowExposed(w.get()));
+        checkZoom(*w, 200);
+        QList<int> actual; // the texts' sizes at 100 %
+        const std::pair<Qt::Key, int> steps[] = {{Qt::Key_0, 100},     {Qt::Key_Plus, 125},
+                                                 {Qt::Key_Equal, 150}, {Qt::Key_Plus, 200},
+                                                 {Qt::Key_Plus, 200},  {Qt::Key_Minus, 150}};
+        for (const auto& [key, zoom] : steps) {
+            QTest::keyClick(w.get(), key, Qt::ControlModifier);
+            checkZoom(*w, zoom);
+            QList<int> sizes;
+            for (const QLabel* label : w->findChildren<QLabel*>())
+                sizes << label->font().pixelSize();
+            actual = actual.isEmpty() ? sizes : actual;
+            for (qsizetype i = 0; i < actual.size(); ++i)
+                QVERIFY(sizes[i] * 100 >= actual[i] * (zoom - 10));
+        }
+        QCOMPARE(readAll(ColourSetting::filePath()),
+                 QByteArray("[Color]\nMarble=101\n\n[View]\nZoom=150\n"));
+        QCOMPARE(std::unique_ptr<frmgame>(frmgame::create())->zoom(), 150);
+        QVERIFY(fake.messages.empty());
+    }
+
+    // Real mouse events: a marble pressed on d2 and moved to where the row says, then
+    // released or given up with Escape.
+    void dragAMarble_data() {
+        QTest::addColumn<int>("from");
+        QTest::addColumn<int>("to"); // -1: over the count, off the board
+        QTest::addColumn<bool>("escape");
+        QTest::addColumn<QString>("d4"); // what d2 and d4 are then
+        QTest::newRow("to the hole it jumps to") << 10 << 24 << false << "empty, marble";
+        QTest::newRow("to a marble") << 10 << 31 << false << "marble, empty";
+        QTest::newRow("to a hole out of reach") << 3 << 24 << false << "marble, empty";
+        QTest::newRow("off the board") << 10 << -1 << false << "marble, empty";
+        QTest::newRow("given up with Escape") << 10 << 24 << true << "marble, empty";
+        QTest::newRow("back where it was: a click")
+            << 10 << 10 << false << "selected marble, empty";
+    }
+    void dragAMarble() {
+        QFETCH(int, from);
+        QFETCH(int, to);
+        QFETCH(bool, escape);
+        QFETCH(QString, d4);
+        const QPoint at =
+            to < 0 ? w->lblmarbles_On_hand->mapTo(w.get(), QPoint(5, 5))
+                   : centreOf(*w, to) + QPoint(1, -1) * (to == from ? 3 : 14); // near is enough
+        dragTo(*w, from, at);
+        QVERIFY(w->pic[std::size_t(from)]->isFlat() && w->picDragged->isVisible());
+        QVERIFY(w->picDragged->geometry().contains(w->centralWidget()->mapFrom(w.get(), at)));
+        if (escape)
+            press(Qt::Key_Escape);
+        QTest::mouseRelease(w->windowHandle(), Qt::LeftButton, {}, at);
+        QVERIFY(!w->picDragged->isVisible());
+        QCOMPARE(looks(*w, from).remove("navy ") + ", " + looks(*w, 24).remove("navy "), d4);
+        const bool jumped = d4.startsWith("empty");
+        QCOMPARE(w->Marbles_On_Board(), quint8(jumped ? 31 : 32));
+        QCOMPARE(w->Timer1->isActive(), jumped || to == from);
+        QCOMPARE(QFile::exists(w->TempFilePath()), jumped);
+        QVERIFY(fake.messages.empty());
+    }
+
+    // After d6-d4, d3-d5, b4-d4 and c6-c4 the marble on d4 can jump to d6, keeping the
+    // centre finish, and to b4, losing it; the marks differ in shape, and follow Undo.
+    void showJumps_data() {
+        QTest::addColumn<QString>("pick");
+        for (const char* pick : {"click", "keyboard", "drag", "off"})
+            QTest::newRow(pick) << pick;
+    }
+    void showJumps() {
+        QFETCH(QString, pick);
+        for (int cell : {38, 24, 17, 31, 22, 24, 37, 23})
+            w->pic_Click(cell);
+        if (pick != "off")
+            w->mnushowjumps->trigger();
+        QTRY_VERIFY_WITH_TIMEOUT(HintService::instance().engine(), 20000);
+        if (pick == "drag")
+            dragTo(*w, 24, centreOf(*w, 25));
+        else if (pick == "keyboard")
+            press(Qt::Key_Space); // the focus starts on d4
+        else
+            w->pic_Click(24);
+        const bool on = pick != "off";
+        QCOMPARE(looks(*w, 38),
+                 QString(on ? "empty, a jump here keeps the centre finish" : "empty"));
+        QCOMPARE(looks(*w, 22),
+                 QString(on ? "empty, a jump here loses the centre finish" : "empty"));
+        const auto filled = [&](int cell) { // the hole shows through the middle of a ring
+            const QImage i = w->pic[std::size_t(cell)]->grab().toImage();
+            return i.pixelColor(i.rect().center()) != i.pixelColor(3, 3);
+        };
+        QVERIFY(filled(38) == on && !filled(22));
+        if (pick == "drag") { // put back: no marble is picked up
+            press(Qt::Key_Escape);
+            QTest::mouseRelease(w->windowHandle(), Qt::LeftButton, {}, centreOf(*w, 25));
+        } else
+            QTest::keyClick(w.get(), Qt::Key_Z, Qt::ControlModifier); // c6-c4 taken back
+        QCOMPARE(looks(*w, 22), QStringLiteral("empty"));
+        QCOMPARE(looks(*w, 38).startsWith("empty, a jump"), on && pick != "drag");
+        QCOMPARE(ViewSetting::read().showJumps, on);
+    }
+
+    // A colour chosen after jumps asks first; with none made since the board was set, as
+    // by a game file, it does not.
+    void aColourDuringAGame_data() {
+        QTest::addColumn<QString>("made");
+        QTest::addColumn<bool>("yes");
+        QTest::addColumn<bool>("asked");
+        QTest::newRow("d2 picked up and put down") << "d2" << true << false;
+        QTest::newRow("a jump, No") << "d2-d4" << false << true;
+        QTest::newRow("a jump, Yes") << "d2-d4" << true << true;
+        QTest::newRow("a game opened") << "a game" << true << false;
+    }
+    void aColourDuringAGame() {
+        QFETCH(QString, made);
+        QFETCH(bool, yes);
+        QFETCH(bool, asked);
+        writeAll(dir.filePath("game.pnx"), formatGameFile(firstJumpPosition()));
+        if (made == "a game")
+            fake.open(*w, dir.filePath("game.pnx"));
+        else
+            jump(*w, 10, made == "d2" ? 10 : 24);
+        fake.answers = {yes ? MsgAnswer::Yes : MsgAnswer::No};
+        w->mnuColour.at(102)->trigger();
+        QCOMPARE(fake.messages.size(), std::size_t(asked)); // "Start A New Game?"
+        QCOMPARE(ColourSetting::read(), QString::fromLatin1(yes ? "102" : "101"));
+        QCOMPARE(w->isVisible(), !yes);
+        if (!yes) {
+            QCOMPARE(w->Marbles_On_Board(), quint8(31));
+            return;
+        }
+        (void)w.release(); // closed: it deletes itself, and the new window is ours to close
+        for (QWidget* top : QApplication::topLevelWidgets())
+            if (auto* g = qobject_cast<frmgame*>(top); g && g->isVisible())
+                w.reset(g);
+    }
 };
 
-QTEST_MAIN(TestWindow)
+int main(int argc, char** argv) {
+    PrivateFolders folders;
+    useScreenOf(1000, 700);
+    QApplication app(argc, argv);
+    TestWindow tc;
+    return QTest::qExec(&tc, argc, argv);
+}
 #include "test_window.moc"

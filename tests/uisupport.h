@@ -70,6 +70,18 @@ private:
     }
 };
 
+// Makes the offscreen platform's one screen `width` x `height` pixels, so that the room the
+// zoom steps have is known. Called before the application starts.
+inline void useScreenOf(int width, int height) {
+    static QTemporaryDir dir;
+    const QString config = dir.filePath("screen.json");
+    writeAll(config, QString::asprintf(R"({"screens": [{"name": "test", "x": 0, "y": 0,
+             "width": %d, "height": %d, "logicalDpi": 96, "logicalBaseDpi": 96}]})",
+                                       width, height)
+                         .toUtf8());
+    qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + QFile::encodeName(config));
+}
+
 // Two clicks: the marble at `from` jumps to `to`.
 inline void jump(frmgame& w, int from = 10, int to = 24) {
     w.pic_Click(from);
