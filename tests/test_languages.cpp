@@ -3,7 +3,9 @@
 // German chosen by the system: menus in German, the clock and the game files untouched by it.
 
 #include "about/frmabout.h"
+#include "app/recordsdialog.h"
 #include "app/reviewdialog.h"
+#include "app/winninglinedialog.h"
 #include "files/translations.h"
 #include "resources/fonts.h"
 #include "tests/uisupport.h"
@@ -106,6 +108,8 @@ bool breaksAJump(const QLabel* label) {
     return false;
 }
 
+QStringList columnFaults(const QTreeWidget* list);
+
 // Review Game after a game whose fifth jump lost the centre finish.
 QStringList reviewFaults(frmgame& w, bool english) {
     for (int cell : {38, 24, 17, 31, 22, 24, 37, 23, 24, 22, 9, 23})
@@ -119,11 +123,34 @@ QStringList reviewFaults(frmgame& w, bool english) {
         faults << "the English Review Game changed size";
     if (breaksAJump(w.frmreview->summary))
         faults << "the summary breaks a jump";
-    for (int r = 0; r < list->topLevelItemCount(); ++r) // the columns before it fit their contents
+    return faults + columnFaults(list);
+}
+
+// Every cell of a list as wide as its contents.
+QStringList columnFaults(const QTreeWidget* list) {
+    QStringList faults;
+    for (int r = 0; r < list->topLevelItemCount(); ++r)
         for (int c = 0; c < list->columnCount(); ++c)
             if (list->sizeHintForIndex(list->model()->index(r, c)).width() >
                 list->header()->sectionSize(c))
                 faults << list->topLevelItem(r)->text(c) + " is cut";
+    return faults;
+}
+
+// Winning Line with a whole line of jumps, and Records with every row filled in.
+QStringList dialogFaults() {
+    WinningLineDialog line(nullptr);
+    line.showLine(std::vector<Move>(31, Move{38, 24}), 32, true);
+    RecordsDialog records(nullptr);
+    Records r{123456, 789, {}, {}};
+    r.best = {BestFinish{12, false, QDate(2026, 12, 24)}, BestFinish{1, true, QDate(2026, 9, 30)}};
+    r.fastest = {FastestFinish{101, QDate(2026, 11, 28)}, FastestFinish{42, QDate(2026, 5, 17)}};
+    records.showRecords(r);
+    QStringList faults = columnFaults(line.list);
+    for (QDialog* dialog : std::initializer_list<QDialog*>{&line, &records}) {
+        dialog->show();
+        faults << faultsIn(dialog);
+    }
     return faults;
 }
 
@@ -173,7 +200,10 @@ QStringList accessKeyFaults(frmgame& w, const QString& language) {
             groups.back() << item->text();
     }
     ReviewDialog review(nullptr);
-    for (QDialog* dialog : std::initializer_list<QDialog*>{frmAbout::showShared(), &review}) {
+    WinningLineDialog line(nullptr);
+    RecordsDialog records(nullptr);
+    for (QDialog* dialog :
+         std::initializer_list<QDialog*>{frmAbout::showShared(), &review, &line, &records}) {
         groups.emplace_back();
         for (QAbstractButton* button : dialog->findChildren<QAbstractButton*>())
             groups.back() << button->text();
@@ -226,7 +256,8 @@ private slots:
         QTest::addColumn<QString>("language");
         QTest::addColumn<QString>("check");
         for (const QString& language : languages())
-            for (const char* check : {"texts", "main", "about", "review", "messages", "keys"})
+            for (const char* check :
+                 {"texts", "main", "about", "review", "dialogs", "messages", "keys"})
                 QTest::addRow("%s %s", qPrintable(language), check) << language << check;
     }
     void inEveryLanguage() {
@@ -265,6 +296,8 @@ private slots:
         }
         if (check == "review")
             faults = reviewFaults(*w, language == "en");
+        if (check == "dialogs")
+            faults = dialogFaults();
         if (check == "messages")
             faults = messageFaults(inTheCode);
         if (check == "keys")
