@@ -5,11 +5,8 @@
     <name>Files</name>
     <message>
         <source>a folder of that name is in the way</source>
+        <extracomment>Why a file could not be written: a folder has the file&apos;s name.</extracomment>
         <translation>przeszkadza folder o tej nazwie</translation>
-    </message>
-    <message>
-        <source>only %1 of %2 bytes could be written; the disk may be full</source>
-        <translation>udało się zapisać tylko %1 z %2 bajtów; dysk może być pełny</translation>
     </message>
     <message>
         <source>it is a folder, not a file</source>
@@ -17,58 +14,42 @@
     </message>
     <message>
         <source>it is not a regular file</source>
+        <extracomment>Why a file was not read or written: it is a FIFO, a device or the like.</extracomment>
         <translation>to nie jest zwykły plik</translation>
     </message>
     <message>
         <source>the folder %1 cannot be made</source>
+        <extracomment>Why a setting (the marble colour, the zoom) could not be saved. %1 is the path of the settings folder.</extracomment>
         <translation>nie można utworzyć folderu %1</translation>
     </message>
     <message>
         <source>%1 cannot be written (%2)</source>
+        <extracomment>Why a setting could not be saved. %1 is the path of the settings file, %2 the reason, such as &quot;No space left on device&quot;.</extracomment>
         <translation>nie można zapisać %1 (%2)</translation>
     </message>
     <message>
         <source>%1 is a folder</source>
+        <extracomment>Why the stored marble colour cannot be removed. %1 is the path of the settings file.</extracomment>
         <translation>%1 jest folderem</translation>
     </message>
     <message>
         <source>%1 cannot be removed (%2)</source>
+        <extracomment>Why the stored marble colour cannot be removed. %1 is the path of the settings file, %2 the system&apos;s reason, such as &quot;Permission denied&quot;.</extracomment>
         <translation>nie można usunąć %1 (%2)</translation>
     </message>
     <message>
-        <source>empty</source>
-        <translation>pusty</translation>
-    </message>
-    <message>
-        <source>binary data</source>
-        <translation>dane binarne</translation>
-    </message>
-    <message>
         <source>the file is empty</source>
+        <extracomment>Why a game file cannot be opened.</extracomment>
         <translation>plik jest pusty</translation>
     </message>
     <message>
-        <source>line %1 is %2, but a cell line must be &quot;1&quot; or &quot;-1&quot;</source>
-        <translation>wiersz %1 to %2, a wiersz pola musi mieć wartość „1” lub „-1”</translation>
-    </message>
-    <message>
-        <source>the file has %1 lines, but a game file has %2</source>
-        <translation>plik ma %1 wierszy, a plik gry ma ich %2</translation>
-    </message>
-    <message>
-        <source>line %1 is longer than %2 characters</source>
-        <translation>wiersz %1 ma więcej niż %2 znaków</translation>
-    </message>
-    <message>
         <source>line 50, the clock, holds binary data</source>
+        <extracomment>Why a game file cannot be opened. Line 50 of a game file holds the clock&apos;s text.</extracomment>
         <translation>wiersz 50, zegar, zawiera dane binarne</translation>
     </message>
     <message>
-        <source>line 51 is %1, but the marble count must be a number from 0 to 255</source>
-        <translation>wiersz 51 to %1, a liczba kulek musi być liczbą od 0 do 255</translation>
-    </message>
-    <message>
         <source>its name is not valid UTF-8 text, so it cannot be opened</source>
+        <extracomment>Why a file cannot be opened: its name holds bytes that are not UTF-8 text, so the name cannot be shown or used exactly as it is.</extracomment>
         <translation>jego nazwa nie jest poprawnym tekstem UTF-8, więc nie można go otworzyć</translation>
     </message>
     <message>
@@ -77,17 +58,106 @@
     </message>
     <message>
         <source>the file cannot be read (%1)</source>
+        <extracomment>Why a game file cannot be opened. %1 is the system&apos;s reason, such as &quot;Permission denied&quot;.</extracomment>
         <translation>nie można odczytać pliku (%1)</translation>
     </message>
     <message>
         <source>You have provided an invalid file format<byte value="xd"/>
 %1: %2.</source>
+        <extracomment>Shown when a file is not a game file. %1 is the file&apos;s path, %2 why it is refused (one of the reasons above, starting in lower case). The line break stays.</extracomment>
         <translation>Podano nieprawidłowy format pliku<byte value="xd"/>
 %1: %2.</translation>
     </message>
     <message>
         <source>%1 cannot be read (%2)</source>
         <translation>nie można odczytać %1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1 is a link owned by another user, so nothing is written through it</source>
+        <extracomment>Why a file was not written. %1 is the path of a link that another user of the computer made, which could point at any of the player&apos;s files.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>only %1 of the %n bytes could be written; the disk may be full</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>line %1 is empty, but a cell line must be &quot;1&quot; or &quot;-1&quot;</source>
+        <extracomment>Why a game file cannot be opened. %1 is the number of the line, from 1 to 49; lines 1 to 49 of a game file hold the 49 cells of the board.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>line %1 holds binary data, but a cell line must be &quot;1&quot; or &quot;-1&quot;</source>
+        <extracomment>Why a game file cannot be opened. %1 is the number of the line, from 1 to 49.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>line %1 is &quot;%2&quot;, but a cell line must be &quot;1&quot; or &quot;-1&quot;</source>
+        <extracomment>Why a game file cannot be opened. %1 is the number of the line, from 1 to 49, %2 what the line holds (at most 20 characters, then &quot;...&quot;).</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>line 51 is empty, but the marble count must be a number from 0 to 255</source>
+        <extracomment>Why a game file cannot be opened. Line 51 of a game file holds the number of marbles.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>line 51 holds binary data, but the marble count must be a number from 0 to 255</source>
+        <extracomment>Why a game file cannot be opened. Line 51 of a game file holds the number of marbles.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>line 51 is &quot;%1&quot;, but the marble count must be a number from 0 to 255</source>
+        <extracomment>Why a game file cannot be opened. Line 51 of a game file holds the number of marbles; %1 is what it holds instead (at most 20 characters, then &quot;...&quot;).</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>a game file has 51 lines, but this file has only %n</source>
+        <extracomment>Why a game file cannot be opened. %n is how many lines the file has, from 1 to 50; a game file always has 51.</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>line %1 is longer than 255 characters</source>
+        <extracomment>Why a game file cannot be opened. %1 is 50 (the clock&apos;s line) or 51 (the marble count&apos;s line).</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the name is too long</source>
+        <extracomment>Why a game file cannot be opened: its name is longer than the system allows.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2 is damaged, so the texts are in English.</source>
+        <extracomment>One line on standard error when the program&apos;s translation file is damaged or does not match the list of sums the build wrote beside it. %1 is the program&apos;s name, %2 the file&apos;s path.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is not a table of solutions</source>
+        <extracomment>Why the table of solutions behind the hints cannot be used.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it was made by another version of Pebblenix</source>
+        <extracomment>Why the table of solutions behind the hints cannot be used.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it has the wrong size</source>
+        <extracomment>Why the table of solutions behind the hints cannot be used.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is damaged</source>
+        <extracomment>Why the table of solutions behind the hints cannot be used.</extracomment>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -98,9 +168,54 @@
     </message>
 </context>
 <context>
+    <name>Records</name>
+    <message>
+        <source>it is a link</source>
+        <extracomment>Why the records file cannot be used; said inside a sentence about it.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it belongs to another user</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is far too long</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is damaged</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your records in %1 could not be used (%2). The file was set aside as %3, and new records begin.</source>
+        <extracomment>%1 the records file, %2 why it could not be used (a phrase such as &quot;it is damaged&quot;), %3 the name it was given.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your records in %1 cannot be used (%2), nor set aside (%3), so no game is recorded until it is moved.</source>
+        <extracomment>%1 the records file, %2 why it cannot be used, %3 why it could not be renamed.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your records could not be written.<byte value="xd"/>
+%1: %2.</source>
+        <extracomment>%1 the records file, %2 why it could not be written.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its lock file cannot be made</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your records are being written by another copy of Pebblenix; try again in a moment.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Solve</name>
     <message>
         <source>usage: pebblenix-solve FILE.pnx</source>
+        <extracomment>Shown when the tool is started wrongly. FILE.pnx stands for the name of a game file; the command&apos;s name stays as it is.</extracomment>
         <translation>użycie: pebblenix-solve PLIK.pnx</translation>
     </message>
     <message>
@@ -109,6 +224,7 @@
     </message>
     <message>
         <source>pebblenix-solve: the table of solutions cannot be used: %1</source>
+        <extracomment>%1 says why the table behind the hints cannot be used, for example that its file cannot be read or is damaged.</extracomment>
         <translation>pebblenix-solve: nie można użyć tablicy rozwiązań: %1</translation>
     </message>
     <message>
@@ -116,136 +232,319 @@
         <translation>Ostatnia kulka jest już na środku.</translation>
     </message>
     <message>
-        <source>%1 marble left, in the centre.</source>
-        <translation>Została %1 kulka, na środku.</translation>
+        <source>One marble left, in the centre.</source>
+        <extracomment>The last line after a list of jumps that ends with one marble in the centre hole.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>pebblenix-solve: the output could not be written (%1)</source>
+        <extracomment>Shown when the tool&apos;s answer could not be written out, for example to a full disk. %1 is the system&apos;s reason, such as &quot;No space left on device&quot;.</extracomment>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>pebblenix::BoardCell</name>
     <message>
         <source>empty</source>
+        <extracomment>What a screen reader says of a hole of the board after its name (&quot;d4&quot;): it holds no marble.</extracomment>
         <translation>puste</translation>
     </message>
     <message>
         <source>selected marble</source>
+        <extracomment>What a screen reader says of a hole of the board after its name (&quot;d4&quot;): its marble is picked up, ready to jump.</extracomment>
         <translation>wybrana kulka</translation>
     </message>
     <message>
         <source>marble</source>
+        <extracomment>What a screen reader says of a hole of the board after its name (&quot;d4&quot;).</extracomment>
         <translation>kulka</translation>
+    </message>
+    <message>
+        <source>empty, a jump here keeps the centre finish</source>
+        <extracomment>What a screen reader says of a hole after its name (&quot;d4, empty, a jump here keeps the centre finish&quot;) when Show Jumps marks it: the picked-up marble can jump here, and the last marble can then still finish in the centre hole.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>empty, a jump here loses the centre finish</source>
+        <extracomment>As &quot;empty, a jump here keeps the centre finish&quot;, but after this jump the last marble can no longer finish in the centre hole.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>empty, the picked-up marble can jump here</source>
+        <extracomment>As &quot;empty, a jump here keeps the centre finish&quot;, when the game cannot tell whether the jump keeps a finish in the centre (its table of solutions is missing).</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>pebblenix::RecordsDialog</name>
+    <message>
+        <source>None yet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The last marble in the centre, on %1</source>
+        <extracomment>%1 the date.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>One marble, not in the centre, on %1</source>
+        <extracomment>%1 the date.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n marbles left, on %1</source>
+        <extracomment>%n the marbles left on a board with no jump left, %1 the date.</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Over time, on %1</source>
+        <extracomment>The clock had run out before the centre finish; %1 the date.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n of 120 seconds, on %1</source>
+        <extracomment>%n seconds of the game&apos;s 120-second clock, %1 the date.</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Records</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Games played:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Finished in the centre:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Best finish:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Best finish with help:</source>
+        <extracomment>With help: after a hint, a rewind, Review Game or the winning line.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fastest centre finish:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fastest with help:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Reset Records…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reset all your records? They cannot be brought back.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>pebblenix::ReviewDialog</name>
     <message>
         <source>Review Game</source>
+        <extracomment>The title of the window that lists the game&apos;s jumps (Game &gt; Review Game).</extracomment>
         <translation>Przegląd partii</translation>
     </message>
     <message>
         <source>No.</source>
+        <extracomment>Review Game&apos;s column headers: the jump&apos;s number in the game (1, 2, ...),</extracomment>
         <translation>Nr</translation>
     </message>
     <message>
         <source>Jump</source>
+        <extracomment>the jump (&quot;d2 -&gt; d4&quot;: column letter and row number of the two holes),</extracomment>
         <translation>Skok</translation>
     </message>
     <message>
         <source>Marbles left</source>
+        <extracomment>the marbles left on the board after it,</extracomment>
         <translation>Pozostałe kulki</translation>
     </message>
     <message>
         <source>Centre finish</source>
+        <extracomment>and whether the last marble could still finish in the centre after it.</extracomment>
         <translation>Koniec na środku</translation>
     </message>
     <message>
         <source>&amp;Go Back to Before This Jump</source>
+        <extracomment>Review Game&apos;s button: takes the board back to before the selected jump.</extracomment>
         <translation>&amp;Wróć do chwili przed tym skokiem</translation>
     </message>
     <message>
         <source>possible</source>
+        <extracomment>In Review Game&apos;s &quot;Centre finish&quot; column.</extracomment>
         <translation>możliwy</translation>
     </message>
     <message>
         <source>not possible</source>
+        <extracomment>In Review Game&apos;s &quot;Centre finish&quot; column.</extracomment>
         <translation>niemożliwy</translation>
     </message>
     <message>
         <source>lost by this jump</source>
+        <extracomment>In Review Game&apos;s &quot;Centre finish&quot; column, in bold, beside the jump after which the last marble could no longer finish in the centre.</extracomment>
         <translation>utracony przez ten skok</translation>
     </message>
     <message>
         <source>%1 would have kept it.</source>
+        <extracomment>A tooltip on the jump that lost the centre finish; %1 is a jump that would have kept it (&quot;d2 -&gt; d4&quot;).</extracomment>
         <translation>%1 by go zachował.</translation>
     </message>
     <message>
-        <source>%1, the jump that lost the centre finish. %2</source>
-        <translation>%1, skok, który przekreślił koniec na środku. %2</translation>
-    </message>
-    <message>
         <source>No jumps have been made since this position was set.</source>
+        <extracomment>Review Game&apos;s summary above the list.</extracomment>
         <translation>Od tego ustawienia nie wykonano żadnego skoku.</translation>
     </message>
     <message>
         <source>This game started from a position that cannot finish with the last marble in the centre.</source>
+        <extracomment>Review Game&apos;s summary above the list.</extracomment>
         <translation>Ta partia zaczęła się od ustawienia, z którego ostatnia kulka nie może skończyć na środku.</translation>
     </message>
     <message>
         <source>Jump %1, %2, lost the centre finish.</source>
+        <extracomment>Review Game&apos;s summary above the list: %1 is the jump&apos;s number in the game, %2 the jump (&quot;d4 -&gt; b4&quot;).</extracomment>
         <translation>Skok %1, %2, przekreślił koniec na środku.</translation>
     </message>
     <message>
         <source>You can still finish with the last marble in the centre.</source>
+        <extracomment>Review Game&apos;s summary above the list.</extracomment>
         <translation>Ostatnia kulka wciąż może skończyć na środku.</translation>
+    </message>
+    <message>
+        <source>%1, the jump that lost the centre finish. %2 would have kept it.</source>
+        <extracomment>What a screen reader says of the jump that lost the centre finish (%1, &quot;d4 -&gt; b4&quot;), with one that would have kept it (%2).</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, the jump that lost the centre finish.</source>
+        <extracomment>What a screen reader says of the jump that lost the centre finish (%1, &quot;d4 -&gt; b4&quot;).</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Jump %1, %2, lost the centre finish. %3 would have kept it.</source>
+        <extracomment>Review Game&apos;s summary above the list: %1 is the jump&apos;s number in the game, %2 the jump (&quot;d4 -&gt; b4&quot;), %3 a jump that would have kept the finish.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>pebblenix::WinningLineDialog</name>
+    <message>
+        <source>Winning Line</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No.</source>
+        <extracomment>Column headers: the jump&apos;s number in the line, the jump (&quot;d2 -&gt; d4&quot;), and the marbles on the board after it.</extracomment>
+        <translation type="unfinished">Nr</translation>
+    </message>
+    <message>
+        <source>Jump</source>
+        <translation type="unfinished">Skok</translation>
+    </message>
+    <message>
+        <source>Marbles left</source>
+        <translation type="unfinished">Pozostałe kulki</translation>
+    </message>
+    <message>
+        <source>&amp;Play Next Jump</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rewind to Last Winnable Position (Ctrl+R) goes back to before the jump that lost it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This game started from a position that cannot finish with the last marble in the centre.</source>
+        <translation type="unfinished">Ta partia zaczęła się od ustawienia, z którego ostatnia kulka nie może skończyć na środku.</translation>
+    </message>
+    <message>
+        <source>The last marble is already in the centre.</source>
+        <translation type="unfinished">Ostatnia kulka jest już na środku.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Jumps to the last marble in the centre: %n</source>
+        <extracomment>Above the list of jumps; the number of jumps comes last.</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
     </message>
 </context>
 <context>
     <name>pebblenix::frmAbout</name>
     <message>
         <source>About MyApp</source>
+        <extracomment>A placeholder title the About box has while it is built; &quot;About Pebblenix&quot; replaces it before the box is shown.</extracomment>
         <translation>O programie MyApp</translation>
     </message>
     <message>
         <source>OK</source>
+        <extracomment>The About box&apos;s button that closes it.</extracomment>
         <translation>OK</translation>
     </message>
     <message>
         <source>&amp;System Info...</source>
+        <extracomment>The About box&apos;s button that starts the system&apos;s information tool.</extracomment>
         <translation>Info o &amp;systemie...</translation>
     </message>
     <message>
         <source>Author</source>
+        <extracomment>The About box&apos;s label before the authors&apos; name.</extracomment>
         <translation>Autor</translation>
     </message>
     <message>
         <source>The Pebblenix developers</source>
+        <extracomment>The About box&apos;s authors&apos; name, in a box of its own beside &quot;Author&quot;.</extracomment>
         <translation>Twórcy Pebblenix</translation>
     </message>
     <message>
         <source>Pebblenix is free to copy and give away, as long as it travels whole and unchanged, with this notice, and nobody is charged for it.</source>
+        <extracomment>The About box&apos;s distribution notice, one paragraph; it wraps in the box.</extracomment>
         <translation>Pebblenix można swobodnie kopiować i rozdawać, o ile jest przekazywany w całości i bez zmian, z tą informacją, i nikt nie pobiera za niego opłat.</translation>
     </message>
     <message>
         <source>Write to the Pebblenix developers at:</source>
+        <extracomment>In the About box, above the developers&apos; postal address (kept in English).</extracomment>
         <translation>Napisz do twórców Pebblenix:</translation>
     </message>
     <message>
         <source>Phone: +1 555 0100</source>
+        <extracomment>In the About box; keep the number as it is.</extracomment>
         <translation>Telefon: +1 555 0100</translation>
     </message>
     <message>
         <source>E-mail: pebblenix@example.org</source>
+        <extracomment>In the About box; keep the address as it is.</extracomment>
         <translation>E-mail: pebblenix@example.org</translation>
     </message>
     <message>
         <source>Homepage: https://pebblenix.example.org</source>
+        <extracomment>In the About box; keep the address as it is.</extracomment>
         <translation>Strona: https://pebblenix.example.org</translation>
     </message>
     <message>
         <source>About Pebblenix</source>
+        <extracomment>The About box&apos;s title.</extracomment>
         <translation>O programie Pebblenix</translation>
     </message>
     <message>
         <source>System Information Is Unavailable At This Time</source>
+        <extracomment>A message box when the About box&apos;s System Info button finds no system-information tool to start (always so on Linux).</extracomment>
         <translation>Informacje o systemie są obecnie niedostępne</translation>
     </message>
 </context>
@@ -254,71 +553,76 @@
     <message>
         <source>The stored marble colour cannot be used or removed, so the game starts in dark blue.<byte value="xd"/>
 %1.</source>
+        <extracomment>%1 names the settings file and why it cannot be removed.</extracomment>
         <translation>Zapisanego koloru kulek nie można użyć ani usunąć, więc gra zaczyna się w kolorze ciemnoniebieskim.<byte value="xd"/>
 %1.</translation>
     </message>
     <message>
         <source>Unknown error has occured.</source>
+        <extracomment>Shown when the stored marble colour cannot be used; the game then ends. The English misspelling is the original program&apos;s.</extracomment>
         <translation>Wystąpił nieznany błąd.</translation>
     </message>
     <message>
         <source>Bored So Early?</source>
+        <extracomment>Asked with Yes and No before the game window closes: Yes closes it.</extracomment>
         <translation>Już się nudzisz?</translation>
     </message>
     <message>
         <source>Start A New Game?</source>
+        <extracomment>Asked with Yes and No by Game &gt; New, and by a colour chosen during a game.</extracomment>
         <translation>Zacząć nową grę?</translation>
     </message>
     <message>
         <source>The marble colour could not be saved, so the game goes on in the colour it has.<byte value="xd"/>
 %1.</source>
+        <extracomment>%1 names the settings file and why it cannot be written.</extracomment>
         <translation>Nie udało się zapisać koloru kulek, więc gra toczy się dalej w obecnym kolorze.<byte value="xd"/>
 %1.</translation>
     </message>
     <message>
-        <source>The move was not made, because the undo file could not be written.</source>
-        <translation>Ruch nie został wykonany, bo nie udało się zapisać pliku cofania.</translation>
-    </message>
-    <message>
         <source>Congratulations</source>
+        <extracomment>The title of the two messages at the end of a game.</extracomment>
         <translation>Gratulacje</translation>
     </message>
     <message>
         <source>You won The Game </source>
+        <extracomment>The last marble stands in the centre. The capitals and the space at the end are the original program&apos;s.</extracomment>
         <translation>Wygrałeś grę </translation>
     </message>
     <message>
         <source>Well played !! try to get the last marble<byte value="xd"/>
  in  the center square</source>
+        <extracomment>One marble is left, but not in the centre. The line break, the double space and the spelling are the original program&apos;s.</extracomment>
         <translation>Dobrze zagrane!! Spróbuj umieścić ostatnią kulkę<byte value="xd"/>
  na środkowym polu</translation>
     </message>
     <message>
         <source>The game could not be saved.<byte value="xd"/>
 %1: %2.</source>
+        <extracomment>%1 is the game file&apos;s path, %2 why it could not be written.</extracomment>
         <translation>Nie udało się zapisać gry.<byte value="xd"/>
 %1: %2.</translation>
     </message>
     <message>
         <source>Hints are not available, because the table of solutions cannot be used.<byte value="xd"/>
 %1.</source>
+        <extracomment>%1 says why the table of solutions (a file installed with the game) cannot be used.</extracomment>
         <translation>Podpowiedzi są niedostępne, bo nie można użyć tablicy rozwiązań.<byte value="xd"/>
 %1.</translation>
     </message>
     <message>
         <source>You can still finish with the last marble in the centre.</source>
+        <extracomment>Game &gt; Rewind found no jump that lost the centre finish.</extracomment>
         <translation>Ostatnia kulka wciąż może skończyć na środku.</translation>
     </message>
     <message>
         <source>This game started from a position that cannot finish with the last marble in the centre, so there is nothing to rewind to.</source>
+        <extracomment>Game &gt; Rewind: no jump lost the centre finish, because there never was one.</extracomment>
         <translation>Ta partia zaczęła się od ustawienia, z którego ostatnia kulka nie może skończyć na środku, więc nie ma do czego wracać.</translation>
     </message>
     <message>
-        <source>The game was not rewound, because the undo file could not be written.</source>
-        <translation>Gra nie została cofnięta, bo nie udało się zapisać pliku cofania.</translation>
-    </message>
-    <message>
         <source>&amp;White</source>
+        <extracomment>The first of twelve marble colours in Game &gt; Marble Color. The letter after &amp; is its access key: each colour needs its own, typed without AltGr.</extracomment>
         <translation>&amp;Biały</translation>
     </message>
     <message>
@@ -367,18 +671,22 @@
     </message>
     <message>
         <source>Pebblenix Files (*.pnx)</source>
+        <extracomment>The file type in the Open and Save dialogs; keep &quot;(*.pnx)&quot; as it is.</extracomment>
         <translation>Pliki Pebblenix (*.pnx)</translation>
     </message>
     <message>
         <source>Marbles On Board</source>
+        <extracomment>The caption above the marble count in the main window: two lines of about ten characters, three at most.</extracomment>
         <translation>Kulki na planszy</translation>
     </message>
     <message>
         <source>Time on Hand</source>
+        <extracomment>The caption above the countdown clock in the main window: one line of about thirteen characters, two at most.</extracomment>
         <translation>Pozostały czas</translation>
     </message>
     <message>
         <source>&amp;Game</source>
+        <extracomment>The first menu of the menu bar. The letter after &amp; is the access key (Alt and that letter): the menu bar&apos;s keys and each menu&apos;s keys must differ from one another and be typed without AltGr.</extracomment>
         <translation>&amp;Gra</translation>
     </message>
     <message>
@@ -407,14 +715,17 @@
     </message>
     <message>
         <source>&amp;Rewind to Last Winnable Position</source>
+        <extracomment>Takes the board back to just before the jump after which the last marble could no longer finish in the centre.</extracomment>
         <translation>&amp;Wróć do ostatniej wygrywającej pozycji</translation>
     </message>
     <message>
         <source>Re&amp;view Game…</source>
+        <extracomment>Opens a list of the game&apos;s jumps that shows which one lost the centre finish.</extracomment>
         <translation>P&amp;rzegląd partii…</translation>
     </message>
     <message>
         <source>Marble &amp;Color</source>
+        <extracomment>A submenu of Game: the twelve marble colours.</extracomment>
         <translation>Ko&amp;lor kulek</translation>
     </message>
     <message>
@@ -423,11 +734,68 @@
     </message>
     <message>
         <source>&amp;Help</source>
+        <extracomment>The last menu of the menu bar; its access key must differ from Game&apos;s and View&apos;s.</extracomment>
         <translation>Pomo&amp;c</translation>
     </message>
     <message>
         <source>&amp;About Pebblenix</source>
         <translation>&amp;O programie Pebblenix</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>What a screen reader says for the clock or the count: %1 is its caption (&quot;Time on Hand&quot;), %2 the value shown (&quot;087&quot;).</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The move was not made, because the undo file could not be written.<byte value="xd"/>
+%1: %2.</source>
+        <extracomment>%1 is the undo file&apos;s path, %2 why it could not be written.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The game was not rewound, because the undo file could not be written.<byte value="xd"/>
+%1: %2.</source>
+        <extracomment>%1 is the undo file&apos;s path, %2 why it could not be written.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Winning &amp;Line…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>R&amp;ecords…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zoom &amp;In</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zoom &amp;Out</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Actual Size</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show &amp;Jumps</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Marks the holes the picked-up marble can jump to: a filled ring where the jump keeps a finish with the last marble in the centre possible, a hollow ring where it loses it, and a small dot while the game cannot tell.</source>
+        <extracomment>Shown as the tip of the View menu&apos;s Show Jumps item.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The View menu&apos;s setting could not be saved, so the next game opens with the one stored before.<byte value="xd"/>
+%1.</source>
+        <extracomment>After a change in the View menu (the zoom, Show Jumps). %1 says which file could not be written and why.</extracomment>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>
