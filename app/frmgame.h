@@ -85,7 +85,7 @@ public:
     void mnurecords_Click();
     // Makes a jump exactly as the player's two clicks would: the marble is picked up and
     // the click on the hole does the rest.
-    void playJump(Move jump);
+    void playJump(const Jump& jump);
     // The player's records, one store for every window of the program.
     static RecordsFile& records();
     // Takes the board back to before jump `jump` (from 0) of the game's list, writing the
@@ -188,7 +188,7 @@ private:
     void report(const Result& result, std::optional<int> source);
     void showHint(const HintEngine& engine);
 
-    std::optional<std::pair<Marbles, std::vector<Move>>> reviewed_; // what frmreview shows
+    std::optional<std::pair<Marbles, std::vector<Jump>>> reviewed_; // what frmreview shows
     std::optional<std::pair<Marbles, Marbles>> lined_; // the board and first position shown
 
     QImage marble_; // the picture of the marble in colour colid, at the zoom

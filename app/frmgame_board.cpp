@@ -96,7 +96,7 @@ void frmgame::marbleDropped(int index, QPoint at) {
 
 // A jump made for the player (a drop, Play Next Jump) is the two clicks that make it: the
 // marble picked up, then the hole clicked, so it takes the one path every jump takes.
-void frmgame::playJump(Move jump) {
+void frmgame::playJump(const Jump& jump) {
     clearHint();
     game.select(jump.from);
     pic_Click(jump.to);

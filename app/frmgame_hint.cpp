@@ -56,10 +56,10 @@ void frmgame::showHint(const HintEngine& engine) {
         return;
     }
     // Select the marble as a click would, without starting the clock.
-    game.select(jump->fromCell);
+    game.select(jump->from);
     refresh();
     clearHint(); // one hint on the board at a time
-    pic[static_cast<std::size_t>(jump->toCell)]->blink();
+    pic[static_cast<std::size_t>(jump->to)]->blink();
 }
 
 void frmgame::mnurewind_Click() {

@@ -115,7 +115,7 @@ std::array<JumpMark, kCells> frmgame::jumpMarks(std::optional<int> picked) const
         JumpMark& mark = marks[static_cast<std::size_t>(to)];
         if (!engine)
             mark = JumpMark::Legal;
-        else if (engine->canFinishInCentre(afterJump(board, jumpMask(*picked, to))))
+        else if (engine->canFinishInCentre(afterJump(board, Jump(*picked, to))))
             mark = JumpMark::KeepsFinish;
         else
             mark = JumpMark::LosesFinish;

@@ -15,8 +15,8 @@ namespace {
 
 // A jump as the summary and the tooltip show it: never broken across lines ("d1 ->" above
 // "d3"), with no-break spaces and a word joiner after the hyphen.
-QString unbroken(Move move) {
-    return moveName(move)
+QString unbroken(const Jump& jump) {
+    return jumpName(jump)
         .replace(QLatin1Char(' '), QChar(0x00A0))
         .replace(QStringLiteral("->"), QStringLiteral("-\u2060>"));
 }
@@ -92,7 +92,7 @@ QString ReviewDialog::finishText(Finish finish) {
 // English layout. The rows are measured as the list draws them, then taken away.
 void ReviewDialog::sizeToContents() {
     for (Finish finish : {Finish::Possible, Finish::NotPossible, Finish::Lost}) {
-        auto* row = new QTreeWidgetItem(list, {QStringLiteral("31"), moveName({10, 24}),
+        auto* row = new QTreeWidgetItem(list, {QStringLiteral("31"), jumpName({10, 24}),
                                                QStringLiteral("32"), finishText(finish)});
         if (finish == Finish::Lost)
             markLost(row, QString());
@@ -136,7 +136,7 @@ void ReviewDialog::showReview(const Review& review) {
         const Finish finish = lost               ? Finish::Lost
                               : j.finishPossible ? Finish::Possible
                                                  : Finish::NotPossible;
-        auto* row = new QTreeWidgetItem(list, {QString::number(i + 1), moveName(j.move),
+        auto* row = new QTreeWidgetItem(list, {QString::number(i + 1), jumpName(j.jump),
                                                QString::number(j.marblesLeft), finishText(finish)});
         row->setTextAlignment(0, Qt::AlignRight | Qt::AlignVCenter);
         row->setTextAlignment(2, Qt::AlignRight | Qt::AlignVCenter);
@@ -148,11 +148,11 @@ void ReviewDialog::showReview(const Review& review) {
                 //: What a screen reader says of the jump that lost the centre finish (%1,
                 //: "d4 -> b4"), with one that would have kept it (%2).
                 heard = tr("%1, the jump that lost the centre finish. %2 would have kept it.")
-                            .arg(moveName(j.move), moveName(*review.keeper));
+                            .arg(jumpName(j.jump), jumpName(*review.keeper));
             else
                 //: What a screen reader says of the jump that lost the centre finish (%1,
                 //: "d4 -> b4").
-                heard = tr("%1, the jump that lost the centre finish.").arg(moveName(j.move));
+                heard = tr("%1, the jump that lost the centre finish.").arg(jumpName(j.jump));
             row->setData(1, Qt::AccessibleTextRole, heard);
         }
     }
@@ -169,14 +169,14 @@ void ReviewDialog::showReview(const Review& review) {
         //: the jump ("d4 -> b4"), %3 a jump that would have kept the finish.
         summary->setText(tr("Jump %1, %2, lost the centre finish. %3 would have kept it.")
                              .arg(QString::number(*review.losing + 1),
-                                  unbroken(review.jumps[*review.losing].move),
+                                  unbroken(review.jumps[*review.losing].jump),
                                   unbroken(*review.keeper)));
     else if (review.losing)
         //: Review Game's summary above the list: %1 is the jump's number in the game, %2
         //: the jump ("d4 -> b4").
         summary->setText(tr("Jump %1, %2, lost the centre finish.")
                              .arg(QString::number(*review.losing + 1),
-                                  unbroken(review.jumps[*review.losing].move)));
+                                  unbroken(review.jumps[*review.losing].jump)));
     else
         //: Review Game's summary above the list.
         summary->setText(tr("You can still finish with the last marble in the centre."));

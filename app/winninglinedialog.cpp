@@ -58,7 +58,7 @@ WinningLineDialog::WinningLineDialog(QWidget* parent) : QDialog(parent) {
     layout->addWidget(buttons);
 }
 
-void WinningLineDialog::showLine(const std::optional<std::vector<Move>>& line, int marbles,
+void WinningLineDialog::showLine(const std::optional<std::vector<Jump>>& line, int marbles,
                                  bool startFinishable) {
     list->clear();
     next_.reset();
@@ -79,7 +79,7 @@ void WinningLineDialog::showLine(const std::optional<std::vector<Move>>& line, i
         next_ = line->front();
     }
     for (std::size_t i = 0; line && i < line->size(); ++i) {
-        auto* row = new QTreeWidgetItem(list, {QString::number(i + 1), moveName((*line)[i]),
+        auto* row = new QTreeWidgetItem(list, {QString::number(i + 1), jumpName((*line)[i]),
                                                QString::number(marbles - int(i) - 1)});
         row->setTextAlignment(0, Qt::AlignRight | Qt::AlignVCenter);
         row->setTextAlignment(2, Qt::AlignRight | Qt::AlignVCenter);

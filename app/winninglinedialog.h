@@ -22,7 +22,7 @@ public:
 
     // The line from a board of `marbles` marbles; nothing when no centre finish is
     // possible, and then whether the game started from a position that could finish.
-    void showLine(const std::optional<std::vector<Move>>& line, int marbles, bool startFinishable);
+    void showLine(const std::optional<std::vector<Jump>>& line, int marbles, bool startFinishable);
 
     QTreeWidget* list = nullptr;
     QLabel* summary = nullptr;
@@ -31,10 +31,10 @@ public:
 
 signals:
     // The player asked for the line's first jump.
-    void playRequested(Move jump);
+    void playRequested(const Jump& jump);
 
 private:
-    std::optional<Move> next_;
+    std::optional<Jump> next_;
 };
 
 } // namespace pebblenix

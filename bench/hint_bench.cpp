@@ -58,8 +58,8 @@ template <class Table> struct Hints {
     bool canFinishInCentre(Bits board) const {
         return table.contains(compress(canonical(kAllHoles & ~board)));
     }
-    std::optional<JumpMask> hint(Bits board) const {
-        for (const JumpMask& j : jumpMasks())
+    std::optional<Jump> hint(Bits board) const {
+        for (const Jump& j : allJumps())
             if (jumpPossible(board, j) && canFinishInCentre(afterJump(board, j)))
                 return j;
         return std::nullopt;
@@ -80,8 +80,8 @@ template <class Table> void timeHint(const Hints<Table>& hints, Bits board, Timi
 
 // One of the legal jumps, chosen at random; false when there is none.
 bool randomJump(Bits& board, std::mt19937_64& rng) {
-    std::vector<const JumpMask*> legal;
-    for (const JumpMask& j : jumpMasks())
+    std::vector<const Jump*> legal;
+    for (const Jump& j : allJumps())
         if (jumpPossible(board, j))
             legal.push_back(&j);
     if (legal.empty())
@@ -154,9 +154,11 @@ void timeWinningLines(const HintEngine& engine) {
         }
     }
     for (auto [what, t] : {std::pair{"a winning line, 10,000 positions", &lines},
-                           {"  of which those with a line", &found}})
+                           {"  of which those with a line", &found}}) {
+        const double median = t->at(0.5), p99 = t->at(0.99); // sorts, so before the worst
         std::printf("%-34s %6zu runs  median %6.2f us  p99 %6.2f us  worst %7.2f us\n", what,
-                    t->micros.size(), t->at(0.5), t->at(0.99), t->micros.back());
+                    t->micros.size(), median, p99, t->micros.back());
+    }
 }
 
 // The table as the game reads it now.

@@ -47,21 +47,6 @@ Marbles toMarbles(Bits bits) {
     return m;
 }
 
-const std::array<JumpMask, 76>& jumpMasks() {
-    static const std::array<JumpMask, 76> masks = [] {
-        std::array<JumpMask, 76> m{};
-        const auto& jumps = allJumps();
-        for (std::size_t k = 0; k < jumps.size(); ++k)
-            m[k] = jumpMask(jumps[k].from, jumps[k].to);
-        return m;
-    }();
-    return masks;
-}
-
-JumpMask jumpMask(int from, int to) {
-    return {bitOf(from), bitOf(*jumpedCell(from, to)), bitOf(to), from, to};
-}
-
 std::array<Bits, 8> symmetries(Bits b) {
     const Bits r = flipRows(b);
     const Bits c = flipColumns(b);

@@ -29,23 +29,21 @@ constexpr Bits kAllHoles = [] {
 Bits toBits(const Marbles& marbles); // marbles on cells off the board are left out
 Marbles toMarbles(Bits bits);
 
-struct JumpMask {
-    Bits from;
-    Bits over;
-    Bits to;
-    int fromCell;
-    int toCell;
-};
-// The board's 76 jumps, made from the game's own jump rule.
-const std::array<JumpMask, 76>& jumpMasks();
-// The jump from `from` to `to`, two holes apart in a row or column.
-JumpMask jumpMask(int from, int to);
+// Each cell's bit, looked up: the solver's inner loops ask for three a jump.
+inline constexpr std::array<Bits, kCells> kCellBits = [] {
+    std::array<Bits, kCells> bits{};
+    for (int i = 0; i < kCells; ++i)
+        bits[static_cast<std::size_t>(i)] = bitOf(i);
+    return bits;
+}();
 
-inline bool jumpPossible(Bits board, const JumpMask& j) {
-    return (board & j.from) && (board & j.over) && !(board & j.to);
+inline bool jumpPossible(Bits board, const Jump& j) {
+    const auto bit = [](int cell) { return kCellBits[static_cast<std::size_t>(cell)]; };
+    return (board & bit(j.from)) && (board & bit(j.over)) && !(board & bit(j.to));
 }
-inline Bits afterJump(Bits board, const JumpMask& j) {
-    return board ^ (j.from | j.over | j.to);
+inline Bits afterJump(Bits board, const Jump& j) {
+    const auto bit = [](int cell) { return kCellBits[static_cast<std::size_t>(cell)]; };
+    return board ^ (bit(j.from) | bit(j.over) | bit(j.to));
 }
 
 // The eight images of a board under the symmetries of the square.

@@ -60,7 +60,7 @@ const std::array<Jump, 76>& allJumps() {
             for (int to = 0; to < kCells; ++to) {
                 const auto over = jumpedCell(from, to);
                 if (over && isHole(from) && isHole(*over) && isHole(to) && n < all.size())
-                    all[n++] = {from, *over, to};
+                    all[n++] = Jump(from, to);
             }
         return all;
     }();

@@ -51,12 +51,20 @@ bool canJump(const Marbles& board, int from, int to);
 // The holes the marble on `from` can jump to now: at most four.
 std::vector<int> jumpTargets(const Marbles& board, int from);
 
-// Every jump of the board (76 of them), as start, middle and end cells.
+// A jump: the marble on `from` goes over `over` to `to`, two holes further in its row or
+// column. Made from its two ends, whose middle is the cell jumped over.
 struct Jump {
-    int from;
-    int over;
-    int to;
+    int from = 0;
+    int over = 0;
+    int to = 0;
+    constexpr Jump() = default;
+    constexpr Jump(int from, int to) : from(from), over((from + to) / 2), to(to) {}
+    constexpr bool operator==(const Jump& other) const {
+        return from == other.from && to == other.to;
+    }
 };
+
+// Every jump of the board, 76 of them, made from the jump rule.
 const std::array<Jump, 76>& allJumps();
 
 // Column letter and row number, "a1" at the top left, "d4" the centre.

@@ -21,9 +21,9 @@ bool anyJumpLeft(const Marbles& m) {
                        [&m](const Jump& j) { return canJump(m, j.from, j.to); });
 }
 
-void applyJump(Marbles& m, Move j) {
+void applyJump(Marbles& m, const Jump& j) {
     m[static_cast<std::size_t>(j.from)] = false;
-    m[static_cast<std::size_t>(*jumpedCell(j.from, j.to))] = false;
+    m[static_cast<std::size_t>(j.over)] = false;
     m[static_cast<std::size_t>(j.to)] = true;
 }
 } // namespace
@@ -59,11 +59,11 @@ Result Game::jump(int from, int to, const BeforeJump& beforeJump) {
     if (!saveForUndo(beforeJump, refused))
         return refused;
     auto& m = position_.marbles;
-    applyJump(m, {from, to});
+    applyJump(m, Jump(from, to));
     if (position_.count > 0) // a hand-made file may count fewer marbles than it holds
         --position_.count;
     position_.countText = QString::number(position_.count);
-    jumps_.push_back({from, to});
+    jumps_.emplace_back(from, to);
     Result result{Outcome::Jumped, {}};
     if (position_.count == 1)
         result.outcome = m[kCentre] ? Outcome::Won : Outcome::LastMarbleOffCentre;

@@ -13,12 +13,6 @@
 
 namespace pebblenix {
 
-struct Move {
-    int from;
-    int to;
-    bool operator==(const Move&) const = default;
-};
-
 enum class Outcome {
     Nothing,             // an empty hole clicked with no marble selected
     Selected,            // the clicked marble is now selected
@@ -57,7 +51,7 @@ public:
     void markAssisted() { assisted_ = true; }
 
     // The jumps made since the position was last set, and the position they start from.
-    const std::vector<Move>& jumps() const { return jumps_; }
+    const std::vector<Jump>& jumps() const { return jumps_; }
     const Marbles& firstPosition() const { return first_; }
 
     // A click on a hole: starts the clock, then selects, drops the selection or jumps.
@@ -89,7 +83,7 @@ private:
     std::optional<int> selection_;
     bool clockRunning_ = false;
     Marbles first_;
-    std::vector<Move> jumps_;
+    std::vector<Jump> jumps_;
     bool assisted_ = false;
     // The game has ended and been counted; only a change of position by Undo or a
     // rewind lets it end, and count, again.
@@ -98,7 +92,7 @@ private:
     struct Saved {
         Marbles board;
         Marbles first;
-        std::vector<Move> jumps;
+        std::vector<Jump> jumps;
     };
     std::optional<Saved> saved_;
 };

@@ -6,9 +6,9 @@ bool HintEngine::canFinishInCentre(Bits board) const {
     return table_.contains(compress(canonical(kAllHoles & ~board)));
 }
 
-std::optional<JumpMask> HintEngine::hint(Bits board) const {
+std::optional<Jump> HintEngine::hint(Bits board) const {
     board &= kAllHoles;
-    for (const JumpMask& j : jumpMasks())
+    for (const Jump& j : allJumps())
         if (jumpPossible(board, j) && canFinishInCentre(afterJump(board, j)))
             return j;
     return std::nullopt;

@@ -22,7 +22,7 @@ public:
 
     bool canFinishInCentre(Bits board) const;
     // A jump after which a centre finish is still possible; nothing when there is none.
-    std::optional<JumpMask> hint(Bits board) const;
+    std::optional<Jump> hint(Bits board) const;
 
 private:
     const SolutionTable& table_;

@@ -122,7 +122,7 @@ void sortUnique(std::vector<std::uint64_t>& keys, unsigned threads) {
 
 std::vector<std::vector<std::uint64_t>> reachableLevels(unsigned threads) {
     threads = std::max(1u, threads);
-    const auto& jumps = jumpMasks();
+    const auto& jumps = allJumps();
     const Bits start = kAllHoles & ~bitOf(kCentre);
     std::vector<std::vector<std::uint64_t>> levels{{compress(canonical(start))}};
     while (!levels.back().empty()) {
@@ -134,7 +134,7 @@ std::vector<std::vector<std::uint64_t>> reachableLevels(unsigned threads) {
             std::size_t count = 0;
             for (std::size_t i = first; i < last; ++i) {
                 const Bits board = expand(current[i]);
-                for (const JumpMask& j : jumps)
+                for (const Jump& j : jumps)
                     count += jumpPossible(board, j);
             }
             offset[slice + 1] = count;
@@ -146,7 +146,7 @@ std::vector<std::vector<std::uint64_t>> reachableLevels(unsigned threads) {
             std::uint64_t* out = successors.data() + offset[slice];
             for (std::size_t i = first; i < last; ++i) {
                 const Bits board = expand(current[i]);
-                for (const JumpMask& j : jumps)
+                for (const Jump& j : jumps)
                     if (jumpPossible(board, j))
                         *out++ = compress(canonical(afterJump(board, j)));
             }

@@ -6,29 +6,29 @@
 
 namespace pebblenix {
 
-Review reviewGame(const Marbles& first, const std::vector<Move>& jumps, const HintEngine& engine) {
+Review reviewGame(const Marbles& first, const std::vector<Jump>& jumps, const HintEngine& engine) {
     Review review;
     Bits board = toBits(first);
     review.startFinishable = engine.canFinishInCentre(board);
     bool possible = review.startFinishable;
-    for (const Move& m : jumps) {
+    for (const Jump& j : jumps) {
         const Bits before = board;
-        board = afterJump(board, jumpMask(m.from, m.to));
+        board = afterJump(board, j);
         const bool after = engine.canFinishInCentre(board);
         if (possible && !after && !review.losing) {
             review.losing = review.jumps.size();
             if (const auto keep = engine.hint(before))
-                review.keeper = Move{keep->fromCell, keep->toCell};
+                review.keeper = keep;
         }
         possible = after;
-        review.jumps.push_back({m, std::popcount(board), after});
+        review.jumps.push_back({j, std::popcount(board), after});
     }
     return review;
 }
 
-QString moveName(Move move) {
+QString jumpName(const Jump& jump) {
     return QStringLiteral("%1 -> %2")
-        .arg(QLatin1String(cellName(move.from).data()), QLatin1String(cellName(move.to).data()));
+        .arg(QLatin1String(cellName(jump.from).data()), QLatin1String(cellName(jump.to).data()));
 }
 
 } // namespace pebblenix

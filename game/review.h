@@ -12,7 +12,7 @@
 namespace pebblenix {
 
 struct JudgedJump {
-    Move move;
+    Jump jump;
     int marblesLeft;     // on the board after the jump
     bool finishPossible; // after the jump
 };
@@ -21,13 +21,13 @@ struct Review {
     bool startFinishable = false; // from the position the jumps start from
     std::vector<JudgedJump> jumps;
     std::optional<std::size_t> losing; // the first jump after which no finish was left
-    std::optional<Move> keeper;        // a jump in its place that would have kept one
+    std::optional<Jump> keeper;        // a jump in its place that would have kept one
 };
 
 // One table lookup per position of the game.
-Review reviewGame(const Marbles& first, const std::vector<Move>& jumps, const HintEngine& engine);
+Review reviewGame(const Marbles& first, const std::vector<Jump>& jumps, const HintEngine& engine);
 
 // A jump as the solver prints it: "d2 -> d4".
-QString moveName(Move move);
+QString jumpName(const Jump& jump);
 
 } // namespace pebblenix

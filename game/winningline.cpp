@@ -4,13 +4,13 @@
 
 namespace pebblenix {
 
-std::optional<std::vector<Move>> winningLine(const Marbles& marbles, const HintEngine& engine) {
+std::optional<std::vector<Jump>> winningLine(const Marbles& marbles, const HintEngine& engine) {
     Bits board = toBits(marbles);
     if (!engine.canFinishInCentre(board))
         return std::nullopt;
-    std::vector<Move> line;
+    std::vector<Jump> line;
     while (const auto jump = engine.hint(board)) {
-        line.push_back({jump->fromCell, jump->toCell});
+        line.push_back(*jump);
         board = afterJump(board, *jump);
     }
     return line;

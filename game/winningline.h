@@ -13,6 +13,6 @@ namespace pebblenix {
 
 // The jumps to a centre finish, empty when the last marble already stands there; nothing
 // when no centre finish is possible from `board`.
-std::optional<std::vector<Move>> winningLine(const Marbles& board, const HintEngine& engine);
+std::optional<std::vector<Jump>> winningLine(const Marbles& board, const HintEngine& engine);
 
 } // namespace pebblenix

@@ -91,7 +91,7 @@ private slots:
     // Three jumps with the mouse, the third losing the centre finish; Ctrl+R takes the
     // board back to before it and Ctrl+Z returns to where the player was.
     void playRewindAndUndo() {
-        const std::vector<Move> line = {{31, 17}, {26, 24}, {17, 31}};
+        const std::vector<Jump> line = {{31, 17}, {26, 24}, {17, 31}};
         std::vector<Game> after(line.size() + 1);
         after[0].setPosition(firstJumpPosition()); // the file named -reverse
         for (std::size_t i = 0; i < line.size(); ++i) {

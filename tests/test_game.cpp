@@ -16,9 +16,9 @@ Game gameWith(std::initializer_list<int> marbles) {
 }
 
 // A line from the start whose fifth jump, d4 to b4, loses the centre finish.
-const std::vector<Move> kLosesAtFive = {{38, 24}, {17, 31}, {22, 24}, {37, 23}, {24, 22}, {9, 23}};
+const std::vector<Jump> kLosesAtFive = {{38, 24}, {17, 31}, {22, 24}, {37, 23}, {24, 22}, {9, 23}};
 
-Game played(std::size_t jumps, Game g = Game(), const std::vector<Move>& line = kLosesAtFive) {
+Game played(std::size_t jumps, Game g = Game(), const std::vector<Jump>& line = kLosesAtFive) {
     for (std::size_t i = 0; i < jumps; ++i)
         if (g.jump(line[i].from, line[i].to).outcome == Outcome::Deselected)
             qFatal("the test's line holds a jump the board does not allow");
@@ -100,7 +100,7 @@ private slots:
         const Position afterA = g.position();
         g.jump(31, 17);
         g.restore(afterA);
-        QCOMPARE(g.jumps(), (std::vector<Move>{{10, 24}}));
+        QCOMPARE(g.jumps(), (std::vector<Jump>{{10, 24}}));
         g.restore(afterA); // the same file read again: the list stands
         QCOMPARE(g.jumps().size(), std::size_t(1));
         Position other = newGamePosition(); // another copy's position
@@ -126,7 +126,7 @@ private slots:
         if (game == "hints") {
             g = Game();
             while (const auto j = engine->hint(toBits(g.marbles())))
-                g.jump(j->fromCell, j->toCell);
+                g.jump(j->from, j->to);
             QCOMPARE(g.jumps().size(), std::size_t(31));
         } else if (game == "lost") {
             g = played(1, gameWith({2, 3, 46}), {{2, 4}});
@@ -140,7 +140,7 @@ private slots:
         QCOMPARE(r.losing ? int(*r.losing) : -1, losing);
         QCOMPARE(r.startFinishable, startFinishable);
         for (std::size_t i = 0; i < r.jumps.size(); ++i) {
-            QCOMPARE(r.jumps[i].move, g.jumps()[i]);
+            QCOMPARE(r.jumps[i].jump, g.jumps()[i]);
             QCOMPARE(r.jumps[i].finishPossible, startFinishable && (losing < 0 || int(i) < losing));
         }
         QCOMPARE(r.jumps.back().marblesLeft, marblesOn(g));
@@ -148,7 +148,7 @@ private slots:
             Game kept = played(std::size_t(losing));
             QVERIFY(r.keeper && kept.jump(r.keeper->from, r.keeper->to).outcome == Outcome::Jumped);
             QVERIFY(engine->canFinishInCentre(toBits(kept.marbles())));
-            QCOMPARE(moveName(r.jumps[std::size_t(losing)].move), QStringLiteral("d4 -> b4"));
+            QCOMPARE(jumpName(r.jumps[std::size_t(losing)].jump), QStringLiteral("d4 -> b4"));
         }
     }
 

@@ -140,7 +140,7 @@ QStringList columnFaults(const QTreeWidget* list) {
 // Winning Line with a whole line of jumps, and Records with every row filled in.
 QStringList dialogFaults() {
     WinningLineDialog line(nullptr);
-    line.showLine(std::vector<Move>(31, Move{38, 24}), 32, true);
+    line.showLine(std::vector<Jump>(31, Jump(38, 24)), 32, true);
     RecordsDialog records(nullptr);
     Records r{123456, 789, {}, {}};
     r.best = {BestFinish{12, false, QDate(2026, 12, 24)}, BestFinish{1, true, QDate(2026, 9, 30)}};

@@ -19,7 +19,7 @@ using namespace pebblenix::test;
 namespace {
 
 // A line from the start whose fifth jump, d4 to b4, loses the centre finish.
-const std::vector<Move> kLosesAtFive = {{38, 24}, {17, 31}, {22, 24}, {37, 23}, {24, 22}};
+const std::vector<Jump> kLosesAtFive = {{38, 24}, {17, 31}, {22, 24}, {37, 23}, {24, 22}};
 
 // "1 centre 33s", "2 off over helped": a finish in a line.
 QString describe(const Finish& f) {
@@ -68,8 +68,8 @@ private slots:
         Game after = g;
         after.jump(line->front().from, line->front().to);
         QCOMPARE(*pebblenix::winningLine(after.marbles(), *engine),
-                 std::vector<Move>(line->begin() + 1, line->end()));
-        for (const Move& m : *line)
+                 std::vector<Jump>(line->begin() + 1, line->end()));
+        for (const Jump& m : *line)
             QVERIFY(g.jump(m.from, m.to).outcome != Outcome::Deselected);
         QCOMPARE(toBits(g.marbles()), bitOf(kCentre));
         QVERIFY(pebblenix::winningLine(g.marbles(), *engine)->empty()); // already finished

@@ -27,7 +27,7 @@ bool searchFinish(Bits board, std::unordered_map<Bits, bool>& seen) {
     if (const auto it = seen.find(board); it != seen.end())
         return it->second;
     bool found = false;
-    for (const JumpMask& j : jumpMasks())
+    for (const Jump& j : allJumps())
         if (jumpPossible(board, j) && searchFinish(afterJump(board, j), seen)) {
             found = true;
             break;

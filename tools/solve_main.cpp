@@ -92,10 +92,10 @@ int main(int argc, char** argv) {
     } else {
         while (const auto jump = engine.hint(board)) {
             out += QStringLiteral("%1 -> %2   %3 -> %4\n")
-                       .arg(jump->fromCell, 2)
-                       .arg(jump->toCell, 2)
-                       .arg(QLatin1String(cellName(jump->fromCell).data()),
-                            QLatin1String(cellName(jump->toCell).data()));
+                       .arg(jump->from, 2)
+                       .arg(jump->to, 2)
+                       .arg(QLatin1String(cellName(jump->from).data()),
+                            QLatin1String(cellName(jump->to).data()));
             board = afterJump(board, *jump);
         }
         //: The last line after a list of jumps that ends with one marble in the centre hole.
