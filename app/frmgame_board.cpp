@@ -21,8 +21,8 @@ void frmgame::ResetGame() {
     gb_showboredbox = true;
     gb_showsave = true;
     game = Game();
-    for (int i : kOffBoardCells)
-        pic[static_cast<std::size_t>(i)]->hide();
+    for (int i = 0; i < kCells; ++i)
+        pic[static_cast<std::size_t>(i)]->setVisible(!isOffBoard(i));
     refresh();
 }
 

@@ -9,10 +9,6 @@ void FindArrCoor(std::int16_t Ind, std::int16_t& xpos, std::int16_t& ypos) {
     ypos = static_cast<std::int16_t>(Ind / kSide);
 }
 
-std::int16_t FindIndex(std::int16_t xpos, std::int16_t ypos) {
-    return static_cast<std::int16_t>(kSide * ypos + xpos);
-}
-
 Marbles startPosition() {
     Marbles m{};
     for (int i = 0; i < kCells; ++i)

@@ -15,10 +15,6 @@ constexpr int kHoles = 33;
 constexpr int kCentre = 24;
 constexpr int kStartMarbles = 32;
 
-// The off-board cells in the order a new game hides them.
-constexpr std::array<int, 16> kOffBoardCells = {0,  1,  5,  6,  7,  8,  12, 13,
-                                                35, 36, 40, 41, 42, 43, 47, 48};
-
 constexpr bool isOffBoard(int ind) {
     const auto corner = [](int v) { return v < 2 || v > 4; };
     return corner(ind % kSide) && corner(ind / kSide);
@@ -28,7 +24,6 @@ constexpr bool isHole(int ind) {
 }
 
 void FindArrCoor(std::int16_t Ind, std::int16_t& xpos, std::int16_t& ypos);
-std::int16_t FindIndex(std::int16_t xpos, std::int16_t ypos);
 
 // Which cells hold a marble; off-board cells never do.
 using Marbles = std::array<bool, kCells>;
