@@ -1,10 +1,9 @@
-// The program: the main window with its About box, started as the command line asks.
+// The program: the main window, started as the command line asks.
 
-#include "about/frmabout.h"
-#include "app/frmgame.h"
 #include "app/module1.h"
 #include "files/standardstreams.h"
 #include "files/translations.h"
+#include "seam/uiseam.h"
 
 #include <QApplication>
 #include <csignal>
@@ -26,7 +25,6 @@ int main(int argc, char** argv) {
     QGuiApplication::setDesktopFileName(QStringLiteral("org.example.pebblenix.Pebblenix"));
     pebblenix::installTranslations(
         app, pebblenix::findTranslationsFolder(QCoreApplication::applicationDirPath()));
-    pebblenix::frmgame::showAboutBox = [] { pebblenix::frmAbout::showShared(); };
     if (!pebblenix::Module1::FromCommandLine(arguments))
         return 1;
     return QApplication::exec();

@@ -153,9 +153,11 @@ void frmAbout::makeRoom() {
     const int gap = cmdSysInfo->x() - end(cmdOK);      // between them
     const int nameMargin = kClientWidth - end(Label1);
     const int descriptionWidth = lblDescription->width();
+    // Taller too, for a script whose lines are higher than the layout's (Chinese).
     const auto grow = [](QWidget* control, int width) {
         if (!textFits(control, control->property("text").toString(), false))
-            control->resize(std::max(control->width(), width), control->height());
+            control->resize(std::max(control->width(), width),
+                            std::max(control->height(), control->sizeHint().height()));
     };
     grow(Label2, Label2->sizeHint().width());
     Label1->move(std::max(Label1->x(), end(Label2) + 7), Label1->y());

@@ -2,7 +2,7 @@
 
 #include "about/registryvalue.h"
 #include "about/sysinfokeys.h"
-#include "app/uiseam.h"
+#include "seam/uiseam.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>

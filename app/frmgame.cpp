@@ -3,7 +3,7 @@
 
 #include "app/frmgame.h"
 
-#include "app/filedialog.h"
+#include "about/frmabout.h"
 #include "app/recordsdialog.h"
 #include "app/reviewdialog.h"
 #include "app/winninglinedialog.h"
@@ -11,6 +11,7 @@
 #include "files/gamefile.h"
 #include "files/undofolder.h"
 #include "resources/marblepictures.h"
+#include "seam/filedialog.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -176,8 +177,7 @@ void frmgame::present(QWidget* dialog) {
 }
 
 void frmgame::mnuabout_Click() {
-    if (showAboutBox)
-        showAboutBox();
+    frmAbout::showShared();
 }
 
 } // namespace pebblenix

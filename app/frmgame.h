@@ -4,8 +4,9 @@
 // refresh() and turns clicks and menu commands into calls on it.
 
 #include "app/boardcell.h"
-#include "app/uiseam.h"
 #include "game/game.h"
+#include "seam/filedialog.h"
+#include "seam/uiseam.h"
 
 #include <QImage>
 #include <QMainWindow>
@@ -37,8 +38,6 @@ public:
     // Creates a window and runs its loading. Returns nothing when loading failed; the
     // failure path has then told the player and ended the program.
     static frmgame* create();
-    // What Help > About shows; the program's start-up sets it.
-    static inline std::function<void()> showAboutBox;
 
     // Start-up and life cycle.
     bool Form_Load();

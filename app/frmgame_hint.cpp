@@ -50,9 +50,7 @@ void frmgame::clearHint() {
 void frmgame::showHint(const HintEngine& engine) {
     const auto jump = engine.hint(toBits(game.marbles()));
     if (!jump) {
-        ui().message(this, QString::fromLatin1(kProgramTitle),
-                     QCoreApplication::translate("Game", kNoFinishText), MsgIcon::Information,
-                     MsgButtons::Ok);
+        tellInformation(this, QCoreApplication::translate("Game", kNoFinishText));
         return;
     }
     // Select the marble as a click would, without starting the clock.
@@ -76,8 +74,7 @@ void frmgame::mnurewind_Click() {
         const QString never =
             tr("This game started from a position that cannot finish with "
                "the last marble in the centre, so there is nothing to rewind to.");
-        ui().message(this, QString::fromLatin1(kProgramTitle),
-                     review.startFinishable ? still : never, MsgIcon::Information, MsgButtons::Ok);
+        tellInformation(this, review.startFinishable ? still : never);
     });
 }
 

@@ -1,6 +1,6 @@
 #include "app/recordsdialog.h"
 
-#include "app/uiseam.h"
+#include "seam/uiseam.h"
 
 #include <QDialogButtonBox>
 #include <QFormLayout>

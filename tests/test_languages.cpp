@@ -146,12 +146,12 @@ QStringList dialogFaults() {
     r.best = {BestFinish{12, false, QDate(2026, 12, 24)}, BestFinish{1, true, QDate(2026, 9, 30)}};
     r.fastest = {FastestFinish{101, QDate(2026, 11, 28)}, FastestFinish{42, QDate(2026, 5, 17)}};
     records.showRecords(r);
-    QStringList faults = columnFaults(line.list);
+    QStringList faults;
     for (QDialog* dialog : std::initializer_list<QDialog*>{&line, &records}) {
         dialog->show();
         faults << faultsIn(dialog);
     }
-    return faults;
+    return faults + columnFaults(line.list); // as laid out on the screen
 }
 
 // Each text of the code as a message box, with a file name, a reason or a jump for its

@@ -2,7 +2,7 @@
 // cannot be used, closing, New, a colour change, the About box, and Open, Save, Save As.
 
 #include "about/frmabout.h"
-#include "app/filedialog.h"
+#include "seam/filedialog.h"
 #include "app/module1.h"
 #include "files/colorsetting.h"
 #include "tests/uisupport.h"
@@ -130,7 +130,6 @@ private slots:
     }
 
     void theAboutBox() {
-        frmgame::showAboutBox = [] { frmAbout::showShared(); };
         Module1::Main({})->mnuColour.at(102)->trigger(); // red marbles
         liveWindows().constFirst()->mnuabout_Click();
         frmAbout* about = frmAbout::shared();

@@ -3,7 +3,7 @@
 // starting programs and ending the program.
 
 #include "app/frmgame.h"
-#include "app/uiseam.h"
+#include "seam/uiseam.h"
 #include "tests/support.h"
 
 #include <QApplication>

@@ -11,27 +11,14 @@ class QWidget;
 
 namespace pebblenix {
 
+struct FileDialog;
+
 // The caption of every box that has none of its own, and of the main window.
 inline constexpr char kProgramTitle[] = "Pebblenix";
 
 enum class MsgIcon { None, Question, Critical, Exclamation, Information };
 enum class MsgButtons { Ok, YesNo };
 enum class MsgAnswer { Ok, Yes, No };
-
-// The window's one open/save dialog, shared by Open, Save and Save As: its filter in
-// Qt's form, the folder it first opens in, and the last name chosen.
-struct FileDialog {
-    QString Filter;
-    QString InitDir;
-    QString FileName;
-
-    // The chosen name, or empty when cancelled. No extension is added to a typed name.
-    QString ShowOpen(QWidget* parent) { return show(parent, false); }
-    QString ShowSave(QWidget* parent) { return show(parent, true); }
-
-private:
-    QString show(QWidget* parent, bool save);
-};
 
 class UiSeam {
 public:
@@ -56,5 +43,7 @@ void setUi(UiSeam* replacement); // nullptr restores the real one
 
 // A critical box with OK, captioned with the program's title: how every failure is told.
 void tellFailure(QWidget* parent, const QString& text);
+// An information box with OK, captioned with the program's title.
+void tellInformation(QWidget* parent, const QString& text);
 
 } // namespace pebblenix

@@ -1,4 +1,6 @@
-#include "app/uiseam.h"
+#include "seam/uiseam.h"
+
+#include "seam/filedialog.h"
 
 #include <QApplication>
 #include <QFileDialog>
@@ -92,6 +94,11 @@ void setUi(UiSeam* replacement) {
 
 void tellFailure(QWidget* parent, const QString& text) {
     ui().message(parent, QString::fromLatin1(kProgramTitle), text, MsgIcon::Critical,
+                 MsgButtons::Ok);
+}
+
+void tellInformation(QWidget* parent, const QString& text) {
+    ui().message(parent, QString::fromLatin1(kProgramTitle), text, MsgIcon::Information,
                  MsgButtons::Ok);
 }
 

@@ -1,6 +1,6 @@
-#include "app/filedialog.h"
+#include "seam/filedialog.h"
 
-#include "app/uiseam.h"
+#include "seam/uiseam.h"
 
 #include <QDir>
 #include <QStringList>
