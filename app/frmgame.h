@@ -48,27 +48,13 @@ public:
     void mnuabout_Click();
     void SaveMarbleColor(quint8 col);
 
-    // The View menu: the zoom steps and Show Jumps.
-    void mnuzoomin_Click();
-    void mnuzoomout_Click();
-    void mnuactualsize_Click();
-    void mnushowjumps_Click();
-    int zoom() const { return zoom_; }
-
-    // The board.
+    // The board: a click on a hole, the jump it may make, and the end of the game.
     void ResetGame();
     void pic_Click(int Index);
     bool ValidMove(std::int16_t tempfrom, std::int16_t tempto) const;
     void MakeMove(std::int16_t tempfrom, std::int16_t tempto);
     void CheckEndGame(Outcome outcome);
     void Timer1_Timer();
-    quint8 Marbles_On_Board() const { return game.count(); }
-    void moveBoardFocus(int index, int dx, int dy);
-    // A marble dragged from cell `index`: it follows the pointer, and dropped on a hole it
-    // can jump to it jumps as the second click would make it; anywhere else it goes back.
-    void marbleDragged(int index, QPoint from, QPoint to);
-    void marbleDropped(int index, QPoint at);
-    void endDrag();
 
     // Game files and undo.
     std::optional<QString> SavePebblenixFile(const QString& fname);
@@ -77,29 +63,25 @@ public:
     void mnusave_Click();
     void mnusaveas_Click();
     void mnuundo_Click();
+    void DelTempFile();
+    // Save asks for a name while the game has no file of its own.
+    bool gb_showsave() const { return PebblenixFile.isEmpty(); }
+
+    // The commands of the hint engine.
     void mnuhint_Click();
     void mnurewind_Click();
     void mnureview_Click();
     void mnuwinningline_Click();
     void mnurecords_Click();
-    // Makes a jump exactly as the player's two clicks would: the marble is picked up and
-    // the click on the hole does the rest.
-    void playJump(const Jump& jump);
-    // The player's records, one store for every window of the program.
-    static RecordsFile& records();
-    // Takes the board back to before jump `jump` (from 0) of the game's list, writing the
-    // position it leaves to the undo file first.
-    void rewindTo(std::size_t jump);
-    void DelTempFile();
-    QString TempFilePath() const;
 
-    // Shows the model: every cell's picture, look and state, the count and the clock.
-    void refresh();
+    // The View menu: the zoom steps and Show Jumps.
+    void mnuzoomin_Click();
+    void mnuzoomout_Click();
+    void mnuactualsize_Click();
+    void mnushowjumps_Click();
 
-    Game game;
     quint8 colid = 0;
     bool gb_showboredbox = true;
-    bool gb_showsave = true;
     QString PebblenixFile;
     QString tempdir;
 
@@ -129,11 +111,7 @@ public:
     QAction* mnuzoomout = nullptr;
     QAction* mnuactualsize = nullptr;
     QAction* mnushowjumps = nullptr;
-    QLabel* picDragged = nullptr;      // the dragged marble, over the board; made on the first drag
     std::map<int, QAction*> mnuColour; // mnu101 .. mnu112, by picture id
-    QPointer<ReviewDialog> frmreview;  // while Review Game is open
-    QPointer<WinningLineDialog> frmwinningline;
-    QPointer<RecordsDialog> frmrecords;
 
     static constexpr int kClientWidth = 389;  // 5835 twips at 100 %
     static constexpr int kClientHeight = 289; // 4335 twips at 100 %
@@ -164,12 +142,24 @@ private:
     std::array<JumpMark, kCells> jumpMarks(std::optional<int> picked) const;
     // The hole whose square of the board holds `inFrame`, a point in Frame1.
     std::optional<int> holeAt(QPoint inFrame) const;
+    void moveBoardFocus(int index, int dx, int dy);
+    // A marble dragged from cell `index`: it follows the pointer, and dropped on a hole it
+    // can jump to it jumps as the second click would make it; anywhere else it goes back.
+    void marbleDragged(int index, QPoint from, QPoint to);
+    void marbleDropped(int index, QPoint at);
+    void endDrag();
+    // Makes a jump for the player (a drop, Play Next Jump) exactly as their clicks would.
+    void playJump(const Jump& jump);
     bool confirmNewGame();
     void loadFailurePath();
     void replaceWindow();
+    QString TempFilePath() const;
     // Saves to `name` and makes it the game's file; says why if it cannot. Nothing for
     // an empty name, a cancelled dialog.
     void saveTo(const QString& name);
+    // Takes the board back to before jump `jump` (from 0) of the game's list, writing the
+    // position it leaves to the undo file first.
+    void rewindTo(std::size_t jump);
     // Ends the blinking of a hint shown earlier.
     void clearHint();
     // Writes the position before a jump or a rewind to the undo file; if it cannot, why, in
@@ -177,16 +167,25 @@ private:
     BeforeJump undoWriter(const QString& message);
     // Runs `use` with the hint engine once the table is loaded; says so if it cannot be.
     void withHintEngine(std::function<void(const HintEngine&)> use);
+    // The player's records, one store for every window of the program.
+    static RecordsFile& records();
     // Shows a dialog of the window's and brings it to the front, with the keyboard in it.
     static void present(QWidget* dialog);
     // Judges the game again for an open Review Game when the jumps have changed.
     void followReview();
     // Finds the winning line again for an open Winning Line when the board has changed.
     void followWinningLine();
+    // Shows the model: every cell's picture, look and state, the count and the clock.
+    void refresh();
     // Shows what a click or a jump did: its message, if it has one, over the new board.
     void report(const Result& result, std::optional<int> source);
     void showHint(const HintEngine& engine);
 
+    Game game;
+    QPointer<ReviewDialog> frmreview; // while Review Game is open
+    QPointer<WinningLineDialog> frmwinningline;
+    QPointer<RecordsDialog> frmrecords;
+    QLabel* picDragged = nullptr; // the dragged marble, over the board; made on the first drag
     std::optional<std::pair<Marbles, std::vector<Jump>>> reviewed_; // what frmreview shows
     std::optional<std::pair<Marbles, Marbles>> lined_; // the board and first position shown
 

@@ -19,7 +19,6 @@ namespace pebblenix {
 
 void frmgame::ResetGame() {
     gb_showboredbox = true;
-    gb_showsave = true;
     game = Game();
     for (int i = 0; i < kCells; ++i)
         pic[static_cast<std::size_t>(i)]->setVisible(!isOffBoard(i));
@@ -62,8 +61,14 @@ QString moveNotMade() {
 }
 } // namespace
 
+// A click starts the clock and picks up or puts down a marble; the click on an empty hole
+// that the picked-up marble can jump to is the jump, which MakeMove makes.
 void frmgame::pic_Click(int Index) {
     const auto source = game.selection();
+    if (source && !game.hasMarble(Index) && ValidMove(*source, Index)) {
+        MakeMove(*source, Index);
+        return;
+    }
     report(game.click(Index, undoWriter(moveNotMade())), source);
 }
 
@@ -94,12 +99,10 @@ void frmgame::marbleDropped(int index, QPoint at) {
     playJump({index, *target});
 }
 
-// A jump made for the player (a drop, Play Next Jump) is the two clicks that make it: the
-// marble picked up, then the hole clicked, so it takes the one path every jump takes.
+// A jump made for the player (a drop, Play Next Jump) takes the one path every jump takes.
 void frmgame::playJump(const Jump& jump) {
     clearHint();
-    game.select(jump.from);
-    pic_Click(jump.to);
+    MakeMove(jump.from, jump.to);
 }
 
 void frmgame::endDrag() {
@@ -125,8 +128,11 @@ bool frmgame::ValidMove(std::int16_t tempfrom, std::int16_t tempto) const {
     return pebblenix::ValidMove(game.marbles(), tempfrom, tempto);
 }
 
+// The jump is the model's click on the hole with the marble at `tempfrom` picked up: it
+// starts the clock, writes the undo file first, and ends the game when it should.
 void frmgame::MakeMove(std::int16_t tempfrom, std::int16_t tempto) {
-    report(game.jump(tempfrom, tempto, undoWriter(moveNotMade())), tempfrom);
+    game.select(tempfrom);
+    report(game.click(tempto, undoWriter(moveNotMade())), tempfrom);
 }
 
 void frmgame::report(const Result& result, std::optional<int> source) {

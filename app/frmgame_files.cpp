@@ -48,7 +48,6 @@ bool frmgame::OpenPebblenixFile(const QString& fname) {
     game.setPosition(*position);
     refresh();
     PebblenixFile = fname;
-    gb_showsave = false;
     return true;
 }
 
@@ -68,11 +67,10 @@ void frmgame::saveTo(const QString& name) {
         return;
     }
     PebblenixFile = name;
-    gb_showsave = false;
 }
 
 void frmgame::mnusave_Click() {
-    saveTo(gb_showsave ? CDiabox.ShowSave(this) : PebblenixFile);
+    saveTo(gb_showsave() ? CDiabox.ShowSave(this) : PebblenixFile);
 }
 
 void frmgame::mnusaveas_Click() {

@@ -62,8 +62,7 @@ const std::vector<Case>& cases() {
              mkfifo(QFile::encodeName(d + "/f.pnx"), 0600), f.open(w, d + "/f.pnx");
          }},
         {"a damaged undo file", "invalid file format", Runs::AsAnyone,
-         [](W w, F, D) { w.mnuundo_Click(); },
-         [](W w, D) { writeAll(w.TempFilePath(), "rubbish"); }},
+         [](W w, F, D) { w.mnuundo_Click(); }, [](W w, D) { writeAll(undoFile(w), "rubbish"); }},
         {"saving into a missing folder", kSaveFails, Runs::AsAnyone,
          [](W w, F f, D d) { f.saveAs(w, d + "/no/x.pnx"); }},
         {"opening a name far too long", "the name is too long", Runs::AsAnyone,
@@ -154,8 +153,8 @@ struct Snapshot {
     QByteArray undo;
     QStringList files;
     Snapshot(frmgame& w, const QString& folder)
-        : position(w.game.position()), file(w.PebblenixFile), showSave(w.gb_showsave),
-          undo(readAll(w.TempFilePath())) {
+        : position(shownPosition(w)), file(w.PebblenixFile), showSave(w.gb_showsave()),
+          undo(readAll(undoFile(w))) {
         for (const QString& name : QDir(folder).entryList(QDir::Files))
             files << name + ":" + QString::fromLatin1(readAll(folder + "/" + name).toHex());
     }
@@ -217,7 +216,7 @@ private slots:
         const QString victim = dir.filePath("notes.txt");
         writeAll(victim, "precious notes");
         std::unique_ptr<frmgame> w(frmgame::create());
-        const QString undo = shared ? undoFilePath(QDir::tempPath()) : w->TempFilePath();
+        const QString undo = shared ? undoFilePath(QDir::tempPath()) : undoFile(*w);
         const QByteArray at = QFile::encodeName(undo);
         const int made = kind == "link to a file" ? symlink(QFile::encodeName(victim), at)
                          : kind == "dangling link"
@@ -229,9 +228,9 @@ private slots:
         if (const passwd* nobody = getpwnam("nobody"))
             QVERIFY(lchown(at, nobody->pw_uid, nobody->pw_gid) == 0);
         jump(*w);
-        QVERIFY(fake.messages.empty() && w->Marbles_On_Board() == 31);
+        QVERIFY(fake.messages.empty() && shownCount(*w) == 31);
         w->mnuundo_Click();
-        QCOMPARE(w->game.marbles(), startPosition());
+        QCOMPARE(shownMarbles(*w), startPosition());
         QCOMPARE(readAll(victim), QByteArray("precious notes"));
         QVERIFY(!QFile::exists(dir.filePath("created")));
         struct stat st {};
@@ -252,7 +251,7 @@ private slots:
             Module1::FromCommandLine({QFile::encodeName(dir.path()) + "/g\xe9.pnx"}));
         QCOMPARE(fake.messages.size(), std::size_t(1));
         QVERIFY(fake.last().text.contains("not valid UTF-8"));
-        QVERIFY(w->PebblenixFile.isEmpty() && w->game.position() == newGamePosition());
+        QVERIFY(w->PebblenixFile.isEmpty() && shownPosition(*w) == newGamePosition());
     }
 
     // Run as root, this starts itself again as an unprivileged user for the rows that

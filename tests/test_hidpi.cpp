@@ -31,7 +31,7 @@ private slots:
         w->show();
         QVERIFY(QTest::qWaitForWindowExposed(w.get()));
         QCOMPARE(w->devicePixelRatioF(), 2.0);
-        QCOMPARE(w->zoom(), zoom);
+        QCOMPARE(zoomOf(*w), zoom);
         const QImage cell = w->pic[10]->grab().toImage();
         QCOMPARE(cell.devicePixelRatio(), 2.0);
         QCOMPARE(cell.size(), QSize(2, 2) * ((375 * zoom + 750) / 1500));

@@ -115,13 +115,17 @@ QStringList reviewFaults(frmgame& w, bool english) {
     for (int cell : {38, 24, 17, 31, 22, 24, 37, 23, 24, 22, 9, 23})
         w.pic_Click(cell);
     w.mnureview_Click();
-    if (!QTest::qWaitFor([&] { return w.frmreview && w.frmreview->isVisible(); }, 20000))
+    if (!QTest::qWaitFor(
+            [&] {
+                return w.findChild<ReviewDialog*>() && w.findChild<ReviewDialog*>()->isVisible();
+            },
+            20000))
         return {"Review Game did not open"};
-    QTreeWidget* list = w.frmreview->list;
-    QStringList faults = faultsIn(w.frmreview);
-    if (english && w.frmreview->size() != QSize(380, 420))
+    QTreeWidget* list = w.findChild<ReviewDialog*>()->list;
+    QStringList faults = faultsIn(w.findChild<ReviewDialog*>());
+    if (english && w.findChild<ReviewDialog*>()->size() != QSize(380, 420))
         faults << "the English Review Game changed size";
-    if (breaksAJump(w.frmreview->summary))
+    if (breaksAJump(w.findChild<ReviewDialog*>()->summary))
         faults << "the summary breaks a jump";
     return faults + columnFaults(list);
 }

@@ -2,9 +2,9 @@
 // cannot be used, closing, New, a colour change, the About box, and Open, Save, Save As.
 
 #include "about/frmabout.h"
-#include "seam/filedialog.h"
 #include "app/module1.h"
 #include "files/colorsetting.h"
+#include "seam/filedialog.h"
 #include "tests/uisupport.h"
 
 #include <QLabel>
@@ -54,7 +54,7 @@ private slots:
         writeAll(path, formatGameFile(firstJumpPosition()));
         // a path with blanks arrives split into words and is joined back as it was
         frmgame* w = Module1::Main(path.split(' '));
-        QVERIFY(w->game.position() == firstJumpPosition() && w->PebblenixFile == path);
+        QVERIFY(shownPosition(*w) == firstJumpPosition() && w->PebblenixFile == path);
         // quotes are part of the path, whose folder then does not exist: nothing happens
         w = Module1::Main({"\"" + path + "\""});
         QVERIFY(fake.messages.empty() && w->PebblenixFile.isEmpty());
@@ -73,7 +73,7 @@ private slots:
     void storedColours() {
         QFETCH(QString, stored);
         QFETCH(int, colid);
-        writeAll(Module1::Main({})->TempFilePath(), "left over");
+        writeAll(undoFile(*Module1::Main({})), "left over");
         cleanup();
         if (stored == "folder") // can be neither used nor removed: must not stop every start
             QDir().mkpath(ColourSetting::filePath());
@@ -84,7 +84,7 @@ private slots:
         QDir().rmdir(ColourSetting::filePath());
         if (colid) {
             QVERIFY(w->isVisible() && !w->Timer1->isActive());
-            QVERIFY(!QFile::exists(w->TempFilePath())); // nothing to undo in a new window
+            QVERIFY(!QFile::exists(undoFile(*w))); // nothing to undo in a new window
             QCOMPARE(int(w->colid), colid);
             QCOMPARE(fake.messages.size(), std::size_t(stored == "folder"));
             return;
@@ -103,7 +103,7 @@ private slots:
         w->mnuexit_Click();
         QCOMPARE(fake.last().text, QStringLiteral("Bored So Early?"));
         QCOMPARE(liveWindows(), QList<frmgame*>{w});
-        QVERIFY(!QFile::exists(w->TempFilePath()));
+        QVERIFY(!QFile::exists(undoFile(*w)));
         w->close(); // Yes
         QVERIFY(liveWindows().isEmpty());
     }
@@ -120,9 +120,9 @@ private slots:
             liveWindows().constFirst()->mnunew_Click();
         QCOMPARE(fake.messages.size(), std::size_t(4)); // never "Bored So Early?"
         frmgame* fresh = liveWindows().constFirst();
-        QCOMPARE(fresh->game.marbles(), startPosition());
-        QVERIFY(!fresh->Timer1->isActive() && !fresh->game.selection());
-        QVERIFY(!QFile::exists(fresh->TempFilePath()));
+        QCOMPARE(shownMarbles(*fresh), startPosition());
+        QVERIFY(!fresh->Timer1->isActive() && !picked(*fresh));
+        QVERIFY(!QFile::exists(undoFile(*fresh)));
         fresh->mnuColour.at(102)->trigger();
         QCOMPARE(liveWindows().size(), 1);
         QCOMPARE(liveWindows().first()->pic[10]->Picture().pixelColor(16, 15), QColor(255, 0, 0));

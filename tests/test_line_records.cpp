@@ -24,10 +24,14 @@ class TestLineRecords : public QObject {
 
     WinningLineDialog* openLine() {
         QTest::keyClick(w.get(), Qt::Key_L, Qt::ControlModifier);
-        if (!QTest::qWaitFor([this] { return w->frmwinningline && w->frmwinningline->isVisible(); },
-                             20000))
+        if (!QTest::qWaitFor(
+                [this] {
+                    return w->findChild<WinningLineDialog*>() &&
+                           w->findChild<WinningLineDialog*>()->isVisible();
+                },
+                20000))
             qFatal("the winning line did not open");
-        return w->frmwinningline;
+        return w->findChild<WinningLineDialog*>();
     }
     void open(std::initializer_list<int> marbles, const QByteArray& clock = "120") {
         writeAll(dir.filePath("game.pnx"), gameFileWith(marbles, clock));
@@ -57,10 +61,10 @@ private slots:
         w->tempdir = dir.filePath("gone"); // the undo file cannot be written: nothing moves
         QTest::keyClick(line->list, Qt::Key_Return);
         QVERIFY(fake.last().text.startsWith("The move was not made, because the undo file"));
-        QCOMPARE(w->Marbles_On_Board(), quint8(32));
+        QCOMPARE(shownCount(*w), 32);
         w->tempdir = dir.path();
         QTest::keyClick(line->list, Qt::Key_Return); // Play Next Jump, as two clicks
-        QCOMPARE(readAll(w->TempFilePath()), formatGameFile(newGamePosition()));
+        QCOMPARE(readAll(undoFile(*w)), formatGameFile(newGamePosition()));
         QVERIFY(w->Timer1->isActive() && w->lblmarbles_On_hand->text() == "31");
         QCOMPARE(line->list->topLevelItemCount(), 30);
         QCOMPARE(line->list->topLevelItem(0)->text(1), second);
@@ -88,8 +92,8 @@ private slots:
         for (QWidget* top : QApplication::topLevelWidgets())
             if (auto* g = qobject_cast<frmgame*>(top); g && g->isVisible())
                 fresh = g;
-        QVERIFY(fresh && fresh->frmwinningline);
-        QCOMPARE(fresh->frmwinningline->list->topLevelItemCount(), 31);
+        QVERIFY(fresh && fresh->findChild<WinningLineDialog*>());
+        QCOMPARE(fresh->findChild<WinningLineDialog*>()->list->topLevelItemCount(), 31);
         fresh->gb_showboredbox = false;
         fresh->close();
     }
@@ -111,7 +115,7 @@ private slots:
                                  today + " centre\nfastest-with-help 70 " + today + "\n")
                                     .toLatin1());
         w->mnurecords->trigger();
-        RecordsDialog* shown = w->frmrecords;
+        RecordsDialog* shown = w->findChild<RecordsDialog*>();
         const QString date = QLocale().toString(QDate::currentDate(), QLocale::ShortFormat);
         QCOMPARE(shown->played->text(), QStringLiteral("3"));
         QCOMPARE(shown->fastest->text(), "33 of 120 seconds, on " + date);

@@ -54,7 +54,7 @@ void dragTo(frmgame& w, int from, QPoint to) {
 // What a step shows: the window's size, and marbles with no pixel blended between their
 // colours and the cell's.
 void checkZoom(frmgame& w, int zoom) {
-    QCOMPARE(w.zoom(), zoom);
+    QCOMPARE(zoomOf(w), zoom);
     const QSize client((389 * zoom + 50) / 100, (289 * zoom + 50) / 100);
     QCOMPARE(w.size(), client + QSize(0, w.menuBar()->sizeHint().height()));
     const QImage cell = w.pic[10]->grab().toImage();
@@ -111,15 +111,14 @@ private slots:
              {std::pair{10, "empty"}, {17, "empty"}, {24, "navy marble"}})
             QCOMPARE(looks(*w, cell), QString::fromLatin1(shows));
         QCOMPARE(accessibleName(w->lblmarbles_On_hand), QStringLiteral("Marbles On Board: 31"));
-        QCOMPARE(readAll(w->TempFilePath()),
-                 formatGameFile(newGamePosition()).replace("120", "100"));
+        QCOMPARE(readAll(undoFile(*w)), formatGameFile(newGamePosition()).replace("120", "100"));
         w->Timer1_Timer();
         QCOMPARE(accessibleName(w->lbltime), QStringLiteral("Time on Hand: 099"));
         QTest::keyClick(w.get(), Qt::Key_Z, Qt::ControlModifier);
-        QCOMPARE(w->game.marbles(), startPosition());
+        QCOMPARE(shownMarbles(*w), startPosition());
         QCOMPARE(w->lbltime->text(), QStringLiteral("100"));
         QCOMPARE(w->lblmarbles_On_hand->text(), QStringLiteral("32"));
-        QVERIFY(w->gb_showsave && w->PebblenixFile.isEmpty() && fake.messages.empty());
+        QVERIFY(w->gb_showsave() && w->PebblenixFile.isEmpty() && fake.messages.empty());
     }
 
     // The count line, not the board, decides the end; it stops at 0.
@@ -147,7 +146,7 @@ private slots:
             w->pic_Click(from + 2);
             QCOMPARE(fake.messages.size(), std::size_t(text.isEmpty() ? 0 : round));
             QVERIFY(!w->pic[std::size_t(from)]->isFlat());
-            QCOMPARE(int(w->Marbles_On_Board()), std::max(0, count - 1));
+            QCOMPARE(shownCount(*w), std::max(0, count - 1));
             w->mnuundo_Click();
         }
         if (text.isEmpty())
@@ -165,20 +164,20 @@ private slots:
         w->mnuhint_Click();
         w->pic_Click(30);
         QTRY_VERIFY_WITH_TIMEOUT(HintService::instance().isReady(), 20000);
-        const auto from = w->game.selection();
+        const auto from = picked(*w);
         QVERIFY(from && from != 30 && w->pic[std::size_t(*from)]->isFlat());
         int marked = -1;
         for (int i = 0; i < kCells; ++i)
             marked = w->pic[std::size_t(i)]->isMarked() ? i : marked;
         QVERIFY(jumpedCell(*from, marked));
         w->pic_Click(marked);
-        QCOMPARE(w->Marbles_On_Board(), quint8(31));
+        QCOMPARE(shownCount(*w), 31);
         writeAll(dir.filePath("lost.pnx"), gameFileWith({2, 3, 46}));
         QVERIFY(w->OpenPebblenixFile(dir.filePath("lost.pnx")));
         w->mnuhint_Click();
         QCOMPARE(fake.last().text, QStringLiteral("No finish with the last marble in the centre "
                                                   "is possible from here."));
-        QVERIFY(!w->game.selection());
+        QVERIFY(!picked(*w));
     }
 
     // Ctrl+R and Review Game, on a game whose fifth jump lost the centre finish.
@@ -187,8 +186,9 @@ private slots:
         for (int cell : {38, 24, 17, 31, 22, 24, 37, 23, 24, 22, 9, 23})
             w->pic_Click(cell);
         w->mnureview->trigger();
-        QTRY_VERIFY_WITH_TIMEOUT(w->frmreview && w->frmreview->isVisible(), 20000);
-        ReviewDialog* review = w->frmreview;
+        QTRY_VERIFY_WITH_TIMEOUT(
+            w->findChild<ReviewDialog*>() && w->findChild<ReviewDialog*>()->isVisible(), 20000);
+        ReviewDialog* review = w->findChild<ReviewDialog*>();
         QCOMPARE(review->list->topLevelItemCount(), 6);
         QCOMPARE(review->list->currentItem()->text(1), QStringLiteral("d4 -> b4"));
         QVERIFY(review->summary->text().startsWith("Jump 5, d4\u00A0-\u2060>\u00A0b4, lost"));
@@ -197,7 +197,7 @@ private slots:
         QCOMPARE(w->lblmarbles_On_hand->text(), QStringLiteral("28"));
         QCOMPARE(review->list->topLevelItemCount(), 4); // the dialog follows the board
         QCOMPARE(w->PebblenixFile, dir.filePath("mine.pnx"));
-        QVERIFY(!w->gb_showsave);
+        QVERIFY(!w->gb_showsave());
         QTest::keyClick(w.get(), Qt::Key_R, Qt::ControlModifier);
         QCOMPARE(fake.last().text,
                  QStringLiteral("You can still finish with the last marble in the centre."));
@@ -205,7 +205,7 @@ private slots:
         QCOMPARE(review->list->topLevelItemCount(), 6);
         review->list->setCurrentItem(review->list->topLevelItem(0)); // by keyboard: Enter
         QTest::keyClick(review->list, Qt::Key_Return);
-        QCOMPARE(w->game.marbles(), startPosition());
+        QCOMPARE(shownMarbles(*w), startPosition());
         QCOMPARE(review->list->topLevelItemCount(), 0);
         QCOMPARE(fake.messages.size(), std::size_t(1));
     }
@@ -222,7 +222,7 @@ private slots:
         QVERIFY(w->pic[10]->isFlat());
         press(Qt::Key_Down, 2);
         press(Qt::Key_Return); // d4
-        QCOMPARE(w->Marbles_On_Board(), quint8(31));
+        QCOMPARE(shownCount(*w), 31);
     }
 
     // A stored step larger than the 1000 x 700 screen holds shows at the largest that fits,
@@ -251,7 +251,7 @@ private slots:
         }
         QCOMPARE(readAll(ColourSetting::filePath()),
                  QByteArray("[Color]\nMarble=101\n\n[View]\nZoom=150\n"));
-        QCOMPARE(std::unique_ptr<frmgame>(frmgame::create())->zoom(), 150);
+        QCOMPARE(zoomOf(*std::unique_ptr<frmgame>(frmgame::create())), 150);
         QVERIFY(fake.messages.empty());
     }
 
@@ -279,17 +279,20 @@ private slots:
             to < 0 ? w->lblmarbles_On_hand->mapTo(w.get(), QPoint(5, 5))
                    : centreOf(*w, to) + QPoint(1, -1) * (to == from ? 3 : 14); // near is enough
         dragTo(*w, from, at);
-        QVERIFY(w->pic[std::size_t(from)]->isFlat() && w->picDragged->isVisible());
-        QVERIFY(w->picDragged->geometry().contains(w->centralWidget()->mapFrom(w.get(), at)));
+        QVERIFY(w->pic[std::size_t(from)]->isFlat() &&
+                w->findChild<QLabel*>("picDragged")->isVisible());
+        QVERIFY(w->findChild<QLabel*>("picDragged")
+                    ->geometry()
+                    .contains(w->centralWidget()->mapFrom(w.get(), at)));
         if (escape)
             press(Qt::Key_Escape);
         QTest::mouseRelease(w->windowHandle(), Qt::LeftButton, {}, at);
-        QVERIFY(!w->picDragged->isVisible());
+        QVERIFY(!w->findChild<QLabel*>("picDragged")->isVisible());
         QCOMPARE(looks(*w, from).remove("navy ") + ", " + looks(*w, 24).remove("navy "), d4);
         const bool jumped = d4.startsWith("empty");
-        QCOMPARE(w->Marbles_On_Board(), quint8(jumped ? 31 : 32));
+        QCOMPARE(shownCount(*w), jumped ? 31 : 32);
         QCOMPARE(w->Timer1->isActive(), jumped || to == from);
-        QCOMPARE(QFile::exists(w->TempFilePath()), jumped);
+        QCOMPARE(QFile::exists(undoFile(*w)), jumped);
         QVERIFY(fake.messages.empty());
     }
 
@@ -359,7 +362,7 @@ private slots:
         QCOMPARE(ColourSetting::read(), QString::fromLatin1(yes ? "102" : "101"));
         QCOMPARE(w->isVisible(), !yes);
         if (!yes) {
-            QCOMPARE(w->Marbles_On_Board(), quint8(31));
+            QCOMPARE(shownCount(*w), 31);
             return;
         }
         (void)w.release(); // closed: it deletes itself, and the new window is ours to close

@@ -7,6 +7,7 @@
 #include "tests/support.h"
 
 #include <QApplication>
+#include <QLabel>
 #include <QStringList>
 #include <deque>
 #include <vector>
@@ -80,6 +81,35 @@ inline void useScreenOf(int width, int height) {
                                        width, height)
                          .toUtf8());
     qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + QFile::encodeName(config));
+}
+
+// What the window shows of the game, read off its controls as the player sees them: the
+// marbles, the picked-up marble (its cell flat), the count, and the position with its clock.
+inline Marbles shownMarbles(const frmgame& w) {
+    Marbles m{};
+    for (int i = 0; i < kCells; ++i)
+        m[std::size_t(i)] = w.pic[std::size_t(i)]->hasMarble();
+    return m;
+}
+inline std::optional<int> picked(const frmgame& w) {
+    for (int i = 0; i < kCells; ++i)
+        if (w.pic[std::size_t(i)]->isFlat() && w.pic[std::size_t(i)]->hasMarble())
+            return i;
+    return std::nullopt;
+}
+inline int shownCount(const frmgame& w) {
+    return w.lblmarbles_On_hand->text().toInt();
+}
+inline Position shownPosition(const frmgame& w) {
+    return {shownMarbles(w), w.lbltime->text(), w.lblmarbles_On_hand->text(),
+            quint8(shownCount(w))};
+}
+inline QString undoFile(const frmgame& w) {
+    return undoFilePath(w.tempdir);
+}
+// The zoom in percent, from the size of the window's client area.
+inline int zoomOf(const frmgame& w) {
+    return qRound(w.centralWidget()->width() * 100.0 / frmgame::kClientWidth);
 }
 
 // Two clicks: the marble at `from` jumps to `to`.
