@@ -86,9 +86,7 @@ bool frmgame::Form_Load() {
             QFile::remove(undoFilePath(folder));
             QDir().rmdir(folder);
         });
-    const QString leftover = TempFilePath();
-    if (QFile::exists(leftover))
-        QFile::remove(leftover);
+    DelTempFile(); // a leftover of an earlier window: a new window has nothing to undo
     return true;
 }
 

@@ -211,6 +211,12 @@ bool openRegularFile(QFile& file, const QString& path, QString* reason) {
     };
     // Non-blocking, so that opening a FIFO returns at once; fstat then tells what it is.
     const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0 && errno == ENOENT)
+        //: Why a file cannot be read: there is none of that name.
+        return fail(QCoreApplication::translate("Files", "the file does not exist"));
+    if (fd < 0 && errno == ENAMETOOLONG)
+        //: Why a file cannot be read: its name is longer than the system allows.
+        return fail(QCoreApplication::translate("Files", "the name is too long"));
     if (fd < 0)
         return fail(qt_error_string(errno));
     struct stat st {};

@@ -192,27 +192,12 @@ ReadResult readGameFile(const QString& path) {
     const QFileInfo info(path);
     if (path.isEmpty() || !info.absoluteDir().exists())
         return {ReadStatus::FolderMissing, std::nullopt, QString()};
-    if (info.isDir())
-        return {ReadStatus::Invalid, std::nullopt,
-                QCoreApplication::translate("Files", "it is a folder, not a file")};
     if (!info.exists() && path.contains(QChar::ReplacementCharacter))
         return {ReadStatus::Invalid, std::nullopt, nameNotTextProblem()};
-    struct stat st {};
-    if (!info.exists() && ::stat(QFile::encodeName(path).constData(), &st) != 0 &&
-        errno == ENAMETOOLONG)
-        //: Why a game file cannot be opened: its name is longer than the system allows.
-        return {ReadStatus::Invalid, std::nullopt,
-                QCoreApplication::translate("Files", "the name is too long")};
-    if (!info.exists())
-        return {ReadStatus::Invalid, std::nullopt,
-                QCoreApplication::translate("Files", "the file does not exist")};
     QString reason;
     const auto bytes = readFileBounded(path, kMaxReadBytes, &reason);
     if (!bytes)
-        //: Why a game file cannot be opened. %1 is the system's reason, such as
-        //: "Permission denied".
-        return {ReadStatus::Invalid, std::nullopt,
-                QCoreApplication::translate("Files", "the file cannot be read (%1)").arg(reason)};
+        return {ReadStatus::Invalid, std::nullopt, reason};
     auto parsed = parseGameFile(*bytes);
     if (!parsed.position)
         return {ReadStatus::Invalid, std::nullopt, parsed.problem};
