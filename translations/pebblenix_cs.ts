@@ -6,164 +6,165 @@
     <message>
         <source>a folder of that name is in the way</source>
         <extracomment>Why a file could not be written: a folder has the file&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>překáží složka se stejným názvem</translation>
     </message>
     <message>
         <source>%1 is a link owned by another user, so nothing is written through it</source>
         <extracomment>Why a file was not written. %1 is the path of a link that another user of the computer made, which could point at any of the player&apos;s files.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 je odkaz patřící jinému uživateli, proto se přes něj nic nezapisuje</translation>
     </message>
     <message>
         <source>it is not a regular file</source>
         <extracomment>Why a file was not read or written: it is a FIFO, a device or the like.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>nejde o běžný soubor</translation>
     </message>
     <message numerus="yes">
         <source>only %1 of the %n bytes could be written; the disk may be full</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>zapsat se podařilo jen %1 z %n bajtu; disk je možná plný</numerusform>
+            <numerusform>zapsat se podařilo jen %1 z %n bajtů; disk je možná plný</numerusform>
+            <numerusform>zapsat se podařilo jen %1 z %n bajtů; disk je možná plný</numerusform>
         </translation>
     </message>
     <message>
         <source>it is a folder, not a file</source>
-        <translation type="unfinished"></translation>
+        <translation>jde o složku, ne o soubor</translation>
     </message>
     <message>
         <source>the folder %1 cannot be made</source>
         <extracomment>Why a setting (the marble colour, the zoom) could not be saved. %1 is the path of the settings folder.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>složku %1 nelze vytvořit</translation>
     </message>
     <message>
         <source>%1 cannot be written (%2)</source>
         <extracomment>Why a setting could not be saved. %1 is the path of the settings file, %2 the reason, such as &quot;No space left on device&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 nelze zapsat (%2)</translation>
     </message>
     <message>
         <source>%1 is a folder</source>
         <extracomment>Why the stored marble colour cannot be removed. %1 is the path of the settings file.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 je složka</translation>
     </message>
     <message>
         <source>%1 cannot be removed (%2)</source>
         <extracomment>Why the stored marble colour cannot be removed. %1 is the path of the settings file, %2 the system&apos;s reason, such as &quot;Permission denied&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 nelze odstranit (%2)</translation>
     </message>
     <message>
         <source>line %1 is empty, but a cell line must be &quot;1&quot; or &quot;-1&quot;</source>
         <extracomment>Why a game file cannot be opened. %1 is the number of the line, from 1 to 49; lines 1 to 49 of a game file hold the 49 cells of the board.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>řádek %1 je prázdný, ale řádek políčka musí obsahovat „1“ nebo „-1“</translation>
     </message>
     <message>
         <source>line %1 holds binary data, but a cell line must be &quot;1&quot; or &quot;-1&quot;</source>
         <extracomment>Why a game file cannot be opened. %1 is the number of the line, from 1 to 49.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>řádek %1 obsahuje binární data, ale řádek políčka musí obsahovat „1“ nebo „-1“</translation>
     </message>
     <message>
         <source>line %1 is &quot;%2&quot;, but a cell line must be &quot;1&quot; or &quot;-1&quot;</source>
         <extracomment>Why a game file cannot be opened. %1 is the number of the line, from 1 to 49, %2 what the line holds (at most 20 characters, then &quot;...&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>řádek %1 obsahuje „%2“, ale řádek políčka musí obsahovat „1“ nebo „-1“</translation>
     </message>
     <message>
         <source>line 51 is empty, but the marble count must be a number from 0 to 255</source>
         <extracomment>Why a game file cannot be opened. Line 51 of a game file holds the number of marbles.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>řádek 51 je prázdný, ale počet kuliček musí být číslo od 0 do 255</translation>
     </message>
     <message>
         <source>line 51 holds binary data, but the marble count must be a number from 0 to 255</source>
         <extracomment>Why a game file cannot be opened. Line 51 of a game file holds the number of marbles.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>řádek 51 obsahuje binární data, ale počet kuliček musí být číslo od 0 do 255</translation>
     </message>
     <message>
         <source>line 51 is &quot;%1&quot;, but the marble count must be a number from 0 to 255</source>
         <extracomment>Why a game file cannot be opened. Line 51 of a game file holds the number of marbles; %1 is what it holds instead (at most 20 characters, then &quot;...&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>řádek 51 obsahuje „%1“, ale počet kuliček musí být číslo od 0 do 255</translation>
     </message>
     <message>
         <source>the file is empty</source>
         <extracomment>Why a game file cannot be opened.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>soubor je prázdný</translation>
     </message>
     <message numerus="yes">
         <source>a game file has 51 lines, but this file has only %n</source>
         <extracomment>Why a game file cannot be opened. %n is how many lines the file has, from 1 to 50; a game file always has 51.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>soubor hry má 51 řádků, ale tento soubor má jen %n řádek</numerusform>
+            <numerusform>soubor hry má 51 řádků, ale tento soubor má jen %n řádky</numerusform>
+            <numerusform>soubor hry má 51 řádků, ale tento soubor má jen %n řádků</numerusform>
         </translation>
     </message>
     <message>
         <source>line %1 is longer than 255 characters</source>
         <extracomment>Why a game file cannot be opened. %1 is 50 (the clock&apos;s line) or 51 (the marble count&apos;s line).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>řádek %1 je delší než 255 znaků</translation>
     </message>
     <message>
         <source>line 50, the clock, holds binary data</source>
         <extracomment>Why a game file cannot be opened. Line 50 of a game file holds the clock&apos;s text.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>řádek 50 s údajem hodin obsahuje binární data</translation>
     </message>
     <message>
         <source>the name is too long</source>
         <extracomment>Why a game file cannot be opened: its name is longer than the system allows.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>název je příliš dlouhý</translation>
     </message>
     <message>
         <source>the file does not exist</source>
-        <translation type="unfinished"></translation>
+        <translation>soubor neexistuje</translation>
     </message>
     <message>
         <source>the file cannot be read (%1)</source>
         <extracomment>Why a game file cannot be opened. %1 is the system&apos;s reason, such as &quot;Permission denied&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>soubor nelze přečíst (%1)</translation>
     </message>
     <message>
         <source>its name is not valid UTF-8 text, so it cannot be opened</source>
         <extracomment>Why a file cannot be opened: its name holds bytes that are not UTF-8 text, so the name cannot be shown or used exactly as it is.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>jeho název není platný text v kódování UTF-8, a proto ho nelze otevřít</translation>
     </message>
     <message>
         <source>You have provided an invalid file format<byte value="xd"/>
 %1: %2.</source>
         <extracomment>Shown when a file is not a game file. %1 is the file&apos;s path, %2 why it is refused (one of the reasons above, starting in lower case). The line break stays.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Soubor nemá platný formát.<byte value="xd"/>
+%1: %2.</translation>
     </message>
     <message>
         <source>%1 cannot be read (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 nelze přečíst (%2)</translation>
     </message>
     <message>
         <source>%1: %2 is damaged, so the texts are in English.</source>
         <extracomment>One line on standard error when the program&apos;s translation file is damaged or does not match the list of sums the build wrote beside it. %1 is the program&apos;s name, %2 the file&apos;s path.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: soubor %2 je poškozený, texty jsou proto anglicky.</translation>
     </message>
     <message>
         <source>it is not a table of solutions</source>
         <extracomment>Why the table of solutions behind the hints cannot be used.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>nejde o tabulku řešení</translation>
     </message>
     <message>
         <source>it was made by another version of Pebblenix</source>
         <extracomment>Why the table of solutions behind the hints cannot be used.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>pochází z jiné verze hry Pebblenix</translation>
     </message>
     <message>
         <source>it has the wrong size</source>
         <extracomment>Why the table of solutions behind the hints cannot be used.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>má nesprávnou velikost</translation>
     </message>
     <message>
         <source>it is damaged</source>
         <extracomment>Why the table of solutions behind the hints cannot be used.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>data jsou poškozená</translation>
     </message>
 </context>
 <context>
     <name>Game</name>
     <message>
         <source>No finish with the last marble in the centre is possible from here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Z této pozice už nelze skončit s poslední kuličkou ve středu.</translation>
     </message>
 </context>
 <context>
@@ -171,43 +172,44 @@
     <message>
         <source>it is a link</source>
         <extracomment>Why the records file cannot be used; said inside a sentence about it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>jde o odkaz</translation>
     </message>
     <message>
         <source>it belongs to another user</source>
-        <translation type="unfinished"></translation>
+        <translation>patří jinému uživateli</translation>
     </message>
     <message>
         <source>it is far too long</source>
-        <translation type="unfinished"></translation>
+        <translation>soubor je příliš dlouhý</translation>
     </message>
     <message>
         <source>it is damaged</source>
-        <translation type="unfinished"></translation>
+        <translation>soubor je poškozený</translation>
     </message>
     <message>
         <source>Your records in %1 could not be used (%2). The file was set aside as %3, and new records begin.</source>
         <extracomment>%1 the records file, %2 why it could not be used (a phrase such as &quot;it is damaged&quot;), %3 the name it was given.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Vaše rekordy v souboru %1 nebylo možné použít (%2). Soubor byl odložen pod názvem %3 a rekordy se začínají zaznamenávat znovu.</translation>
     </message>
     <message>
         <source>Your records in %1 cannot be used (%2), nor set aside (%3), so no game is recorded until it is moved.</source>
         <extracomment>%1 the records file, %2 why it cannot be used, %3 why it could not be renamed.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Vaše rekordy v souboru %1 nelze použít (%2) ani odložit (%3), proto se žádná hra nezaznamená, dokud soubor nepřesunete.</translation>
     </message>
     <message>
         <source>Your records could not be written.<byte value="xd"/>
 %1: %2.</source>
         <extracomment>%1 the records file, %2 why it could not be written.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Vaše rekordy se nepodařilo zapsat.<byte value="xd"/>
+%1: %2.</translation>
     </message>
     <message>
         <source>its lock file cannot be made</source>
-        <translation type="unfinished"></translation>
+        <translation>nelze vytvořit jeho soubor zámku</translation>
     </message>
     <message>
         <source>Your records are being written by another copy of Pebblenix; try again in a moment.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vaše rekordy právě zapisuje jiná spuštěná kopie hry Pebblenix; zkuste to za chvíli znovu.</translation>
     </message>
 </context>
 <context>
@@ -215,30 +217,30 @@
     <message>
         <source>usage: pebblenix-solve FILE.pnx</source>
         <extracomment>Shown when the tool is started wrongly. FILE.pnx stands for the name of a game file; the command&apos;s name stays as it is.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>použití: pebblenix-solve SOUBOR.pnx</translation>
     </message>
     <message>
         <source>its folder does not exist</source>
-        <translation type="unfinished"></translation>
+        <translation>jeho složka neexistuje</translation>
     </message>
     <message>
         <source>pebblenix-solve: the table of solutions cannot be used: %1</source>
         <extracomment>%1 says why the table behind the hints cannot be used, for example that its file cannot be read or is damaged.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>pebblenix-solve: tabulku řešení nelze použít: %1</translation>
     </message>
     <message>
         <source>The last marble is already in the centre.</source>
-        <translation type="unfinished"></translation>
+        <translation>Poslední kulička už je ve středu.</translation>
     </message>
     <message>
         <source>One marble left, in the centre.</source>
         <extracomment>The last line after a list of jumps that ends with one marble in the centre hole.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Zbývá jediná kulička, a to ve středu.</translation>
     </message>
     <message>
         <source>pebblenix-solve: the output could not be written (%1)</source>
         <extracomment>Shown when the tool&apos;s answer could not be written out, for example to a full disk. %1 is the system&apos;s reason, such as &quot;No space left on device&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>pebblenix-solve: výstup se nepodařilo zapsat (%1)</translation>
     </message>
 </context>
 <context>
@@ -246,109 +248,109 @@
     <message>
         <source>selected marble</source>
         <extracomment>What a screen reader says of a hole of the board after its name (&quot;d4&quot;): its marble is picked up, ready to jump.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>vybraná kulička</translation>
     </message>
     <message>
         <source>marble</source>
         <extracomment>What a screen reader says of a hole of the board after its name (&quot;d4&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>kulička</translation>
     </message>
     <message>
         <source>empty, a jump here keeps the centre finish</source>
         <extracomment>What a screen reader says of a hole after its name (&quot;d4, empty, a jump here keeps the centre finish&quot;) when Show Jumps marks it: the picked-up marble can jump here, and the last marble can then still finish in the centre hole.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>prázdná, skok sem zachová zakončení ve středu</translation>
     </message>
     <message>
         <source>empty, a jump here loses the centre finish</source>
         <extracomment>As &quot;empty, a jump here keeps the centre finish&quot;, but after this jump the last marble can no longer finish in the centre hole.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>prázdná, skok sem znemožní zakončení ve středu</translation>
     </message>
     <message>
         <source>empty, the picked-up marble can jump here</source>
         <extracomment>As &quot;empty, a jump here keeps the centre finish&quot;, when the game cannot tell whether the jump keeps a finish in the centre (its table of solutions is missing).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>prázdná, vybraná kulička sem může skočit</translation>
     </message>
     <message>
         <source>empty</source>
         <extracomment>What a screen reader says of a hole of the board after its name (&quot;d4&quot;): it holds no marble.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>prázdná</translation>
     </message>
 </context>
 <context>
     <name>pebblenix::RecordsDialog</name>
     <message>
         <source>None yet</source>
-        <translation type="unfinished"></translation>
+        <translation>Zatím nic</translation>
     </message>
     <message>
         <source>The last marble in the centre, on %1</source>
         <extracomment>%1 the date.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Poslední kulička ve středu, %1</translation>
     </message>
     <message>
         <source>One marble, not in the centre, on %1</source>
         <extracomment>%1 the date.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Jedna kulička mimo střed, %1</translation>
     </message>
     <message numerus="yes">
         <source>%n marbles left, on %1</source>
         <extracomment>%n the marbles left on a board with no jump left, %1 the date.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Zbyla %n kulička, %1</numerusform>
+            <numerusform>Zbyly %n kuličky, %1</numerusform>
+            <numerusform>Zbylo %n kuliček, %1</numerusform>
         </translation>
     </message>
     <message>
         <source>Over time, on %1</source>
         <extracomment>The clock had run out before the centre finish; %1 the date.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Po vypršení času, %1</translation>
     </message>
     <message numerus="yes">
         <source>%n of 120 seconds, on %1</source>
         <extracomment>%n seconds of the game&apos;s 120-second clock, %1 the date.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n sekunda ze 120, %1</numerusform>
+            <numerusform>%n sekundy ze 120, %1</numerusform>
+            <numerusform>%n sekund ze 120, %1</numerusform>
         </translation>
     </message>
     <message>
         <source>Records</source>
-        <translation type="unfinished"></translation>
+        <translation>Rekordy</translation>
     </message>
     <message>
         <source>Games played:</source>
-        <translation type="unfinished"></translation>
+        <translation>Odehrané hry:</translation>
     </message>
     <message>
         <source>Finished in the centre:</source>
-        <translation type="unfinished"></translation>
+        <translation>Hry zakončené ve středu:</translation>
     </message>
     <message>
         <source>Best finish:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nejlepší výsledek:</translation>
     </message>
     <message>
         <source>Best finish with help:</source>
         <extracomment>With help: after a hint, a rewind, Review Game or the winning line.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Nejlepší výsledek s pomocí:</translation>
     </message>
     <message>
         <source>Fastest centre finish:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nejrychlejší zakončení ve středu:</translation>
     </message>
     <message>
         <source>Fastest with help:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nejrychlejší s pomocí:</translation>
     </message>
     <message>
         <source>&amp;Reset Records…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vynulovat rekordy…</translation>
     </message>
     <message>
         <source>Reset all your records? They cannot be brought back.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vynulovat všechny vaše rekordy? Nepůjde je obnovit.</translation>
     </message>
 </context>
 <context>
@@ -356,131 +358,131 @@
     <message>
         <source>Review Game</source>
         <extracomment>The title of the window that lists the game&apos;s jumps (Game &gt; Review Game).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Rozbor hry</translation>
     </message>
     <message>
         <source>No.</source>
         <extracomment>Review Game&apos;s column headers: the jump&apos;s number in the game (1, 2, ...),</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Č.</translation>
     </message>
     <message>
         <source>Jump</source>
         <extracomment>the jump (&quot;d2 -&gt; d4&quot;: column letter and row number of the two holes),</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Skok</translation>
     </message>
     <message>
         <source>Marbles left</source>
         <extracomment>the marbles left on the board after it,</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Zbývá kuliček</translation>
     </message>
     <message>
         <source>Centre finish</source>
         <extracomment>and whether the last marble could still finish in the centre after it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Zakončení ve středu</translation>
     </message>
     <message>
         <source>&amp;Go Back to Before This Jump</source>
         <extracomment>Review Game&apos;s button: takes the board back to before the selected jump.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vrátit se před tento skok</translation>
     </message>
     <message>
         <source>possible</source>
         <extracomment>In Review Game&apos;s &quot;Centre finish&quot; column.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>možné</translation>
     </message>
     <message>
         <source>not possible</source>
         <extracomment>In Review Game&apos;s &quot;Centre finish&quot; column.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>nemožné</translation>
     </message>
     <message>
         <source>lost by this jump</source>
         <extracomment>In Review Game&apos;s &quot;Centre finish&quot; column, in bold, beside the jump after which the last marble could no longer finish in the centre.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>znemožněno tímto skokem</translation>
     </message>
     <message>
         <source>%1 would have kept it.</source>
         <extracomment>A tooltip on the jump that lost the centre finish; %1 is a jump that would have kept it (&quot;d2 -&gt; d4&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Skok %1 by ho zachoval.</translation>
     </message>
     <message>
         <source>%1, the jump that lost the centre finish. %2 would have kept it.</source>
         <extracomment>What a screen reader says of the jump that lost the centre finish (%1, &quot;d4 -&gt; b4&quot;), with one that would have kept it (%2).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, skok, který znemožnil zakončení ve středu. Skok %2 by ho zachoval.</translation>
     </message>
     <message>
         <source>%1, the jump that lost the centre finish.</source>
         <extracomment>What a screen reader says of the jump that lost the centre finish (%1, &quot;d4 -&gt; b4&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, skok, který znemožnil zakončení ve středu.</translation>
     </message>
     <message>
         <source>No jumps have been made since this position was set.</source>
         <extracomment>Review Game&apos;s summary above the list.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Od nastavení této pozice nebyl proveden žádný skok.</translation>
     </message>
     <message>
         <source>This game started from a position that cannot finish with the last marble in the centre.</source>
         <extracomment>Review Game&apos;s summary above the list.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tato hra začala z pozice, ze které nelze skončit s poslední kuličkou ve středu.</translation>
     </message>
     <message>
         <source>Jump %1, %2, lost the centre finish. %3 would have kept it.</source>
         <extracomment>Review Game&apos;s summary above the list: %1 is the jump&apos;s number in the game, %2 the jump (&quot;d4 -&gt; b4&quot;), %3 a jump that would have kept the finish.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Skok č. %1 (%2) znemožnil zakončení ve středu. Skok %3 by ho zachoval.</translation>
     </message>
     <message>
         <source>Jump %1, %2, lost the centre finish.</source>
         <extracomment>Review Game&apos;s summary above the list: %1 is the jump&apos;s number in the game, %2 the jump (&quot;d4 -&gt; b4&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Skok č. %1 (%2) znemožnil zakončení ve středu.</translation>
     </message>
     <message>
         <source>You can still finish with the last marble in the centre.</source>
         <extracomment>Review Game&apos;s summary above the list.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Stále můžete skončit s poslední kuličkou ve středu.</translation>
     </message>
 </context>
 <context>
     <name>pebblenix::WinningLineDialog</name>
     <message>
         <source>Winning Line</source>
-        <translation type="unfinished"></translation>
+        <translation>Vítězná cesta</translation>
     </message>
     <message>
         <source>No.</source>
         <extracomment>Column headers: the jump&apos;s number in the line, the jump (&quot;d2 -&gt; d4&quot;), and the marbles on the board after it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Č.</translation>
     </message>
     <message>
         <source>Jump</source>
-        <translation type="unfinished"></translation>
+        <translation>Skok</translation>
     </message>
     <message>
         <source>Marbles left</source>
-        <translation type="unfinished"></translation>
+        <translation>Zbývá kuliček</translation>
     </message>
     <message>
         <source>&amp;Play Next Jump</source>
-        <translation type="unfinished"></translation>
+        <translation>Zahrát &amp;další skok</translation>
     </message>
     <message>
         <source>Rewind to Last Winnable Position (Ctrl+R) goes back to before the jump that lost it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Příkaz „Vrátit se k poslední vyhratelné pozici“ (Ctrl+R) vrátí hru před skok, který zakončení ve středu znemožnil.</translation>
     </message>
     <message>
         <source>This game started from a position that cannot finish with the last marble in the centre.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tato hra začala z pozice, ze které nelze skončit s poslední kuličkou ve středu.</translation>
     </message>
     <message>
         <source>The last marble is already in the centre.</source>
-        <translation type="unfinished"></translation>
+        <translation>Poslední kulička už je ve středu.</translation>
     </message>
     <message numerus="yes">
         <source>Jumps to the last marble in the centre: %n</source>
         <extracomment>Above the list of jumps; the number of jumps comes last.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Počet skoků do zakončení ve středu: %n</numerusform>
+            <numerusform>Počet skoků do zakončení ve středu: %n</numerusform>
+            <numerusform>Počet skoků do zakončení ve středu: %n</numerusform>
         </translation>
     </message>
 </context>
@@ -489,62 +491,62 @@
     <message>
         <source>About MyApp</source>
         <extracomment>A placeholder title the About box has while it is built; &quot;About Pebblenix&quot; replaces it before the box is shown.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>O aplikaci MyApp</translation>
     </message>
     <message>
         <source>OK</source>
         <extracomment>The About box&apos;s button that closes it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>&amp;System Info...</source>
         <extracomment>The About box&apos;s button that starts the system&apos;s information tool.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Systémové informace…</translation>
     </message>
     <message>
         <source>Author</source>
         <extracomment>The About box&apos;s label before the authors&apos; name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Autoři</translation>
     </message>
     <message>
         <source>The Pebblenix developers</source>
         <extracomment>The About box&apos;s authors&apos; name, in a box of its own beside &quot;Author&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Vývojáři hry Pebblenix</translation>
     </message>
     <message>
         <source>Pebblenix is free to copy and give away, as long as it travels whole and unchanged, with this notice, and nobody is charged for it.</source>
         <extracomment>The About box&apos;s distribution notice, one paragraph; it wraps in the box.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Hru Pebblenix můžete volně kopírovat a rozdávat, pokud se šíří celá a beze změn, včetně tohoto upozornění, a nikdo za ni nevybírá žádný poplatek.</translation>
     </message>
     <message>
         <source>Write to the Pebblenix developers at:</source>
         <extracomment>In the About box, above the developers&apos; postal address (kept in English).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Vývojářům hry Pebblenix můžete napsat na adresu:</translation>
     </message>
     <message>
         <source>Phone: +1 555 0100</source>
         <extracomment>In the About box; keep the number as it is.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Telefon: +1 555 0100</translation>
     </message>
     <message>
         <source>E-mail: pebblenix@example.org</source>
         <extracomment>In the About box; keep the address as it is.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>E-mail: pebblenix@example.org</translation>
     </message>
     <message>
         <source>Homepage: https://pebblenix.example.org</source>
         <extracomment>In the About box; keep the address as it is.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Domovská stránka: https://pebblenix.example.org</translation>
     </message>
     <message>
         <source>About Pebblenix</source>
         <extracomment>The About box&apos;s title.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>O hře Pebblenix</translation>
     </message>
     <message>
         <source>System Information Is Unavailable At This Time</source>
         <extracomment>A message box when the About box&apos;s System Info button finds no system-information tool to start (always so on Linux).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Systémové informace teď nejsou k dispozici.</translation>
     </message>
 </context>
 <context>
@@ -552,244 +554,252 @@
     <message>
         <source>%1: %2</source>
         <extracomment>What a screen reader says for the clock or the count: %1 is its caption (&quot;Time on Hand&quot;), %2 the value shown (&quot;087&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>The stored marble colour cannot be used or removed, so the game starts in dark blue.<byte value="xd"/>
 %1.</source>
         <extracomment>%1 names the settings file and why it cannot be removed.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Uloženou barvu kuliček nelze použít ani odstranit, hra proto začne s tmavě modrými kuličkami.<byte value="xd"/>
+%1.</translation>
     </message>
     <message>
         <source>Unknown error has occured.</source>
         <extracomment>Shown when the stored marble colour cannot be used; the game then ends. The English misspelling is the original program&apos;s.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Došlo k neznámé chybě.</translation>
     </message>
     <message>
         <source>Bored So Early?</source>
         <extracomment>Asked with Yes and No before the game window closes: Yes closes it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Už vás to nebaví?</translation>
     </message>
     <message>
         <source>Start A New Game?</source>
         <extracomment>Asked with Yes and No by Game &gt; New, and by a colour chosen during a game.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Začít novou hru?</translation>
     </message>
     <message>
         <source>The marble colour could not be saved, so the game goes on in the colour it has.<byte value="xd"/>
 %1.</source>
         <extracomment>%1 names the settings file and why it cannot be written.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Barvu kuliček se nepodařilo uložit, hra proto pokračuje v dosavadní barvě.<byte value="xd"/>
+%1.</translation>
     </message>
     <message>
         <source>The move was not made, because the undo file could not be written.<byte value="xd"/>
 %1: %2.</source>
         <extracomment>%1 is the undo file&apos;s path, %2 why it could not be written.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tah nebyl proveden, protože se nepodařilo zapsat soubor pro vracení tahů.<byte value="xd"/>
+%1: %2.</translation>
     </message>
     <message>
         <source>Congratulations</source>
         <extracomment>The title of the two messages at the end of a game.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Blahopřejeme</translation>
     </message>
     <message>
         <source>You won The Game </source>
         <extracomment>The last marble stands in the centre. The capitals and the space at the end are the original program&apos;s.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Hra je vyhraná!</translation>
     </message>
     <message>
         <source>Well played !! try to get the last marble<byte value="xd"/>
  in  the center square</source>
         <extracomment>One marble is left, but not in the centre. The line break, the double space and the spelling are the original program&apos;s.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Dobře zahráno! Zkuste ještě dostat poslední kuličku<byte value="xd"/>
+do prostřední jamky.</translation>
     </message>
     <message>
         <source>The game could not be saved.<byte value="xd"/>
 %1: %2.</source>
         <extracomment>%1 is the game file&apos;s path, %2 why it could not be written.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Hru se nepodařilo uložit.<byte value="xd"/>
+%1: %2.</translation>
     </message>
     <message>
         <source>Hints are not available, because the table of solutions cannot be used.<byte value="xd"/>
 %1.</source>
         <extracomment>%1 says why the table of solutions (a file installed with the game) cannot be used.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Rady nejsou k dispozici, protože tabulku řešení nelze použít.<byte value="xd"/>
+%1.</translation>
     </message>
     <message>
         <source>You can still finish with the last marble in the centre.</source>
         <extracomment>Game &gt; Rewind found no jump that lost the centre finish.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Stále můžete skončit s poslední kuličkou ve středu.</translation>
     </message>
     <message>
         <source>This game started from a position that cannot finish with the last marble in the centre, so there is nothing to rewind to.</source>
         <extracomment>Game &gt; Rewind: no jump lost the centre finish, because there never was one.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tato hra začala z pozice, ze které nelze skončit s poslední kuličkou ve středu, takže není kam se vracet.</translation>
     </message>
     <message>
         <source>The game was not rewound, because the undo file could not be written.<byte value="xd"/>
 %1: %2.</source>
         <extracomment>%1 is the undo file&apos;s path, %2 why it could not be written.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Hra nebyla vrácena, protože se nepodařilo zapsat soubor pro vracení tahů.<byte value="xd"/>
+%1: %2.</translation>
     </message>
     <message>
         <source>&amp;White</source>
         <extracomment>The first of twelve marble colours in Game &gt; Marble Color. The letter after &amp; is its access key: each colour needs its own, typed without AltGr.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bílá</translation>
     </message>
     <message>
         <source>&amp;Blue</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Modrá</translation>
     </message>
     <message>
         <source>&amp;Dark Blue</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tmavě modrá</translation>
     </message>
     <message>
         <source>&amp;Sky Blue</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nebesky modrá</translation>
     </message>
     <message>
         <source>&amp;Green</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zelená</translation>
     </message>
     <message>
         <source>&amp;Military Green</source>
-        <translation type="unfinished"></translation>
+        <translation>Vo&amp;jenská zelená</translation>
     </message>
     <message>
         <source>&amp;Yellow</source>
-        <translation type="unfinished"></translation>
+        <translation>Ž&amp;lutá</translation>
     </message>
     <message>
         <source>&amp;Pink</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Růžová</translation>
     </message>
     <message>
         <source>&amp;Red</source>
-        <translation type="unfinished"></translation>
+        <translation>Čer&amp;vená</translation>
     </message>
     <message>
         <source>Purp&amp;le</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fialová</translation>
     </message>
     <message>
         <source>Br&amp;own</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hnědá</translation>
     </message>
     <message>
         <source>Blac&amp;k</source>
-        <translation type="unfinished"></translation>
+        <translation>Č&amp;erná</translation>
     </message>
     <message>
         <source>Pebblenix Files (*.pnx)</source>
         <extracomment>The file type in the Open and Save dialogs; keep &quot;(*.pnx)&quot; as it is.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Soubory hry Pebblenix (*.pnx)</translation>
     </message>
     <message>
         <source>Marbles On Board</source>
         <extracomment>The caption above the marble count in the main window: two lines of about ten characters, three at most.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Kuličky na desce</translation>
     </message>
     <message>
         <source>Time on Hand</source>
         <extracomment>The caption above the countdown clock in the main window: one line of about thirteen characters, two at most.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Zbývající čas</translation>
     </message>
     <message>
         <source>&amp;Game</source>
         <extracomment>The first menu of the menu bar. The letter after &amp; is the access key (Alt and that letter): the menu bar&apos;s keys and each menu&apos;s keys must differ from one another and be typed without AltGr.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hra</translation>
     </message>
     <message>
         <source>&amp;New</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nová hra</translation>
     </message>
     <message>
         <source>&amp;Open</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Otevřít</translation>
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Uložit</translation>
     </message>
     <message>
         <source>Save &amp;As</source>
-        <translation type="unfinished"></translation>
+        <translation>Uložit &amp;jako</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zpět</translation>
     </message>
     <message>
         <source>&amp;Hint</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rada</translation>
     </message>
     <message>
         <source>&amp;Rewind to Last Winnable Position</source>
         <extracomment>Takes the board back to just before the jump after which the last marble could no longer finish in the centre.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vrátit se k poslední vyhratelné pozici</translation>
     </message>
     <message>
         <source>Re&amp;view Game…</source>
         <extracomment>Opens a list of the game&apos;s jumps that shows which one lost the centre finish.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Rozbor &amp;hry…</translation>
     </message>
     <message>
         <source>Winning &amp;Line…</source>
-        <translation type="unfinished"></translation>
+        <translation>Vítězná &amp;cesta…</translation>
     </message>
     <message>
         <source>R&amp;ecords…</source>
-        <translation type="unfinished"></translation>
+        <translation>R&amp;ekordy…</translation>
     </message>
     <message>
         <source>Marble &amp;Color</source>
         <extracomment>A submenu of Game: the twelve marble colours.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Barva kuliček</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>U&amp;končit</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zobrazení</translation>
     </message>
     <message>
         <source>Zoom &amp;In</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Přiblížit</translation>
     </message>
     <message>
         <source>Zoom &amp;Out</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Oddálit</translation>
     </message>
     <message>
         <source>&amp;Actual Size</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Skutečná velikost</translation>
     </message>
     <message>
         <source>Show &amp;Jumps</source>
-        <translation type="unfinished"></translation>
+        <translation>Zobrazit s&amp;koky</translation>
     </message>
     <message>
         <source>Marks the holes the picked-up marble can jump to: a filled ring where the jump keeps a finish with the last marble in the centre possible, a hollow ring where it loses it, and a small dot while the game cannot tell.</source>
         <extracomment>Shown as the tip of the View menu&apos;s Show Jumps item.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Označí jamky, do kterých může vybraná kulička skočit: plným kroužkem tam, kde skok zachová možnost skončit s poslední kuličkou ve středu, prázdným kroužkem tam, kde ji znemožní, a malou tečkou, dokud to hra nedokáže posoudit.</translation>
     </message>
     <message>
         <source>&amp;Help</source>
         <extracomment>The last menu of the menu bar; its access key must differ from Game&apos;s and View&apos;s.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nápověda</translation>
     </message>
     <message>
         <source>&amp;About Pebblenix</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;O hře Pebblenix</translation>
     </message>
     <message>
         <source>The View menu&apos;s setting could not be saved, so the next game opens with the one stored before.<byte value="xd"/>
 %1.</source>
         <extracomment>After a change in the View menu (the zoom, Show Jumps). %1 says which file could not be written and why.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Nastavení z nabídky „Zobrazení“ se nepodařilo uložit, příští hra se proto otevře s dříve uloženým nastavením.<byte value="xd"/>
+%1.</translation>
     </message>
 </context>
 </TS>

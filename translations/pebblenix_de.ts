@@ -6,7 +6,7 @@
     <message>
         <source>a folder of that name is in the way</source>
         <extracomment>Why a file could not be written: a folder has the file&apos;s name.</extracomment>
-        <translation>ein Ordner dieses Namens ist im Weg</translation>
+        <translation>ein gleichnamiger Ordner ist bereits vorhanden</translation>
     </message>
     <message>
         <source>it is a folder, not a file</source>
@@ -15,7 +15,7 @@
     <message>
         <source>it is not a regular file</source>
         <extracomment>Why a file was not read or written: it is a FIFO, a device or the like.</extracomment>
-        <translation>es ist keine gewöhnliche Datei</translation>
+        <translation>es ist keine reguläre Datei</translation>
     </message>
     <message>
         <source>the folder %1 cannot be made</source>
@@ -45,12 +45,12 @@
     <message>
         <source>line 50, the clock, holds binary data</source>
         <extracomment>Why a game file cannot be opened. Line 50 of a game file holds the clock&apos;s text.</extracomment>
-        <translation>Zeile 50, die Uhr, enthält Binärdaten</translation>
+        <translation>Zeile 50 (die Uhr) enthält Binärdaten</translation>
     </message>
     <message>
         <source>its name is not valid UTF-8 text, so it cannot be opened</source>
         <extracomment>Why a file cannot be opened: its name holds bytes that are not UTF-8 text, so the name cannot be shown or used exactly as it is.</extracomment>
-        <translation>ihr Name ist kein gültiger UTF-8-Text, daher kann sie nicht geöffnet werden</translation>
+        <translation>der Dateiname ist kein gültiger UTF-8-Text, daher kann die Datei nicht geöffnet werden</translation>
     </message>
     <message>
         <source>the file does not exist</source>
@@ -65,7 +65,7 @@
         <source>You have provided an invalid file format<byte value="xd"/>
 %1: %2.</source>
         <extracomment>Shown when a file is not a game file. %1 is the file&apos;s path, %2 why it is refused (one of the reasons above, starting in lower case). The line break stays.</extracomment>
-        <translation>Sie haben ein ungültiges Dateiformat angegeben<byte value="xd"/>
+        <translation>Die angegebene Datei hat kein gültiges Format.<byte value="xd"/>
 %1: %2.</translation>
     </message>
     <message>
@@ -75,87 +75,87 @@
     <message>
         <source>%1 is a link owned by another user, so nothing is written through it</source>
         <extracomment>Why a file was not written. %1 is the path of a link that another user of the computer made, which could point at any of the player&apos;s files.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist ein Link, der einem anderen Benutzerkonto gehört, daher wird ihm beim Schreiben nicht gefolgt</translation>
     </message>
     <message numerus="yes">
         <source>only %1 of the %n bytes could be written; the disk may be full</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>das Schreiben brach nach %1 von %n Byte ab; der Datenträger ist möglicherweise voll</numerusform>
+            <numerusform>das Schreiben brach nach %1 von %n Bytes ab; der Datenträger ist möglicherweise voll</numerusform>
         </translation>
     </message>
     <message>
         <source>line %1 is empty, but a cell line must be &quot;1&quot; or &quot;-1&quot;</source>
         <extracomment>Why a game file cannot be opened. %1 is the number of the line, from 1 to 49; lines 1 to 49 of a game file hold the 49 cells of the board.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Zeile %1 ist leer, eine Feldzeile muss aber „1“ oder „-1“ lauten</translation>
     </message>
     <message>
         <source>line %1 holds binary data, but a cell line must be &quot;1&quot; or &quot;-1&quot;</source>
         <extracomment>Why a game file cannot be opened. %1 is the number of the line, from 1 to 49.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Zeile %1 enthält Binärdaten, eine Feldzeile muss aber „1“ oder „-1“ lauten</translation>
     </message>
     <message>
         <source>line %1 is &quot;%2&quot;, but a cell line must be &quot;1&quot; or &quot;-1&quot;</source>
         <extracomment>Why a game file cannot be opened. %1 is the number of the line, from 1 to 49, %2 what the line holds (at most 20 characters, then &quot;...&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Zeile %1 lautet „%2“, eine Feldzeile muss aber „1“ oder „-1“ lauten</translation>
     </message>
     <message>
         <source>line 51 is empty, but the marble count must be a number from 0 to 255</source>
         <extracomment>Why a game file cannot be opened. Line 51 of a game file holds the number of marbles.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Zeile 51 ist leer, die Murmelanzahl muss aber eine Zahl von 0 bis 255 sein</translation>
     </message>
     <message>
         <source>line 51 holds binary data, but the marble count must be a number from 0 to 255</source>
         <extracomment>Why a game file cannot be opened. Line 51 of a game file holds the number of marbles.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Zeile 51 enthält Binärdaten, die Murmelanzahl muss aber eine Zahl von 0 bis 255 sein</translation>
     </message>
     <message>
         <source>line 51 is &quot;%1&quot;, but the marble count must be a number from 0 to 255</source>
         <extracomment>Why a game file cannot be opened. Line 51 of a game file holds the number of marbles; %1 is what it holds instead (at most 20 characters, then &quot;...&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Zeile 51 lautet „%1“, die Murmelanzahl muss aber eine Zahl von 0 bis 255 sein</translation>
     </message>
     <message numerus="yes">
         <source>a game file has 51 lines, but this file has only %n</source>
         <extracomment>Why a game file cannot be opened. %n is how many lines the file has, from 1 to 50; a game file always has 51.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>eine Spieldatei hat 51 Zeilen, diese Datei hat aber nur %n Zeile</numerusform>
+            <numerusform>eine Spieldatei hat 51 Zeilen, diese Datei hat aber nur %n Zeilen</numerusform>
         </translation>
     </message>
     <message>
         <source>line %1 is longer than 255 characters</source>
         <extracomment>Why a game file cannot be opened. %1 is 50 (the clock&apos;s line) or 51 (the marble count&apos;s line).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Zeile %1 ist länger als 255 Zeichen</translation>
     </message>
     <message>
         <source>the name is too long</source>
         <extracomment>Why a game file cannot be opened: its name is longer than the system allows.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>der Dateiname ist zu lang</translation>
     </message>
     <message>
         <source>%1: %2 is damaged, so the texts are in English.</source>
         <extracomment>One line on standard error when the program&apos;s translation file is damaged or does not match the list of sums the build wrote beside it. %1 is the program&apos;s name, %2 the file&apos;s path.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 ist beschädigt, daher werden die Texte auf Englisch angezeigt.</translation>
     </message>
     <message>
         <source>it is not a table of solutions</source>
         <extracomment>Why the table of solutions behind the hints cannot be used.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>die Datei ist keine Lösungstabelle</translation>
     </message>
     <message>
         <source>it was made by another version of Pebblenix</source>
         <extracomment>Why the table of solutions behind the hints cannot be used.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>die Datei stammt von einer anderen Version von Pebblenix</translation>
     </message>
     <message>
         <source>it has the wrong size</source>
         <extracomment>Why the table of solutions behind the hints cannot be used.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>die Datei hat die falsche Größe</translation>
     </message>
     <message>
         <source>it is damaged</source>
         <extracomment>Why the table of solutions behind the hints cannot be used.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>die Datei ist beschädigt</translation>
     </message>
 </context>
 <context>
@@ -170,43 +170,44 @@
     <message>
         <source>it is a link</source>
         <extracomment>Why the records file cannot be used; said inside a sentence about it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>die Datei ist ein Link</translation>
     </message>
     <message>
         <source>it belongs to another user</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei gehört einem anderen Benutzerkonto</translation>
     </message>
     <message>
         <source>it is far too long</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei ist viel zu groß</translation>
     </message>
     <message>
         <source>it is damaged</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei ist beschädigt</translation>
     </message>
     <message>
         <source>Your records in %1 could not be used (%2). The file was set aside as %3, and new records begin.</source>
         <extracomment>%1 the records file, %2 why it could not be used (a phrase such as &quot;it is damaged&quot;), %3 the name it was given.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ihre Rekorde in %1 konnten nicht verwendet werden (%2). Die Datei wurde als %3 beiseitegelegt, und die Rekorde beginnen von vorn.</translation>
     </message>
     <message>
         <source>Your records in %1 cannot be used (%2), nor set aside (%3), so no game is recorded until it is moved.</source>
         <extracomment>%1 the records file, %2 why it cannot be used, %3 why it could not be renamed.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ihre Rekorde in %1 können weder verwendet (%2) noch beiseitegelegt werden (%3). Bis die Datei verschoben wird, werden keine Spiele aufgezeichnet.</translation>
     </message>
     <message>
         <source>Your records could not be written.<byte value="xd"/>
 %1: %2.</source>
         <extracomment>%1 the records file, %2 why it could not be written.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ihre Rekorde konnten nicht gespeichert werden.<byte value="xd"/>
+%1: %2.</translation>
     </message>
     <message>
         <source>its lock file cannot be made</source>
-        <translation type="unfinished"></translation>
+        <translation>die zugehörige Sperrdatei kann nicht angelegt werden</translation>
     </message>
     <message>
         <source>Your records are being written by another copy of Pebblenix; try again in a moment.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihre Rekorde werden gerade von einer anderen laufenden Pebblenix-Instanz gespeichert; versuchen Sie es gleich noch einmal.</translation>
     </message>
 </context>
 <context>
@@ -218,7 +219,7 @@
     </message>
     <message>
         <source>its folder does not exist</source>
-        <translation>ihr Ordner existiert nicht</translation>
+        <translation>der Ordner existiert nicht</translation>
     </message>
     <message>
         <source>pebblenix-solve: the table of solutions cannot be used: %1</source>
@@ -232,12 +233,12 @@
     <message>
         <source>One marble left, in the centre.</source>
         <extracomment>The last line after a list of jumps that ends with one marble in the centre hole.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Eine Murmel übrig, in der Mitte.</translation>
     </message>
     <message>
         <source>pebblenix-solve: the output could not be written (%1)</source>
         <extracomment>Shown when the tool&apos;s answer could not be written out, for example to a full disk. %1 is the system&apos;s reason, such as &quot;No space left on device&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>pebblenix-solve: die Ausgabe konnte nicht geschrieben werden (%1)</translation>
     </message>
 </context>
 <context>
@@ -250,7 +251,7 @@
     <message>
         <source>selected marble</source>
         <extracomment>What a screen reader says of a hole of the board after its name (&quot;d4&quot;): its marble is picked up, ready to jump.</extracomment>
-        <translation>gewählte Murmel</translation>
+        <translation>ausgewählte Murmel</translation>
     </message>
     <message>
         <source>marble</source>
@@ -260,92 +261,92 @@
     <message>
         <source>empty, a jump here keeps the centre finish</source>
         <extracomment>What a screen reader says of a hole after its name (&quot;d4, empty, a jump here keeps the centre finish&quot;) when Show Jumps marks it: the picked-up marble can jump here, and the last marble can then still finish in the centre hole.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>leer, nach einem Sprung hierher bleibt das Ende in der Mitte möglich</translation>
     </message>
     <message>
         <source>empty, a jump here loses the centre finish</source>
         <extracomment>As &quot;empty, a jump here keeps the centre finish&quot;, but after this jump the last marble can no longer finish in the centre hole.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>leer, ein Sprung hierher verspielt das Ende in der Mitte</translation>
     </message>
     <message>
         <source>empty, the picked-up marble can jump here</source>
         <extracomment>As &quot;empty, a jump here keeps the centre finish&quot;, when the game cannot tell whether the jump keeps a finish in the centre (its table of solutions is missing).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>leer, die ausgewählte Murmel kann hierher springen</translation>
     </message>
 </context>
 <context>
     <name>pebblenix::RecordsDialog</name>
     <message>
         <source>None yet</source>
-        <translation type="unfinished"></translation>
+        <translation>Noch keines</translation>
     </message>
     <message>
         <source>The last marble in the centre, on %1</source>
         <extracomment>%1 the date.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Letzte Murmel in der Mitte, am %1</translation>
     </message>
     <message>
         <source>One marble, not in the centre, on %1</source>
         <extracomment>%1 the date.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Eine Murmel, nicht in der Mitte, am %1</translation>
     </message>
     <message numerus="yes">
         <source>%n marbles left, on %1</source>
         <extracomment>%n the marbles left on a board with no jump left, %1 the date.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Murmel übrig, am %1</numerusform>
+            <numerusform>%n Murmeln übrig, am %1</numerusform>
         </translation>
     </message>
     <message>
         <source>Over time, on %1</source>
         <extracomment>The clock had run out before the centre finish; %1 the date.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Zeit überschritten, am %1</translation>
     </message>
     <message numerus="yes">
         <source>%n of 120 seconds, on %1</source>
         <extracomment>%n seconds of the game&apos;s 120-second clock, %1 the date.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n von 120 Sekunden, am %1</numerusform>
+            <numerusform>%n von 120 Sekunden, am %1</numerusform>
         </translation>
     </message>
     <message>
         <source>Records</source>
-        <translation type="unfinished"></translation>
+        <translation>Rekorde</translation>
     </message>
     <message>
         <source>Games played:</source>
-        <translation type="unfinished"></translation>
+        <translation>Gespielte Spiele:</translation>
     </message>
     <message>
         <source>Finished in the centre:</source>
-        <translation type="unfinished"></translation>
+        <translation>In der Mitte beendet:</translation>
     </message>
     <message>
         <source>Best finish:</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestes Ergebnis:</translation>
     </message>
     <message>
         <source>Best finish with help:</source>
         <extracomment>With help: after a hint, a rewind, Review Game or the winning line.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Bestes Ergebnis mit Hilfe:</translation>
     </message>
     <message>
         <source>Fastest centre finish:</source>
-        <translation type="unfinished"></translation>
+        <translation>Schnellstes Ende in der Mitte:</translation>
     </message>
     <message>
         <source>Fastest with help:</source>
-        <translation type="unfinished"></translation>
+        <translation>Schnellstes Ende mit Hilfe:</translation>
     </message>
     <message>
         <source>&amp;Reset Records…</source>
-        <translation type="unfinished"></translation>
+        <translation>Rekorde &amp;zurücksetzen…</translation>
     </message>
     <message>
         <source>Reset all your records? They cannot be brought back.</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Ihre Rekorde zurücksetzen? Sie können nicht wiederhergestellt werden.</translation>
     </message>
 </context>
 <context>
@@ -353,7 +354,7 @@
     <message>
         <source>Review Game</source>
         <extracomment>The title of the window that lists the game&apos;s jumps (Game &gt; Review Game).</extracomment>
-        <translation>Partie durchsehen</translation>
+        <translation>Spielverlauf</translation>
     </message>
     <message>
         <source>No.</source>
@@ -393,22 +394,22 @@
     <message>
         <source>lost by this jump</source>
         <extracomment>In Review Game&apos;s &quot;Centre finish&quot; column, in bold, beside the jump after which the last marble could no longer finish in the centre.</extracomment>
-        <translation>durch diesen Sprung verloren</translation>
+        <translation>durch diesen Sprung verspielt</translation>
     </message>
     <message>
         <source>%1 would have kept it.</source>
         <extracomment>A tooltip on the jump that lost the centre finish; %1 is a jump that would have kept it (&quot;d2 -&gt; d4&quot;).</extracomment>
-        <translation>Mit %1 wäre es möglich geblieben.</translation>
+        <translation>Mit %1 wäre das Ende in der Mitte möglich geblieben.</translation>
     </message>
     <message>
         <source>No jumps have been made since this position was set.</source>
         <extracomment>Review Game&apos;s summary above the list.</extracomment>
-        <translation>Seit dieser Stellung wurde noch kein Sprung gemacht.</translation>
+        <translation>Seit dieser Stellung wurde noch kein Sprung ausgeführt.</translation>
     </message>
     <message>
         <source>This game started from a position that cannot finish with the last marble in the centre.</source>
         <extracomment>Review Game&apos;s summary above the list.</extracomment>
-        <translation>Diese Partie begann in einer Stellung, in der die letzte Murmel nicht in der Mitte enden kann.</translation>
+        <translation>Dieses Spiel begann in einer Stellung, in der die letzte Murmel nicht in der Mitte enden kann.</translation>
     </message>
     <message>
         <source>Jump %1, %2, lost the centre finish.</source>
@@ -423,60 +424,60 @@
     <message>
         <source>%1, the jump that lost the centre finish. %2 would have kept it.</source>
         <extracomment>What a screen reader says of the jump that lost the centre finish (%1, &quot;d4 -&gt; b4&quot;), with one that would have kept it (%2).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, der Sprung, der das Ende in der Mitte verspielt hat. Mit %2 wäre es möglich geblieben.</translation>
     </message>
     <message>
         <source>%1, the jump that lost the centre finish.</source>
         <extracomment>What a screen reader says of the jump that lost the centre finish (%1, &quot;d4 -&gt; b4&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, der Sprung, der das Ende in der Mitte verspielt hat.</translation>
     </message>
     <message>
         <source>Jump %1, %2, lost the centre finish. %3 would have kept it.</source>
         <extracomment>Review Game&apos;s summary above the list: %1 is the jump&apos;s number in the game, %2 the jump (&quot;d4 -&gt; b4&quot;), %3 a jump that would have kept the finish.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Sprung %1, %2, hat das Ende in der Mitte verspielt. Mit %3 wäre es möglich geblieben.</translation>
     </message>
 </context>
 <context>
     <name>pebblenix::WinningLineDialog</name>
     <message>
         <source>Winning Line</source>
-        <translation type="unfinished"></translation>
+        <translation>Lösungsweg</translation>
     </message>
     <message>
         <source>No.</source>
         <extracomment>Column headers: the jump&apos;s number in the line, the jump (&quot;d2 -&gt; d4&quot;), and the marbles on the board after it.</extracomment>
-        <translation type="unfinished">Nr.</translation>
+        <translation>Nr.</translation>
     </message>
     <message>
         <source>Jump</source>
-        <translation type="unfinished">Sprung</translation>
+        <translation>Sprung</translation>
     </message>
     <message>
         <source>Marbles left</source>
-        <translation type="unfinished">Murmeln übrig</translation>
+        <translation>Murmeln übrig</translation>
     </message>
     <message>
         <source>&amp;Play Next Jump</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nächsten Sprung ausführen</translation>
     </message>
     <message>
         <source>Rewind to Last Winnable Position (Ctrl+R) goes back to before the jump that lost it.</source>
-        <translation type="unfinished"></translation>
+        <translation>„Zurück zur letzten gewinnbaren Stellung“ (Strg+R) führt zurück vor den Sprung, der das Ende in der Mitte verspielt hat.</translation>
     </message>
     <message>
         <source>This game started from a position that cannot finish with the last marble in the centre.</source>
-        <translation type="unfinished">Diese Partie begann in einer Stellung, in der die letzte Murmel nicht in der Mitte enden kann.</translation>
+        <translation>Dieses Spiel begann in einer Stellung, in der die letzte Murmel nicht in der Mitte enden kann.</translation>
     </message>
     <message>
         <source>The last marble is already in the centre.</source>
-        <translation type="unfinished">Die letzte Murmel ist schon in der Mitte.</translation>
+        <translation>Die letzte Murmel ist schon in der Mitte.</translation>
     </message>
     <message numerus="yes">
         <source>Jumps to the last marble in the centre: %n</source>
         <extracomment>Above the list of jumps; the number of jumps comes last.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Sprünge bis zur letzten Murmel in der Mitte: %n</numerusform>
+            <numerusform>Sprünge bis zur letzten Murmel in der Mitte: %n</numerusform>
         </translation>
     </message>
 </context>
@@ -495,7 +496,7 @@
     <message>
         <source>&amp;System Info...</source>
         <extracomment>The About box&apos;s button that starts the system&apos;s information tool.</extracomment>
-        <translation>&amp;Systeminfo...</translation>
+        <translation>&amp;Systeminfo…</translation>
     </message>
     <message>
         <source>Author</source>
@@ -510,12 +511,12 @@
     <message>
         <source>Pebblenix is free to copy and give away, as long as it travels whole and unchanged, with this notice, and nobody is charged for it.</source>
         <extracomment>The About box&apos;s distribution notice, one paragraph; it wraps in the box.</extracomment>
-        <translation>Pebblenix darf frei kopiert und weitergegeben werden, solange es vollständig und unverändert mit diesem Hinweis weitergegeben wird und niemand dafür bezahlen muss.</translation>
+        <translation>Pebblenix darf frei kopiert und verschenkt werden, solange es vollständig und unverändert mit diesem Hinweis weitergegeben wird und niemand dafür bezahlen muss.</translation>
     </message>
     <message>
         <source>Write to the Pebblenix developers at:</source>
         <extracomment>In the About box, above the developers&apos; postal address (kept in English).</extracomment>
-        <translation>Schreiben Sie den Pebblenix-Entwicklern:</translation>
+        <translation>Schreiben Sie an die Pebblenix-Entwickler:</translation>
     </message>
     <message>
         <source>Phone: +1 555 0100</source>
@@ -530,7 +531,7 @@
     <message>
         <source>Homepage: https://pebblenix.example.org</source>
         <extracomment>In the About box; keep the address as it is.</extracomment>
-        <translation>Webseite: https://pebblenix.example.org</translation>
+        <translation>Website: https://pebblenix.example.org</translation>
     </message>
     <message>
         <source>About Pebblenix</source>
@@ -577,19 +578,19 @@
     <message>
         <source>Congratulations</source>
         <extracomment>The title of the two messages at the end of a game.</extracomment>
-        <translation>Glückwunsch</translation>
+        <translation>Herzlichen Glückwunsch</translation>
     </message>
     <message>
         <source>You won The Game </source>
         <extracomment>The last marble stands in the centre. The capitals and the space at the end are the original program&apos;s.</extracomment>
-        <translation>Sie haben das Spiel gewonnen </translation>
+        <translation>Sie haben das Spiel gewonnen!</translation>
     </message>
     <message>
         <source>Well played !! try to get the last marble<byte value="xd"/>
  in  the center square</source>
         <extracomment>One marble is left, but not in the centre. The line break, the double space and the spelling are the original program&apos;s.</extracomment>
-        <translation>Gut gespielt!! Versuchen Sie, die letzte Murmel<byte value="xd"/>
- ins Mittelfeld zu bringen</translation>
+        <translation>Gut gespielt! Versuchen Sie, die letzte Murmel<byte value="xd"/>
+in die Mitte zu bringen.</translation>
     </message>
     <message>
         <source>The game could not be saved.<byte value="xd"/>
@@ -613,7 +614,7 @@
     <message>
         <source>This game started from a position that cannot finish with the last marble in the centre, so there is nothing to rewind to.</source>
         <extracomment>Game &gt; Rewind: no jump lost the centre finish, because there never was one.</extracomment>
-        <translation>Diese Partie begann in einer Stellung, in der die letzte Murmel nicht in der Mitte enden kann; es gibt also nichts, wohin zurückgespult werden könnte.</translation>
+        <translation>Dieses Spiel begann in einer Stellung, in der die letzte Murmel nicht in der Mitte enden kann; es gibt also keine gewinnbare Stellung, zu der Sie zurückkehren könnten.</translation>
     </message>
     <message>
         <source>&amp;White</source>
@@ -711,12 +712,12 @@
     <message>
         <source>&amp;Rewind to Last Winnable Position</source>
         <extracomment>Takes the board back to just before the jump after which the last marble could no longer finish in the centre.</extracomment>
-        <translation>Zur &amp;letzten gewinnbaren Stellung</translation>
+        <translation>&amp;Zurück zur letzten gewinnbaren Stellung</translation>
     </message>
     <message>
         <source>Re&amp;view Game…</source>
         <extracomment>Opens a list of the game&apos;s jumps that shows which one lost the centre finish.</extracomment>
-        <translation>Partie &amp;durchsehen…</translation>
+        <translation>Spiel&amp;verlauf…</translation>
     </message>
     <message>
         <source>Marble &amp;Color</source>
@@ -739,58 +740,61 @@
     <message>
         <source>%1: %2</source>
         <extracomment>What a screen reader says for the clock or the count: %1 is its caption (&quot;Time on Hand&quot;), %2 the value shown (&quot;087&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>The move was not made, because the undo file could not be written.<byte value="xd"/>
 %1: %2.</source>
         <extracomment>%1 is the undo file&apos;s path, %2 why it could not be written.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Der Sprung wurde nicht ausgeführt, weil die Datei zum Rückgängigmachen nicht geschrieben werden konnte.<byte value="xd"/>
+%1: %2.</translation>
     </message>
     <message>
         <source>The game was not rewound, because the undo file could not be written.<byte value="xd"/>
 %1: %2.</source>
         <extracomment>%1 is the undo file&apos;s path, %2 why it could not be written.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Das Spiel wurde nicht auf die frühere Stellung zurückgesetzt, weil die Datei zum Rückgängigmachen nicht geschrieben werden konnte.<byte value="xd"/>
+%1: %2.</translation>
     </message>
     <message>
         <source>Winning &amp;Line…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Lösungsweg…</translation>
     </message>
     <message>
         <source>R&amp;ecords…</source>
-        <translation type="unfinished"></translation>
+        <translation>R&amp;ekorde…</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ansicht</translation>
     </message>
     <message>
         <source>Zoom &amp;In</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vergrößern</translation>
     </message>
     <message>
         <source>Zoom &amp;Out</source>
-        <translation type="unfinished"></translation>
+        <translation>Ver&amp;kleinern</translation>
     </message>
     <message>
         <source>&amp;Actual Size</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Originalgröße</translation>
     </message>
     <message>
         <source>Show &amp;Jumps</source>
-        <translation type="unfinished"></translation>
+        <translation>Sprünge &amp;anzeigen</translation>
     </message>
     <message>
         <source>Marks the holes the picked-up marble can jump to: a filled ring where the jump keeps a finish with the last marble in the centre possible, a hollow ring where it loses it, and a small dot while the game cannot tell.</source>
         <extracomment>Shown as the tip of the View menu&apos;s Show Jumps item.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Markiert die Löcher, in die die ausgewählte Murmel springen kann: ein gefüllter Ring, wenn nach dem Sprung ein Ende in der Mitte möglich bleibt, ein hohler Ring, wenn der Sprung es verspielt, und ein kleiner Punkt, solange das Spiel das nicht beurteilen kann.</translation>
     </message>
     <message>
         <source>The View menu&apos;s setting could not be saved, so the next game opens with the one stored before.<byte value="xd"/>
 %1.</source>
         <extracomment>After a change in the View menu (the zoom, Show Jumps). %1 says which file could not be written and why.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Die Einstellung im Menü „Ansicht“ konnte nicht gespeichert werden, daher startet das nächste Spiel mit der zuvor gespeicherten.<byte value="xd"/>
+%1.</translation>
     </message>
 </context>
 </TS>

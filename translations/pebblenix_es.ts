@@ -6,7 +6,7 @@
     <message>
         <source>a folder of that name is in the way</source>
         <extracomment>Why a file could not be written: a folder has the file&apos;s name.</extracomment>
-        <translation>hay una carpeta con ese nombre</translation>
+        <translation>ya hay una carpeta con ese nombre</translation>
     </message>
     <message>
         <source>it is a folder, not a file</source>
@@ -45,7 +45,7 @@
     <message>
         <source>line 50, the clock, holds binary data</source>
         <extracomment>Why a game file cannot be opened. Line 50 of a game file holds the clock&apos;s text.</extracomment>
-        <translation>la línea 50, el reloj, contiene datos binarios</translation>
+        <translation>la línea 50, la del reloj, contiene datos binarios</translation>
     </message>
     <message>
         <source>its name is not valid UTF-8 text, so it cannot be opened</source>
@@ -65,7 +65,7 @@
         <source>You have provided an invalid file format<byte value="xd"/>
 %1: %2.</source>
         <extracomment>Shown when a file is not a game file. %1 is the file&apos;s path, %2 why it is refused (one of the reasons above, starting in lower case). The line break stays.</extracomment>
-        <translation>Ha indicado un formato de archivo no válido<byte value="xd"/>
+        <translation>El archivo indicado no tiene un formato válido<byte value="xd"/>
 %1: %2.</translation>
     </message>
     <message>
@@ -75,94 +75,94 @@
     <message>
         <source>%1 is a link owned by another user, so nothing is written through it</source>
         <extracomment>Why a file was not written. %1 is the path of a link that another user of the computer made, which could point at any of the player&apos;s files.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 es un enlace de otro usuario, así que no se escribe nada a través de él</translation>
     </message>
     <message numerus="yes">
         <source>only %1 of the %n bytes could be written; the disk may be full</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>solo se pudo escribir una parte (%1 de %n byte); puede que el disco esté lleno</numerusform>
+            <numerusform>solo se pudo escribir una parte (%1 de %n bytes); puede que el disco esté lleno</numerusform>
         </translation>
     </message>
     <message>
         <source>line %1 is empty, but a cell line must be &quot;1&quot; or &quot;-1&quot;</source>
         <extracomment>Why a game file cannot be opened. %1 is the number of the line, from 1 to 49; lines 1 to 49 of a game file hold the 49 cells of the board.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>la línea %1 está vacía, pero las líneas de casilla deben ser «1» o «-1»</translation>
     </message>
     <message>
         <source>line %1 holds binary data, but a cell line must be &quot;1&quot; or &quot;-1&quot;</source>
         <extracomment>Why a game file cannot be opened. %1 is the number of the line, from 1 to 49.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>la línea %1 contiene datos binarios, pero las líneas de casilla deben ser «1» o «-1»</translation>
     </message>
     <message>
         <source>line %1 is &quot;%2&quot;, but a cell line must be &quot;1&quot; or &quot;-1&quot;</source>
         <extracomment>Why a game file cannot be opened. %1 is the number of the line, from 1 to 49, %2 what the line holds (at most 20 characters, then &quot;...&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>la línea %1 contiene «%2», pero las líneas de casilla deben ser «1» o «-1»</translation>
     </message>
     <message>
         <source>line 51 is empty, but the marble count must be a number from 0 to 255</source>
         <extracomment>Why a game file cannot be opened. Line 51 of a game file holds the number of marbles.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>la línea 51 está vacía, pero la cantidad de canicas debe ser un número del 0 al 255</translation>
     </message>
     <message>
         <source>line 51 holds binary data, but the marble count must be a number from 0 to 255</source>
         <extracomment>Why a game file cannot be opened. Line 51 of a game file holds the number of marbles.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>la línea 51 contiene datos binarios, pero la cantidad de canicas debe ser un número del 0 al 255</translation>
     </message>
     <message>
         <source>line 51 is &quot;%1&quot;, but the marble count must be a number from 0 to 255</source>
         <extracomment>Why a game file cannot be opened. Line 51 of a game file holds the number of marbles; %1 is what it holds instead (at most 20 characters, then &quot;...&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>la línea 51 contiene «%1», pero la cantidad de canicas debe ser un número del 0 al 255</translation>
     </message>
     <message numerus="yes">
         <source>a game file has 51 lines, but this file has only %n</source>
         <extracomment>Why a game file cannot be opened. %n is how many lines the file has, from 1 to 50; a game file always has 51.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>un archivo de partida tiene 51 líneas, pero este solo tiene %n</numerusform>
+            <numerusform>un archivo de partida tiene 51 líneas, pero este solo tiene %n</numerusform>
         </translation>
     </message>
     <message>
         <source>line %1 is longer than 255 characters</source>
         <extracomment>Why a game file cannot be opened. %1 is 50 (the clock&apos;s line) or 51 (the marble count&apos;s line).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>la línea %1 tiene más de 255 caracteres</translation>
     </message>
     <message>
         <source>the name is too long</source>
         <extracomment>Why a game file cannot be opened: its name is longer than the system allows.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>el nombre es demasiado largo</translation>
     </message>
     <message>
         <source>%1: %2 is damaged, so the texts are in English.</source>
         <extracomment>One line on standard error when the program&apos;s translation file is damaged or does not match the list of sums the build wrote beside it. %1 is the program&apos;s name, %2 the file&apos;s path.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: el archivo %2 está dañado, así que los textos se muestran en inglés.</translation>
     </message>
     <message>
         <source>it is not a table of solutions</source>
         <extracomment>Why the table of solutions behind the hints cannot be used.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>no es una tabla de soluciones</translation>
     </message>
     <message>
         <source>it was made by another version of Pebblenix</source>
         <extracomment>Why the table of solutions behind the hints cannot be used.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>se creó con otra versión de Pebblenix</translation>
     </message>
     <message>
         <source>it has the wrong size</source>
         <extracomment>Why the table of solutions behind the hints cannot be used.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>su tamaño no es el correcto</translation>
     </message>
     <message>
         <source>it is damaged</source>
         <extracomment>Why the table of solutions behind the hints cannot be used.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>está dañada</translation>
     </message>
 </context>
 <context>
     <name>Game</name>
     <message>
         <source>No finish with the last marble in the centre is possible from here.</source>
-        <translation>Desde aquí, la última canica ya no puede terminar en el centro.</translation>
+        <translation>Desde aquí no es posible terminar con la última canica en el centro.</translation>
     </message>
 </context>
 <context>
@@ -170,43 +170,44 @@
     <message>
         <source>it is a link</source>
         <extracomment>Why the records file cannot be used; said inside a sentence about it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>es un enlace</translation>
     </message>
     <message>
         <source>it belongs to another user</source>
-        <translation type="unfinished"></translation>
+        <translation>pertenece a otro usuario</translation>
     </message>
     <message>
         <source>it is far too long</source>
-        <translation type="unfinished"></translation>
+        <translation>es demasiado grande</translation>
     </message>
     <message>
         <source>it is damaged</source>
-        <translation type="unfinished"></translation>
+        <translation>está dañado</translation>
     </message>
     <message>
         <source>Your records in %1 could not be used (%2). The file was set aside as %3, and new records begin.</source>
         <extracomment>%1 the records file, %2 why it could not be used (a phrase such as &quot;it is damaged&quot;), %3 the name it was given.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>No se pudieron usar sus récords de %1 (%2). El archivo se ha apartado con el nombre %3 y los récords empiezan de nuevo.</translation>
     </message>
     <message>
         <source>Your records in %1 cannot be used (%2), nor set aside (%3), so no game is recorded until it is moved.</source>
         <extracomment>%1 the records file, %2 why it cannot be used, %3 why it could not be renamed.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Sus récords de %1 no se pueden usar (%2) ni apartar (%3), así que no se registrará ninguna partida hasta que se mueva ese archivo.</translation>
     </message>
     <message>
         <source>Your records could not be written.<byte value="xd"/>
 %1: %2.</source>
         <extracomment>%1 the records file, %2 why it could not be written.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>No se pudieron guardar sus récords.<byte value="xd"/>
+%1: %2.</translation>
     </message>
     <message>
         <source>its lock file cannot be made</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede crear su archivo de bloqueo</translation>
     </message>
     <message>
         <source>Your records are being written by another copy of Pebblenix; try again in a moment.</source>
-        <translation type="unfinished"></translation>
+        <translation>Otra copia de Pebblenix en ejecución está guardando sus récords; inténtelo de nuevo dentro de un momento.</translation>
     </message>
 </context>
 <context>
@@ -232,12 +233,12 @@
     <message>
         <source>One marble left, in the centre.</source>
         <extracomment>The last line after a list of jumps that ends with one marble in the centre hole.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Queda una sola canica, en el centro.</translation>
     </message>
     <message>
         <source>pebblenix-solve: the output could not be written (%1)</source>
         <extracomment>Shown when the tool&apos;s answer could not be written out, for example to a full disk. %1 is the system&apos;s reason, such as &quot;No space left on device&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>pebblenix-solve: no se pudo escribir la salida (%1)</translation>
     </message>
 </context>
 <context>
@@ -260,92 +261,92 @@
     <message>
         <source>empty, a jump here keeps the centre finish</source>
         <extracomment>What a screen reader says of a hole after its name (&quot;d4, empty, a jump here keeps the centre finish&quot;) when Show Jumps marks it: the picked-up marble can jump here, and the last marble can then still finish in the centre hole.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>vacío, saltar aquí mantiene el final en el centro</translation>
     </message>
     <message>
         <source>empty, a jump here loses the centre finish</source>
         <extracomment>As &quot;empty, a jump here keeps the centre finish&quot;, but after this jump the last marble can no longer finish in the centre hole.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>vacío, saltar aquí pierde el final en el centro</translation>
     </message>
     <message>
         <source>empty, the picked-up marble can jump here</source>
         <extracomment>As &quot;empty, a jump here keeps the centre finish&quot;, when the game cannot tell whether the jump keeps a finish in the centre (its table of solutions is missing).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>vacío, la canica seleccionada puede saltar aquí</translation>
     </message>
 </context>
 <context>
     <name>pebblenix::RecordsDialog</name>
     <message>
         <source>None yet</source>
-        <translation type="unfinished"></translation>
+        <translation>Ninguno todavía</translation>
     </message>
     <message>
         <source>The last marble in the centre, on %1</source>
         <extracomment>%1 the date.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>La última canica en el centro, el %1</translation>
     </message>
     <message>
         <source>One marble, not in the centre, on %1</source>
         <extracomment>%1 the date.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Una canica, fuera del centro, el %1</translation>
     </message>
     <message numerus="yes">
         <source>%n marbles left, on %1</source>
         <extracomment>%n the marbles left on a board with no jump left, %1 the date.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n canica restante, el %1</numerusform>
+            <numerusform>%n canicas restantes, el %1</numerusform>
         </translation>
     </message>
     <message>
         <source>Over time, on %1</source>
         <extracomment>The clock had run out before the centre finish; %1 the date.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Fuera de tiempo, el %1</translation>
     </message>
     <message numerus="yes">
         <source>%n of 120 seconds, on %1</source>
         <extracomment>%n seconds of the game&apos;s 120-second clock, %1 the date.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n de 120 segundos, el %1</numerusform>
+            <numerusform>%n de 120 segundos, el %1</numerusform>
         </translation>
     </message>
     <message>
         <source>Records</source>
-        <translation type="unfinished"></translation>
+        <translation>Récords</translation>
     </message>
     <message>
         <source>Games played:</source>
-        <translation type="unfinished"></translation>
+        <translation>Partidas jugadas:</translation>
     </message>
     <message>
         <source>Finished in the centre:</source>
-        <translation type="unfinished"></translation>
+        <translation>Terminadas en el centro:</translation>
     </message>
     <message>
         <source>Best finish:</source>
-        <translation type="unfinished"></translation>
+        <translation>Mejor final:</translation>
     </message>
     <message>
         <source>Best finish with help:</source>
         <extracomment>With help: after a hint, a rewind, Review Game or the winning line.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Mejor final con ayuda:</translation>
     </message>
     <message>
         <source>Fastest centre finish:</source>
-        <translation type="unfinished"></translation>
+        <translation>Final en el centro más rápido:</translation>
     </message>
     <message>
         <source>Fastest with help:</source>
-        <translation type="unfinished"></translation>
+        <translation>Más rápido con ayuda:</translation>
     </message>
     <message>
         <source>&amp;Reset Records…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Borrar récords…</translation>
     </message>
     <message>
         <source>Reset all your records? They cannot be brought back.</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Borrar todos sus récords? No se podrán recuperar.</translation>
     </message>
 </context>
 <context>
@@ -423,60 +424,60 @@
     <message>
         <source>%1, the jump that lost the centre finish. %2 would have kept it.</source>
         <extracomment>What a screen reader says of the jump that lost the centre finish (%1, &quot;d4 -&gt; b4&quot;), with one that would have kept it (%2).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, el salto que perdió el final en el centro. %2 lo habría mantenido.</translation>
     </message>
     <message>
         <source>%1, the jump that lost the centre finish.</source>
         <extracomment>What a screen reader says of the jump that lost the centre finish (%1, &quot;d4 -&gt; b4&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, el salto que perdió el final en el centro.</translation>
     </message>
     <message>
         <source>Jump %1, %2, lost the centre finish. %3 would have kept it.</source>
         <extracomment>Review Game&apos;s summary above the list: %1 is the jump&apos;s number in the game, %2 the jump (&quot;d4 -&gt; b4&quot;), %3 a jump that would have kept the finish.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>El salto %1, %2, perdió el final en el centro. %3 lo habría mantenido.</translation>
     </message>
 </context>
 <context>
     <name>pebblenix::WinningLineDialog</name>
     <message>
         <source>Winning Line</source>
-        <translation type="unfinished"></translation>
+        <translation>Línea ganadora</translation>
     </message>
     <message>
         <source>No.</source>
         <extracomment>Column headers: the jump&apos;s number in the line, the jump (&quot;d2 -&gt; d4&quot;), and the marbles on the board after it.</extracomment>
-        <translation type="unfinished">N.º</translation>
+        <translation>N.º</translation>
     </message>
     <message>
         <source>Jump</source>
-        <translation type="unfinished">Salto</translation>
+        <translation>Salto</translation>
     </message>
     <message>
         <source>Marbles left</source>
-        <translation type="unfinished">Canicas restantes</translation>
+        <translation>Canicas restantes</translation>
     </message>
     <message>
         <source>&amp;Play Next Jump</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Jugar el siguiente salto</translation>
     </message>
     <message>
         <source>Rewind to Last Winnable Position (Ctrl+R) goes back to before the jump that lost it.</source>
-        <translation type="unfinished"></translation>
+        <translation>«Retroceder a la última posición ganable» (Ctrl+R) vuelve a antes del salto que lo hizo imposible.</translation>
     </message>
     <message>
         <source>This game started from a position that cannot finish with the last marble in the centre.</source>
-        <translation type="unfinished">Esta partida empezó en una posición desde la que la última canica no puede terminar en el centro.</translation>
+        <translation>Esta partida empezó en una posición desde la que la última canica no puede terminar en el centro.</translation>
     </message>
     <message>
         <source>The last marble is already in the centre.</source>
-        <translation type="unfinished">La última canica ya está en el centro.</translation>
+        <translation>La última canica ya está en el centro.</translation>
     </message>
     <message numerus="yes">
         <source>Jumps to the last marble in the centre: %n</source>
         <extracomment>Above the list of jumps; the number of jumps comes last.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Saltos hasta dejar la última canica en el centro: %n</numerusform>
+            <numerusform>Saltos hasta dejar la última canica en el centro: %n</numerusform>
         </translation>
     </message>
 </context>
@@ -495,7 +496,7 @@
     <message>
         <source>&amp;System Info...</source>
         <extracomment>The About box&apos;s button that starts the system&apos;s information tool.</extracomment>
-        <translation>Info del &amp;sistema...</translation>
+        <translation>Información del &amp;sistema…</translation>
     </message>
     <message>
         <source>Author</source>
@@ -515,7 +516,7 @@
     <message>
         <source>Write to the Pebblenix developers at:</source>
         <extracomment>In the About box, above the developers&apos; postal address (kept in English).</extracomment>
-        <translation>Escriba a los desarrolladores de Pebblenix:</translation>
+        <translation>Escriba a los desarrolladores de Pebblenix a esta dirección:</translation>
     </message>
     <message>
         <source>Phone: +1 555 0100</source>
@@ -525,12 +526,12 @@
     <message>
         <source>E-mail: pebblenix@example.org</source>
         <extracomment>In the About box; keep the address as it is.</extracomment>
-        <translation>Correo: pebblenix@example.org</translation>
+        <translation>Correo electrónico: pebblenix@example.org</translation>
     </message>
     <message>
         <source>Homepage: https://pebblenix.example.org</source>
         <extracomment>In the About box; keep the address as it is.</extracomment>
-        <translation>Web: https://pebblenix.example.org</translation>
+        <translation>Página web: https://pebblenix.example.org</translation>
     </message>
     <message>
         <source>About Pebblenix</source>
@@ -540,7 +541,7 @@
     <message>
         <source>System Information Is Unavailable At This Time</source>
         <extracomment>A message box when the About box&apos;s System Info button finds no system-information tool to start (always so on Linux).</extracomment>
-        <translation>La información del sistema no está disponible en este momento</translation>
+        <translation>La información del sistema no está disponible en este momento.</translation>
     </message>
 </context>
 <context>
@@ -549,7 +550,7 @@
         <source>The stored marble colour cannot be used or removed, so the game starts in dark blue.<byte value="xd"/>
 %1.</source>
         <extracomment>%1 names the settings file and why it cannot be removed.</extracomment>
-        <translation>El color de canica guardado no se puede usar ni eliminar, así que el juego empieza en azul oscuro.<byte value="xd"/>
+        <translation>El color guardado para las canicas no se puede usar ni eliminar, así que se usará el azul oscuro.<byte value="xd"/>
 %1.</translation>
     </message>
     <message>
@@ -560,18 +561,18 @@
     <message>
         <source>Bored So Early?</source>
         <extracomment>Asked with Yes and No before the game window closes: Yes closes it.</extracomment>
-        <translation>¿Aburrido tan pronto?</translation>
+        <translation>¿Se aburre tan pronto?</translation>
     </message>
     <message>
         <source>Start A New Game?</source>
         <extracomment>Asked with Yes and No by Game &gt; New, and by a colour chosen during a game.</extracomment>
-        <translation>¿Empezar una partida nueva?</translation>
+        <translation>¿Empezar una nueva partida?</translation>
     </message>
     <message>
         <source>The marble colour could not be saved, so the game goes on in the colour it has.<byte value="xd"/>
 %1.</source>
         <extracomment>%1 names the settings file and why it cannot be written.</extracomment>
-        <translation>No se pudo guardar el color de las canicas, así que el juego sigue con el color actual.<byte value="xd"/>
+        <translation>No se pudo guardar el color de las canicas, así que se mantiene el color actual.<byte value="xd"/>
 %1.</translation>
     </message>
     <message>
@@ -582,14 +583,14 @@
     <message>
         <source>You won The Game </source>
         <extracomment>The last marble stands in the centre. The capitals and the space at the end are the original program&apos;s.</extracomment>
-        <translation>Ha ganado la partida </translation>
+        <translation>¡Ha ganado la partida!</translation>
     </message>
     <message>
         <source>Well played !! try to get the last marble<byte value="xd"/>
  in  the center square</source>
         <extracomment>One marble is left, but not in the centre. The line break, the double space and the spelling are the original program&apos;s.</extracomment>
-        <translation>¡¡Bien jugado!! Intente dejar la última canica<byte value="xd"/>
- en la casilla central</translation>
+        <translation>¡Bien jugado! Intente dejar la última canica<byte value="xd"/>
+en el hueco central.</translation>
     </message>
     <message>
         <source>The game could not be saved.<byte value="xd"/>
@@ -638,7 +639,7 @@
     </message>
     <message>
         <source>&amp;Military Green</source>
-        <translation>Verde &amp;militar</translation>
+        <translation>Verde mi&amp;litar</translation>
     </message>
     <message>
         <source>&amp;Yellow</source>
@@ -658,7 +659,7 @@
     </message>
     <message>
         <source>Br&amp;own</source>
-        <translation>Marr&amp;ón</translation>
+        <translation>&amp;Marrón</translation>
     </message>
     <message>
         <source>Blac&amp;k</source>
@@ -682,11 +683,11 @@
     <message>
         <source>&amp;Game</source>
         <extracomment>The first menu of the menu bar. The letter after &amp; is the access key (Alt and that letter): the menu bar&apos;s keys and each menu&apos;s keys must differ from one another and be typed without AltGr.</extracomment>
-        <translation>&amp;Juego</translation>
+        <translation>&amp;Partida</translation>
     </message>
     <message>
         <source>&amp;New</source>
-        <translation>&amp;Nueva</translation>
+        <translation>&amp;Nueva partida</translation>
     </message>
     <message>
         <source>&amp;Open</source>
@@ -698,7 +699,7 @@
     </message>
     <message>
         <source>Save &amp;As</source>
-        <translation>Guardar &amp;como</translation>
+        <translation>Guardar co&amp;mo</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
@@ -721,7 +722,7 @@
     <message>
         <source>Marble &amp;Color</source>
         <extracomment>A submenu of Game: the twelve marble colours.</extracomment>
-        <translation>C&amp;olor de las canicas</translation>
+        <translation>&amp;Color de las canicas</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
@@ -739,58 +740,61 @@
     <message>
         <source>%1: %2</source>
         <extracomment>What a screen reader says for the clock or the count: %1 is its caption (&quot;Time on Hand&quot;), %2 the value shown (&quot;087&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>The move was not made, because the undo file could not be written.<byte value="xd"/>
 %1: %2.</source>
         <extracomment>%1 is the undo file&apos;s path, %2 why it could not be written.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>No se hizo el salto porque no se pudo escribir el archivo para deshacer.<byte value="xd"/>
+%1: %2.</translation>
     </message>
     <message>
         <source>The game was not rewound, because the undo file could not be written.<byte value="xd"/>
 %1: %2.</source>
         <extracomment>%1 is the undo file&apos;s path, %2 why it could not be written.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>No se retrocedió la partida porque no se pudo escribir el archivo para deshacer.<byte value="xd"/>
+%1: %2.</translation>
     </message>
     <message>
         <source>Winning &amp;Line…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Línea ganadora…</translation>
     </message>
     <message>
         <source>R&amp;ecords…</source>
-        <translation type="unfinished"></translation>
+        <translation>Réc&amp;ords…</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ver</translation>
     </message>
     <message>
         <source>Zoom &amp;In</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ampliar</translation>
     </message>
     <message>
         <source>Zoom &amp;Out</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Reducir</translation>
     </message>
     <message>
         <source>&amp;Actual Size</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tamaño real</translation>
     </message>
     <message>
         <source>Show &amp;Jumps</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar &amp;saltos</translation>
     </message>
     <message>
         <source>Marks the holes the picked-up marble can jump to: a filled ring where the jump keeps a finish with the last marble in the centre possible, a hollow ring where it loses it, and a small dot while the game cannot tell.</source>
         <extracomment>Shown as the tip of the View menu&apos;s Show Jumps item.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Marca los huecos a los que puede saltar la canica seleccionada: un anillo relleno donde el salto mantiene posible terminar con la última canica en el centro, un anillo sin relleno donde lo impide y un punto pequeño mientras el juego no puede saberlo.</translation>
     </message>
     <message>
         <source>The View menu&apos;s setting could not be saved, so the next game opens with the one stored before.<byte value="xd"/>
 %1.</source>
         <extracomment>After a change in the View menu (the zoom, Show Jumps). %1 says which file could not be written and why.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo guardar el ajuste del menú Ver, así que la próxima vez el juego se abrirá con el ajuste guardado anteriormente.<byte value="xd"/>
+%1.</translation>
     </message>
 </context>
 </TS>

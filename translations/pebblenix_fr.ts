@@ -6,7 +6,7 @@
     <message>
         <source>a folder of that name is in the way</source>
         <extracomment>Why a file could not be written: a folder has the file&apos;s name.</extracomment>
-        <translation>un dossier du même nom est dans le passage</translation>
+        <translation>un dossier porte déjà ce nom</translation>
     </message>
     <message>
         <source>it is a folder, not a file</source>
@@ -45,7 +45,7 @@
     <message>
         <source>line 50, the clock, holds binary data</source>
         <extracomment>Why a game file cannot be opened. Line 50 of a game file holds the clock&apos;s text.</extracomment>
-        <translation>la ligne 50, l’horloge, contient des données binaires</translation>
+        <translation>la ligne 50, celle de l’horloge, contient des données binaires</translation>
     </message>
     <message>
         <source>its name is not valid UTF-8 text, so it cannot be opened</source>
@@ -66,7 +66,7 @@
 %1: %2.</source>
         <extracomment>Shown when a file is not a game file. %1 is the file&apos;s path, %2 why it is refused (one of the reasons above, starting in lower case). The line break stays.</extracomment>
         <translation>Le format de ce fichier n’est pas valide<byte value="xd"/>
-%1 : %2.</translation>
+%1 : %2.</translation>
     </message>
     <message>
         <source>%1 cannot be read (%2)</source>
@@ -75,87 +75,87 @@
     <message>
         <source>%1 is a link owned by another user, so nothing is written through it</source>
         <extracomment>Why a file was not written. %1 is the path of a link that another user of the computer made, which could point at any of the player&apos;s files.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 est un lien symbolique appartenant à un autre utilisateur, rien n’est donc écrit à travers lui</translation>
     </message>
     <message numerus="yes">
         <source>only %1 of the %n bytes could be written; the disk may be full</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>écriture incomplète (%1 sur %n octet) ; le disque est peut-être plein</numerusform>
+            <numerusform>écriture incomplète (%1 sur %n octets) ; le disque est peut-être plein</numerusform>
         </translation>
     </message>
     <message>
         <source>line %1 is empty, but a cell line must be &quot;1&quot; or &quot;-1&quot;</source>
         <extracomment>Why a game file cannot be opened. %1 is the number of the line, from 1 to 49; lines 1 to 49 of a game file hold the 49 cells of the board.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>la ligne %1 est vide, mais une ligne de case doit contenir « 1 » ou « -1 »</translation>
     </message>
     <message>
         <source>line %1 holds binary data, but a cell line must be &quot;1&quot; or &quot;-1&quot;</source>
         <extracomment>Why a game file cannot be opened. %1 is the number of the line, from 1 to 49.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>la ligne %1 contient des données binaires, mais une ligne de case doit contenir « 1 » ou « -1 »</translation>
     </message>
     <message>
         <source>line %1 is &quot;%2&quot;, but a cell line must be &quot;1&quot; or &quot;-1&quot;</source>
         <extracomment>Why a game file cannot be opened. %1 is the number of the line, from 1 to 49, %2 what the line holds (at most 20 characters, then &quot;...&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>la ligne %1 contient « %2 », mais une ligne de case doit contenir « 1 » ou « -1 »</translation>
     </message>
     <message>
         <source>line 51 is empty, but the marble count must be a number from 0 to 255</source>
         <extracomment>Why a game file cannot be opened. Line 51 of a game file holds the number of marbles.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>la ligne 51 est vide, mais le nombre de billes doit être un entier compris entre 0 et 255</translation>
     </message>
     <message>
         <source>line 51 holds binary data, but the marble count must be a number from 0 to 255</source>
         <extracomment>Why a game file cannot be opened. Line 51 of a game file holds the number of marbles.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>la ligne 51 contient des données binaires, mais le nombre de billes doit être un entier compris entre 0 et 255</translation>
     </message>
     <message>
         <source>line 51 is &quot;%1&quot;, but the marble count must be a number from 0 to 255</source>
         <extracomment>Why a game file cannot be opened. Line 51 of a game file holds the number of marbles; %1 is what it holds instead (at most 20 characters, then &quot;...&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>la ligne 51 contient « %1 », mais le nombre de billes doit être un entier compris entre 0 et 255</translation>
     </message>
     <message numerus="yes">
         <source>a game file has 51 lines, but this file has only %n</source>
         <extracomment>Why a game file cannot be opened. %n is how many lines the file has, from 1 to 50; a game file always has 51.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>un fichier de partie compte 51 lignes, mais celui-ci n’en a que %n</numerusform>
+            <numerusform>un fichier de partie compte 51 lignes, mais celui-ci n’en a que %n</numerusform>
         </translation>
     </message>
     <message>
         <source>line %1 is longer than 255 characters</source>
         <extracomment>Why a game file cannot be opened. %1 is 50 (the clock&apos;s line) or 51 (the marble count&apos;s line).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>la ligne %1 dépasse 255 caractères</translation>
     </message>
     <message>
         <source>the name is too long</source>
         <extracomment>Why a game file cannot be opened: its name is longer than the system allows.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>le nom est trop long</translation>
     </message>
     <message>
         <source>%1: %2 is damaged, so the texts are in English.</source>
         <extracomment>One line on standard error when the program&apos;s translation file is damaged or does not match the list of sums the build wrote beside it. %1 is the program&apos;s name, %2 the file&apos;s path.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 : %2 est endommagé, les textes sont donc en anglais.</translation>
     </message>
     <message>
         <source>it is not a table of solutions</source>
         <extracomment>Why the table of solutions behind the hints cannot be used.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ce n’est pas une table de solutions</translation>
     </message>
     <message>
         <source>it was made by another version of Pebblenix</source>
         <extracomment>Why the table of solutions behind the hints cannot be used.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>il a été créé par une autre version de Pebblenix</translation>
     </message>
     <message>
         <source>it has the wrong size</source>
         <extracomment>Why the table of solutions behind the hints cannot be used.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>sa taille est incorrecte</translation>
     </message>
     <message>
         <source>it is damaged</source>
         <extracomment>Why the table of solutions behind the hints cannot be used.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>il est endommagé</translation>
     </message>
 </context>
 <context>
@@ -170,43 +170,44 @@
     <message>
         <source>it is a link</source>
         <extracomment>Why the records file cannot be used; said inside a sentence about it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>c’est un lien symbolique</translation>
     </message>
     <message>
         <source>it belongs to another user</source>
-        <translation type="unfinished"></translation>
+        <translation>il appartient à un autre utilisateur</translation>
     </message>
     <message>
         <source>it is far too long</source>
-        <translation type="unfinished"></translation>
+        <translation>il est beaucoup trop volumineux</translation>
     </message>
     <message>
         <source>it is damaged</source>
-        <translation type="unfinished"></translation>
+        <translation>il est endommagé</translation>
     </message>
     <message>
         <source>Your records in %1 could not be used (%2). The file was set aside as %3, and new records begin.</source>
         <extracomment>%1 the records file, %2 why it could not be used (a phrase such as &quot;it is damaged&quot;), %3 the name it was given.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier de vos records, %1, n’a pas pu être utilisé (%2). Il a été mis de côté sous le nom %3, et vos records repartent de zéro.</translation>
     </message>
     <message>
         <source>Your records in %1 cannot be used (%2), nor set aside (%3), so no game is recorded until it is moved.</source>
         <extracomment>%1 the records file, %2 why it cannot be used, %3 why it could not be renamed.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier de vos records, %1, ne peut être ni utilisé (%2) ni mis de côté (%3) ; aucune partie ne sera donc comptée dans vos records tant qu’il n’aura pas été déplacé.</translation>
     </message>
     <message>
         <source>Your records could not be written.<byte value="xd"/>
 %1: %2.</source>
         <extracomment>%1 the records file, %2 why it could not be written.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Vos records n’ont pas pu être enregistrés.<byte value="xd"/>
+%1 : %2.</translation>
     </message>
     <message>
         <source>its lock file cannot be made</source>
-        <translation type="unfinished"></translation>
+        <translation>son fichier de verrouillage ne peut pas être créé</translation>
     </message>
     <message>
         <source>Your records are being written by another copy of Pebblenix; try again in a moment.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une autre instance de Pebblenix enregistre actuellement vos records ; réessayez dans un moment.</translation>
     </message>
 </context>
 <context>
@@ -214,7 +215,7 @@
     <message>
         <source>usage: pebblenix-solve FILE.pnx</source>
         <extracomment>Shown when the tool is started wrongly. FILE.pnx stands for the name of a game file; the command&apos;s name stays as it is.</extracomment>
-        <translation>usage : pebblenix-solve FICHIER.pnx</translation>
+        <translation>utilisation : pebblenix-solve FICHIER.pnx</translation>
     </message>
     <message>
         <source>its folder does not exist</source>
@@ -223,7 +224,7 @@
     <message>
         <source>pebblenix-solve: the table of solutions cannot be used: %1</source>
         <extracomment>%1 says why the table behind the hints cannot be used, for example that its file cannot be read or is damaged.</extracomment>
-        <translation>pebblenix-solve : la table des solutions est inutilisable : %1</translation>
+        <translation>pebblenix-solve : la table des solutions est inutilisable : %1</translation>
     </message>
     <message>
         <source>The last marble is already in the centre.</source>
@@ -232,12 +233,12 @@
     <message>
         <source>One marble left, in the centre.</source>
         <extracomment>The last line after a list of jumps that ends with one marble in the centre hole.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Il reste une bille, au centre.</translation>
     </message>
     <message>
         <source>pebblenix-solve: the output could not be written (%1)</source>
         <extracomment>Shown when the tool&apos;s answer could not be written out, for example to a full disk. %1 is the system&apos;s reason, such as &quot;No space left on device&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>pebblenix-solve : la sortie n’a pas pu être écrite (%1)</translation>
     </message>
 </context>
 <context>
@@ -260,92 +261,92 @@
     <message>
         <source>empty, a jump here keeps the centre finish</source>
         <extracomment>What a screen reader says of a hole after its name (&quot;d4, empty, a jump here keeps the centre finish&quot;) when Show Jumps marks it: the picked-up marble can jump here, and the last marble can then still finish in the centre hole.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>vide, un saut ici préserve la fin au centre</translation>
     </message>
     <message>
         <source>empty, a jump here loses the centre finish</source>
         <extracomment>As &quot;empty, a jump here keeps the centre finish&quot;, but after this jump the last marble can no longer finish in the centre hole.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>vide, un saut ici fait perdre la fin au centre</translation>
     </message>
     <message>
         <source>empty, the picked-up marble can jump here</source>
         <extracomment>As &quot;empty, a jump here keeps the centre finish&quot;, when the game cannot tell whether the jump keeps a finish in the centre (its table of solutions is missing).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>vide, la bille sélectionnée peut sauter ici</translation>
     </message>
 </context>
 <context>
     <name>pebblenix::RecordsDialog</name>
     <message>
         <source>None yet</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas encore</translation>
     </message>
     <message>
         <source>The last marble in the centre, on %1</source>
         <extracomment>%1 the date.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>La dernière bille au centre, le %1</translation>
     </message>
     <message>
         <source>One marble, not in the centre, on %1</source>
         <extracomment>%1 the date.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Une bille, hors du centre, le %1</translation>
     </message>
     <message numerus="yes">
         <source>%n marbles left, on %1</source>
         <extracomment>%n the marbles left on a board with no jump left, %1 the date.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n bille restante, le %1</numerusform>
+            <numerusform>%n billes restantes, le %1</numerusform>
         </translation>
     </message>
     <message>
         <source>Over time, on %1</source>
         <extracomment>The clock had run out before the centre finish; %1 the date.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Hors délai, le %1</translation>
     </message>
     <message numerus="yes">
         <source>%n of 120 seconds, on %1</source>
         <extracomment>%n seconds of the game&apos;s 120-second clock, %1 the date.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n seconde sur 120, le %1</numerusform>
+            <numerusform>%n secondes sur 120, le %1</numerusform>
         </translation>
     </message>
     <message>
         <source>Records</source>
-        <translation type="unfinished"></translation>
+        <translation>Records</translation>
     </message>
     <message>
         <source>Games played:</source>
-        <translation type="unfinished"></translation>
+        <translation>Parties jouées :</translation>
     </message>
     <message>
         <source>Finished in the centre:</source>
-        <translation type="unfinished"></translation>
+        <translation>Parties terminées au centre :</translation>
     </message>
     <message>
         <source>Best finish:</source>
-        <translation type="unfinished"></translation>
+        <translation>Meilleur résultat :</translation>
     </message>
     <message>
         <source>Best finish with help:</source>
         <extracomment>With help: after a hint, a rewind, Review Game or the winning line.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Meilleur résultat avec aide :</translation>
     </message>
     <message>
         <source>Fastest centre finish:</source>
-        <translation type="unfinished"></translation>
+        <translation>Fin au centre la plus rapide :</translation>
     </message>
     <message>
         <source>Fastest with help:</source>
-        <translation type="unfinished"></translation>
+        <translation>La plus rapide avec aide :</translation>
     </message>
     <message>
         <source>&amp;Reset Records…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Réinitialiser les records…</translation>
     </message>
     <message>
         <source>Reset all your records? They cannot be brought back.</source>
-        <translation type="unfinished"></translation>
+        <translation>Réinitialiser tous vos records ? Ils ne pourront pas être récupérés.</translation>
     </message>
 </context>
 <context>
@@ -403,17 +404,17 @@
     <message>
         <source>No jumps have been made since this position was set.</source>
         <extracomment>Review Game&apos;s summary above the list.</extracomment>
-        <translation>Aucun saut n’a été joué depuis cette position.</translation>
+        <translation>Aucun saut n’a encore été joué depuis cette position.</translation>
     </message>
     <message>
         <source>This game started from a position that cannot finish with the last marble in the centre.</source>
         <extracomment>Review Game&apos;s summary above the list.</extracomment>
-        <translation>Cette partie a commencé d’une position où la dernière bille ne peut pas finir au centre.</translation>
+        <translation>Cette partie a débuté sur une position où la dernière bille ne peut pas finir au centre.</translation>
     </message>
     <message>
         <source>Jump %1, %2, lost the centre finish.</source>
         <extracomment>Review Game&apos;s summary above the list: %1 is the jump&apos;s number in the game, %2 the jump (&quot;d4 -&gt; b4&quot;).</extracomment>
-        <translation>Le saut %1, %2, a perdu la fin au centre.</translation>
+        <translation>Le saut %1, %2, a fait perdre la fin au centre.</translation>
     </message>
     <message>
         <source>You can still finish with the last marble in the centre.</source>
@@ -423,60 +424,60 @@
     <message>
         <source>%1, the jump that lost the centre finish. %2 would have kept it.</source>
         <extracomment>What a screen reader says of the jump that lost the centre finish (%1, &quot;d4 -&gt; b4&quot;), with one that would have kept it (%2).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, le saut qui a fait perdre la fin au centre. %2 l’aurait préservée.</translation>
     </message>
     <message>
         <source>%1, the jump that lost the centre finish.</source>
         <extracomment>What a screen reader says of the jump that lost the centre finish (%1, &quot;d4 -&gt; b4&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, le saut qui a fait perdre la fin au centre.</translation>
     </message>
     <message>
         <source>Jump %1, %2, lost the centre finish. %3 would have kept it.</source>
         <extracomment>Review Game&apos;s summary above the list: %1 is the jump&apos;s number in the game, %2 the jump (&quot;d4 -&gt; b4&quot;), %3 a jump that would have kept the finish.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Le saut %1, %2, a fait perdre la fin au centre. %3 l’aurait préservée.</translation>
     </message>
 </context>
 <context>
     <name>pebblenix::WinningLineDialog</name>
     <message>
         <source>Winning Line</source>
-        <translation type="unfinished"></translation>
+        <translation>Suite gagnante</translation>
     </message>
     <message>
         <source>No.</source>
         <extracomment>Column headers: the jump&apos;s number in the line, the jump (&quot;d2 -&gt; d4&quot;), and the marbles on the board after it.</extracomment>
-        <translation type="unfinished">N°</translation>
+        <translation>N°</translation>
     </message>
     <message>
         <source>Jump</source>
-        <translation type="unfinished">Saut</translation>
+        <translation>Saut</translation>
     </message>
     <message>
         <source>Marbles left</source>
-        <translation type="unfinished">Billes restantes</translation>
+        <translation>Billes restantes</translation>
     </message>
     <message>
         <source>&amp;Play Next Jump</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Jouer le saut suivant</translation>
     </message>
     <message>
         <source>Rewind to Last Winnable Position (Ctrl+R) goes back to before the jump that lost it.</source>
-        <translation type="unfinished"></translation>
+        <translation>« Revenir à la dernière position gagnable » (Ctrl+R) ramène la partie juste avant le saut qui a fait perdre la fin au centre.</translation>
     </message>
     <message>
         <source>This game started from a position that cannot finish with the last marble in the centre.</source>
-        <translation type="unfinished">Cette partie a commencé d’une position où la dernière bille ne peut pas finir au centre.</translation>
+        <translation>Cette partie a débuté sur une position où la dernière bille ne peut pas finir au centre.</translation>
     </message>
     <message>
         <source>The last marble is already in the centre.</source>
-        <translation type="unfinished">La dernière bille est déjà au centre.</translation>
+        <translation>La dernière bille est déjà au centre.</translation>
     </message>
     <message numerus="yes">
         <source>Jumps to the last marble in the centre: %n</source>
         <extracomment>Above the list of jumps; the number of jumps comes last.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Saut restant jusqu’à la fin au centre : %n</numerusform>
+            <numerusform>Sauts restants jusqu’à la fin au centre : %n</numerusform>
         </translation>
     </message>
 </context>
@@ -495,12 +496,12 @@
     <message>
         <source>&amp;System Info...</source>
         <extracomment>The About box&apos;s button that starts the system&apos;s information tool.</extracomment>
-        <translation>Info &amp;système...</translation>
+        <translation>Info &amp;système…</translation>
     </message>
     <message>
         <source>Author</source>
         <extracomment>The About box&apos;s label before the authors&apos; name.</extracomment>
-        <translation>Auteur</translation>
+        <translation>Auteurs</translation>
     </message>
     <message>
         <source>The Pebblenix developers</source>
@@ -510,27 +511,27 @@
     <message>
         <source>Pebblenix is free to copy and give away, as long as it travels whole and unchanged, with this notice, and nobody is charged for it.</source>
         <extracomment>The About box&apos;s distribution notice, one paragraph; it wraps in the box.</extracomment>
-        <translation>Pebblenix peut être copié et donné librement, pourvu qu’il circule complet et inchangé, avec cette notice, et que personne ne le paie.</translation>
+        <translation>Pebblenix peut être copié et donné librement, à condition qu’il circule complet et inchangé, accompagné du présent avis, et que personne n’ait à payer pour l’obtenir.</translation>
     </message>
     <message>
         <source>Write to the Pebblenix developers at:</source>
         <extracomment>In the About box, above the developers&apos; postal address (kept in English).</extracomment>
-        <translation>Écrivez aux développeurs de Pebblenix :</translation>
+        <translation>Pour écrire aux développeurs de Pebblenix :</translation>
     </message>
     <message>
         <source>Phone: +1 555 0100</source>
         <extracomment>In the About box; keep the number as it is.</extracomment>
-        <translation>Téléphone : +1 555 0100</translation>
+        <translation>Téléphone : +1 555 0100</translation>
     </message>
     <message>
         <source>E-mail: pebblenix@example.org</source>
         <extracomment>In the About box; keep the address as it is.</extracomment>
-        <translation>Courriel : pebblenix@example.org</translation>
+        <translation>Courriel : pebblenix@example.org</translation>
     </message>
     <message>
         <source>Homepage: https://pebblenix.example.org</source>
         <extracomment>In the About box; keep the address as it is.</extracomment>
-        <translation>Site : https://pebblenix.example.org</translation>
+        <translation>Site web : https://pebblenix.example.org</translation>
     </message>
     <message>
         <source>About Pebblenix</source>
@@ -549,7 +550,7 @@
         <source>The stored marble colour cannot be used or removed, so the game starts in dark blue.<byte value="xd"/>
 %1.</source>
         <extracomment>%1 names the settings file and why it cannot be removed.</extracomment>
-        <translation>La couleur de bille enregistrée ne peut être ni utilisée ni supprimée ; le jeu démarre donc en bleu foncé.<byte value="xd"/>
+        <translation>La couleur des billes enregistrée ne peut être ni utilisée ni supprimée ; le jeu démarre donc en bleu foncé.<byte value="xd"/>
 %1.</translation>
     </message>
     <message>
@@ -560,18 +561,18 @@
     <message>
         <source>Bored So Early?</source>
         <extracomment>Asked with Yes and No before the game window closes: Yes closes it.</extracomment>
-        <translation>Déjà lassé ?</translation>
+        <translation>Vous vous ennuyez déjà ?</translation>
     </message>
     <message>
         <source>Start A New Game?</source>
         <extracomment>Asked with Yes and No by Game &gt; New, and by a colour chosen during a game.</extracomment>
-        <translation>Commencer une nouvelle partie ?</translation>
+        <translation>Commencer une nouvelle partie ?</translation>
     </message>
     <message>
         <source>The marble colour could not be saved, so the game goes on in the colour it has.<byte value="xd"/>
 %1.</source>
         <extracomment>%1 names the settings file and why it cannot be written.</extracomment>
-        <translation>La couleur des billes n’a pas pu être enregistrée ; le jeu continue dans sa couleur actuelle.<byte value="xd"/>
+        <translation>La couleur des billes n’a pas pu être enregistrée ; la partie continue avec la couleur actuelle.<byte value="xd"/>
 %1.</translation>
     </message>
     <message>
@@ -582,21 +583,21 @@
     <message>
         <source>You won The Game </source>
         <extracomment>The last marble stands in the centre. The capitals and the space at the end are the original program&apos;s.</extracomment>
-        <translation>Vous avez gagné la partie </translation>
+        <translation>Vous avez gagné la partie !</translation>
     </message>
     <message>
         <source>Well played !! try to get the last marble<byte value="xd"/>
  in  the center square</source>
         <extracomment>One marble is left, but not in the centre. The line break, the double space and the spelling are the original program&apos;s.</extracomment>
-        <translation>Bien joué !! Essayez de finir avec la dernière bille<byte value="xd"/>
- dans la case centrale</translation>
+        <translation>Bien joué ! Essayez maintenant de finir avec la dernière bille<byte value="xd"/>
+dans le trou central.</translation>
     </message>
     <message>
         <source>The game could not be saved.<byte value="xd"/>
 %1: %2.</source>
         <extracomment>%1 is the game file&apos;s path, %2 why it could not be written.</extracomment>
         <translation>La partie n’a pas pu être enregistrée.<byte value="xd"/>
-%1 : %2.</translation>
+%1 : %2.</translation>
     </message>
     <message>
         <source>Hints are not available, because the table of solutions cannot be used.<byte value="xd"/>
@@ -613,7 +614,7 @@
     <message>
         <source>This game started from a position that cannot finish with the last marble in the centre, so there is nothing to rewind to.</source>
         <extracomment>Game &gt; Rewind: no jump lost the centre finish, because there never was one.</extracomment>
-        <translation>Cette partie a commencé d’une position où la dernière bille ne peut pas finir au centre ; il n’y a donc rien à rembobiner.</translation>
+        <translation>Cette partie a débuté sur une position où la dernière bille ne peut pas finir au centre ; il n’y a donc aucune position gagnable où revenir.</translation>
     </message>
     <message>
         <source>&amp;White</source>
@@ -686,7 +687,7 @@
     </message>
     <message>
         <source>&amp;New</source>
-        <translation>&amp;Nouvelle</translation>
+        <translation>&amp;Nouvelle partie</translation>
     </message>
     <message>
         <source>&amp;Open</source>
@@ -721,7 +722,7 @@
     <message>
         <source>Marble &amp;Color</source>
         <extracomment>A submenu of Game: the twelve marble colours.</extracomment>
-        <translation>&amp;Couleur des billes</translation>
+        <translation>Couleur des &amp;billes</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
@@ -739,58 +740,61 @@
     <message>
         <source>%1: %2</source>
         <extracomment>What a screen reader says for the clock or the count: %1 is its caption (&quot;Time on Hand&quot;), %2 the value shown (&quot;087&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 : %2</translation>
     </message>
     <message>
         <source>The move was not made, because the undo file could not be written.<byte value="xd"/>
 %1: %2.</source>
         <extracomment>%1 is the undo file&apos;s path, %2 why it could not be written.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Le saut n’a pas été joué, car le fichier d’annulation n’a pas pu être écrit.<byte value="xd"/>
+%1 : %2.</translation>
     </message>
     <message>
         <source>The game was not rewound, because the undo file could not be written.<byte value="xd"/>
 %1: %2.</source>
         <extracomment>%1 is the undo file&apos;s path, %2 why it could not be written.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de revenir en arrière, car le fichier d’annulation n’a pas pu être écrit.<byte value="xd"/>
+%1 : %2.</translation>
     </message>
     <message>
         <source>Winning &amp;Line…</source>
-        <translation type="unfinished"></translation>
+        <translation>Suite &amp;gagnante…</translation>
     </message>
     <message>
         <source>R&amp;ecords…</source>
-        <translation type="unfinished"></translation>
+        <translation>Re&amp;cords…</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;ffichage</translation>
     </message>
     <message>
         <source>Zoom &amp;In</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoom &amp;avant</translation>
     </message>
     <message>
         <source>Zoom &amp;Out</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoom a&amp;rrière</translation>
     </message>
     <message>
         <source>&amp;Actual Size</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Taille réelle</translation>
     </message>
     <message>
         <source>Show &amp;Jumps</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher les &amp;sauts</translation>
     </message>
     <message>
         <source>Marks the holes the picked-up marble can jump to: a filled ring where the jump keeps a finish with the last marble in the centre possible, a hollow ring where it loses it, and a small dot while the game cannot tell.</source>
         <extracomment>Shown as the tip of the View menu&apos;s Show Jumps item.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Marque les trous où la bille sélectionnée peut sauter : un anneau plein si ce saut préserve la fin au centre, un anneau creux s’il la fait perdre, et un petit point tant que le jeu ne peut pas le déterminer.</translation>
     </message>
     <message>
         <source>The View menu&apos;s setting could not be saved, so the next game opens with the one stored before.<byte value="xd"/>
 %1.</source>
         <extracomment>After a change in the View menu (the zoom, Show Jumps). %1 says which file could not be written and why.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Le réglage du menu Affichage n’a pas pu être enregistré ; au prochain lancement, le jeu reprendra le réglage précédent.<byte value="xd"/>
+%1.</translation>
     </message>
 </context>
 </TS>

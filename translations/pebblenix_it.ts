@@ -6,7 +6,7 @@
     <message>
         <source>a folder of that name is in the way</source>
         <extracomment>Why a file could not be written: a folder has the file&apos;s name.</extracomment>
-        <translation>una cartella con quel nome è d’intralcio</translation>
+        <translation>c’è già una cartella con quel nome</translation>
     </message>
     <message>
         <source>it is a folder, not a file</source>
@@ -15,7 +15,7 @@
     <message>
         <source>it is not a regular file</source>
         <extracomment>Why a file was not read or written: it is a FIFO, a device or the like.</extracomment>
-        <translation>non è un file normale</translation>
+        <translation>non è un file regolare</translation>
     </message>
     <message>
         <source>the folder %1 cannot be made</source>
@@ -45,12 +45,12 @@
     <message>
         <source>line 50, the clock, holds binary data</source>
         <extracomment>Why a game file cannot be opened. Line 50 of a game file holds the clock&apos;s text.</extracomment>
-        <translation>la riga 50, l’orologio, contiene dati binari</translation>
+        <translation>la riga 50, quella dell’orologio, contiene dati binari</translation>
     </message>
     <message>
         <source>its name is not valid UTF-8 text, so it cannot be opened</source>
         <extracomment>Why a file cannot be opened: its name holds bytes that are not UTF-8 text, so the name cannot be shown or used exactly as it is.</extracomment>
-        <translation>il suo nome non è testo UTF-8 valido, quindi non può essere aperto</translation>
+        <translation>il nome non è un testo UTF-8 valido, quindi il file non può essere aperto</translation>
     </message>
     <message>
         <source>the file does not exist</source>
@@ -65,7 +65,7 @@
         <source>You have provided an invalid file format<byte value="xd"/>
 %1: %2.</source>
         <extracomment>Shown when a file is not a game file. %1 is the file&apos;s path, %2 why it is refused (one of the reasons above, starting in lower case). The line break stays.</extracomment>
-        <translation>Il formato del file indicato non è valido<byte value="xd"/>
+        <translation>Il file indicato non è in un formato valido<byte value="xd"/>
 %1: %2.</translation>
     </message>
     <message>
@@ -75,94 +75,94 @@
     <message>
         <source>%1 is a link owned by another user, so nothing is written through it</source>
         <extracomment>Why a file was not written. %1 is the path of a link that another user of the computer made, which could point at any of the player&apos;s files.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 è un collegamento che appartiene a un altro utente, quindi non si scrive nulla attraverso di esso</translation>
     </message>
     <message numerus="yes">
         <source>only %1 of the %n bytes could be written; the disk may be full</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>è stato possibile scrivere solo %1 di %n byte; il disco potrebbe essere pieno</numerusform>
+            <numerusform>è stato possibile scrivere solo %1 dei %n byte; il disco potrebbe essere pieno</numerusform>
         </translation>
     </message>
     <message>
         <source>line %1 is empty, but a cell line must be &quot;1&quot; or &quot;-1&quot;</source>
         <extracomment>Why a game file cannot be opened. %1 is the number of the line, from 1 to 49; lines 1 to 49 of a game file hold the 49 cells of the board.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>la riga %1 è vuota, ma la riga di una casella deve contenere «1» o «-1»</translation>
     </message>
     <message>
         <source>line %1 holds binary data, but a cell line must be &quot;1&quot; or &quot;-1&quot;</source>
         <extracomment>Why a game file cannot be opened. %1 is the number of the line, from 1 to 49.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>la riga %1 contiene dati binari, ma la riga di una casella deve contenere «1» o «-1»</translation>
     </message>
     <message>
         <source>line %1 is &quot;%2&quot;, but a cell line must be &quot;1&quot; or &quot;-1&quot;</source>
         <extracomment>Why a game file cannot be opened. %1 is the number of the line, from 1 to 49, %2 what the line holds (at most 20 characters, then &quot;...&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>la riga %1 contiene «%2», ma la riga di una casella deve contenere «1» o «-1»</translation>
     </message>
     <message>
         <source>line 51 is empty, but the marble count must be a number from 0 to 255</source>
         <extracomment>Why a game file cannot be opened. Line 51 of a game file holds the number of marbles.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>la riga 51 è vuota, ma il numero di biglie deve essere compreso tra 0 e 255</translation>
     </message>
     <message>
         <source>line 51 holds binary data, but the marble count must be a number from 0 to 255</source>
         <extracomment>Why a game file cannot be opened. Line 51 of a game file holds the number of marbles.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>la riga 51 contiene dati binari, ma il numero di biglie deve essere compreso tra 0 e 255</translation>
     </message>
     <message>
         <source>line 51 is &quot;%1&quot;, but the marble count must be a number from 0 to 255</source>
         <extracomment>Why a game file cannot be opened. Line 51 of a game file holds the number of marbles; %1 is what it holds instead (at most 20 characters, then &quot;...&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>la riga 51 contiene «%1», ma il numero di biglie deve essere compreso tra 0 e 255</translation>
     </message>
     <message numerus="yes">
         <source>a game file has 51 lines, but this file has only %n</source>
         <extracomment>Why a game file cannot be opened. %n is how many lines the file has, from 1 to 50; a game file always has 51.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>un file di partita ha 51 righe, ma questo ne ha solo %n</numerusform>
+            <numerusform>un file di partita ha 51 righe, ma questo ne ha solo %n</numerusform>
         </translation>
     </message>
     <message>
         <source>line %1 is longer than 255 characters</source>
         <extracomment>Why a game file cannot be opened. %1 is 50 (the clock&apos;s line) or 51 (the marble count&apos;s line).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>la riga %1 supera i 255 caratteri</translation>
     </message>
     <message>
         <source>the name is too long</source>
         <extracomment>Why a game file cannot be opened: its name is longer than the system allows.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>il nome è troppo lungo</translation>
     </message>
     <message>
         <source>%1: %2 is damaged, so the texts are in English.</source>
         <extracomment>One line on standard error when the program&apos;s translation file is damaged or does not match the list of sums the build wrote beside it. %1 is the program&apos;s name, %2 the file&apos;s path.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: il file %2 è danneggiato, quindi i testi restano in inglese.</translation>
     </message>
     <message>
         <source>it is not a table of solutions</source>
         <extracomment>Why the table of solutions behind the hints cannot be used.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>non è una tabella delle soluzioni</translation>
     </message>
     <message>
         <source>it was made by another version of Pebblenix</source>
         <extracomment>Why the table of solutions behind the hints cannot be used.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>è stato creato da un’altra versione di Pebblenix</translation>
     </message>
     <message>
         <source>it has the wrong size</source>
         <extracomment>Why the table of solutions behind the hints cannot be used.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>non ha la dimensione giusta</translation>
     </message>
     <message>
         <source>it is damaged</source>
         <extracomment>Why the table of solutions behind the hints cannot be used.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>è danneggiato</translation>
     </message>
 </context>
 <context>
     <name>Game</name>
     <message>
         <source>No finish with the last marble in the centre is possible from here.</source>
-        <translation>Da qui l’ultima biglia non può più finire al centro.</translation>
+        <translation>Da questa posizione non è possibile finire con l’ultima biglia al centro.</translation>
     </message>
 </context>
 <context>
@@ -170,43 +170,44 @@
     <message>
         <source>it is a link</source>
         <extracomment>Why the records file cannot be used; said inside a sentence about it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>è un collegamento</translation>
     </message>
     <message>
         <source>it belongs to another user</source>
-        <translation type="unfinished"></translation>
+        <translation>appartiene a un altro utente</translation>
     </message>
     <message>
         <source>it is far too long</source>
-        <translation type="unfinished"></translation>
+        <translation>è decisamente troppo grande</translation>
     </message>
     <message>
         <source>it is damaged</source>
-        <translation type="unfinished"></translation>
+        <translation>è danneggiato</translation>
     </message>
     <message>
         <source>Your records in %1 could not be used (%2). The file was set aside as %3, and new records begin.</source>
         <extracomment>%1 the records file, %2 why it could not be used (a phrase such as &quot;it is damaged&quot;), %3 the name it was given.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Non è stato possibile usare il file dei tuoi record %1 (%2). È stato messo da parte come %3 e i record ripartono da zero.</translation>
     </message>
     <message>
         <source>Your records in %1 cannot be used (%2), nor set aside (%3), so no game is recorded until it is moved.</source>
         <extracomment>%1 the records file, %2 why it cannot be used, %3 why it could not be renamed.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Non è possibile usare il file dei tuoi record %1 (%2) né metterlo da parte (%3), quindi nessuna partita verrà registrata finché non sarà spostato.</translation>
     </message>
     <message>
         <source>Your records could not be written.<byte value="xd"/>
 %1: %2.</source>
         <extracomment>%1 the records file, %2 why it could not be written.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile scrivere i tuoi record.<byte value="xd"/>
+%1: %2.</translation>
     </message>
     <message>
         <source>its lock file cannot be made</source>
-        <translation type="unfinished"></translation>
+        <translation>impossibile creare il relativo file di blocco</translation>
     </message>
     <message>
         <source>Your records are being written by another copy of Pebblenix; try again in a moment.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un’altra copia di Pebblenix sta scrivendo i tuoi record; riprova tra un momento.</translation>
     </message>
 </context>
 <context>
@@ -218,7 +219,7 @@
     </message>
     <message>
         <source>its folder does not exist</source>
-        <translation>la sua cartella non esiste</translation>
+        <translation>la cartella che lo contiene non esiste</translation>
     </message>
     <message>
         <source>pebblenix-solve: the table of solutions cannot be used: %1</source>
@@ -232,12 +233,12 @@
     <message>
         <source>One marble left, in the centre.</source>
         <extracomment>The last line after a list of jumps that ends with one marble in the centre hole.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Resta una sola biglia, al centro.</translation>
     </message>
     <message>
         <source>pebblenix-solve: the output could not be written (%1)</source>
         <extracomment>Shown when the tool&apos;s answer could not be written out, for example to a full disk. %1 is the system&apos;s reason, such as &quot;No space left on device&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>pebblenix-solve: impossibile scrivere il risultato (%1)</translation>
     </message>
 </context>
 <context>
@@ -260,92 +261,92 @@
     <message>
         <source>empty, a jump here keeps the centre finish</source>
         <extracomment>What a screen reader says of a hole after its name (&quot;d4, empty, a jump here keeps the centre finish&quot;) when Show Jumps marks it: the picked-up marble can jump here, and the last marble can then still finish in the centre hole.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>vuota, un salto qui mantiene possibile il finale al centro</translation>
     </message>
     <message>
         <source>empty, a jump here loses the centre finish</source>
         <extracomment>As &quot;empty, a jump here keeps the centre finish&quot;, but after this jump the last marble can no longer finish in the centre hole.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>vuota, un salto qui rende impossibile il finale al centro</translation>
     </message>
     <message>
         <source>empty, the picked-up marble can jump here</source>
         <extracomment>As &quot;empty, a jump here keeps the centre finish&quot;, when the game cannot tell whether the jump keeps a finish in the centre (its table of solutions is missing).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>vuota, la biglia selezionata può saltare qui</translation>
     </message>
 </context>
 <context>
     <name>pebblenix::RecordsDialog</name>
     <message>
         <source>None yet</source>
-        <translation type="unfinished"></translation>
+        <translation>Ancora nessuno</translation>
     </message>
     <message>
         <source>The last marble in the centre, on %1</source>
         <extracomment>%1 the date.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>L’ultima biglia al centro, il %1</translation>
     </message>
     <message>
         <source>One marble, not in the centre, on %1</source>
         <extracomment>%1 the date.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Una biglia, non al centro, il %1</translation>
     </message>
     <message numerus="yes">
         <source>%n marbles left, on %1</source>
         <extracomment>%n the marbles left on a board with no jump left, %1 the date.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n biglia rimasta, il %1</numerusform>
+            <numerusform>%n biglie rimaste, il %1</numerusform>
         </translation>
     </message>
     <message>
         <source>Over time, on %1</source>
         <extracomment>The clock had run out before the centre finish; %1 the date.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tempo scaduto, il %1</translation>
     </message>
     <message numerus="yes">
         <source>%n of 120 seconds, on %1</source>
         <extracomment>%n seconds of the game&apos;s 120-second clock, %1 the date.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n secondo su 120, il %1</numerusform>
+            <numerusform>%n secondi su 120, il %1</numerusform>
         </translation>
     </message>
     <message>
         <source>Records</source>
-        <translation type="unfinished"></translation>
+        <translation>Record</translation>
     </message>
     <message>
         <source>Games played:</source>
-        <translation type="unfinished"></translation>
+        <translation>Partite giocate:</translation>
     </message>
     <message>
         <source>Finished in the centre:</source>
-        <translation type="unfinished"></translation>
+        <translation>Finite al centro:</translation>
     </message>
     <message>
         <source>Best finish:</source>
-        <translation type="unfinished"></translation>
+        <translation>Miglior risultato:</translation>
     </message>
     <message>
         <source>Best finish with help:</source>
         <extracomment>With help: after a hint, a rewind, Review Game or the winning line.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Miglior risultato con aiuto:</translation>
     </message>
     <message>
         <source>Fastest centre finish:</source>
-        <translation type="unfinished"></translation>
+        <translation>Finale al centro più rapido:</translation>
     </message>
     <message>
         <source>Fastest with help:</source>
-        <translation type="unfinished"></translation>
+        <translation>Più rapido con aiuto:</translation>
     </message>
     <message>
         <source>&amp;Reset Records…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Azzera i record…</translation>
     </message>
     <message>
         <source>Reset all your records? They cannot be brought back.</source>
-        <translation type="unfinished"></translation>
+        <translation>Azzerare tutti i tuoi record? Non sarà possibile recuperarli.</translation>
     </message>
 </context>
 <context>
@@ -393,27 +394,27 @@
     <message>
         <source>lost by this jump</source>
         <extracomment>In Review Game&apos;s &quot;Centre finish&quot; column, in bold, beside the jump after which the last marble could no longer finish in the centre.</extracomment>
-        <translation>perso con questo salto</translation>
+        <translation>reso impossibile da questo salto</translation>
     </message>
     <message>
         <source>%1 would have kept it.</source>
         <extracomment>A tooltip on the jump that lost the centre finish; %1 is a jump that would have kept it (&quot;d2 -&gt; d4&quot;).</extracomment>
-        <translation>%1 lo avrebbe mantenuto.</translation>
+        <translation>%1 lo avrebbe mantenuto possibile.</translation>
     </message>
     <message>
         <source>No jumps have been made since this position was set.</source>
         <extracomment>Review Game&apos;s summary above the list.</extracomment>
-        <translation>Nessun salto è stato fatto da questa posizione.</translation>
+        <translation>Da quando è stata impostata questa posizione non è stato fatto alcun salto.</translation>
     </message>
     <message>
         <source>This game started from a position that cannot finish with the last marble in the centre.</source>
         <extracomment>Review Game&apos;s summary above the list.</extracomment>
-        <translation>Questa partita è cominciata da una posizione in cui l’ultima biglia non può finire al centro.</translation>
+        <translation>Questa partita è cominciata da una posizione da cui l’ultima biglia non può finire al centro.</translation>
     </message>
     <message>
         <source>Jump %1, %2, lost the centre finish.</source>
         <extracomment>Review Game&apos;s summary above the list: %1 is the jump&apos;s number in the game, %2 the jump (&quot;d4 -&gt; b4&quot;).</extracomment>
-        <translation>Il salto %1, %2, ha perso il finale al centro.</translation>
+        <translation>Il salto %1, %2, ha reso impossibile il finale al centro.</translation>
     </message>
     <message>
         <source>You can still finish with the last marble in the centre.</source>
@@ -423,60 +424,60 @@
     <message>
         <source>%1, the jump that lost the centre finish. %2 would have kept it.</source>
         <extracomment>What a screen reader says of the jump that lost the centre finish (%1, &quot;d4 -&gt; b4&quot;), with one that would have kept it (%2).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, il salto che ha reso impossibile il finale al centro. %2 lo avrebbe mantenuto possibile.</translation>
     </message>
     <message>
         <source>%1, the jump that lost the centre finish.</source>
         <extracomment>What a screen reader says of the jump that lost the centre finish (%1, &quot;d4 -&gt; b4&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, il salto che ha reso impossibile il finale al centro.</translation>
     </message>
     <message>
         <source>Jump %1, %2, lost the centre finish. %3 would have kept it.</source>
         <extracomment>Review Game&apos;s summary above the list: %1 is the jump&apos;s number in the game, %2 the jump (&quot;d4 -&gt; b4&quot;), %3 a jump that would have kept the finish.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Il salto %1, %2, ha reso impossibile il finale al centro. %3 lo avrebbe mantenuto possibile.</translation>
     </message>
 </context>
 <context>
     <name>pebblenix::WinningLineDialog</name>
     <message>
         <source>Winning Line</source>
-        <translation type="unfinished"></translation>
+        <translation>Sequenza vincente</translation>
     </message>
     <message>
         <source>No.</source>
         <extracomment>Column headers: the jump&apos;s number in the line, the jump (&quot;d2 -&gt; d4&quot;), and the marbles on the board after it.</extracomment>
-        <translation type="unfinished">N.</translation>
+        <translation>N.</translation>
     </message>
     <message>
         <source>Jump</source>
-        <translation type="unfinished">Salto</translation>
+        <translation>Salto</translation>
     </message>
     <message>
         <source>Marbles left</source>
-        <translation type="unfinished">Biglie rimaste</translation>
+        <translation>Biglie rimaste</translation>
     </message>
     <message>
         <source>&amp;Play Next Jump</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Gioca il prossimo salto</translation>
     </message>
     <message>
         <source>Rewind to Last Winnable Position (Ctrl+R) goes back to before the jump that lost it.</source>
-        <translation type="unfinished"></translation>
+        <translation>«Torna all’ultima posizione vincibile» (Ctrl+R) riporta la partita a prima del salto che ha reso impossibile il finale al centro.</translation>
     </message>
     <message>
         <source>This game started from a position that cannot finish with the last marble in the centre.</source>
-        <translation type="unfinished">Questa partita è cominciata da una posizione in cui l’ultima biglia non può finire al centro.</translation>
+        <translation>Questa partita è cominciata da una posizione da cui l’ultima biglia non può finire al centro.</translation>
     </message>
     <message>
         <source>The last marble is already in the centre.</source>
-        <translation type="unfinished">L’ultima biglia è già al centro.</translation>
+        <translation>L’ultima biglia è già al centro.</translation>
     </message>
     <message numerus="yes">
         <source>Jumps to the last marble in the centre: %n</source>
         <extracomment>Above the list of jumps; the number of jumps comes last.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Salto che porta l’ultima biglia al centro: %n</numerusform>
+            <numerusform>Salti che portano l’ultima biglia al centro: %n</numerusform>
         </translation>
     </message>
 </context>
@@ -495,12 +496,12 @@
     <message>
         <source>&amp;System Info...</source>
         <extracomment>The About box&apos;s button that starts the system&apos;s information tool.</extracomment>
-        <translation>Info di &amp;sistema...</translation>
+        <translation>Informazioni di &amp;sistema…</translation>
     </message>
     <message>
         <source>Author</source>
         <extracomment>The About box&apos;s label before the authors&apos; name.</extracomment>
-        <translation>Autore</translation>
+        <translation>Autori</translation>
     </message>
     <message>
         <source>The Pebblenix developers</source>
@@ -510,12 +511,12 @@
     <message>
         <source>Pebblenix is free to copy and give away, as long as it travels whole and unchanged, with this notice, and nobody is charged for it.</source>
         <extracomment>The About box&apos;s distribution notice, one paragraph; it wraps in the box.</extracomment>
-        <translation>Pebblenix si può copiare e regalare liberamente, purché circoli completo e invariato, con questo avviso, e nessuno lo faccia pagare.</translation>
+        <translation>Pebblenix si può copiare e regalare liberamente, purché circoli completo e invariato, insieme a questo avviso, e nessuno lo faccia pagare.</translation>
     </message>
     <message>
         <source>Write to the Pebblenix developers at:</source>
         <extracomment>In the About box, above the developers&apos; postal address (kept in English).</extracomment>
-        <translation>Scrivi agli sviluppatori di Pebblenix:</translation>
+        <translation>Scrivi agli sviluppatori di Pebblenix all’indirizzo:</translation>
     </message>
     <message>
         <source>Phone: +1 555 0100</source>
@@ -530,7 +531,7 @@
     <message>
         <source>Homepage: https://pebblenix.example.org</source>
         <extracomment>In the About box; keep the address as it is.</extracomment>
-        <translation>Sito: https://pebblenix.example.org</translation>
+        <translation>Sito web: https://pebblenix.example.org</translation>
     </message>
     <message>
         <source>About Pebblenix</source>
@@ -540,7 +541,7 @@
     <message>
         <source>System Information Is Unavailable At This Time</source>
         <extracomment>A message box when the About box&apos;s System Info button finds no system-information tool to start (always so on Linux).</extracomment>
-        <translation>Le informazioni di sistema non sono disponibili al momento</translation>
+        <translation>Le informazioni di sistema non sono disponibili al momento.</translation>
     </message>
 </context>
 <context>
@@ -549,7 +550,7 @@
         <source>The stored marble colour cannot be used or removed, so the game starts in dark blue.<byte value="xd"/>
 %1.</source>
         <extracomment>%1 names the settings file and why it cannot be removed.</extracomment>
-        <translation>Il colore delle biglie salvato non può essere usato né rimosso, quindi il gioco parte in blu scuro.<byte value="xd"/>
+        <translation>Il colore salvato per le biglie non può essere usato né rimosso, quindi il gioco parte con le biglie blu scuro.<byte value="xd"/>
 %1.</translation>
     </message>
     <message>
@@ -560,7 +561,7 @@
     <message>
         <source>Bored So Early?</source>
         <extracomment>Asked with Yes and No before the game window closes: Yes closes it.</extracomment>
-        <translation>Già annoiato?</translation>
+        <translation>Ti annoi già?</translation>
     </message>
     <message>
         <source>Start A New Game?</source>
@@ -582,14 +583,14 @@
     <message>
         <source>You won The Game </source>
         <extracomment>The last marble stands in the centre. The capitals and the space at the end are the original program&apos;s.</extracomment>
-        <translation>Hai vinto la partita </translation>
+        <translation>Hai vinto la partita!</translation>
     </message>
     <message>
         <source>Well played !! try to get the last marble<byte value="xd"/>
  in  the center square</source>
         <extracomment>One marble is left, but not in the centre. The line break, the double space and the spelling are the original program&apos;s.</extracomment>
-        <translation>Ben giocato!! Prova a portare l’ultima biglia<byte value="xd"/>
- nella casella centrale</translation>
+        <translation>Ben giocato! Ora prova a lasciare l’ultima biglia<byte value="xd"/>
+nella buca centrale.</translation>
     </message>
     <message>
         <source>The game could not be saved.<byte value="xd"/>
@@ -613,7 +614,7 @@
     <message>
         <source>This game started from a position that cannot finish with the last marble in the centre, so there is nothing to rewind to.</source>
         <extracomment>Game &gt; Rewind: no jump lost the centre finish, because there never was one.</extracomment>
-        <translation>Questa partita è cominciata da una posizione in cui l’ultima biglia non può finire al centro, quindi non c’è niente a cui tornare.</translation>
+        <translation>Questa partita è cominciata da una posizione da cui l’ultima biglia non può finire al centro, quindi non c’è alcuna posizione a cui tornare.</translation>
     </message>
     <message>
         <source>&amp;White</source>
@@ -711,7 +712,7 @@
     <message>
         <source>&amp;Rewind to Last Winnable Position</source>
         <extracomment>Takes the board back to just before the jump after which the last marble could no longer finish in the centre.</extracomment>
-        <translation>&amp;Torna all’ultima posizione vincente</translation>
+        <translation>&amp;Torna all’ultima posizione vincibile</translation>
     </message>
     <message>
         <source>Re&amp;view Game…</source>
@@ -739,58 +740,61 @@
     <message>
         <source>%1: %2</source>
         <extracomment>What a screen reader says for the clock or the count: %1 is its caption (&quot;Time on Hand&quot;), %2 the value shown (&quot;087&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>The move was not made, because the undo file could not be written.<byte value="xd"/>
 %1: %2.</source>
         <extracomment>%1 is the undo file&apos;s path, %2 why it could not be written.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>La mossa non è stata eseguita perché non è stato possibile scrivere il file di annullamento.<byte value="xd"/>
+%1: %2.</translation>
     </message>
     <message>
         <source>The game was not rewound, because the undo file could not be written.<byte value="xd"/>
 %1: %2.</source>
         <extracomment>%1 is the undo file&apos;s path, %2 why it could not be written.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>La partita non è stata riportata indietro perché non è stato possibile scrivere il file di annullamento.<byte value="xd"/>
+%1: %2.</translation>
     </message>
     <message>
         <source>Winning &amp;Line…</source>
-        <translation type="unfinished"></translation>
+        <translation>Se&amp;quenza vincente…</translation>
     </message>
     <message>
         <source>R&amp;ecords…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Record…</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Visualizza</translation>
     </message>
     <message>
         <source>Zoom &amp;In</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ingrandisci</translation>
     </message>
     <message>
         <source>Zoom &amp;Out</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Riduci</translation>
     </message>
     <message>
         <source>&amp;Actual Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Dimensione &amp;effettiva</translation>
     </message>
     <message>
         <source>Show &amp;Jumps</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra i &amp;salti</translation>
     </message>
     <message>
         <source>Marks the holes the picked-up marble can jump to: a filled ring where the jump keeps a finish with the last marble in the centre possible, a hollow ring where it loses it, and a small dot while the game cannot tell.</source>
         <extracomment>Shown as the tip of the View menu&apos;s Show Jumps item.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Segna le buche in cui la biglia selezionata può saltare: un anello pieno dove il salto mantiene possibile il finale con l’ultima biglia al centro, un anello vuoto dove lo rende impossibile e un puntino quando il gioco non può stabilirlo.</translation>
     </message>
     <message>
         <source>The View menu&apos;s setting could not be saved, so the next game opens with the one stored before.<byte value="xd"/>
 %1.</source>
         <extracomment>After a change in the View menu (the zoom, Show Jumps). %1 says which file could not be written and why.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile salvare l’impostazione del menu Visualizza, quindi al prossimo avvio il gioco userà quella salvata in precedenza.<byte value="xd"/>
+%1.</translation>
     </message>
 </context>
 </TS>

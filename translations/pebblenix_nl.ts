@@ -20,7 +20,7 @@
     <message>
         <source>the folder %1 cannot be made</source>
         <extracomment>Why a setting (the marble colour, the zoom) could not be saved. %1 is the path of the settings folder.</extracomment>
-        <translation>de map %1 kan niet worden gemaakt</translation>
+        <translation>de map %1 kan niet worden aangemaakt</translation>
     </message>
     <message>
         <source>%1 cannot be written (%2)</source>
@@ -50,7 +50,7 @@
     <message>
         <source>its name is not valid UTF-8 text, so it cannot be opened</source>
         <extracomment>Why a file cannot be opened: its name holds bytes that are not UTF-8 text, so the name cannot be shown or used exactly as it is.</extracomment>
-        <translation>de naam is geen geldige UTF-8-tekst, dus het kan niet worden geopend</translation>
+        <translation>de naam is geen geldige UTF-8-tekst, dus het bestand kan niet worden geopend</translation>
     </message>
     <message>
         <source>the file does not exist</source>
@@ -65,7 +65,7 @@
         <source>You have provided an invalid file format<byte value="xd"/>
 %1: %2.</source>
         <extracomment>Shown when a file is not a game file. %1 is the file&apos;s path, %2 why it is refused (one of the reasons above, starting in lower case). The line break stays.</extracomment>
-        <translation>U hebt een ongeldige bestandsindeling opgegeven<byte value="xd"/>
+        <translation>U hebt een ongeldige bestandsindeling opgegeven.<byte value="xd"/>
 %1: %2.</translation>
     </message>
     <message>
@@ -75,94 +75,94 @@
     <message>
         <source>%1 is a link owned by another user, so nothing is written through it</source>
         <extracomment>Why a file was not written. %1 is the path of a link that another user of the computer made, which could point at any of the player&apos;s files.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 is een koppeling van een andere gebruiker, dus er wordt niets via die koppeling geschreven</translation>
     </message>
     <message numerus="yes">
         <source>only %1 of the %n bytes could be written; the disk may be full</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>het schrijven is gestopt na %1 van de %n byte; mogelijk is de schijf vol</numerusform>
+            <numerusform>het schrijven is gestopt na %1 van de %n bytes; mogelijk is de schijf vol</numerusform>
         </translation>
     </message>
     <message>
         <source>line %1 is empty, but a cell line must be &quot;1&quot; or &quot;-1&quot;</source>
         <extracomment>Why a game file cannot be opened. %1 is the number of the line, from 1 to 49; lines 1 to 49 of a game file hold the 49 cells of the board.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>regel %1 is leeg, maar een veldregel moet “1” of “-1” zijn</translation>
     </message>
     <message>
         <source>line %1 holds binary data, but a cell line must be &quot;1&quot; or &quot;-1&quot;</source>
         <extracomment>Why a game file cannot be opened. %1 is the number of the line, from 1 to 49.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>regel %1 bevat binaire gegevens, maar een veldregel moet “1” of “-1” zijn</translation>
     </message>
     <message>
         <source>line %1 is &quot;%2&quot;, but a cell line must be &quot;1&quot; or &quot;-1&quot;</source>
         <extracomment>Why a game file cannot be opened. %1 is the number of the line, from 1 to 49, %2 what the line holds (at most 20 characters, then &quot;...&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>regel %1 is “%2”, maar een veldregel moet “1” of “-1” zijn</translation>
     </message>
     <message>
         <source>line 51 is empty, but the marble count must be a number from 0 to 255</source>
         <extracomment>Why a game file cannot be opened. Line 51 of a game file holds the number of marbles.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>regel 51 is leeg, maar het aantal knikkers moet een getal van 0 tot en met 255 zijn</translation>
     </message>
     <message>
         <source>line 51 holds binary data, but the marble count must be a number from 0 to 255</source>
         <extracomment>Why a game file cannot be opened. Line 51 of a game file holds the number of marbles.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>regel 51 bevat binaire gegevens, maar het aantal knikkers moet een getal van 0 tot en met 255 zijn</translation>
     </message>
     <message>
         <source>line 51 is &quot;%1&quot;, but the marble count must be a number from 0 to 255</source>
         <extracomment>Why a game file cannot be opened. Line 51 of a game file holds the number of marbles; %1 is what it holds instead (at most 20 characters, then &quot;...&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>regel 51 is “%1”, maar het aantal knikkers moet een getal van 0 tot en met 255 zijn</translation>
     </message>
     <message numerus="yes">
         <source>a game file has 51 lines, but this file has only %n</source>
         <extracomment>Why a game file cannot be opened. %n is how many lines the file has, from 1 to 50; a game file always has 51.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>een spelbestand heeft 51 regels, maar dit bestand heeft er slechts %n</numerusform>
+            <numerusform>een spelbestand heeft 51 regels, maar dit bestand heeft er slechts %n</numerusform>
         </translation>
     </message>
     <message>
         <source>line %1 is longer than 255 characters</source>
         <extracomment>Why a game file cannot be opened. %1 is 50 (the clock&apos;s line) or 51 (the marble count&apos;s line).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>regel %1 is langer dan 255 tekens</translation>
     </message>
     <message>
         <source>the name is too long</source>
         <extracomment>Why a game file cannot be opened: its name is longer than the system allows.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>de naam is te lang</translation>
     </message>
     <message>
         <source>%1: %2 is damaged, so the texts are in English.</source>
         <extracomment>One line on standard error when the program&apos;s translation file is damaged or does not match the list of sums the build wrote beside it. %1 is the program&apos;s name, %2 the file&apos;s path.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 is beschadigd, dus de teksten worden in het Engels getoond.</translation>
     </message>
     <message>
         <source>it is not a table of solutions</source>
         <extracomment>Why the table of solutions behind the hints cannot be used.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>het is geen oplossingentabel</translation>
     </message>
     <message>
         <source>it was made by another version of Pebblenix</source>
         <extracomment>Why the table of solutions behind the hints cannot be used.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>het is gemaakt door een andere versie van Pebblenix</translation>
     </message>
     <message>
         <source>it has the wrong size</source>
         <extracomment>Why the table of solutions behind the hints cannot be used.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>het heeft de verkeerde grootte</translation>
     </message>
     <message>
         <source>it is damaged</source>
         <extracomment>Why the table of solutions behind the hints cannot be used.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>het is beschadigd</translation>
     </message>
 </context>
 <context>
     <name>Game</name>
     <message>
         <source>No finish with the last marble in the centre is possible from here.</source>
-        <translation>Vanaf hier kan de laatste knikker niet meer in het midden eindigen.</translation>
+        <translation>Vanaf hier kan de laatste knikker niet in het midden eindigen.</translation>
     </message>
 </context>
 <context>
@@ -170,43 +170,44 @@
     <message>
         <source>it is a link</source>
         <extracomment>Why the records file cannot be used; said inside a sentence about it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>het is een koppeling</translation>
     </message>
     <message>
         <source>it belongs to another user</source>
-        <translation type="unfinished"></translation>
+        <translation>het is van een andere gebruiker</translation>
     </message>
     <message>
         <source>it is far too long</source>
-        <translation type="unfinished"></translation>
+        <translation>het is veel te groot</translation>
     </message>
     <message>
         <source>it is damaged</source>
-        <translation type="unfinished"></translation>
+        <translation>het is beschadigd</translation>
     </message>
     <message>
         <source>Your records in %1 could not be used (%2). The file was set aside as %3, and new records begin.</source>
         <extracomment>%1 the records file, %2 why it could not be used (a phrase such as &quot;it is damaged&quot;), %3 the name it was given.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Uw records in %1 konden niet worden gebruikt (%2). Het bestand is opzijgezet als %3 en uw records beginnen opnieuw.</translation>
     </message>
     <message>
         <source>Your records in %1 cannot be used (%2), nor set aside (%3), so no game is recorded until it is moved.</source>
         <extracomment>%1 the records file, %2 why it cannot be used, %3 why it could not be renamed.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Uw records in %1 kunnen niet worden gebruikt (%2) en ook niet opzij worden gezet (%3), dus er worden geen spellen vastgelegd totdat het bestand is verplaatst.</translation>
     </message>
     <message>
         <source>Your records could not be written.<byte value="xd"/>
 %1: %2.</source>
         <extracomment>%1 the records file, %2 why it could not be written.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Uw records konden niet worden weggeschreven.<byte value="xd"/>
+%1: %2.</translation>
     </message>
     <message>
         <source>its lock file cannot be made</source>
-        <translation type="unfinished"></translation>
+        <translation>het vergrendelingsbestand ervan kan niet worden aangemaakt</translation>
     </message>
     <message>
         <source>Your records are being written by another copy of Pebblenix; try again in a moment.</source>
-        <translation type="unfinished"></translation>
+        <translation>Uw records worden weggeschreven door een ander exemplaar van Pebblenix; probeer het zo meteen opnieuw.</translation>
     </message>
 </context>
 <context>
@@ -227,17 +228,17 @@
     </message>
     <message>
         <source>The last marble is already in the centre.</source>
-        <translation>De laatste knikker staat al in het midden.</translation>
+        <translation>De laatste knikker ligt al in het midden.</translation>
     </message>
     <message>
         <source>One marble left, in the centre.</source>
         <extracomment>The last line after a list of jumps that ends with one marble in the centre hole.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Eén knikker over, in het midden.</translation>
     </message>
     <message>
         <source>pebblenix-solve: the output could not be written (%1)</source>
         <extracomment>Shown when the tool&apos;s answer could not be written out, for example to a full disk. %1 is the system&apos;s reason, such as &quot;No space left on device&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>pebblenix-solve: de uitvoer kon niet worden geschreven (%1)</translation>
     </message>
 </context>
 <context>
@@ -250,7 +251,7 @@
     <message>
         <source>selected marble</source>
         <extracomment>What a screen reader says of a hole of the board after its name (&quot;d4&quot;): its marble is picked up, ready to jump.</extracomment>
-        <translation>gekozen knikker</translation>
+        <translation>opgepakte knikker</translation>
     </message>
     <message>
         <source>marble</source>
@@ -260,92 +261,92 @@
     <message>
         <source>empty, a jump here keeps the centre finish</source>
         <extracomment>What a screen reader says of a hole after its name (&quot;d4, empty, a jump here keeps the centre finish&quot;) when Show Jumps marks it: the picked-up marble can jump here, and the last marble can then still finish in the centre hole.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>leeg, een sprong hierheen houdt eindigen in het midden mogelijk</translation>
     </message>
     <message>
         <source>empty, a jump here loses the centre finish</source>
         <extracomment>As &quot;empty, a jump here keeps the centre finish&quot;, but after this jump the last marble can no longer finish in the centre hole.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>leeg, een sprong hierheen maakt eindigen in het midden onmogelijk</translation>
     </message>
     <message>
         <source>empty, the picked-up marble can jump here</source>
         <extracomment>As &quot;empty, a jump here keeps the centre finish&quot;, when the game cannot tell whether the jump keeps a finish in the centre (its table of solutions is missing).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>leeg, de opgepakte knikker kan hierheen springen</translation>
     </message>
 </context>
 <context>
     <name>pebblenix::RecordsDialog</name>
     <message>
         <source>None yet</source>
-        <translation type="unfinished"></translation>
+        <translation>Nog geen</translation>
     </message>
     <message>
         <source>The last marble in the centre, on %1</source>
         <extracomment>%1 the date.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>De laatste knikker in het midden, op %1</translation>
     </message>
     <message>
         <source>One marble, not in the centre, on %1</source>
         <extracomment>%1 the date.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Eén knikker, niet in het midden, op %1</translation>
     </message>
     <message numerus="yes">
         <source>%n marbles left, on %1</source>
         <extracomment>%n the marbles left on a board with no jump left, %1 the date.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n knikker over, op %1</numerusform>
+            <numerusform>%n knikkers over, op %1</numerusform>
         </translation>
     </message>
     <message>
         <source>Over time, on %1</source>
         <extracomment>The clock had run out before the centre finish; %1 the date.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Buiten de tijd, op %1</translation>
     </message>
     <message numerus="yes">
         <source>%n of 120 seconds, on %1</source>
         <extracomment>%n seconds of the game&apos;s 120-second clock, %1 the date.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n van de 120 seconden, op %1</numerusform>
+            <numerusform>%n van de 120 seconden, op %1</numerusform>
         </translation>
     </message>
     <message>
         <source>Records</source>
-        <translation type="unfinished"></translation>
+        <translation>Records</translation>
     </message>
     <message>
         <source>Games played:</source>
-        <translation type="unfinished"></translation>
+        <translation>Gespeelde spellen:</translation>
     </message>
     <message>
         <source>Finished in the centre:</source>
-        <translation type="unfinished"></translation>
+        <translation>In het midden geëindigd:</translation>
     </message>
     <message>
         <source>Best finish:</source>
-        <translation type="unfinished"></translation>
+        <translation>Beste resultaat:</translation>
     </message>
     <message>
         <source>Best finish with help:</source>
         <extracomment>With help: after a hint, a rewind, Review Game or the winning line.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Beste resultaat met hulp:</translation>
     </message>
     <message>
         <source>Fastest centre finish:</source>
-        <translation type="unfinished"></translation>
+        <translation>Snelst in het midden geëindigd:</translation>
     </message>
     <message>
         <source>Fastest with help:</source>
-        <translation type="unfinished"></translation>
+        <translation>Snelst met hulp:</translation>
     </message>
     <message>
         <source>&amp;Reset Records…</source>
-        <translation type="unfinished"></translation>
+        <translation>Records &amp;wissen…</translation>
     </message>
     <message>
         <source>Reset all your records? They cannot be brought back.</source>
-        <translation type="unfinished"></translation>
+        <translation>Al uw records wissen? Ze kunnen niet worden teruggehaald.</translation>
     </message>
 </context>
 <context>
@@ -353,7 +354,7 @@
     <message>
         <source>Review Game</source>
         <extracomment>The title of the window that lists the game&apos;s jumps (Game &gt; Review Game).</extracomment>
-        <translation>Partij nakijken</translation>
+        <translation>Spel nakijken</translation>
     </message>
     <message>
         <source>No.</source>
@@ -393,7 +394,7 @@
     <message>
         <source>lost by this jump</source>
         <extracomment>In Review Game&apos;s &quot;Centre finish&quot; column, in bold, beside the jump after which the last marble could no longer finish in the centre.</extracomment>
-        <translation>door deze sprong verloren</translation>
+        <translation>onmogelijk door deze sprong</translation>
     </message>
     <message>
         <source>%1 would have kept it.</source>
@@ -403,17 +404,17 @@
     <message>
         <source>No jumps have been made since this position was set.</source>
         <extracomment>Review Game&apos;s summary above the list.</extracomment>
-        <translation>Sinds deze stelling is er nog niet gesprongen.</translation>
+        <translation>Er is nog geen sprong gemaakt sinds deze stelling is ingesteld.</translation>
     </message>
     <message>
         <source>This game started from a position that cannot finish with the last marble in the centre.</source>
         <extracomment>Review Game&apos;s summary above the list.</extracomment>
-        <translation>Deze partij begon in een stelling waarin de laatste knikker niet in het midden kan eindigen.</translation>
+        <translation>Dit spel begon vanuit een stelling waarin de laatste knikker niet in het midden kan eindigen.</translation>
     </message>
     <message>
         <source>Jump %1, %2, lost the centre finish.</source>
         <extracomment>Review Game&apos;s summary above the list: %1 is the jump&apos;s number in the game, %2 the jump (&quot;d4 -&gt; b4&quot;).</extracomment>
-        <translation>Door sprong %1, %2, ging eindigen in het midden verloren.</translation>
+        <translation>Sprong %1, %2, maakte eindigen in het midden onmogelijk.</translation>
     </message>
     <message>
         <source>You can still finish with the last marble in the centre.</source>
@@ -423,60 +424,60 @@
     <message>
         <source>%1, the jump that lost the centre finish. %2 would have kept it.</source>
         <extracomment>What a screen reader says of the jump that lost the centre finish (%1, &quot;d4 -&gt; b4&quot;), with one that would have kept it (%2).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, de sprong die eindigen in het midden onmogelijk maakte. Met %2 was het mogelijk gebleven.</translation>
     </message>
     <message>
         <source>%1, the jump that lost the centre finish.</source>
         <extracomment>What a screen reader says of the jump that lost the centre finish (%1, &quot;d4 -&gt; b4&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, de sprong die eindigen in het midden onmogelijk maakte.</translation>
     </message>
     <message>
         <source>Jump %1, %2, lost the centre finish. %3 would have kept it.</source>
         <extracomment>Review Game&apos;s summary above the list: %1 is the jump&apos;s number in the game, %2 the jump (&quot;d4 -&gt; b4&quot;), %3 a jump that would have kept the finish.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Sprong %1, %2, maakte eindigen in het midden onmogelijk. Met %3 was het mogelijk gebleven.</translation>
     </message>
 </context>
 <context>
     <name>pebblenix::WinningLineDialog</name>
     <message>
         <source>Winning Line</source>
-        <translation type="unfinished"></translation>
+        <translation>Winnende reeks</translation>
     </message>
     <message>
         <source>No.</source>
         <extracomment>Column headers: the jump&apos;s number in the line, the jump (&quot;d2 -&gt; d4&quot;), and the marbles on the board after it.</extracomment>
-        <translation type="unfinished">Nr.</translation>
+        <translation>Nr.</translation>
     </message>
     <message>
         <source>Jump</source>
-        <translation type="unfinished">Sprong</translation>
+        <translation>Sprong</translation>
     </message>
     <message>
         <source>Marbles left</source>
-        <translation type="unfinished">Knikkers over</translation>
+        <translation>Knikkers over</translation>
     </message>
     <message>
         <source>&amp;Play Next Jump</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Volgende sprong maken</translation>
     </message>
     <message>
         <source>Rewind to Last Winnable Position (Ctrl+R) goes back to before the jump that lost it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Met “Terug naar laatste winbare stelling” (Ctrl+R) gaat u terug naar vóór de sprong waardoor dat onmogelijk werd.</translation>
     </message>
     <message>
         <source>This game started from a position that cannot finish with the last marble in the centre.</source>
-        <translation type="unfinished">Deze partij begon in een stelling waarin de laatste knikker niet in het midden kan eindigen.</translation>
+        <translation>Dit spel begon vanuit een stelling waarin de laatste knikker niet in het midden kan eindigen.</translation>
     </message>
     <message>
         <source>The last marble is already in the centre.</source>
-        <translation type="unfinished">De laatste knikker staat al in het midden.</translation>
+        <translation>De laatste knikker ligt al in het midden.</translation>
     </message>
     <message numerus="yes">
         <source>Jumps to the last marble in the centre: %n</source>
         <extracomment>Above the list of jumps; the number of jumps comes last.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Aantal sprongen tot de laatste knikker in het midden ligt: %n</numerusform>
+            <numerusform>Aantal sprongen tot de laatste knikker in het midden ligt: %n</numerusform>
         </translation>
     </message>
 </context>
@@ -495,7 +496,7 @@
     <message>
         <source>&amp;System Info...</source>
         <extracomment>The About box&apos;s button that starts the system&apos;s information tool.</extracomment>
-        <translation>&amp;Systeeminfo...</translation>
+        <translation>&amp;Systeeminfo…</translation>
     </message>
     <message>
         <source>Author</source>
@@ -582,14 +583,14 @@
     <message>
         <source>You won The Game </source>
         <extracomment>The last marble stands in the centre. The capitals and the space at the end are the original program&apos;s.</extracomment>
-        <translation>U hebt het spel gewonnen </translation>
+        <translation>U hebt het spel gewonnen!</translation>
     </message>
     <message>
         <source>Well played !! try to get the last marble<byte value="xd"/>
  in  the center square</source>
         <extracomment>One marble is left, but not in the centre. The line break, the double space and the spelling are the original program&apos;s.</extracomment>
-        <translation>Goed gespeeld!! Probeer de laatste knikker<byte value="xd"/>
- in het middelste vak te krijgen</translation>
+        <translation>Goed gespeeld! Probeer nu de laatste knikker<byte value="xd"/>
+in het middelste gat te krijgen.</translation>
     </message>
     <message>
         <source>The game could not be saved.<byte value="xd"/>
@@ -613,7 +614,7 @@
     <message>
         <source>This game started from a position that cannot finish with the last marble in the centre, so there is nothing to rewind to.</source>
         <extracomment>Game &gt; Rewind: no jump lost the centre finish, because there never was one.</extracomment>
-        <translation>Deze partij begon in een stelling waarin de laatste knikker niet in het midden kan eindigen, dus er is niets om naar terug te spoelen.</translation>
+        <translation>Dit spel begon vanuit een stelling waarin de laatste knikker niet in het midden kan eindigen, dus er is geen stelling om naar terug te gaan.</translation>
     </message>
     <message>
         <source>&amp;White</source>
@@ -716,7 +717,7 @@
     <message>
         <source>Re&amp;view Game…</source>
         <extracomment>Opens a list of the game&apos;s jumps that shows which one lost the centre finish.</extracomment>
-        <translation>Partij nak&amp;ijken…</translation>
+        <translation>Spel nak&amp;ijken…</translation>
     </message>
     <message>
         <source>Marble &amp;Color</source>
@@ -739,58 +740,61 @@
     <message>
         <source>%1: %2</source>
         <extracomment>What a screen reader says for the clock or the count: %1 is its caption (&quot;Time on Hand&quot;), %2 the value shown (&quot;087&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>The move was not made, because the undo file could not be written.<byte value="xd"/>
 %1: %2.</source>
         <extracomment>%1 is the undo file&apos;s path, %2 why it could not be written.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>De zet is niet uitgevoerd, omdat het bestand voor Ongedaan maken niet kon worden weggeschreven.<byte value="xd"/>
+%1: %2.</translation>
     </message>
     <message>
         <source>The game was not rewound, because the undo file could not be written.<byte value="xd"/>
 %1: %2.</source>
         <extracomment>%1 is the undo file&apos;s path, %2 why it could not be written.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Het spel is niet teruggezet, omdat het bestand voor Ongedaan maken niet kon worden weggeschreven.<byte value="xd"/>
+%1: %2.</translation>
     </message>
     <message>
         <source>Winning &amp;Line…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Winnende reeks…</translation>
     </message>
     <message>
         <source>R&amp;ecords…</source>
-        <translation type="unfinished"></translation>
+        <translation>Re&amp;cords…</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Beeld</translation>
     </message>
     <message>
         <source>Zoom &amp;In</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Inzoomen</translation>
     </message>
     <message>
         <source>Zoom &amp;Out</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Uitzoomen</translation>
     </message>
     <message>
         <source>&amp;Actual Size</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Normale grootte</translation>
     </message>
     <message>
         <source>Show &amp;Jumps</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sprongen tonen</translation>
     </message>
     <message>
         <source>Marks the holes the picked-up marble can jump to: a filled ring where the jump keeps a finish with the last marble in the centre possible, a hollow ring where it loses it, and a small dot while the game cannot tell.</source>
         <extracomment>Shown as the tip of the View menu&apos;s Show Jumps item.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Markeert de gaten waarheen de opgepakte knikker kan springen: een gevulde ring als de laatste knikker na die sprong nog in het midden kan eindigen, een holle ring als dat dan niet meer kan, en een kleine stip zolang het spel dat niet kan bepalen.</translation>
     </message>
     <message>
         <source>The View menu&apos;s setting could not be saved, so the next game opens with the one stored before.<byte value="xd"/>
 %1.</source>
         <extracomment>After a change in the View menu (the zoom, Show Jumps). %1 says which file could not be written and why.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>De instelling van het menu Beeld kon niet worden opgeslagen, dus het spel opent de volgende keer met de eerder opgeslagen instelling.<byte value="xd"/>
+%1.</translation>
     </message>
 </context>
 </TS>

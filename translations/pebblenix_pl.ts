@@ -6,7 +6,7 @@
     <message>
         <source>a folder of that name is in the way</source>
         <extracomment>Why a file could not be written: a folder has the file&apos;s name.</extracomment>
-        <translation>przeszkadza folder o tej nazwie</translation>
+        <translation>istnieje już folder o tej nazwie</translation>
     </message>
     <message>
         <source>it is a folder, not a file</source>
@@ -25,7 +25,7 @@
     <message>
         <source>%1 cannot be written (%2)</source>
         <extracomment>Why a setting could not be saved. %1 is the path of the settings file, %2 the reason, such as &quot;No space left on device&quot;.</extracomment>
-        <translation>nie można zapisać %1 (%2)</translation>
+        <translation>nie można zapisać pliku %1 (%2)</translation>
     </message>
     <message>
         <source>%1 is a folder</source>
@@ -35,7 +35,7 @@
     <message>
         <source>%1 cannot be removed (%2)</source>
         <extracomment>Why the stored marble colour cannot be removed. %1 is the path of the settings file, %2 the system&apos;s reason, such as &quot;Permission denied&quot;.</extracomment>
-        <translation>nie można usunąć %1 (%2)</translation>
+        <translation>nie można usunąć pliku %1 (%2)</translation>
     </message>
     <message>
         <source>the file is empty</source>
@@ -45,12 +45,12 @@
     <message>
         <source>line 50, the clock, holds binary data</source>
         <extracomment>Why a game file cannot be opened. Line 50 of a game file holds the clock&apos;s text.</extracomment>
-        <translation>wiersz 50, zegar, zawiera dane binarne</translation>
+        <translation>wiersz 50 (zegar) zawiera dane binarne</translation>
     </message>
     <message>
         <source>its name is not valid UTF-8 text, so it cannot be opened</source>
         <extracomment>Why a file cannot be opened: its name holds bytes that are not UTF-8 text, so the name cannot be shown or used exactly as it is.</extracomment>
-        <translation>jego nazwa nie jest poprawnym tekstem UTF-8, więc nie można go otworzyć</translation>
+        <translation>nazwa pliku nie jest poprawnym tekstem UTF-8, więc nie można go otworzyć</translation>
     </message>
     <message>
         <source>the file does not exist</source>
@@ -65,99 +65,99 @@
         <source>You have provided an invalid file format<byte value="xd"/>
 %1: %2.</source>
         <extracomment>Shown when a file is not a game file. %1 is the file&apos;s path, %2 why it is refused (one of the reasons above, starting in lower case). The line break stays.</extracomment>
-        <translation>Podano nieprawidłowy format pliku<byte value="xd"/>
+        <translation>Nieprawidłowy format pliku<byte value="xd"/>
 %1: %2.</translation>
     </message>
     <message>
         <source>%1 cannot be read (%2)</source>
-        <translation>nie można odczytać %1 (%2)</translation>
+        <translation>nie można odczytać pliku %1 (%2)</translation>
     </message>
     <message>
         <source>%1 is a link owned by another user, so nothing is written through it</source>
         <extracomment>Why a file was not written. %1 is the path of a link that another user of the computer made, which could point at any of the player&apos;s files.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 to dowiązanie należące do innego użytkownika, więc nic nie zostanie przez nie zapisane</translation>
     </message>
     <message numerus="yes">
         <source>only %1 of the %n bytes could be written; the disk may be full</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>udało się zapisać tylko %1 z %n bajtu; dysk może być pełny</numerusform>
+            <numerusform>udało się zapisać tylko %1 z %n bajtów; dysk może być pełny</numerusform>
+            <numerusform>udało się zapisać tylko %1 z %n bajtów; dysk może być pełny</numerusform>
         </translation>
     </message>
     <message>
         <source>line %1 is empty, but a cell line must be &quot;1&quot; or &quot;-1&quot;</source>
         <extracomment>Why a game file cannot be opened. %1 is the number of the line, from 1 to 49; lines 1 to 49 of a game file hold the 49 cells of the board.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>wiersz %1 jest pusty, a wiersz pola musi zawierać „1” lub „-1”</translation>
     </message>
     <message>
         <source>line %1 holds binary data, but a cell line must be &quot;1&quot; or &quot;-1&quot;</source>
         <extracomment>Why a game file cannot be opened. %1 is the number of the line, from 1 to 49.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>wiersz %1 zawiera dane binarne, a wiersz pola musi zawierać „1” lub „-1”</translation>
     </message>
     <message>
         <source>line %1 is &quot;%2&quot;, but a cell line must be &quot;1&quot; or &quot;-1&quot;</source>
         <extracomment>Why a game file cannot be opened. %1 is the number of the line, from 1 to 49, %2 what the line holds (at most 20 characters, then &quot;...&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>wiersz %1 zawiera „%2”, a wiersz pola musi zawierać „1” lub „-1”</translation>
     </message>
     <message>
         <source>line 51 is empty, but the marble count must be a number from 0 to 255</source>
         <extracomment>Why a game file cannot be opened. Line 51 of a game file holds the number of marbles.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>wiersz 51 jest pusty, a liczba kulek musi być wartością od 0 do 255</translation>
     </message>
     <message>
         <source>line 51 holds binary data, but the marble count must be a number from 0 to 255</source>
         <extracomment>Why a game file cannot be opened. Line 51 of a game file holds the number of marbles.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>wiersz 51 zawiera dane binarne, a liczba kulek musi być wartością od 0 do 255</translation>
     </message>
     <message>
         <source>line 51 is &quot;%1&quot;, but the marble count must be a number from 0 to 255</source>
         <extracomment>Why a game file cannot be opened. Line 51 of a game file holds the number of marbles; %1 is what it holds instead (at most 20 characters, then &quot;...&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>wiersz 51 zawiera „%1”, a liczba kulek musi być wartością od 0 do 255</translation>
     </message>
     <message numerus="yes">
         <source>a game file has 51 lines, but this file has only %n</source>
         <extracomment>Why a game file cannot be opened. %n is how many lines the file has, from 1 to 50; a game file always has 51.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>plik gry ma 51 wierszy, a ten ma tylko %n wiersz</numerusform>
+            <numerusform>plik gry ma 51 wierszy, a ten ma tylko %n wiersze</numerusform>
+            <numerusform>plik gry ma 51 wierszy, a ten ma tylko %n wierszy</numerusform>
         </translation>
     </message>
     <message>
         <source>line %1 is longer than 255 characters</source>
         <extracomment>Why a game file cannot be opened. %1 is 50 (the clock&apos;s line) or 51 (the marble count&apos;s line).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>wiersz %1 ma więcej niż 255 znaków</translation>
     </message>
     <message>
         <source>the name is too long</source>
         <extracomment>Why a game file cannot be opened: its name is longer than the system allows.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>nazwa jest za długa</translation>
     </message>
     <message>
         <source>%1: %2 is damaged, so the texts are in English.</source>
         <extracomment>One line on standard error when the program&apos;s translation file is damaged or does not match the list of sums the build wrote beside it. %1 is the program&apos;s name, %2 the file&apos;s path.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: plik %2 jest uszkodzony, więc teksty są wyświetlane po angielsku.</translation>
     </message>
     <message>
         <source>it is not a table of solutions</source>
         <extracomment>Why the table of solutions behind the hints cannot be used.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>to nie jest tablica rozwiązań</translation>
     </message>
     <message>
         <source>it was made by another version of Pebblenix</source>
         <extracomment>Why the table of solutions behind the hints cannot be used.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>plik został utworzony przez inną wersję programu Pebblenix</translation>
     </message>
     <message>
         <source>it has the wrong size</source>
         <extracomment>Why the table of solutions behind the hints cannot be used.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>plik ma nieprawidłowy rozmiar</translation>
     </message>
     <message>
         <source>it is damaged</source>
         <extracomment>Why the table of solutions behind the hints cannot be used.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>plik jest uszkodzony</translation>
     </message>
 </context>
 <context>
@@ -172,43 +172,44 @@
     <message>
         <source>it is a link</source>
         <extracomment>Why the records file cannot be used; said inside a sentence about it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>plik jest dowiązaniem</translation>
     </message>
     <message>
         <source>it belongs to another user</source>
-        <translation type="unfinished"></translation>
+        <translation>plik należy do innego użytkownika</translation>
     </message>
     <message>
         <source>it is far too long</source>
-        <translation type="unfinished"></translation>
+        <translation>plik jest o wiele za duży</translation>
     </message>
     <message>
         <source>it is damaged</source>
-        <translation type="unfinished"></translation>
+        <translation>plik jest uszkodzony</translation>
     </message>
     <message>
         <source>Your records in %1 could not be used (%2). The file was set aside as %3, and new records begin.</source>
         <extracomment>%1 the records file, %2 why it could not be used (a phrase such as &quot;it is damaged&quot;), %3 the name it was given.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Nie udało się użyć rekordów z pliku %1 (%2). Plik zachowano pod nazwą %3, a rekordy są liczone od nowa.</translation>
     </message>
     <message>
         <source>Your records in %1 cannot be used (%2), nor set aside (%3), so no game is recorded until it is moved.</source>
         <extracomment>%1 the records file, %2 why it cannot be used, %3 why it could not be renamed.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Nie można użyć rekordów z pliku %1 (%2) ani zachować go pod inną nazwą (%3), więc gry nie będą zapisywane w rekordach, dopóki plik nie zostanie przeniesiony.</translation>
     </message>
     <message>
         <source>Your records could not be written.<byte value="xd"/>
 %1: %2.</source>
         <extracomment>%1 the records file, %2 why it could not be written.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Nie udało się zapisać rekordów.<byte value="xd"/>
+%1: %2.</translation>
     </message>
     <message>
         <source>its lock file cannot be made</source>
-        <translation type="unfinished"></translation>
+        <translation>nie można utworzyć pliku blokady</translation>
     </message>
     <message>
         <source>Your records are being written by another copy of Pebblenix; try again in a moment.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rekordy są właśnie zapisywane przez inną uruchomioną kopię programu Pebblenix; spróbuj ponownie za chwilę.</translation>
     </message>
 </context>
 <context>
@@ -220,7 +221,7 @@
     </message>
     <message>
         <source>its folder does not exist</source>
-        <translation>jego folder nie istnieje</translation>
+        <translation>folder pliku nie istnieje</translation>
     </message>
     <message>
         <source>pebblenix-solve: the table of solutions cannot be used: %1</source>
@@ -234,12 +235,12 @@
     <message>
         <source>One marble left, in the centre.</source>
         <extracomment>The last line after a list of jumps that ends with one marble in the centre hole.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Na środku została jedna kulka.</translation>
     </message>
     <message>
         <source>pebblenix-solve: the output could not be written (%1)</source>
         <extracomment>Shown when the tool&apos;s answer could not be written out, for example to a full disk. %1 is the system&apos;s reason, such as &quot;No space left on device&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>pebblenix-solve: nie udało się zapisać wyniku (%1)</translation>
     </message>
 </context>
 <context>
@@ -262,94 +263,94 @@
     <message>
         <source>empty, a jump here keeps the centre finish</source>
         <extracomment>What a screen reader says of a hole after its name (&quot;d4, empty, a jump here keeps the centre finish&quot;) when Show Jumps marks it: the picked-up marble can jump here, and the last marble can then still finish in the centre hole.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>puste, skok tutaj zachowuje możliwość zakończenia na środku</translation>
     </message>
     <message>
         <source>empty, a jump here loses the centre finish</source>
         <extracomment>As &quot;empty, a jump here keeps the centre finish&quot;, but after this jump the last marble can no longer finish in the centre hole.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>puste, skok tutaj odbiera możliwość zakończenia na środku</translation>
     </message>
     <message>
         <source>empty, the picked-up marble can jump here</source>
         <extracomment>As &quot;empty, a jump here keeps the centre finish&quot;, when the game cannot tell whether the jump keeps a finish in the centre (its table of solutions is missing).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>puste, wybrana kulka może tu skoczyć</translation>
     </message>
 </context>
 <context>
     <name>pebblenix::RecordsDialog</name>
     <message>
         <source>None yet</source>
-        <translation type="unfinished"></translation>
+        <translation>Jeszcze brak</translation>
     </message>
     <message>
         <source>The last marble in the centre, on %1</source>
         <extracomment>%1 the date.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ostatnia kulka na środku, dnia %1</translation>
     </message>
     <message>
         <source>One marble, not in the centre, on %1</source>
         <extracomment>%1 the date.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Jedna kulka poza środkiem, dnia %1</translation>
     </message>
     <message numerus="yes">
         <source>%n marbles left, on %1</source>
         <extracomment>%n the marbles left on a board with no jump left, %1 the date.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Została %n kulka, dnia %1</numerusform>
+            <numerusform>Zostały %n kulki, dnia %1</numerusform>
+            <numerusform>Zostało %n kulek, dnia %1</numerusform>
         </translation>
     </message>
     <message>
         <source>Over time, on %1</source>
         <extracomment>The clock had run out before the centre finish; %1 the date.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Po czasie, dnia %1</translation>
     </message>
     <message numerus="yes">
         <source>%n of 120 seconds, on %1</source>
         <extracomment>%n seconds of the game&apos;s 120-second clock, %1 the date.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n sekunda ze 120, dnia %1</numerusform>
+            <numerusform>%n sekundy ze 120, dnia %1</numerusform>
+            <numerusform>%n sekund ze 120, dnia %1</numerusform>
         </translation>
     </message>
     <message>
         <source>Records</source>
-        <translation type="unfinished"></translation>
+        <translation>Rekordy</translation>
     </message>
     <message>
         <source>Games played:</source>
-        <translation type="unfinished"></translation>
+        <translation>Rozegrane gry:</translation>
     </message>
     <message>
         <source>Finished in the centre:</source>
-        <translation type="unfinished"></translation>
+        <translation>Zakończone na środku:</translation>
     </message>
     <message>
         <source>Best finish:</source>
-        <translation type="unfinished"></translation>
+        <translation>Najlepszy wynik:</translation>
     </message>
     <message>
         <source>Best finish with help:</source>
         <extracomment>With help: after a hint, a rewind, Review Game or the winning line.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Najlepszy wynik z pomocą:</translation>
     </message>
     <message>
         <source>Fastest centre finish:</source>
-        <translation type="unfinished"></translation>
+        <translation>Najszybsze zakończenie na środku:</translation>
     </message>
     <message>
         <source>Fastest with help:</source>
-        <translation type="unfinished"></translation>
+        <translation>Najszybsze z pomocą:</translation>
     </message>
     <message>
         <source>&amp;Reset Records…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Wyzeruj rekordy…</translation>
     </message>
     <message>
         <source>Reset all your records? They cannot be brought back.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wyzerować wszystkie rekordy? Nie będzie można ich przywrócić.</translation>
     </message>
 </context>
 <context>
@@ -357,7 +358,7 @@
     <message>
         <source>Review Game</source>
         <extracomment>The title of the window that lists the game&apos;s jumps (Game &gt; Review Game).</extracomment>
-        <translation>Przegląd partii</translation>
+        <translation>Przegląd gry</translation>
     </message>
     <message>
         <source>No.</source>
@@ -377,7 +378,7 @@
     <message>
         <source>Centre finish</source>
         <extracomment>and whether the last marble could still finish in the centre after it.</extracomment>
-        <translation>Koniec na środku</translation>
+        <translation>Zakończenie na środku</translation>
     </message>
     <message>
         <source>&amp;Go Back to Before This Jump</source>
@@ -387,37 +388,37 @@
     <message>
         <source>possible</source>
         <extracomment>In Review Game&apos;s &quot;Centre finish&quot; column.</extracomment>
-        <translation>możliwy</translation>
+        <translation>możliwe</translation>
     </message>
     <message>
         <source>not possible</source>
         <extracomment>In Review Game&apos;s &quot;Centre finish&quot; column.</extracomment>
-        <translation>niemożliwy</translation>
+        <translation>niemożliwe</translation>
     </message>
     <message>
         <source>lost by this jump</source>
         <extracomment>In Review Game&apos;s &quot;Centre finish&quot; column, in bold, beside the jump after which the last marble could no longer finish in the centre.</extracomment>
-        <translation>utracony przez ten skok</translation>
+        <translation>utracone przez ten skok</translation>
     </message>
     <message>
         <source>%1 would have kept it.</source>
         <extracomment>A tooltip on the jump that lost the centre finish; %1 is a jump that would have kept it (&quot;d2 -&gt; d4&quot;).</extracomment>
-        <translation>%1 by go zachował.</translation>
+        <translation>Skok %1 pozwoliłby je zachować.</translation>
     </message>
     <message>
         <source>No jumps have been made since this position was set.</source>
         <extracomment>Review Game&apos;s summary above the list.</extracomment>
-        <translation>Od tego ustawienia nie wykonano żadnego skoku.</translation>
+        <translation>Od ustawienia tej pozycji nie wykonano żadnego skoku.</translation>
     </message>
     <message>
         <source>This game started from a position that cannot finish with the last marble in the centre.</source>
         <extracomment>Review Game&apos;s summary above the list.</extracomment>
-        <translation>Ta partia zaczęła się od ustawienia, z którego ostatnia kulka nie może skończyć na środku.</translation>
+        <translation>Ta gra zaczęła się od pozycji, z której ostatnia kulka nie może skończyć na środku.</translation>
     </message>
     <message>
         <source>Jump %1, %2, lost the centre finish.</source>
         <extracomment>Review Game&apos;s summary above the list: %1 is the jump&apos;s number in the game, %2 the jump (&quot;d4 -&gt; b4&quot;).</extracomment>
-        <translation>Skok %1, %2, przekreślił koniec na środku.</translation>
+        <translation>Skok nr %1 (%2) odebrał możliwość zakończenia na środku.</translation>
     </message>
     <message>
         <source>You can still finish with the last marble in the centre.</source>
@@ -427,61 +428,61 @@
     <message>
         <source>%1, the jump that lost the centre finish. %2 would have kept it.</source>
         <extracomment>What a screen reader says of the jump that lost the centre finish (%1, &quot;d4 -&gt; b4&quot;), with one that would have kept it (%2).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 – skok, który odebrał możliwość zakończenia na środku. Skok %2 pozwoliłby ją zachować.</translation>
     </message>
     <message>
         <source>%1, the jump that lost the centre finish.</source>
         <extracomment>What a screen reader says of the jump that lost the centre finish (%1, &quot;d4 -&gt; b4&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 – skok, który odebrał możliwość zakończenia na środku.</translation>
     </message>
     <message>
         <source>Jump %1, %2, lost the centre finish. %3 would have kept it.</source>
         <extracomment>Review Game&apos;s summary above the list: %1 is the jump&apos;s number in the game, %2 the jump (&quot;d4 -&gt; b4&quot;), %3 a jump that would have kept the finish.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Skok nr %1 (%2) odebrał możliwość zakończenia na środku. Skok %3 pozwoliłby ją zachować.</translation>
     </message>
 </context>
 <context>
     <name>pebblenix::WinningLineDialog</name>
     <message>
         <source>Winning Line</source>
-        <translation type="unfinished"></translation>
+        <translation>Droga do wygranej</translation>
     </message>
     <message>
         <source>No.</source>
         <extracomment>Column headers: the jump&apos;s number in the line, the jump (&quot;d2 -&gt; d4&quot;), and the marbles on the board after it.</extracomment>
-        <translation type="unfinished">Nr</translation>
+        <translation>Nr</translation>
     </message>
     <message>
         <source>Jump</source>
-        <translation type="unfinished">Skok</translation>
+        <translation>Skok</translation>
     </message>
     <message>
         <source>Marbles left</source>
-        <translation type="unfinished">Pozostałe kulki</translation>
+        <translation>Pozostałe kulki</translation>
     </message>
     <message>
         <source>&amp;Play Next Jump</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Wykonaj następny skok</translation>
     </message>
     <message>
         <source>Rewind to Last Winnable Position (Ctrl+R) goes back to before the jump that lost it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Polecenie „Wróć do ostatniej wygrywającej pozycji” (Ctrl+R) cofa grę do chwili przed skokiem, który to uniemożliwił.</translation>
     </message>
     <message>
         <source>This game started from a position that cannot finish with the last marble in the centre.</source>
-        <translation type="unfinished">Ta partia zaczęła się od ustawienia, z którego ostatnia kulka nie może skończyć na środku.</translation>
+        <translation>Ta gra zaczęła się od pozycji, z której ostatnia kulka nie może skończyć na środku.</translation>
     </message>
     <message>
         <source>The last marble is already in the centre.</source>
-        <translation type="unfinished">Ostatnia kulka jest już na środku.</translation>
+        <translation>Ostatnia kulka jest już na środku.</translation>
     </message>
     <message numerus="yes">
         <source>Jumps to the last marble in the centre: %n</source>
         <extracomment>Above the list of jumps; the number of jumps comes last.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Liczba skoków do zakończenia na środku: %n</numerusform>
+            <numerusform>Liczba skoków do zakończenia na środku: %n</numerusform>
+            <numerusform>Liczba skoków do zakończenia na środku: %n</numerusform>
         </translation>
     </message>
 </context>
@@ -500,7 +501,7 @@
     <message>
         <source>&amp;System Info...</source>
         <extracomment>The About box&apos;s button that starts the system&apos;s information tool.</extracomment>
-        <translation>Info o &amp;systemie...</translation>
+        <translation>Informacje o &amp;systemie…</translation>
     </message>
     <message>
         <source>Author</source>
@@ -510,17 +511,17 @@
     <message>
         <source>The Pebblenix developers</source>
         <extracomment>The About box&apos;s authors&apos; name, in a box of its own beside &quot;Author&quot;.</extracomment>
-        <translation>Twórcy Pebblenix</translation>
+        <translation>Twórcy programu Pebblenix</translation>
     </message>
     <message>
         <source>Pebblenix is free to copy and give away, as long as it travels whole and unchanged, with this notice, and nobody is charged for it.</source>
         <extracomment>The About box&apos;s distribution notice, one paragraph; it wraps in the box.</extracomment>
-        <translation>Pebblenix można swobodnie kopiować i rozdawać, o ile jest przekazywany w całości i bez zmian, z tą informacją, i nikt nie pobiera za niego opłat.</translation>
+        <translation>Program Pebblenix można swobodnie kopiować i rozdawać, o ile jest przekazywany w całości, bez zmian i wraz z tą informacją, a nikt nie pobiera za niego opłat.</translation>
     </message>
     <message>
         <source>Write to the Pebblenix developers at:</source>
         <extracomment>In the About box, above the developers&apos; postal address (kept in English).</extracomment>
-        <translation>Napisz do twórców Pebblenix:</translation>
+        <translation>Napisz do twórców programu Pebblenix:</translation>
     </message>
     <message>
         <source>Phone: +1 555 0100</source>
@@ -535,7 +536,7 @@
     <message>
         <source>Homepage: https://pebblenix.example.org</source>
         <extracomment>In the About box; keep the address as it is.</extracomment>
-        <translation>Strona: https://pebblenix.example.org</translation>
+        <translation>Strona internetowa: https://pebblenix.example.org</translation>
     </message>
     <message>
         <source>About Pebblenix</source>
@@ -545,7 +546,7 @@
     <message>
         <source>System Information Is Unavailable At This Time</source>
         <extracomment>A message box when the About box&apos;s System Info button finds no system-information tool to start (always so on Linux).</extracomment>
-        <translation>Informacje o systemie są obecnie niedostępne</translation>
+        <translation>Informacje o systemie są obecnie niedostępne.</translation>
     </message>
 </context>
 <context>
@@ -554,7 +555,7 @@
         <source>The stored marble colour cannot be used or removed, so the game starts in dark blue.<byte value="xd"/>
 %1.</source>
         <extracomment>%1 names the settings file and why it cannot be removed.</extracomment>
-        <translation>Zapisanego koloru kulek nie można użyć ani usunąć, więc gra zaczyna się w kolorze ciemnoniebieskim.<byte value="xd"/>
+        <translation>Zapisanego koloru kulek nie można użyć ani usunąć, więc gra rozpoczyna się z ciemnoniebieskimi kulkami.<byte value="xd"/>
 %1.</translation>
     </message>
     <message>
@@ -587,14 +588,14 @@
     <message>
         <source>You won The Game </source>
         <extracomment>The last marble stands in the centre. The capitals and the space at the end are the original program&apos;s.</extracomment>
-        <translation>Wygrałeś grę </translation>
+        <translation>Udało ci się wygrać!</translation>
     </message>
     <message>
         <source>Well played !! try to get the last marble<byte value="xd"/>
  in  the center square</source>
         <extracomment>One marble is left, but not in the centre. The line break, the double space and the spelling are the original program&apos;s.</extracomment>
-        <translation>Dobrze zagrane!! Spróbuj umieścić ostatnią kulkę<byte value="xd"/>
- na środkowym polu</translation>
+        <translation>Dobrze zagrane! Spróbuj umieścić ostatnią kulkę<byte value="xd"/>
+na środkowym polu.</translation>
     </message>
     <message>
         <source>The game could not be saved.<byte value="xd"/>
@@ -607,7 +608,7 @@
         <source>Hints are not available, because the table of solutions cannot be used.<byte value="xd"/>
 %1.</source>
         <extracomment>%1 says why the table of solutions (a file installed with the game) cannot be used.</extracomment>
-        <translation>Podpowiedzi są niedostępne, bo nie można użyć tablicy rozwiązań.<byte value="xd"/>
+        <translation>Podpowiedzi są niedostępne, ponieważ nie można użyć tablicy rozwiązań.<byte value="xd"/>
 %1.</translation>
     </message>
     <message>
@@ -618,7 +619,7 @@
     <message>
         <source>This game started from a position that cannot finish with the last marble in the centre, so there is nothing to rewind to.</source>
         <extracomment>Game &gt; Rewind: no jump lost the centre finish, because there never was one.</extracomment>
-        <translation>Ta partia zaczęła się od ustawienia, z którego ostatnia kulka nie może skończyć na środku, więc nie ma do czego wracać.</translation>
+        <translation>Ta gra zaczęła się od pozycji, z której ostatnia kulka nie może skończyć na środku, więc nie ma do czego wracać.</translation>
     </message>
     <message>
         <source>&amp;White</source>
@@ -635,7 +636,7 @@
     </message>
     <message>
         <source>&amp;Sky Blue</source>
-        <translation>B&amp;łękitny</translation>
+        <translation>Błę&amp;kitny</translation>
     </message>
     <message>
         <source>&amp;Green</source>
@@ -651,7 +652,7 @@
     </message>
     <message>
         <source>&amp;Pink</source>
-        <translation>Ró&amp;żowy</translation>
+        <translation>&amp;Różowy</translation>
     </message>
     <message>
         <source>&amp;Red</source>
@@ -667,7 +668,7 @@
     </message>
     <message>
         <source>Blac&amp;k</source>
-        <translation>Cza&amp;rny</translation>
+        <translation>Cz&amp;arny</translation>
     </message>
     <message>
         <source>Pebblenix Files (*.pnx)</source>
@@ -691,7 +692,7 @@
     </message>
     <message>
         <source>&amp;New</source>
-        <translation>&amp;Nowa</translation>
+        <translation>&amp;Nowa gra</translation>
     </message>
     <message>
         <source>&amp;Open</source>
@@ -721,7 +722,7 @@
     <message>
         <source>Re&amp;view Game…</source>
         <extracomment>Opens a list of the game&apos;s jumps that shows which one lost the centre finish.</extracomment>
-        <translation>P&amp;rzegląd partii…</translation>
+        <translation>P&amp;rzegląd gry…</translation>
     </message>
     <message>
         <source>Marble &amp;Color</source>
@@ -744,58 +745,61 @@
     <message>
         <source>%1: %2</source>
         <extracomment>What a screen reader says for the clock or the count: %1 is its caption (&quot;Time on Hand&quot;), %2 the value shown (&quot;087&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>The move was not made, because the undo file could not be written.<byte value="xd"/>
 %1: %2.</source>
         <extracomment>%1 is the undo file&apos;s path, %2 why it could not be written.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ruch nie został wykonany, ponieważ nie udało się zapisać pliku cofania.<byte value="xd"/>
+%1: %2.</translation>
     </message>
     <message>
         <source>The game was not rewound, because the undo file could not be written.<byte value="xd"/>
 %1: %2.</source>
         <extracomment>%1 is the undo file&apos;s path, %2 why it could not be written.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Gra nie została cofnięta, ponieważ nie udało się zapisać pliku cofania.<byte value="xd"/>
+%1: %2.</translation>
     </message>
     <message>
         <source>Winning &amp;Line…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Droga do wygranej…</translation>
     </message>
     <message>
         <source>R&amp;ecords…</source>
-        <translation type="unfinished"></translation>
+        <translation>R&amp;ekordy…</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Widok</translation>
     </message>
     <message>
         <source>Zoom &amp;In</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Powiększ</translation>
     </message>
     <message>
         <source>Zoom &amp;Out</source>
-        <translation type="unfinished"></translation>
+        <translation>Po&amp;mniejsz</translation>
     </message>
     <message>
         <source>&amp;Actual Size</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rzeczywisty rozmiar</translation>
     </message>
     <message>
         <source>Show &amp;Jumps</source>
-        <translation type="unfinished"></translation>
+        <translation>Pokaż &amp;skoki</translation>
     </message>
     <message>
         <source>Marks the holes the picked-up marble can jump to: a filled ring where the jump keeps a finish with the last marble in the centre possible, a hollow ring where it loses it, and a small dot while the game cannot tell.</source>
         <extracomment>Shown as the tip of the View menu&apos;s Show Jumps item.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Zaznacza pola, na które może skoczyć wybrana kulka: wypełnione kółko oznacza skok, po którym ostatnia kulka wciąż może skończyć na środku, puste kółko – skok, który to uniemożliwia, a mała kropka – że gra nie potrafi tego ocenić.</translation>
     </message>
     <message>
         <source>The View menu&apos;s setting could not be saved, so the next game opens with the one stored before.<byte value="xd"/>
 %1.</source>
         <extracomment>After a change in the View menu (the zoom, Show Jumps). %1 says which file could not be written and why.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Nie udało się zapisać ustawienia z menu „Widok”, więc następnym razem gra otworzy się z wcześniej zapisanym ustawieniem.<byte value="xd"/>
+%1.</translation>
     </message>
 </context>
 </TS>

@@ -45,12 +45,12 @@
     <message>
         <source>line 50, the clock, holds binary data</source>
         <extracomment>Why a game file cannot be opened. Line 50 of a game file holds the clock&apos;s text.</extracomment>
-        <translation>строка 50, часы, содержит двоичные данные</translation>
+        <translation>строка 50 (время на часах) содержит двоичные данные</translation>
     </message>
     <message>
         <source>its name is not valid UTF-8 text, so it cannot be opened</source>
         <extracomment>Why a file cannot be opened: its name holds bytes that are not UTF-8 text, so the name cannot be shown or used exactly as it is.</extracomment>
-        <translation>его имя — не допустимый текст UTF-8, поэтому его нельзя открыть</translation>
+        <translation>его имя не является допустимым текстом в UTF-8, поэтому файл нельзя открыть</translation>
     </message>
     <message>
         <source>the file does not exist</source>
@@ -65,7 +65,7 @@
         <source>You have provided an invalid file format<byte value="xd"/>
 %1: %2.</source>
         <extracomment>Shown when a file is not a game file. %1 is the file&apos;s path, %2 why it is refused (one of the reasons above, starting in lower case). The line break stays.</extracomment>
-        <translation>Указан файл недопустимого формата<byte value="xd"/>
+        <translation>Недопустимый формат файла<byte value="xd"/>
 %1: %2.</translation>
     </message>
     <message>
@@ -75,96 +75,96 @@
     <message>
         <source>%1 is a link owned by another user, so nothing is written through it</source>
         <extracomment>Why a file was not written. %1 is the path of a link that another user of the computer made, which could point at any of the player&apos;s files.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 — символическая ссылка, принадлежащая другому пользователю, поэтому запись через неё не выполняется</translation>
     </message>
     <message numerus="yes">
         <source>only %1 of the %n bytes could be written; the disk may be full</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>удалось записать только %1 из %n байта; возможно, диск переполнен</numerusform>
+            <numerusform>удалось записать только %1 из %n байтов; возможно, диск переполнен</numerusform>
+            <numerusform>удалось записать только %1 из %n байтов; возможно, диск переполнен</numerusform>
         </translation>
     </message>
     <message>
         <source>line %1 is empty, but a cell line must be &quot;1&quot; or &quot;-1&quot;</source>
         <extracomment>Why a game file cannot be opened. %1 is the number of the line, from 1 to 49; lines 1 to 49 of a game file hold the 49 cells of the board.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>строка %1 пуста, а в строке клетки должно быть «1» или «-1»</translation>
     </message>
     <message>
         <source>line %1 holds binary data, but a cell line must be &quot;1&quot; or &quot;-1&quot;</source>
         <extracomment>Why a game file cannot be opened. %1 is the number of the line, from 1 to 49.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>строка %1 содержит двоичные данные, а в строке клетки должно быть «1» или «-1»</translation>
     </message>
     <message>
         <source>line %1 is &quot;%2&quot;, but a cell line must be &quot;1&quot; or &quot;-1&quot;</source>
         <extracomment>Why a game file cannot be opened. %1 is the number of the line, from 1 to 49, %2 what the line holds (at most 20 characters, then &quot;...&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>в строке %1 записано «%2», а в строке клетки должно быть «1» или «-1»</translation>
     </message>
     <message>
         <source>line 51 is empty, but the marble count must be a number from 0 to 255</source>
         <extracomment>Why a game file cannot be opened. Line 51 of a game file holds the number of marbles.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>строка 51 пуста, а число шариков должно быть от 0 до 255</translation>
     </message>
     <message>
         <source>line 51 holds binary data, but the marble count must be a number from 0 to 255</source>
         <extracomment>Why a game file cannot be opened. Line 51 of a game file holds the number of marbles.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>строка 51 содержит двоичные данные, а число шариков должно быть от 0 до 255</translation>
     </message>
     <message>
         <source>line 51 is &quot;%1&quot;, but the marble count must be a number from 0 to 255</source>
         <extracomment>Why a game file cannot be opened. Line 51 of a game file holds the number of marbles; %1 is what it holds instead (at most 20 characters, then &quot;...&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>в строке 51 записано «%1», а число шариков должно быть от 0 до 255</translation>
     </message>
     <message numerus="yes">
         <source>a game file has 51 lines, but this file has only %n</source>
         <extracomment>Why a game file cannot be opened. %n is how many lines the file has, from 1 to 50; a game file always has 51.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>в файле партии должна быть 51 строка, а в этом файле всего %n строка</numerusform>
+            <numerusform>в файле партии должна быть 51 строка, а в этом файле всего %n строки</numerusform>
+            <numerusform>в файле партии должна быть 51 строка, а в этом файле всего %n строк</numerusform>
         </translation>
     </message>
     <message>
         <source>line %1 is longer than 255 characters</source>
         <extracomment>Why a game file cannot be opened. %1 is 50 (the clock&apos;s line) or 51 (the marble count&apos;s line).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>строка %1 длиннее 255 символов</translation>
     </message>
     <message>
         <source>the name is too long</source>
         <extracomment>Why a game file cannot be opened: its name is longer than the system allows.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>имя слишком длинное</translation>
     </message>
     <message>
         <source>%1: %2 is damaged, so the texts are in English.</source>
         <extracomment>One line on standard error when the program&apos;s translation file is damaged or does not match the list of sums the build wrote beside it. %1 is the program&apos;s name, %2 the file&apos;s path.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: файл %2 повреждён, поэтому интерфейс будет на английском языке.</translation>
     </message>
     <message>
         <source>it is not a table of solutions</source>
         <extracomment>Why the table of solutions behind the hints cannot be used.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>это не таблица решений</translation>
     </message>
     <message>
         <source>it was made by another version of Pebblenix</source>
         <extracomment>Why the table of solutions behind the hints cannot be used.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>таблица создана другой версией Pebblenix</translation>
     </message>
     <message>
         <source>it has the wrong size</source>
         <extracomment>Why the table of solutions behind the hints cannot be used.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>у таблицы неверный размер</translation>
     </message>
     <message>
         <source>it is damaged</source>
         <extracomment>Why the table of solutions behind the hints cannot be used.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>таблица повреждена</translation>
     </message>
 </context>
 <context>
     <name>Game</name>
     <message>
         <source>No finish with the last marble in the centre is possible from here.</source>
-        <translation>Отсюда последний шарик уже не может закончить в центре.</translation>
+        <translation>Отсюда уже невозможно оставить последний шарик в центре.</translation>
     </message>
 </context>
 <context>
@@ -172,43 +172,44 @@
     <message>
         <source>it is a link</source>
         <extracomment>Why the records file cannot be used; said inside a sentence about it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>это символическая ссылка</translation>
     </message>
     <message>
         <source>it belongs to another user</source>
-        <translation type="unfinished"></translation>
+        <translation>он принадлежит другому пользователю</translation>
     </message>
     <message>
         <source>it is far too long</source>
-        <translation type="unfinished"></translation>
+        <translation>он слишком большой</translation>
     </message>
     <message>
         <source>it is damaged</source>
-        <translation type="unfinished"></translation>
+        <translation>он повреждён</translation>
     </message>
     <message>
         <source>Your records in %1 could not be used (%2). The file was set aside as %3, and new records begin.</source>
         <extracomment>%1 the records file, %2 why it could not be used (a phrase such as &quot;it is damaged&quot;), %3 the name it was given.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось использовать рекорды из файла %1 (%2). Файл сохранён под именем %3, рекорды начинаются заново.</translation>
     </message>
     <message>
         <source>Your records in %1 cannot be used (%2), nor set aside (%3), so no game is recorded until it is moved.</source>
         <extracomment>%1 the records file, %2 why it cannot be used, %3 why it could not be renamed.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Рекорды из файла %1 нельзя ни использовать (%2), ни переименовать (%3), поэтому партии не будут учитываться, пока этот файл не будет перемещён.</translation>
     </message>
     <message>
         <source>Your records could not be written.<byte value="xd"/>
 %1: %2.</source>
         <extracomment>%1 the records file, %2 why it could not be written.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось записать рекорды.<byte value="xd"/>
+%1: %2.</translation>
     </message>
     <message>
         <source>its lock file cannot be made</source>
-        <translation type="unfinished"></translation>
+        <translation>не удаётся создать файл блокировки</translation>
     </message>
     <message>
         <source>Your records are being written by another copy of Pebblenix; try again in a moment.</source>
-        <translation type="unfinished"></translation>
+        <translation>Рекорды сейчас записывает другой экземпляр Pebblenix. Повторите попытку чуть позже.</translation>
     </message>
 </context>
 <context>
@@ -220,7 +221,7 @@
     </message>
     <message>
         <source>its folder does not exist</source>
-        <translation>его папка не существует</translation>
+        <translation>папки этого файла не существует</translation>
     </message>
     <message>
         <source>pebblenix-solve: the table of solutions cannot be used: %1</source>
@@ -234,12 +235,12 @@
     <message>
         <source>One marble left, in the centre.</source>
         <extracomment>The last line after a list of jumps that ends with one marble in the centre hole.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Остался один шарик — в центре.</translation>
     </message>
     <message>
         <source>pebblenix-solve: the output could not be written (%1)</source>
         <extracomment>Shown when the tool&apos;s answer could not be written out, for example to a full disk. %1 is the system&apos;s reason, such as &quot;No space left on device&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>pebblenix-solve: не удалось вывести результат (%1)</translation>
     </message>
 </context>
 <context>
@@ -262,94 +263,94 @@
     <message>
         <source>empty, a jump here keeps the centre finish</source>
         <extracomment>What a screen reader says of a hole after its name (&quot;d4, empty, a jump here keeps the centre finish&quot;) when Show Jumps marks it: the picked-up marble can jump here, and the last marble can then still finish in the centre hole.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>пусто, прыжок сюда сохраняет финиш в центре</translation>
     </message>
     <message>
         <source>empty, a jump here loses the centre finish</source>
         <extracomment>As &quot;empty, a jump here keeps the centre finish&quot;, but after this jump the last marble can no longer finish in the centre hole.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>пусто, прыжок сюда упускает финиш в центре</translation>
     </message>
     <message>
         <source>empty, the picked-up marble can jump here</source>
         <extracomment>As &quot;empty, a jump here keeps the centre finish&quot;, when the game cannot tell whether the jump keeps a finish in the centre (its table of solutions is missing).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>пусто, выбранный шарик может прыгнуть сюда</translation>
     </message>
 </context>
 <context>
     <name>pebblenix::RecordsDialog</name>
     <message>
         <source>None yet</source>
-        <translation type="unfinished"></translation>
+        <translation>Пока нет</translation>
     </message>
     <message>
         <source>The last marble in the centre, on %1</source>
         <extracomment>%1 the date.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Последний шарик в центре, %1</translation>
     </message>
     <message>
         <source>One marble, not in the centre, on %1</source>
         <extracomment>%1 the date.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Один шарик вне центра, %1</translation>
     </message>
     <message numerus="yes">
         <source>%n marbles left, on %1</source>
         <extracomment>%n the marbles left on a board with no jump left, %1 the date.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Остался %n шарик, %1</numerusform>
+            <numerusform>Осталось %n шарика, %1</numerusform>
+            <numerusform>Осталось %n шариков, %1</numerusform>
         </translation>
     </message>
     <message>
         <source>Over time, on %1</source>
         <extracomment>The clock had run out before the centre finish; %1 the date.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Время истекло, %1</translation>
     </message>
     <message numerus="yes">
         <source>%n of 120 seconds, on %1</source>
         <extracomment>%n seconds of the game&apos;s 120-second clock, %1 the date.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n секунда из 120, %1</numerusform>
+            <numerusform>%n секунды из 120, %1</numerusform>
+            <numerusform>%n секунд из 120, %1</numerusform>
         </translation>
     </message>
     <message>
         <source>Records</source>
-        <translation type="unfinished"></translation>
+        <translation>Рекорды</translation>
     </message>
     <message>
         <source>Games played:</source>
-        <translation type="unfinished"></translation>
+        <translation>Сыграно партий:</translation>
     </message>
     <message>
         <source>Finished in the centre:</source>
-        <translation type="unfinished"></translation>
+        <translation>Партий с финишем в центре:</translation>
     </message>
     <message>
         <source>Best finish:</source>
-        <translation type="unfinished"></translation>
+        <translation>Лучший результат:</translation>
     </message>
     <message>
         <source>Best finish with help:</source>
         <extracomment>With help: after a hint, a rewind, Review Game or the winning line.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Лучший результат с подсказками:</translation>
     </message>
     <message>
         <source>Fastest centre finish:</source>
-        <translation type="unfinished"></translation>
+        <translation>Самый быстрый финиш в центре:</translation>
     </message>
     <message>
         <source>Fastest with help:</source>
-        <translation type="unfinished"></translation>
+        <translation>Самый быстрый с подсказками:</translation>
     </message>
     <message>
         <source>&amp;Reset Records…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Сбросить рекорды…</translation>
     </message>
     <message>
         <source>Reset all your records? They cannot be brought back.</source>
-        <translation type="unfinished"></translation>
+        <translation>Сбросить все рекорды? Восстановить их будет невозможно.</translation>
     </message>
 </context>
 <context>
@@ -402,7 +403,7 @@
     <message>
         <source>%1 would have kept it.</source>
         <extracomment>A tooltip on the jump that lost the centre finish; %1 is a jump that would have kept it (&quot;d2 -&gt; d4&quot;).</extracomment>
-        <translation>Ход %1 сохранил бы его.</translation>
+        <translation>Прыжок %1 сохранил бы финиш в центре.</translation>
     </message>
     <message>
         <source>No jumps have been made since this position was set.</source>
@@ -412,76 +413,76 @@
     <message>
         <source>This game started from a position that cannot finish with the last marble in the centre.</source>
         <extracomment>Review Game&apos;s summary above the list.</extracomment>
-        <translation>Эта партия началась с позиции, из которой последний шарик не может закончить в центре.</translation>
+        <translation>Эта партия началась с позиции, из которой невозможно оставить последний шарик в центре.</translation>
     </message>
     <message>
         <source>Jump %1, %2, lost the centre finish.</source>
         <extracomment>Review Game&apos;s summary above the list: %1 is the jump&apos;s number in the game, %2 the jump (&quot;d4 -&gt; b4&quot;).</extracomment>
-        <translation>Прыжок %1, %2, упустил финиш в центре.</translation>
+        <translation>Прыжок %1 (%2) упустил финиш в центре.</translation>
     </message>
     <message>
         <source>You can still finish with the last marble in the centre.</source>
         <extracomment>Review Game&apos;s summary above the list.</extracomment>
-        <translation>Последний шарик ещё может закончить в центре.</translation>
+        <translation>Ещё можно оставить последний шарик в центре.</translation>
     </message>
     <message>
         <source>%1, the jump that lost the centre finish. %2 would have kept it.</source>
         <extracomment>What a screen reader says of the jump that lost the centre finish (%1, &quot;d4 -&gt; b4&quot;), with one that would have kept it (%2).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 — прыжок, упустивший финиш в центре. Его сохранил бы прыжок %2.</translation>
     </message>
     <message>
         <source>%1, the jump that lost the centre finish.</source>
         <extracomment>What a screen reader says of the jump that lost the centre finish (%1, &quot;d4 -&gt; b4&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 — прыжок, упустивший финиш в центре.</translation>
     </message>
     <message>
         <source>Jump %1, %2, lost the centre finish. %3 would have kept it.</source>
         <extracomment>Review Game&apos;s summary above the list: %1 is the jump&apos;s number in the game, %2 the jump (&quot;d4 -&gt; b4&quot;), %3 a jump that would have kept the finish.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Прыжок %1 (%2) упустил финиш в центре. Его сохранил бы прыжок %3.</translation>
     </message>
 </context>
 <context>
     <name>pebblenix::WinningLineDialog</name>
     <message>
         <source>Winning Line</source>
-        <translation type="unfinished"></translation>
+        <translation>Путь к победе</translation>
     </message>
     <message>
         <source>No.</source>
         <extracomment>Column headers: the jump&apos;s number in the line, the jump (&quot;d2 -&gt; d4&quot;), and the marbles on the board after it.</extracomment>
-        <translation type="unfinished">№</translation>
+        <translation>№</translation>
     </message>
     <message>
         <source>Jump</source>
-        <translation type="unfinished">Прыжок</translation>
+        <translation>Прыжок</translation>
     </message>
     <message>
         <source>Marbles left</source>
-        <translation type="unfinished">Осталось шариков</translation>
+        <translation>Осталось шариков</translation>
     </message>
     <message>
         <source>&amp;Play Next Jump</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Сделать следующий прыжок</translation>
     </message>
     <message>
         <source>Rewind to Last Winnable Position (Ctrl+R) goes back to before the jump that lost it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Команда «Вернуться к последней выигрышной позиции» (Ctrl+R) вернёт партию к позиции перед прыжком, после которого это стало невозможно.</translation>
     </message>
     <message>
         <source>This game started from a position that cannot finish with the last marble in the centre.</source>
-        <translation type="unfinished">Эта партия началась с позиции, из которой последний шарик не может закончить в центре.</translation>
+        <translation>Эта партия началась с позиции, из которой невозможно оставить последний шарик в центре.</translation>
     </message>
     <message>
         <source>The last marble is already in the centre.</source>
-        <translation type="unfinished">Последний шарик уже в центре.</translation>
+        <translation>Последний шарик уже в центре.</translation>
     </message>
     <message numerus="yes">
         <source>Jumps to the last marble in the centre: %n</source>
         <extracomment>Above the list of jumps; the number of jumps comes last.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Прыжков до финиша в центре: %n</numerusform>
+            <numerusform>Прыжков до финиша в центре: %n</numerusform>
+            <numerusform>Прыжков до финиша в центре: %n</numerusform>
         </translation>
     </message>
 </context>
@@ -500,12 +501,12 @@
     <message>
         <source>&amp;System Info...</source>
         <extracomment>The About box&apos;s button that starts the system&apos;s information tool.</extracomment>
-        <translation>&amp;О системе...</translation>
+        <translation>&amp;Сведения о системе…</translation>
     </message>
     <message>
         <source>Author</source>
         <extracomment>The About box&apos;s label before the authors&apos; name.</extracomment>
-        <translation>Автор</translation>
+        <translation>Авторы</translation>
     </message>
     <message>
         <source>The Pebblenix developers</source>
@@ -515,12 +516,12 @@
     <message>
         <source>Pebblenix is free to copy and give away, as long as it travels whole and unchanged, with this notice, and nobody is charged for it.</source>
         <extracomment>The About box&apos;s distribution notice, one paragraph; it wraps in the box.</extracomment>
-        <translation>Pebblenix можно свободно копировать и раздавать, если он распространяется целиком и без изменений, с этим уведомлением, и никто не берёт за него плату.</translation>
+        <translation>Pebblenix можно свободно копировать и передавать другим, если программа распространяется целиком и без изменений, вместе с этим уведомлением и бесплатно.</translation>
     </message>
     <message>
         <source>Write to the Pebblenix developers at:</source>
         <extracomment>In the About box, above the developers&apos; postal address (kept in English).</extracomment>
-        <translation>Пишите разработчикам Pebblenix:</translation>
+        <translation>Пишите разработчикам Pebblenix по адресу:</translation>
     </message>
     <message>
         <source>Phone: +1 555 0100</source>
@@ -554,7 +555,7 @@
         <source>The stored marble colour cannot be used or removed, so the game starts in dark blue.<byte value="xd"/>
 %1.</source>
         <extracomment>%1 names the settings file and why it cannot be removed.</extracomment>
-        <translation>Сохранённый цвет шариков нельзя ни использовать, ни удалить, поэтому игра начинается в тёмно-синем.<byte value="xd"/>
+        <translation>Сохранённый цвет шариков нельзя ни применить, ни удалить, поэтому шарики будут тёмно-синими.<byte value="xd"/>
 %1.</translation>
     </message>
     <message>
@@ -570,13 +571,13 @@
     <message>
         <source>Start A New Game?</source>
         <extracomment>Asked with Yes and No by Game &gt; New, and by a colour chosen during a game.</extracomment>
-        <translation>Начать новую игру?</translation>
+        <translation>Начать новую партию?</translation>
     </message>
     <message>
         <source>The marble colour could not be saved, so the game goes on in the colour it has.<byte value="xd"/>
 %1.</source>
         <extracomment>%1 names the settings file and why it cannot be written.</extracomment>
-        <translation>Не удалось сохранить цвет шариков, поэтому игра продолжается в прежнем цвете.<byte value="xd"/>
+        <translation>Не удалось сохранить цвет шариков, поэтому в партии остаётся прежний цвет.<byte value="xd"/>
 %1.</translation>
     </message>
     <message>
@@ -587,20 +588,20 @@
     <message>
         <source>You won The Game </source>
         <extracomment>The last marble stands in the centre. The capitals and the space at the end are the original program&apos;s.</extracomment>
-        <translation>Вы выиграли партию </translation>
+        <translation>Вы выиграли партию!</translation>
     </message>
     <message>
         <source>Well played !! try to get the last marble<byte value="xd"/>
  in  the center square</source>
         <extracomment>One marble is left, but not in the centre. The line break, the double space and the spelling are the original program&apos;s.</extracomment>
-        <translation>Хорошо сыграно!! Попробуйте закончить последним шариком<byte value="xd"/>
- в центральной клетке</translation>
+        <translation>Отличная игра! Теперь попробуйте оставить последний шарик<byte value="xd"/>
+в центральной лунке.</translation>
     </message>
     <message>
         <source>The game could not be saved.<byte value="xd"/>
 %1: %2.</source>
         <extracomment>%1 is the game file&apos;s path, %2 why it could not be written.</extracomment>
-        <translation>Не удалось сохранить игру.<byte value="xd"/>
+        <translation>Не удалось сохранить партию.<byte value="xd"/>
 %1: %2.</translation>
     </message>
     <message>
@@ -613,12 +614,12 @@
     <message>
         <source>You can still finish with the last marble in the centre.</source>
         <extracomment>Game &gt; Rewind found no jump that lost the centre finish.</extracomment>
-        <translation>Последний шарик ещё может закончить в центре.</translation>
+        <translation>Ещё можно оставить последний шарик в центре.</translation>
     </message>
     <message>
         <source>This game started from a position that cannot finish with the last marble in the centre, so there is nothing to rewind to.</source>
         <extracomment>Game &gt; Rewind: no jump lost the centre finish, because there never was one.</extracomment>
-        <translation>Эта партия началась с позиции, из которой последний шарик не может закончить в центре, так что возвращаться некуда.</translation>
+        <translation>Эта партия началась с позиции, из которой невозможно оставить последний шарик в центре, так что возвращаться некуда.</translation>
     </message>
     <message>
         <source>&amp;White</source>
@@ -651,7 +652,7 @@
     </message>
     <message>
         <source>&amp;Pink</source>
-        <translation>Р&amp;озовый</translation>
+        <translation>&amp;Розовый</translation>
     </message>
     <message>
         <source>&amp;Red</source>
@@ -663,11 +664,11 @@
     </message>
     <message>
         <source>Br&amp;own</source>
-        <translation>Кори&amp;чневый</translation>
+        <translation>К&amp;оричневый</translation>
     </message>
     <message>
         <source>Blac&amp;k</source>
-        <translation>Чёр&amp;ный</translation>
+        <translation>&amp;Чёрный</translation>
     </message>
     <message>
         <source>Pebblenix Files (*.pnx)</source>
@@ -744,58 +745,61 @@
     <message>
         <source>%1: %2</source>
         <extracomment>What a screen reader says for the clock or the count: %1 is its caption (&quot;Time on Hand&quot;), %2 the value shown (&quot;087&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>The move was not made, because the undo file could not be written.<byte value="xd"/>
 %1: %2.</source>
         <extracomment>%1 is the undo file&apos;s path, %2 why it could not be written.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Прыжок не сделан: не удалось записать файл отмены.<byte value="xd"/>
+%1: %2.</translation>
     </message>
     <message>
         <source>The game was not rewound, because the undo file could not be written.<byte value="xd"/>
 %1: %2.</source>
         <extracomment>%1 is the undo file&apos;s path, %2 why it could not be written.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Возврат не выполнен: не удалось записать файл отмены.<byte value="xd"/>
+%1: %2.</translation>
     </message>
     <message>
         <source>Winning &amp;Line…</source>
-        <translation type="unfinished"></translation>
+        <translation>П&amp;уть к победе…</translation>
     </message>
     <message>
         <source>R&amp;ecords…</source>
-        <translation type="unfinished"></translation>
+        <translation>Рекор&amp;ды…</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Вид</translation>
     </message>
     <message>
         <source>Zoom &amp;In</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Увеличить</translation>
     </message>
     <message>
         <source>Zoom &amp;Out</source>
-        <translation type="unfinished"></translation>
+        <translation>У&amp;меньшить</translation>
     </message>
     <message>
         <source>&amp;Actual Size</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Обычный размер</translation>
     </message>
     <message>
         <source>Show &amp;Jumps</source>
-        <translation type="unfinished"></translation>
+        <translation>Показывать &amp;прыжки</translation>
     </message>
     <message>
         <source>Marks the holes the picked-up marble can jump to: a filled ring where the jump keeps a finish with the last marble in the centre possible, a hollow ring where it loses it, and a small dot while the game cannot tell.</source>
         <extracomment>Shown as the tip of the View menu&apos;s Show Jumps item.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Отмечает лунки, в которые может прыгнуть выбранный шарик: закрашенное кольцо — прыжок сохраняет возможность финиша в центре, пустое кольцо — упускает её, маленькая точка — игра пока не может это определить.</translation>
     </message>
     <message>
         <source>The View menu&apos;s setting could not be saved, so the next game opens with the one stored before.<byte value="xd"/>
 %1.</source>
         <extracomment>After a change in the View menu (the zoom, Show Jumps). %1 says which file could not be written and why.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось сохранить настройку меню «Вид», поэтому при следующем запуске будет использована прежняя.<byte value="xd"/>
+%1.</translation>
     </message>
 </context>
 </TS>

@@ -6,164 +6,165 @@
     <message>
         <source>a folder of that name is in the way</source>
         <extracomment>Why a file could not be written: a folder has the file&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>уже існує тека з такою самою назвою</translation>
     </message>
     <message>
         <source>%1 is a link owned by another user, so nothing is written through it</source>
         <extracomment>Why a file was not written. %1 is the path of a link that another user of the computer made, which could point at any of the player&apos;s files.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 — посилання, що належить іншому користувачеві, тому через нього нічого не записується</translation>
     </message>
     <message>
         <source>it is not a regular file</source>
         <extracomment>Why a file was not read or written: it is a FIFO, a device or the like.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>це не звичайний файл</translation>
     </message>
     <message numerus="yes">
         <source>only %1 of the %n bytes could be written; the disk may be full</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>вдалося записати лише %1 з %n байта; можливо, диск заповнено</numerusform>
+            <numerusform>вдалося записати лише %1 з %n байтів; можливо, диск заповнено</numerusform>
+            <numerusform>вдалося записати лише %1 з %n байтів; можливо, диск заповнено</numerusform>
         </translation>
     </message>
     <message>
         <source>it is a folder, not a file</source>
-        <translation type="unfinished"></translation>
+        <translation>це тека, а не файл</translation>
     </message>
     <message>
         <source>the folder %1 cannot be made</source>
         <extracomment>Why a setting (the marble colour, the zoom) could not be saved. %1 is the path of the settings folder.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>не вдається створити теку %1</translation>
     </message>
     <message>
         <source>%1 cannot be written (%2)</source>
         <extracomment>Why a setting could not be saved. %1 is the path of the settings file, %2 the reason, such as &quot;No space left on device&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>не вдається записати %1 (%2)</translation>
     </message>
     <message>
         <source>%1 is a folder</source>
         <extracomment>Why the stored marble colour cannot be removed. %1 is the path of the settings file.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 — це тека</translation>
     </message>
     <message>
         <source>%1 cannot be removed (%2)</source>
         <extracomment>Why the stored marble colour cannot be removed. %1 is the path of the settings file, %2 the system&apos;s reason, such as &quot;Permission denied&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>не вдається вилучити %1 (%2)</translation>
     </message>
     <message>
         <source>line %1 is empty, but a cell line must be &quot;1&quot; or &quot;-1&quot;</source>
         <extracomment>Why a game file cannot be opened. %1 is the number of the line, from 1 to 49; lines 1 to 49 of a game file hold the 49 cells of the board.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>рядок %1 порожній, а рядок клітинки має містити «1» або «-1»</translation>
     </message>
     <message>
         <source>line %1 holds binary data, but a cell line must be &quot;1&quot; or &quot;-1&quot;</source>
         <extracomment>Why a game file cannot be opened. %1 is the number of the line, from 1 to 49.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>рядок %1 містить двійкові дані, а рядок клітинки має містити «1» або «-1»</translation>
     </message>
     <message>
         <source>line %1 is &quot;%2&quot;, but a cell line must be &quot;1&quot; or &quot;-1&quot;</source>
         <extracomment>Why a game file cannot be opened. %1 is the number of the line, from 1 to 49, %2 what the line holds (at most 20 characters, then &quot;...&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>рядок %1 містить «%2», а рядок клітинки має містити «1» або «-1»</translation>
     </message>
     <message>
         <source>line 51 is empty, but the marble count must be a number from 0 to 255</source>
         <extracomment>Why a game file cannot be opened. Line 51 of a game file holds the number of marbles.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>рядок 51 порожній, а кількість кульок має бути числом від 0 до 255</translation>
     </message>
     <message>
         <source>line 51 holds binary data, but the marble count must be a number from 0 to 255</source>
         <extracomment>Why a game file cannot be opened. Line 51 of a game file holds the number of marbles.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>рядок 51 містить двійкові дані, а кількість кульок має бути числом від 0 до 255</translation>
     </message>
     <message>
         <source>line 51 is &quot;%1&quot;, but the marble count must be a number from 0 to 255</source>
         <extracomment>Why a game file cannot be opened. Line 51 of a game file holds the number of marbles; %1 is what it holds instead (at most 20 characters, then &quot;...&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>рядок 51 містить «%1», а кількість кульок має бути числом від 0 до 255</translation>
     </message>
     <message>
         <source>the file is empty</source>
         <extracomment>Why a game file cannot be opened.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>файл порожній</translation>
     </message>
     <message numerus="yes">
         <source>a game file has 51 lines, but this file has only %n</source>
         <extracomment>Why a game file cannot be opened. %n is how many lines the file has, from 1 to 50; a game file always has 51.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>файл гри має 51 рядок, а цей файл — лише %n рядок</numerusform>
+            <numerusform>файл гри має 51 рядок, а цей файл — лише %n рядки</numerusform>
+            <numerusform>файл гри має 51 рядок, а цей файл — лише %n рядків</numerusform>
         </translation>
     </message>
     <message>
         <source>line %1 is longer than 255 characters</source>
         <extracomment>Why a game file cannot be opened. %1 is 50 (the clock&apos;s line) or 51 (the marble count&apos;s line).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>рядок %1 довший за 255 символів</translation>
     </message>
     <message>
         <source>line 50, the clock, holds binary data</source>
         <extracomment>Why a game file cannot be opened. Line 50 of a game file holds the clock&apos;s text.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>рядок 50 (годинник) містить двійкові дані</translation>
     </message>
     <message>
         <source>the name is too long</source>
         <extracomment>Why a game file cannot be opened: its name is longer than the system allows.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>назва файлу надто довга</translation>
     </message>
     <message>
         <source>the file does not exist</source>
-        <translation type="unfinished"></translation>
+        <translation>файлу не існує</translation>
     </message>
     <message>
         <source>the file cannot be read (%1)</source>
         <extracomment>Why a game file cannot be opened. %1 is the system&apos;s reason, such as &quot;Permission denied&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>не вдається прочитати файл (%1)</translation>
     </message>
     <message>
         <source>its name is not valid UTF-8 text, so it cannot be opened</source>
         <extracomment>Why a file cannot be opened: its name holds bytes that are not UTF-8 text, so the name cannot be shown or used exactly as it is.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>назва файлу не є коректним текстом UTF-8, тому його неможливо відкрити</translation>
     </message>
     <message>
         <source>You have provided an invalid file format<byte value="xd"/>
 %1: %2.</source>
         <extracomment>Shown when a file is not a game file. %1 is the file&apos;s path, %2 why it is refused (one of the reasons above, starting in lower case). The line break stays.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Файл має неправильний формат.<byte value="xd"/>
+%1: %2.</translation>
     </message>
     <message>
         <source>%1 cannot be read (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>не вдається прочитати %1 (%2)</translation>
     </message>
     <message>
         <source>%1: %2 is damaged, so the texts are in English.</source>
         <extracomment>One line on standard error when the program&apos;s translation file is damaged or does not match the list of sums the build wrote beside it. %1 is the program&apos;s name, %2 the file&apos;s path.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: файл %2 пошкоджено, тому тексти показано англійською.</translation>
     </message>
     <message>
         <source>it is not a table of solutions</source>
         <extracomment>Why the table of solutions behind the hints cannot be used.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>це не таблиця розв’язків</translation>
     </message>
     <message>
         <source>it was made by another version of Pebblenix</source>
         <extracomment>Why the table of solutions behind the hints cannot be used.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>файл створено іншою версією Pebblenix</translation>
     </message>
     <message>
         <source>it has the wrong size</source>
         <extracomment>Why the table of solutions behind the hints cannot be used.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>файл має неправильний розмір</translation>
     </message>
     <message>
         <source>it is damaged</source>
         <extracomment>Why the table of solutions behind the hints cannot be used.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>файл пошкоджено</translation>
     </message>
 </context>
 <context>
     <name>Game</name>
     <message>
         <source>No finish with the last marble in the centre is possible from here.</source>
-        <translation type="unfinished"></translation>
+        <translation>З цієї позиції вже неможливо завершити гру з останньою кулькою в центрі.</translation>
     </message>
 </context>
 <context>
@@ -171,43 +172,44 @@
     <message>
         <source>it is a link</source>
         <extracomment>Why the records file cannot be used; said inside a sentence about it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>це посилання</translation>
     </message>
     <message>
         <source>it belongs to another user</source>
-        <translation type="unfinished"></translation>
+        <translation>файл належить іншому користувачеві</translation>
     </message>
     <message>
         <source>it is far too long</source>
-        <translation type="unfinished"></translation>
+        <translation>файл надто великий</translation>
     </message>
     <message>
         <source>it is damaged</source>
-        <translation type="unfinished"></translation>
+        <translation>файл пошкоджено</translation>
     </message>
     <message>
         <source>Your records in %1 could not be used (%2). The file was set aside as %3, and new records begin.</source>
         <extracomment>%1 the records file, %2 why it could not be used (a phrase such as &quot;it is damaged&quot;), %3 the name it was given.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Не вдалося використати ваші рекорди у файлі %1 (%2). Файл перейменовано на %3, а рекорди починаються заново.</translation>
     </message>
     <message>
         <source>Your records in %1 cannot be used (%2), nor set aside (%3), so no game is recorded until it is moved.</source>
         <extracomment>%1 the records file, %2 why it cannot be used, %3 why it could not be renamed.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ваші рекорди у файлі %1 не можна ні використати (%2), ні перейменувати (%3), тому ігри не записуватимуться, доки цей файл не буде переміщено.</translation>
     </message>
     <message>
         <source>Your records could not be written.<byte value="xd"/>
 %1: %2.</source>
         <extracomment>%1 the records file, %2 why it could not be written.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Не вдалося записати ваші рекорди.<byte value="xd"/>
+%1: %2.</translation>
     </message>
     <message>
         <source>its lock file cannot be made</source>
-        <translation type="unfinished"></translation>
+        <translation>не вдається створити файл блокування</translation>
     </message>
     <message>
         <source>Your records are being written by another copy of Pebblenix; try again in a moment.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ваші рекорди саме записує інший примірник Pebblenix; спробуйте ще раз за мить.</translation>
     </message>
 </context>
 <context>
@@ -215,30 +217,30 @@
     <message>
         <source>usage: pebblenix-solve FILE.pnx</source>
         <extracomment>Shown when the tool is started wrongly. FILE.pnx stands for the name of a game file; the command&apos;s name stays as it is.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>використання: pebblenix-solve ФАЙЛ.pnx</translation>
     </message>
     <message>
         <source>its folder does not exist</source>
-        <translation type="unfinished"></translation>
+        <translation>теки, вказаної в шляху до файлу, не існує</translation>
     </message>
     <message>
         <source>pebblenix-solve: the table of solutions cannot be used: %1</source>
         <extracomment>%1 says why the table behind the hints cannot be used, for example that its file cannot be read or is damaged.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>pebblenix-solve: не вдається використати таблицю розв’язків: %1</translation>
     </message>
     <message>
         <source>The last marble is already in the centre.</source>
-        <translation type="unfinished"></translation>
+        <translation>Остання кулька вже в центрі.</translation>
     </message>
     <message>
         <source>One marble left, in the centre.</source>
         <extracomment>The last line after a list of jumps that ends with one marble in the centre hole.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Залишилася одна кулька — у центрі.</translation>
     </message>
     <message>
         <source>pebblenix-solve: the output could not be written (%1)</source>
         <extracomment>Shown when the tool&apos;s answer could not be written out, for example to a full disk. %1 is the system&apos;s reason, such as &quot;No space left on device&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>pebblenix-solve: не вдалося записати результат (%1)</translation>
     </message>
 </context>
 <context>
@@ -246,109 +248,109 @@
     <message>
         <source>selected marble</source>
         <extracomment>What a screen reader says of a hole of the board after its name (&quot;d4&quot;): its marble is picked up, ready to jump.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>піднята кулька</translation>
     </message>
     <message>
         <source>marble</source>
         <extracomment>What a screen reader says of a hole of the board after its name (&quot;d4&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>кулька</translation>
     </message>
     <message>
         <source>empty, a jump here keeps the centre finish</source>
         <extracomment>What a screen reader says of a hole after its name (&quot;d4, empty, a jump here keeps the centre finish&quot;) when Show Jumps marks it: the picked-up marble can jump here, and the last marble can then still finish in the centre hole.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>порожня, хід сюди зберігає фініш у центрі</translation>
     </message>
     <message>
         <source>empty, a jump here loses the centre finish</source>
         <extracomment>As &quot;empty, a jump here keeps the centre finish&quot;, but after this jump the last marble can no longer finish in the centre hole.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>порожня, після ходу сюди фініш у центрі буде втрачено</translation>
     </message>
     <message>
         <source>empty, the picked-up marble can jump here</source>
         <extracomment>As &quot;empty, a jump here keeps the centre finish&quot;, when the game cannot tell whether the jump keeps a finish in the centre (its table of solutions is missing).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>порожня, сюди може перестрибнути піднята кулька</translation>
     </message>
     <message>
         <source>empty</source>
         <extracomment>What a screen reader says of a hole of the board after its name (&quot;d4&quot;): it holds no marble.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>порожня</translation>
     </message>
 </context>
 <context>
     <name>pebblenix::RecordsDialog</name>
     <message>
         <source>None yet</source>
-        <translation type="unfinished"></translation>
+        <translation>Поки немає</translation>
     </message>
     <message>
         <source>The last marble in the centre, on %1</source>
         <extracomment>%1 the date.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Остання кулька в центрі, %1</translation>
     </message>
     <message>
         <source>One marble, not in the centre, on %1</source>
         <extracomment>%1 the date.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Одна кулька, не в центрі, %1</translation>
     </message>
     <message numerus="yes">
         <source>%n marbles left, on %1</source>
         <extracomment>%n the marbles left on a board with no jump left, %1 the date.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Залишилася %n кулька, %1</numerusform>
+            <numerusform>Залишилося %n кульки, %1</numerusform>
+            <numerusform>Залишилося %n кульок, %1</numerusform>
         </translation>
     </message>
     <message>
         <source>Over time, on %1</source>
         <extracomment>The clock had run out before the centre finish; %1 the date.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Після закінчення часу, %1</translation>
     </message>
     <message numerus="yes">
         <source>%n of 120 seconds, on %1</source>
         <extracomment>%n seconds of the game&apos;s 120-second clock, %1 the date.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n з 120 секунд, %1</numerusform>
+            <numerusform>%n з 120 секунд, %1</numerusform>
+            <numerusform>%n з 120 секунд, %1</numerusform>
         </translation>
     </message>
     <message>
         <source>Records</source>
-        <translation type="unfinished"></translation>
+        <translation>Рекорди</translation>
     </message>
     <message>
         <source>Games played:</source>
-        <translation type="unfinished"></translation>
+        <translation>Зіграно ігор:</translation>
     </message>
     <message>
         <source>Finished in the centre:</source>
-        <translation type="unfinished"></translation>
+        <translation>Фінішів у центрі:</translation>
     </message>
     <message>
         <source>Best finish:</source>
-        <translation type="unfinished"></translation>
+        <translation>Найкращий результат:</translation>
     </message>
     <message>
         <source>Best finish with help:</source>
         <extracomment>With help: after a hint, a rewind, Review Game or the winning line.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Найкращий результат із допомогою:</translation>
     </message>
     <message>
         <source>Fastest centre finish:</source>
-        <translation type="unfinished"></translation>
+        <translation>Найшвидший фініш у центрі:</translation>
     </message>
     <message>
         <source>Fastest with help:</source>
-        <translation type="unfinished"></translation>
+        <translation>Найшвидший фініш із допомогою:</translation>
     </message>
     <message>
         <source>&amp;Reset Records…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Скинути рекорди…</translation>
     </message>
     <message>
         <source>Reset all your records? They cannot be brought back.</source>
-        <translation type="unfinished"></translation>
+        <translation>Скинути всі ваші рекорди? Їх не можна буде відновити.</translation>
     </message>
 </context>
 <context>
@@ -356,131 +358,131 @@
     <message>
         <source>Review Game</source>
         <extracomment>The title of the window that lists the game&apos;s jumps (Game &gt; Review Game).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Розбір гри</translation>
     </message>
     <message>
         <source>No.</source>
         <extracomment>Review Game&apos;s column headers: the jump&apos;s number in the game (1, 2, ...),</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>№</translation>
     </message>
     <message>
         <source>Jump</source>
         <extracomment>the jump (&quot;d2 -&gt; d4&quot;: column letter and row number of the two holes),</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Хід</translation>
     </message>
     <message>
         <source>Marbles left</source>
         <extracomment>the marbles left on the board after it,</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Залишилося кульок</translation>
     </message>
     <message>
         <source>Centre finish</source>
         <extracomment>and whether the last marble could still finish in the centre after it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Фініш у центрі</translation>
     </message>
     <message>
         <source>&amp;Go Back to Before This Jump</source>
         <extracomment>Review Game&apos;s button: takes the board back to before the selected jump.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Повернутися до позиції перед цим ходом</translation>
     </message>
     <message>
         <source>possible</source>
         <extracomment>In Review Game&apos;s &quot;Centre finish&quot; column.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>можливий</translation>
     </message>
     <message>
         <source>not possible</source>
         <extracomment>In Review Game&apos;s &quot;Centre finish&quot; column.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>неможливий</translation>
     </message>
     <message>
         <source>lost by this jump</source>
         <extracomment>In Review Game&apos;s &quot;Centre finish&quot; column, in bold, beside the jump after which the last marble could no longer finish in the centre.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>втрачений цим ходом</translation>
     </message>
     <message>
         <source>%1 would have kept it.</source>
         <extracomment>A tooltip on the jump that lost the centre finish; %1 is a jump that would have kept it (&quot;d2 -&gt; d4&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Хід %1 зберіг би фініш у центрі.</translation>
     </message>
     <message>
         <source>%1, the jump that lost the centre finish. %2 would have kept it.</source>
         <extracomment>What a screen reader says of the jump that lost the centre finish (%1, &quot;d4 -&gt; b4&quot;), with one that would have kept it (%2).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 — хід, яким втрачено фініш у центрі. Хід %2 зберіг би його.</translation>
     </message>
     <message>
         <source>%1, the jump that lost the centre finish.</source>
         <extracomment>What a screen reader says of the jump that lost the centre finish (%1, &quot;d4 -&gt; b4&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 — хід, яким втрачено фініш у центрі.</translation>
     </message>
     <message>
         <source>No jumps have been made since this position was set.</source>
         <extracomment>Review Game&apos;s summary above the list.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Відтоді як цю позицію встановлено, не зроблено жодного ходу.</translation>
     </message>
     <message>
         <source>This game started from a position that cannot finish with the last marble in the centre.</source>
         <extracomment>Review Game&apos;s summary above the list.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ця гра почалася з позиції, з якої неможливо завершити її з останньою кулькою в центрі.</translation>
     </message>
     <message>
         <source>Jump %1, %2, lost the centre finish. %3 would have kept it.</source>
         <extracomment>Review Game&apos;s summary above the list: %1 is the jump&apos;s number in the game, %2 the jump (&quot;d4 -&gt; b4&quot;), %3 a jump that would have kept the finish.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ходом %1 (%2) втрачено фініш у центрі. Хід %3 зберіг би його.</translation>
     </message>
     <message>
         <source>Jump %1, %2, lost the centre finish.</source>
         <extracomment>Review Game&apos;s summary above the list: %1 is the jump&apos;s number in the game, %2 the jump (&quot;d4 -&gt; b4&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ходом %1 (%2) втрачено фініш у центрі.</translation>
     </message>
     <message>
         <source>You can still finish with the last marble in the centre.</source>
         <extracomment>Review Game&apos;s summary above the list.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ще можна завершити гру з останньою кулькою в центрі.</translation>
     </message>
 </context>
 <context>
     <name>pebblenix::WinningLineDialog</name>
     <message>
         <source>Winning Line</source>
-        <translation type="unfinished"></translation>
+        <translation>Шлях до перемоги</translation>
     </message>
     <message>
         <source>No.</source>
         <extracomment>Column headers: the jump&apos;s number in the line, the jump (&quot;d2 -&gt; d4&quot;), and the marbles on the board after it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>№</translation>
     </message>
     <message>
         <source>Jump</source>
-        <translation type="unfinished"></translation>
+        <translation>Хід</translation>
     </message>
     <message>
         <source>Marbles left</source>
-        <translation type="unfinished"></translation>
+        <translation>Залишилося кульок</translation>
     </message>
     <message>
         <source>&amp;Play Next Jump</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Зробити наступний хід</translation>
     </message>
     <message>
         <source>Rewind to Last Winnable Position (Ctrl+R) goes back to before the jump that lost it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Команда «Повернутися до останньої виграшної позиції» (Ctrl+R) поверне гру в стан перед ходом, яким цю можливість було втрачено.</translation>
     </message>
     <message>
         <source>This game started from a position that cannot finish with the last marble in the centre.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ця гра почалася з позиції, з якої неможливо завершити її з останньою кулькою в центрі.</translation>
     </message>
     <message>
         <source>The last marble is already in the centre.</source>
-        <translation type="unfinished"></translation>
+        <translation>Остання кулька вже в центрі.</translation>
     </message>
     <message numerus="yes">
         <source>Jumps to the last marble in the centre: %n</source>
         <extracomment>Above the list of jumps; the number of jumps comes last.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Ходів до останньої кульки в центрі: %n</numerusform>
+            <numerusform>Ходів до останньої кульки в центрі: %n</numerusform>
+            <numerusform>Ходів до останньої кульки в центрі: %n</numerusform>
         </translation>
     </message>
 </context>
@@ -489,62 +491,62 @@
     <message>
         <source>About MyApp</source>
         <extracomment>A placeholder title the About box has while it is built; &quot;About Pebblenix&quot; replaces it before the box is shown.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Про MyApp</translation>
     </message>
     <message>
         <source>OK</source>
         <extracomment>The About box&apos;s button that closes it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Гаразд</translation>
     </message>
     <message>
         <source>&amp;System Info...</source>
         <extracomment>The About box&apos;s button that starts the system&apos;s information tool.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Відомості про систему…</translation>
     </message>
     <message>
         <source>Author</source>
         <extracomment>The About box&apos;s label before the authors&apos; name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Автори</translation>
     </message>
     <message>
         <source>The Pebblenix developers</source>
         <extracomment>The About box&apos;s authors&apos; name, in a box of its own beside &quot;Author&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Розробники Pebblenix</translation>
     </message>
     <message>
         <source>Pebblenix is free to copy and give away, as long as it travels whole and unchanged, with this notice, and nobody is charged for it.</source>
         <extracomment>The About box&apos;s distribution notice, one paragraph; it wraps in the box.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Pebblenix можна вільно копіювати й передавати іншим, якщо він поширюється повністю й без змін, разом із цим повідомленням, і ніхто не бере за нього плати.</translation>
     </message>
     <message>
         <source>Write to the Pebblenix developers at:</source>
         <extracomment>In the About box, above the developers&apos; postal address (kept in English).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Пишіть розробникам Pebblenix за адресою:</translation>
     </message>
     <message>
         <source>Phone: +1 555 0100</source>
         <extracomment>In the About box; keep the number as it is.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Телефон: +1 555 0100</translation>
     </message>
     <message>
         <source>E-mail: pebblenix@example.org</source>
         <extracomment>In the About box; keep the address as it is.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ел. пошта: pebblenix@example.org</translation>
     </message>
     <message>
         <source>Homepage: https://pebblenix.example.org</source>
         <extracomment>In the About box; keep the address as it is.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Сайт: https://pebblenix.example.org</translation>
     </message>
     <message>
         <source>About Pebblenix</source>
         <extracomment>The About box&apos;s title.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Про Pebblenix</translation>
     </message>
     <message>
         <source>System Information Is Unavailable At This Time</source>
         <extracomment>A message box when the About box&apos;s System Info button finds no system-information tool to start (always so on Linux).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Відомості про систему зараз недоступні</translation>
     </message>
 </context>
 <context>
@@ -552,244 +554,252 @@
     <message>
         <source>%1: %2</source>
         <extracomment>What a screen reader says for the clock or the count: %1 is its caption (&quot;Time on Hand&quot;), %2 the value shown (&quot;087&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>The stored marble colour cannot be used or removed, so the game starts in dark blue.<byte value="xd"/>
 %1.</source>
         <extracomment>%1 names the settings file and why it cannot be removed.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Збережений колір кульок не вдається ні використати, ні вилучити, тому гра почнеться з темно-синіми кульками.<byte value="xd"/>
+%1.</translation>
     </message>
     <message>
         <source>Unknown error has occured.</source>
         <extracomment>Shown when the stored marble colour cannot be used; the game then ends. The English misspelling is the original program&apos;s.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Сталася невідома помилка.</translation>
     </message>
     <message>
         <source>Bored So Early?</source>
         <extracomment>Asked with Yes and No before the game window closes: Yes closes it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Уже набридло?</translation>
     </message>
     <message>
         <source>Start A New Game?</source>
         <extracomment>Asked with Yes and No by Game &gt; New, and by a colour chosen during a game.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Почати нову гру?</translation>
     </message>
     <message>
         <source>The marble colour could not be saved, so the game goes on in the colour it has.<byte value="xd"/>
 %1.</source>
         <extracomment>%1 names the settings file and why it cannot be written.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Не вдалося зберегти колір кульок, тому гра триває з поточним кольором.<byte value="xd"/>
+%1.</translation>
     </message>
     <message>
         <source>The move was not made, because the undo file could not be written.<byte value="xd"/>
 %1: %2.</source>
         <extracomment>%1 is the undo file&apos;s path, %2 why it could not be written.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Хід не зроблено, бо не вдалося записати файл скасування.<byte value="xd"/>
+%1: %2.</translation>
     </message>
     <message>
         <source>Congratulations</source>
         <extracomment>The title of the two messages at the end of a game.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Вітаємо</translation>
     </message>
     <message>
         <source>You won The Game </source>
         <extracomment>The last marble stands in the centre. The capitals and the space at the end are the original program&apos;s.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ви виграли!</translation>
     </message>
     <message>
         <source>Well played !! try to get the last marble<byte value="xd"/>
  in  the center square</source>
         <extracomment>One marble is left, but not in the centre. The line break, the double space and the spelling are the original program&apos;s.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Добре зіграно! Спробуйте залишити останню кульку<byte value="xd"/>
+в центральній лунці.</translation>
     </message>
     <message>
         <source>The game could not be saved.<byte value="xd"/>
 %1: %2.</source>
         <extracomment>%1 is the game file&apos;s path, %2 why it could not be written.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Не вдалося зберегти гру.<byte value="xd"/>
+%1: %2.</translation>
     </message>
     <message>
         <source>Hints are not available, because the table of solutions cannot be used.<byte value="xd"/>
 %1.</source>
         <extracomment>%1 says why the table of solutions (a file installed with the game) cannot be used.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Підказки недоступні, бо не вдається використати таблицю розв’язків.<byte value="xd"/>
+%1.</translation>
     </message>
     <message>
         <source>You can still finish with the last marble in the centre.</source>
         <extracomment>Game &gt; Rewind found no jump that lost the centre finish.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ще можна завершити гру з останньою кулькою в центрі.</translation>
     </message>
     <message>
         <source>This game started from a position that cannot finish with the last marble in the centre, so there is nothing to rewind to.</source>
         <extracomment>Game &gt; Rewind: no jump lost the centre finish, because there never was one.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ця гра почалася з позиції, з якої неможливо завершити її з останньою кулькою в центрі, тож повертатися нема до чого.</translation>
     </message>
     <message>
         <source>The game was not rewound, because the undo file could not be written.<byte value="xd"/>
 %1: %2.</source>
         <extracomment>%1 is the undo file&apos;s path, %2 why it could not be written.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Гру не повернуто назад, бо не вдалося записати файл скасування.<byte value="xd"/>
+%1: %2.</translation>
     </message>
     <message>
         <source>&amp;White</source>
         <extracomment>The first of twelve marble colours in Game &gt; Marble Color. The letter after &amp; is its access key: each colour needs its own, typed without AltGr.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Білий</translation>
     </message>
     <message>
         <source>&amp;Blue</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Синій</translation>
     </message>
     <message>
         <source>&amp;Dark Blue</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Темно-синій</translation>
     </message>
     <message>
         <source>&amp;Sky Blue</source>
-        <translation type="unfinished"></translation>
+        <translation>Бл&amp;акитний</translation>
     </message>
     <message>
         <source>&amp;Green</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Зелений</translation>
     </message>
     <message>
         <source>&amp;Military Green</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Хакі</translation>
     </message>
     <message>
         <source>&amp;Yellow</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Жовтий</translation>
     </message>
     <message>
         <source>&amp;Pink</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Рожевий</translation>
     </message>
     <message>
         <source>&amp;Red</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Червоний</translation>
     </message>
     <message>
         <source>Purp&amp;le</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Фіолетовий</translation>
     </message>
     <message>
         <source>Br&amp;own</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Коричневий</translation>
     </message>
     <message>
         <source>Blac&amp;k</source>
-        <translation type="unfinished"></translation>
+        <translation>Ч&amp;орний</translation>
     </message>
     <message>
         <source>Pebblenix Files (*.pnx)</source>
         <extracomment>The file type in the Open and Save dialogs; keep &quot;(*.pnx)&quot; as it is.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Файли Pebblenix (*.pnx)</translation>
     </message>
     <message>
         <source>Marbles On Board</source>
         <extracomment>The caption above the marble count in the main window: two lines of about ten characters, three at most.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Кульок на дошці</translation>
     </message>
     <message>
         <source>Time on Hand</source>
         <extracomment>The caption above the countdown clock in the main window: one line of about thirteen characters, two at most.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Залишок часу</translation>
     </message>
     <message>
         <source>&amp;Game</source>
         <extracomment>The first menu of the menu bar. The letter after &amp; is the access key (Alt and that letter): the menu bar&apos;s keys and each menu&apos;s keys must differ from one another and be typed without AltGr.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Гра</translation>
     </message>
     <message>
         <source>&amp;New</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Нова гра</translation>
     </message>
     <message>
         <source>&amp;Open</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Відкрити</translation>
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Зберегти</translation>
     </message>
     <message>
         <source>Save &amp;As</source>
-        <translation type="unfinished"></translation>
+        <translation>Зберегти &amp;як</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Скасувати хід</translation>
     </message>
     <message>
         <source>&amp;Hint</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Підказка</translation>
     </message>
     <message>
         <source>&amp;Rewind to Last Winnable Position</source>
         <extracomment>Takes the board back to just before the jump after which the last marble could no longer finish in the centre.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Повернутися до &amp;останньої виграшної позиції</translation>
     </message>
     <message>
         <source>Re&amp;view Game…</source>
         <extracomment>Opens a list of the game&apos;s jumps that shows which one lost the centre finish.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Розбір гри…</translation>
     </message>
     <message>
         <source>Winning &amp;Line…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Шлях до перемоги…</translation>
     </message>
     <message>
         <source>R&amp;ecords…</source>
-        <translation type="unfinished"></translation>
+        <translation>Р&amp;екорди…</translation>
     </message>
     <message>
         <source>Marble &amp;Color</source>
         <extracomment>A submenu of Game: the twelve marble colours.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Колір кульок</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>Ви&amp;йти</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Вигляд</translation>
     </message>
     <message>
         <source>Zoom &amp;In</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Збільшити</translation>
     </message>
     <message>
         <source>Zoom &amp;Out</source>
-        <translation type="unfinished"></translation>
+        <translation>З&amp;меншити</translation>
     </message>
     <message>
         <source>&amp;Actual Size</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Справжній розмір</translation>
     </message>
     <message>
         <source>Show &amp;Jumps</source>
-        <translation type="unfinished"></translation>
+        <translation>Показувати &amp;ходи</translation>
     </message>
     <message>
         <source>Marks the holes the picked-up marble can jump to: a filled ring where the jump keeps a finish with the last marble in the centre possible, a hollow ring where it loses it, and a small dot while the game cannot tell.</source>
         <extracomment>Shown as the tip of the View menu&apos;s Show Jumps item.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Позначає лунки, на які може перестрибнути піднята кулька: заповнене кільце — хід зберігає фініш у центрі, порожнисте кільце — хід його втрачає, маленька крапка — гра поки не може цього визначити.</translation>
     </message>
     <message>
         <source>&amp;Help</source>
         <extracomment>The last menu of the menu bar; its access key must differ from Game&apos;s and View&apos;s.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Довідка</translation>
     </message>
     <message>
         <source>&amp;About Pebblenix</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Про Pebblenix</translation>
     </message>
     <message>
         <source>The View menu&apos;s setting could not be saved, so the next game opens with the one stored before.<byte value="xd"/>
 %1.</source>
         <extracomment>After a change in the View menu (the zoom, Show Jumps). %1 says which file could not be written and why.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Не вдалося зберегти параметр меню «Вигляд», тому наступна гра відкриється з попереднім збереженим значенням.<byte value="xd"/>
+%1.</translation>
     </message>
 </context>
 </TS>

@@ -6,160 +6,161 @@
     <message>
         <source>a folder of that name is in the way</source>
         <extracomment>Why a file could not be written: a folder has the file&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>已存在同名文件夹</translation>
     </message>
     <message>
         <source>%1 is a link owned by another user, so nothing is written through it</source>
         <extracomment>Why a file was not written. %1 is the path of a link that another user of the computer made, which could point at any of the player&apos;s files.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 是属于其他用户的链接，因此不会经由它写入任何内容</translation>
     </message>
     <message>
         <source>it is not a regular file</source>
         <extracomment>Why a file was not read or written: it is a FIFO, a device or the like.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>不是普通文件</translation>
     </message>
     <message numerus="yes">
         <source>only %1 of the %n bytes could be written; the disk may be full</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>共 %n 字节，只写入了 %1 字节；磁盘可能已满</numerusform>
         </translation>
     </message>
     <message>
         <source>it is a folder, not a file</source>
-        <translation type="unfinished"></translation>
+        <translation>这是文件夹，而不是文件</translation>
     </message>
     <message>
         <source>the folder %1 cannot be made</source>
         <extracomment>Why a setting (the marble colour, the zoom) could not be saved. %1 is the path of the settings folder.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>无法创建文件夹 %1</translation>
     </message>
     <message>
         <source>%1 cannot be written (%2)</source>
         <extracomment>Why a setting could not be saved. %1 is the path of the settings file, %2 the reason, such as &quot;No space left on device&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>无法写入 %1（%2）</translation>
     </message>
     <message>
         <source>%1 is a folder</source>
         <extracomment>Why the stored marble colour cannot be removed. %1 is the path of the settings file.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 是文件夹</translation>
     </message>
     <message>
         <source>%1 cannot be removed (%2)</source>
         <extracomment>Why the stored marble colour cannot be removed. %1 is the path of the settings file, %2 the system&apos;s reason, such as &quot;Permission denied&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>无法删除 %1（%2）</translation>
     </message>
     <message>
         <source>line %1 is empty, but a cell line must be &quot;1&quot; or &quot;-1&quot;</source>
         <extracomment>Why a game file cannot be opened. %1 is the number of the line, from 1 to 49; lines 1 to 49 of a game file hold the 49 cells of the board.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>第 %1 行为空，但表示格子的行必须为“1”或“-1”</translation>
     </message>
     <message>
         <source>line %1 holds binary data, but a cell line must be &quot;1&quot; or &quot;-1&quot;</source>
         <extracomment>Why a game file cannot be opened. %1 is the number of the line, from 1 to 49.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>第 %1 行包含二进制数据，但表示格子的行必须为“1”或“-1”</translation>
     </message>
     <message>
         <source>line %1 is &quot;%2&quot;, but a cell line must be &quot;1&quot; or &quot;-1&quot;</source>
         <extracomment>Why a game file cannot be opened. %1 is the number of the line, from 1 to 49, %2 what the line holds (at most 20 characters, then &quot;...&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>第 %1 行为“%2”，但表示格子的行必须为“1”或“-1”</translation>
     </message>
     <message>
         <source>line 51 is empty, but the marble count must be a number from 0 to 255</source>
         <extracomment>Why a game file cannot be opened. Line 51 of a game file holds the number of marbles.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>第 51 行为空，但弹珠数必须是 0 到 255 之间的数字</translation>
     </message>
     <message>
         <source>line 51 holds binary data, but the marble count must be a number from 0 to 255</source>
         <extracomment>Why a game file cannot be opened. Line 51 of a game file holds the number of marbles.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>第 51 行包含二进制数据，但弹珠数必须是 0 到 255 之间的数字</translation>
     </message>
     <message>
         <source>line 51 is &quot;%1&quot;, but the marble count must be a number from 0 to 255</source>
         <extracomment>Why a game file cannot be opened. Line 51 of a game file holds the number of marbles; %1 is what it holds instead (at most 20 characters, then &quot;...&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>第 51 行为“%1”，但弹珠数必须是 0 到 255 之间的数字</translation>
     </message>
     <message>
         <source>the file is empty</source>
         <extracomment>Why a game file cannot be opened.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>文件为空</translation>
     </message>
     <message numerus="yes">
         <source>a game file has 51 lines, but this file has only %n</source>
         <extracomment>Why a game file cannot be opened. %n is how many lines the file has, from 1 to 50; a game file always has 51.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>对局文件应有 51 行，但此文件只有 %n 行</numerusform>
         </translation>
     </message>
     <message>
         <source>line %1 is longer than 255 characters</source>
         <extracomment>Why a game file cannot be opened. %1 is 50 (the clock&apos;s line) or 51 (the marble count&apos;s line).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>第 %1 行超过 255 个字符</translation>
     </message>
     <message>
         <source>line 50, the clock, holds binary data</source>
         <extracomment>Why a game file cannot be opened. Line 50 of a game file holds the clock&apos;s text.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>第 50 行（计时器）包含二进制数据</translation>
     </message>
     <message>
         <source>the name is too long</source>
         <extracomment>Why a game file cannot be opened: its name is longer than the system allows.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>文件名过长</translation>
     </message>
     <message>
         <source>the file does not exist</source>
-        <translation type="unfinished"></translation>
+        <translation>文件不存在</translation>
     </message>
     <message>
         <source>the file cannot be read (%1)</source>
         <extracomment>Why a game file cannot be opened. %1 is the system&apos;s reason, such as &quot;Permission denied&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>无法读取文件（%1）</translation>
     </message>
     <message>
         <source>its name is not valid UTF-8 text, so it cannot be opened</source>
         <extracomment>Why a file cannot be opened: its name holds bytes that are not UTF-8 text, so the name cannot be shown or used exactly as it is.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>文件名不是有效的 UTF-8 文本，因此无法打开</translation>
     </message>
     <message>
         <source>You have provided an invalid file format<byte value="xd"/>
 %1: %2.</source>
         <extracomment>Shown when a file is not a game file. %1 is the file&apos;s path, %2 why it is refused (one of the reasons above, starting in lower case). The line break stays.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>文件格式无效。<byte value="xd"/>
+%1：%2。</translation>
     </message>
     <message>
         <source>%1 cannot be read (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>无法读取 %1（%2）</translation>
     </message>
     <message>
         <source>%1: %2 is damaged, so the texts are in English.</source>
         <extracomment>One line on standard error when the program&apos;s translation file is damaged or does not match the list of sums the build wrote beside it. %1 is the program&apos;s name, %2 the file&apos;s path.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1：%2 已损坏，因此界面文字使用英文。</translation>
     </message>
     <message>
         <source>it is not a table of solutions</source>
         <extracomment>Why the table of solutions behind the hints cannot be used.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>不是解法表</translation>
     </message>
     <message>
         <source>it was made by another version of Pebblenix</source>
         <extracomment>Why the table of solutions behind the hints cannot be used.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>由其他版本的 Pebblenix 生成</translation>
     </message>
     <message>
         <source>it has the wrong size</source>
         <extracomment>Why the table of solutions behind the hints cannot be used.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>大小不正确</translation>
     </message>
     <message>
         <source>it is damaged</source>
         <extracomment>Why the table of solutions behind the hints cannot be used.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>文件已损坏</translation>
     </message>
 </context>
 <context>
     <name>Game</name>
     <message>
         <source>No finish with the last marble in the centre is possible from here.</source>
-        <translation type="unfinished"></translation>
+        <translation>从当前局面已无法让最后一颗弹珠停在中心。</translation>
     </message>
 </context>
 <context>
@@ -167,43 +168,44 @@
     <message>
         <source>it is a link</source>
         <extracomment>Why the records file cannot be used; said inside a sentence about it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>该文件是链接</translation>
     </message>
     <message>
         <source>it belongs to another user</source>
-        <translation type="unfinished"></translation>
+        <translation>该文件属于其他用户</translation>
     </message>
     <message>
         <source>it is far too long</source>
-        <translation type="unfinished"></translation>
+        <translation>该文件过大</translation>
     </message>
     <message>
         <source>it is damaged</source>
-        <translation type="unfinished"></translation>
+        <translation>该文件已损坏</translation>
     </message>
     <message>
         <source>Your records in %1 could not be used (%2). The file was set aside as %3, and new records begin.</source>
         <extracomment>%1 the records file, %2 why it could not be used (a phrase such as &quot;it is damaged&quot;), %3 the name it was given.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>无法使用 %1 中的战绩（%2）。该文件已重命名为 %3，战绩将重新开始记录。</translation>
     </message>
     <message>
         <source>Your records in %1 cannot be used (%2), nor set aside (%3), so no game is recorded until it is moved.</source>
         <extracomment>%1 the records file, %2 why it cannot be used, %3 why it could not be renamed.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>无法使用 %1 中的战绩（%2），也无法将其重命名（%3）；在移走该文件之前，不会记录任何对局。</translation>
     </message>
     <message>
         <source>Your records could not be written.<byte value="xd"/>
 %1: %2.</source>
         <extracomment>%1 the records file, %2 why it could not be written.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>无法写入战绩。<byte value="xd"/>
+%1：%2。</translation>
     </message>
     <message>
         <source>its lock file cannot be made</source>
-        <translation type="unfinished"></translation>
+        <translation>无法创建锁文件</translation>
     </message>
     <message>
         <source>Your records are being written by another copy of Pebblenix; try again in a moment.</source>
-        <translation type="unfinished"></translation>
+        <translation>另一个 Pebblenix 实例正在写入战绩，请稍后再试。</translation>
     </message>
 </context>
 <context>
@@ -211,30 +213,30 @@
     <message>
         <source>usage: pebblenix-solve FILE.pnx</source>
         <extracomment>Shown when the tool is started wrongly. FILE.pnx stands for the name of a game file; the command&apos;s name stays as it is.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>用法：pebblenix-solve 文件.pnx</translation>
     </message>
     <message>
         <source>its folder does not exist</source>
-        <translation type="unfinished"></translation>
+        <translation>所在文件夹不存在</translation>
     </message>
     <message>
         <source>pebblenix-solve: the table of solutions cannot be used: %1</source>
         <extracomment>%1 says why the table behind the hints cannot be used, for example that its file cannot be read or is damaged.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>pebblenix-solve：无法使用解法表：%1</translation>
     </message>
     <message>
         <source>The last marble is already in the centre.</source>
-        <translation type="unfinished"></translation>
+        <translation>最后一颗弹珠已经在中心了。</translation>
     </message>
     <message>
         <source>One marble left, in the centre.</source>
         <extracomment>The last line after a list of jumps that ends with one marble in the centre hole.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>只剩一颗弹珠，位于中心。</translation>
     </message>
     <message>
         <source>pebblenix-solve: the output could not be written (%1)</source>
         <extracomment>Shown when the tool&apos;s answer could not be written out, for example to a full disk. %1 is the system&apos;s reason, such as &quot;No space left on device&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>pebblenix-solve：无法写入输出（%1）</translation>
     </message>
 </context>
 <context>
@@ -242,105 +244,105 @@
     <message>
         <source>selected marble</source>
         <extracomment>What a screen reader says of a hole of the board after its name (&quot;d4&quot;): its marble is picked up, ready to jump.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>选中的弹珠</translation>
     </message>
     <message>
         <source>marble</source>
         <extracomment>What a screen reader says of a hole of the board after its name (&quot;d4&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>弹珠</translation>
     </message>
     <message>
         <source>empty, a jump here keeps the centre finish</source>
         <extracomment>What a screen reader says of a hole after its name (&quot;d4, empty, a jump here keeps the centre finish&quot;) when Show Jumps marks it: the picked-up marble can jump here, and the last marble can then still finish in the centre hole.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>空，跳到这里仍可中心收官</translation>
     </message>
     <message>
         <source>empty, a jump here loses the centre finish</source>
         <extracomment>As &quot;empty, a jump here keeps the centre finish&quot;, but after this jump the last marble can no longer finish in the centre hole.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>空，跳到这里将无法中心收官</translation>
     </message>
     <message>
         <source>empty, the picked-up marble can jump here</source>
         <extracomment>As &quot;empty, a jump here keeps the centre finish&quot;, when the game cannot tell whether the jump keeps a finish in the centre (its table of solutions is missing).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>空，选中的弹珠可以跳到这里</translation>
     </message>
     <message>
         <source>empty</source>
         <extracomment>What a screen reader says of a hole of the board after its name (&quot;d4&quot;): it holds no marble.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>空</translation>
     </message>
 </context>
 <context>
     <name>pebblenix::RecordsDialog</name>
     <message>
         <source>None yet</source>
-        <translation type="unfinished"></translation>
+        <translation>暂无</translation>
     </message>
     <message>
         <source>The last marble in the centre, on %1</source>
         <extracomment>%1 the date.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>最后一颗弹珠停在中心（%1）</translation>
     </message>
     <message>
         <source>One marble, not in the centre, on %1</source>
         <extracomment>%1 the date.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>剩一颗弹珠，不在中心（%1）</translation>
     </message>
     <message numerus="yes">
         <source>%n marbles left, on %1</source>
         <extracomment>%n the marbles left on a board with no jump left, %1 the date.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>剩 %n 颗弹珠（%1）</numerusform>
         </translation>
     </message>
     <message>
         <source>Over time, on %1</source>
         <extracomment>The clock had run out before the centre finish; %1 the date.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>超时（%1）</translation>
     </message>
     <message numerus="yes">
         <source>%n of 120 seconds, on %1</source>
         <extracomment>%n seconds of the game&apos;s 120-second clock, %1 the date.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>120 秒中用时 %n 秒（%1）</numerusform>
         </translation>
     </message>
     <message>
         <source>Records</source>
-        <translation type="unfinished"></translation>
+        <translation>战绩</translation>
     </message>
     <message>
         <source>Games played:</source>
-        <translation type="unfinished"></translation>
+        <translation>已玩局数：</translation>
     </message>
     <message>
         <source>Finished in the centre:</source>
-        <translation type="unfinished"></translation>
+        <translation>中心收官次数：</translation>
     </message>
     <message>
         <source>Best finish:</source>
-        <translation type="unfinished"></translation>
+        <translation>最佳结果：</translation>
     </message>
     <message>
         <source>Best finish with help:</source>
         <extracomment>With help: after a hint, a rewind, Review Game or the winning line.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>最佳结果（使用辅助）：</translation>
     </message>
     <message>
         <source>Fastest centre finish:</source>
-        <translation type="unfinished"></translation>
+        <translation>最快中心收官：</translation>
     </message>
     <message>
         <source>Fastest with help:</source>
-        <translation type="unfinished"></translation>
+        <translation>最快中心收官（使用辅助）：</translation>
     </message>
     <message>
         <source>&amp;Reset Records…</source>
-        <translation type="unfinished"></translation>
+        <translation>重置战绩(&amp;R)…</translation>
     </message>
     <message>
         <source>Reset all your records? They cannot be brought back.</source>
-        <translation type="unfinished"></translation>
+        <translation>要重置全部战绩吗？重置后将无法恢复。</translation>
     </message>
 </context>
 <context>
@@ -348,129 +350,129 @@
     <message>
         <source>Review Game</source>
         <extracomment>The title of the window that lists the game&apos;s jumps (Game &gt; Review Game).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>复盘</translation>
     </message>
     <message>
         <source>No.</source>
         <extracomment>Review Game&apos;s column headers: the jump&apos;s number in the game (1, 2, ...),</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>序号</translation>
     </message>
     <message>
         <source>Jump</source>
         <extracomment>the jump (&quot;d2 -&gt; d4&quot;: column letter and row number of the two holes),</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>跳步</translation>
     </message>
     <message>
         <source>Marbles left</source>
         <extracomment>the marbles left on the board after it,</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>棋盘上剩余弹珠</translation>
     </message>
     <message>
         <source>Centre finish</source>
         <extracomment>and whether the last marble could still finish in the centre after it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>中心收官</translation>
     </message>
     <message>
         <source>&amp;Go Back to Before This Jump</source>
         <extracomment>Review Game&apos;s button: takes the board back to before the selected jump.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>回到此步之前(&amp;G)</translation>
     </message>
     <message>
         <source>possible</source>
         <extracomment>In Review Game&apos;s &quot;Centre finish&quot; column.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>可能</translation>
     </message>
     <message>
         <source>not possible</source>
         <extracomment>In Review Game&apos;s &quot;Centre finish&quot; column.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>不可能</translation>
     </message>
     <message>
         <source>lost by this jump</source>
         <extracomment>In Review Game&apos;s &quot;Centre finish&quot; column, in bold, beside the jump after which the last marble could no longer finish in the centre.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>此步断送</translation>
     </message>
     <message>
         <source>%1 would have kept it.</source>
         <extracomment>A tooltip on the jump that lost the centre finish; %1 is a jump that would have kept it (&quot;d2 -&gt; d4&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>改走 %1 本可保住。</translation>
     </message>
     <message>
         <source>%1, the jump that lost the centre finish. %2 would have kept it.</source>
         <extracomment>What a screen reader says of the jump that lost the centre finish (%1, &quot;d4 -&gt; b4&quot;), with one that would have kept it (%2).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1，这一步断送了中心收官的可能。改走 %2 本可保住。</translation>
     </message>
     <message>
         <source>%1, the jump that lost the centre finish.</source>
         <extracomment>What a screen reader says of the jump that lost the centre finish (%1, &quot;d4 -&gt; b4&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1，这一步断送了中心收官的可能。</translation>
     </message>
     <message>
         <source>No jumps have been made since this position was set.</source>
         <extracomment>Review Game&apos;s summary above the list.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>此局面设定后尚未走过任何一步。</translation>
     </message>
     <message>
         <source>This game started from a position that cannot finish with the last marble in the centre.</source>
         <extracomment>Review Game&apos;s summary above the list.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>本局的起始局面就无法让最后一颗弹珠停在中心。</translation>
     </message>
     <message>
         <source>Jump %1, %2, lost the centre finish. %3 would have kept it.</source>
         <extracomment>Review Game&apos;s summary above the list: %1 is the jump&apos;s number in the game, %2 the jump (&quot;d4 -&gt; b4&quot;), %3 a jump that would have kept the finish.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>第 %1 步（%2）断送了中心收官的可能。改走 %3 本可保住。</translation>
     </message>
     <message>
         <source>Jump %1, %2, lost the centre finish.</source>
         <extracomment>Review Game&apos;s summary above the list: %1 is the jump&apos;s number in the game, %2 the jump (&quot;d4 -&gt; b4&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>第 %1 步（%2）断送了中心收官的可能。</translation>
     </message>
     <message>
         <source>You can still finish with the last marble in the centre.</source>
         <extracomment>Review Game&apos;s summary above the list.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>仍可让最后一颗弹珠停在中心。</translation>
     </message>
 </context>
 <context>
     <name>pebblenix::WinningLineDialog</name>
     <message>
         <source>Winning Line</source>
-        <translation type="unfinished"></translation>
+        <translation>制胜路线</translation>
     </message>
     <message>
         <source>No.</source>
         <extracomment>Column headers: the jump&apos;s number in the line, the jump (&quot;d2 -&gt; d4&quot;), and the marbles on the board after it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>序号</translation>
     </message>
     <message>
         <source>Jump</source>
-        <translation type="unfinished"></translation>
+        <translation>跳步</translation>
     </message>
     <message>
         <source>Marbles left</source>
-        <translation type="unfinished"></translation>
+        <translation>棋盘上剩余弹珠</translation>
     </message>
     <message>
         <source>&amp;Play Next Jump</source>
-        <translation type="unfinished"></translation>
+        <translation>走下一步(&amp;P)</translation>
     </message>
     <message>
         <source>Rewind to Last Winnable Position (Ctrl+R) goes back to before the jump that lost it.</source>
-        <translation type="unfinished"></translation>
+        <translation>使用“回退到最后一个可胜局面”（Ctrl+R）可回到断送中心收官的那一步之前。</translation>
     </message>
     <message>
         <source>This game started from a position that cannot finish with the last marble in the centre.</source>
-        <translation type="unfinished"></translation>
+        <translation>本局的起始局面就无法让最后一颗弹珠停在中心。</translation>
     </message>
     <message>
         <source>The last marble is already in the centre.</source>
-        <translation type="unfinished"></translation>
+        <translation>最后一颗弹珠已经在中心了。</translation>
     </message>
     <message numerus="yes">
         <source>Jumps to the last marble in the centre: %n</source>
         <extracomment>Above the list of jumps; the number of jumps comes last.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>让最后一颗弹珠停在中心所需步数：%n</numerusform>
         </translation>
     </message>
 </context>
@@ -479,62 +481,62 @@
     <message>
         <source>About MyApp</source>
         <extracomment>A placeholder title the About box has while it is built; &quot;About Pebblenix&quot; replaces it before the box is shown.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>关于 MyApp</translation>
     </message>
     <message>
         <source>OK</source>
         <extracomment>The About box&apos;s button that closes it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>确定</translation>
     </message>
     <message>
         <source>&amp;System Info...</source>
         <extracomment>The About box&apos;s button that starts the system&apos;s information tool.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>系统信息(&amp;S)…</translation>
     </message>
     <message>
         <source>Author</source>
         <extracomment>The About box&apos;s label before the authors&apos; name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>作者</translation>
     </message>
     <message>
         <source>The Pebblenix developers</source>
         <extracomment>The About box&apos;s authors&apos; name, in a box of its own beside &quot;Author&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Pebblenix 开发者</translation>
     </message>
     <message>
         <source>Pebblenix is free to copy and give away, as long as it travels whole and unchanged, with this notice, and nobody is charged for it.</source>
         <extracomment>The About box&apos;s distribution notice, one paragraph; it wraps in the box.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Pebblenix 可以自由复制和分发，前提是保持完整、不作改动、附带本声明，且不向任何人收取费用。</translation>
     </message>
     <message>
         <source>Write to the Pebblenix developers at:</source>
         <extracomment>In the About box, above the developers&apos; postal address (kept in English).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>来信请寄 Pebblenix 开发者：</translation>
     </message>
     <message>
         <source>Phone: +1 555 0100</source>
         <extracomment>In the About box; keep the number as it is.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>电话：+1 555 0100</translation>
     </message>
     <message>
         <source>E-mail: pebblenix@example.org</source>
         <extracomment>In the About box; keep the address as it is.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>电子邮件：pebblenix@example.org</translation>
     </message>
     <message>
         <source>Homepage: https://pebblenix.example.org</source>
         <extracomment>In the About box; keep the address as it is.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>主页：https://pebblenix.example.org</translation>
     </message>
     <message>
         <source>About Pebblenix</source>
         <extracomment>The About box&apos;s title.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>关于 Pebblenix</translation>
     </message>
     <message>
         <source>System Information Is Unavailable At This Time</source>
         <extracomment>A message box when the About box&apos;s System Info button finds no system-information tool to start (always so on Linux).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>系统信息暂时不可用</translation>
     </message>
 </context>
 <context>
@@ -542,244 +544,252 @@
     <message>
         <source>%1: %2</source>
         <extracomment>What a screen reader says for the clock or the count: %1 is its caption (&quot;Time on Hand&quot;), %2 the value shown (&quot;087&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1：%2</translation>
     </message>
     <message>
         <source>The stored marble colour cannot be used or removed, so the game starts in dark blue.<byte value="xd"/>
 %1.</source>
         <extracomment>%1 names the settings file and why it cannot be removed.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>无法使用或删除已保存的弹珠颜色，因此游戏将使用深蓝色。<byte value="xd"/>
+%1。</translation>
     </message>
     <message>
         <source>Unknown error has occured.</source>
         <extracomment>Shown when the stored marble colour cannot be used; the game then ends. The English misspelling is the original program&apos;s.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>发生未知错误。</translation>
     </message>
     <message>
         <source>Bored So Early?</source>
         <extracomment>Asked with Yes and No before the game window closes: Yes closes it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>这么快就玩腻了？</translation>
     </message>
     <message>
         <source>Start A New Game?</source>
         <extracomment>Asked with Yes and No by Game &gt; New, and by a colour chosen during a game.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>开始新游戏？</translation>
     </message>
     <message>
         <source>The marble colour could not be saved, so the game goes on in the colour it has.<byte value="xd"/>
 %1.</source>
         <extracomment>%1 names the settings file and why it cannot be written.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>无法保存弹珠颜色，游戏将继续使用当前颜色。<byte value="xd"/>
+%1。</translation>
     </message>
     <message>
         <source>The move was not made, because the undo file could not be written.<byte value="xd"/>
 %1: %2.</source>
         <extracomment>%1 is the undo file&apos;s path, %2 why it could not be written.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>无法写入撤销文件，因此未执行这一步。<byte value="xd"/>
+%1：%2。</translation>
     </message>
     <message>
         <source>Congratulations</source>
         <extracomment>The title of the two messages at the end of a game.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>恭喜</translation>
     </message>
     <message>
         <source>You won The Game </source>
         <extracomment>The last marble stands in the centre. The capitals and the space at the end are the original program&apos;s.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>您赢了！</translation>
     </message>
     <message>
         <source>Well played !! try to get the last marble<byte value="xd"/>
  in  the center square</source>
         <extracomment>One marble is left, but not in the centre. The line break, the double space and the spelling are the original program&apos;s.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>玩得好！再试试让最后一颗弹珠<byte value="xd"/>
+停在中心孔里。</translation>
     </message>
     <message>
         <source>The game could not be saved.<byte value="xd"/>
 %1: %2.</source>
         <extracomment>%1 is the game file&apos;s path, %2 why it could not be written.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>无法保存对局。<byte value="xd"/>
+%1：%2。</translation>
     </message>
     <message>
         <source>Hints are not available, because the table of solutions cannot be used.<byte value="xd"/>
 %1.</source>
         <extracomment>%1 says why the table of solutions (a file installed with the game) cannot be used.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>无法使用解法表，因此提示不可用。<byte value="xd"/>
+%1。</translation>
     </message>
     <message>
         <source>You can still finish with the last marble in the centre.</source>
         <extracomment>Game &gt; Rewind found no jump that lost the centre finish.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>仍可让最后一颗弹珠停在中心。</translation>
     </message>
     <message>
         <source>This game started from a position that cannot finish with the last marble in the centre, so there is nothing to rewind to.</source>
         <extracomment>Game &gt; Rewind: no jump lost the centre finish, because there never was one.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>本局的起始局面就无法让最后一颗弹珠停在中心，因此没有可以回退到的局面。</translation>
     </message>
     <message>
         <source>The game was not rewound, because the undo file could not be written.<byte value="xd"/>
 %1: %2.</source>
         <extracomment>%1 is the undo file&apos;s path, %2 why it could not be written.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>无法写入撤销文件，因此未能回退。<byte value="xd"/>
+%1：%2。</translation>
     </message>
     <message>
         <source>&amp;White</source>
         <extracomment>The first of twelve marble colours in Game &gt; Marble Color. The letter after &amp; is its access key: each colour needs its own, typed without AltGr.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>白色(&amp;W)</translation>
     </message>
     <message>
         <source>&amp;Blue</source>
-        <translation type="unfinished"></translation>
+        <translation>蓝色(&amp;B)</translation>
     </message>
     <message>
         <source>&amp;Dark Blue</source>
-        <translation type="unfinished"></translation>
+        <translation>深蓝色(&amp;D)</translation>
     </message>
     <message>
         <source>&amp;Sky Blue</source>
-        <translation type="unfinished"></translation>
+        <translation>天蓝色(&amp;S)</translation>
     </message>
     <message>
         <source>&amp;Green</source>
-        <translation type="unfinished"></translation>
+        <translation>绿色(&amp;G)</translation>
     </message>
     <message>
         <source>&amp;Military Green</source>
-        <translation type="unfinished"></translation>
+        <translation>军绿色(&amp;M)</translation>
     </message>
     <message>
         <source>&amp;Yellow</source>
-        <translation type="unfinished"></translation>
+        <translation>黄色(&amp;Y)</translation>
     </message>
     <message>
         <source>&amp;Pink</source>
-        <translation type="unfinished"></translation>
+        <translation>粉色(&amp;P)</translation>
     </message>
     <message>
         <source>&amp;Red</source>
-        <translation type="unfinished"></translation>
+        <translation>红色(&amp;R)</translation>
     </message>
     <message>
         <source>Purp&amp;le</source>
-        <translation type="unfinished"></translation>
+        <translation>紫色(&amp;L)</translation>
     </message>
     <message>
         <source>Br&amp;own</source>
-        <translation type="unfinished"></translation>
+        <translation>棕色(&amp;O)</translation>
     </message>
     <message>
         <source>Blac&amp;k</source>
-        <translation type="unfinished"></translation>
+        <translation>黑色(&amp;K)</translation>
     </message>
     <message>
         <source>Pebblenix Files (*.pnx)</source>
         <extracomment>The file type in the Open and Save dialogs; keep &quot;(*.pnx)&quot; as it is.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Pebblenix 对局文件 (*.pnx)</translation>
     </message>
     <message>
         <source>Marbles On Board</source>
         <extracomment>The caption above the marble count in the main window: two lines of about ten characters, three at most.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>盘上弹珠</translation>
     </message>
     <message>
         <source>Time on Hand</source>
         <extracomment>The caption above the countdown clock in the main window: one line of about thirteen characters, two at most.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>剩余时间</translation>
     </message>
     <message>
         <source>&amp;Game</source>
         <extracomment>The first menu of the menu bar. The letter after &amp; is the access key (Alt and that letter): the menu bar&apos;s keys and each menu&apos;s keys must differ from one another and be typed without AltGr.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>游戏(&amp;G)</translation>
     </message>
     <message>
         <source>&amp;New</source>
-        <translation type="unfinished"></translation>
+        <translation>新游戏(&amp;N)</translation>
     </message>
     <message>
         <source>&amp;Open</source>
-        <translation type="unfinished"></translation>
+        <translation>打开(&amp;O)</translation>
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation type="unfinished"></translation>
+        <translation>保存(&amp;S)</translation>
     </message>
     <message>
         <source>Save &amp;As</source>
-        <translation type="unfinished"></translation>
+        <translation>另存为(&amp;A)</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>撤销(&amp;U)</translation>
     </message>
     <message>
         <source>&amp;Hint</source>
-        <translation type="unfinished"></translation>
+        <translation>提示(&amp;H)</translation>
     </message>
     <message>
         <source>&amp;Rewind to Last Winnable Position</source>
         <extracomment>Takes the board back to just before the jump after which the last marble could no longer finish in the centre.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>回退到最后一个可胜局面(&amp;R)</translation>
     </message>
     <message>
         <source>Re&amp;view Game…</source>
         <extracomment>Opens a list of the game&apos;s jumps that shows which one lost the centre finish.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>复盘(&amp;V)…</translation>
     </message>
     <message>
         <source>Winning &amp;Line…</source>
-        <translation type="unfinished"></translation>
+        <translation>制胜路线(&amp;L)…</translation>
     </message>
     <message>
         <source>R&amp;ecords…</source>
-        <translation type="unfinished"></translation>
+        <translation>战绩(&amp;E)…</translation>
     </message>
     <message>
         <source>Marble &amp;Color</source>
         <extracomment>A submenu of Game: the twelve marble colours.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>弹珠颜色(&amp;C)</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>退出(&amp;X)</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>视图(&amp;V)</translation>
     </message>
     <message>
         <source>Zoom &amp;In</source>
-        <translation type="unfinished"></translation>
+        <translation>放大(&amp;I)</translation>
     </message>
     <message>
         <source>Zoom &amp;Out</source>
-        <translation type="unfinished"></translation>
+        <translation>缩小(&amp;O)</translation>
     </message>
     <message>
         <source>&amp;Actual Size</source>
-        <translation type="unfinished"></translation>
+        <translation>实际大小(&amp;A)</translation>
     </message>
     <message>
         <source>Show &amp;Jumps</source>
-        <translation type="unfinished"></translation>
+        <translation>显示可跳位置(&amp;J)</translation>
     </message>
     <message>
         <source>Marks the holes the picked-up marble can jump to: a filled ring where the jump keeps a finish with the last marble in the centre possible, a hollow ring where it loses it, and a small dot while the game cannot tell.</source>
         <extracomment>Shown as the tip of the View menu&apos;s Show Jumps item.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>标出选中的弹珠可以跳到的孔：实心圆环表示跳到该处后仍可让最后一颗弹珠停在中心，空心圆环表示跳后将无法做到，小圆点表示游戏暂时无法判断。</translation>
     </message>
     <message>
         <source>&amp;Help</source>
         <extracomment>The last menu of the menu bar; its access key must differ from Game&apos;s and View&apos;s.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>帮助(&amp;H)</translation>
     </message>
     <message>
         <source>&amp;About Pebblenix</source>
-        <translation type="unfinished"></translation>
+        <translation>关于 Pebblenix(&amp;A)</translation>
     </message>
     <message>
         <source>The View menu&apos;s setting could not be saved, so the next game opens with the one stored before.<byte value="xd"/>
 %1.</source>
         <extracomment>After a change in the View menu (the zoom, Show Jumps). %1 says which file could not be written and why.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>无法保存“视图”菜单的设置，下次打开游戏时将沿用之前保存的设置。<byte value="xd"/>
+%1。</translation>
     </message>
 </context>
 </TS>
