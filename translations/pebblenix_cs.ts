@@ -106,17 +106,13 @@
     </message>
     <message>
         <source>the name is too long</source>
-        <extracomment>Why a game file cannot be opened: its name is longer than the system allows.</extracomment>
+        <extracomment>Why a file cannot be read: its name is longer than the system allows.</extracomment>
         <translation>název je příliš dlouhý</translation>
     </message>
     <message>
         <source>the file does not exist</source>
+        <extracomment>Why a file cannot be read: there is none of that name.</extracomment>
         <translation>soubor neexistuje</translation>
-    </message>
-    <message>
-        <source>the file cannot be read (%1)</source>
-        <extracomment>Why a game file cannot be opened. %1 is the system&apos;s reason, such as &quot;Permission denied&quot;.</extracomment>
-        <translation>soubor nelze přečíst (%1)</translation>
     </message>
     <message>
         <source>its name is not valid UTF-8 text, so it cannot be opened</source>

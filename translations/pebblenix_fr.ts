@@ -54,19 +54,15 @@
     </message>
     <message>
         <source>the file does not exist</source>
+        <extracomment>Why a file cannot be read: there is none of that name.</extracomment>
         <translation>le fichier n’existe pas</translation>
-    </message>
-    <message>
-        <source>the file cannot be read (%1)</source>
-        <extracomment>Why a game file cannot be opened. %1 is the system&apos;s reason, such as &quot;Permission denied&quot;.</extracomment>
-        <translation>le fichier ne peut pas être lu (%1)</translation>
     </message>
     <message>
         <source>You have provided an invalid file format<byte value="xd"/>
 %1: %2.</source>
         <extracomment>Shown when a file is not a game file. %1 is the file&apos;s path, %2 why it is refused (one of the reasons above, starting in lower case). The line break stays.</extracomment>
         <translation>Le format de ce fichier n’est pas valide<byte value="xd"/>
-%1 : %2.</translation>
+%1&#xa0;: %2.</translation>
     </message>
     <message>
         <source>%1 cannot be read (%2)</source>
@@ -80,24 +76,24 @@
     <message numerus="yes">
         <source>only %1 of the %n bytes could be written; the disk may be full</source>
         <translation>
-            <numerusform>écriture incomplète (%1 sur %n octet) ; le disque est peut-être plein</numerusform>
-            <numerusform>écriture incomplète (%1 sur %n octets) ; le disque est peut-être plein</numerusform>
+            <numerusform>écriture incomplète (%1 sur %n octet)&#x202f;; le disque est peut-être plein</numerusform>
+            <numerusform>écriture incomplète (%1 sur %n octets)&#x202f;; le disque est peut-être plein</numerusform>
         </translation>
     </message>
     <message>
         <source>line %1 is empty, but a cell line must be &quot;1&quot; or &quot;-1&quot;</source>
         <extracomment>Why a game file cannot be opened. %1 is the number of the line, from 1 to 49; lines 1 to 49 of a game file hold the 49 cells of the board.</extracomment>
-        <translation>la ligne %1 est vide, mais une ligne de case doit contenir « 1 » ou « -1 »</translation>
+        <translation>la ligne %1 est vide, mais une ligne de case doit contenir «&#xa0;1&#xa0;» ou «&#xa0;-1&#xa0;»</translation>
     </message>
     <message>
         <source>line %1 holds binary data, but a cell line must be &quot;1&quot; or &quot;-1&quot;</source>
         <extracomment>Why a game file cannot be opened. %1 is the number of the line, from 1 to 49.</extracomment>
-        <translation>la ligne %1 contient des données binaires, mais une ligne de case doit contenir « 1 » ou « -1 »</translation>
+        <translation>la ligne %1 contient des données binaires, mais une ligne de case doit contenir «&#xa0;1&#xa0;» ou «&#xa0;-1&#xa0;»</translation>
     </message>
     <message>
         <source>line %1 is &quot;%2&quot;, but a cell line must be &quot;1&quot; or &quot;-1&quot;</source>
         <extracomment>Why a game file cannot be opened. %1 is the number of the line, from 1 to 49, %2 what the line holds (at most 20 characters, then &quot;...&quot;).</extracomment>
-        <translation>la ligne %1 contient « %2 », mais une ligne de case doit contenir « 1 » ou « -1 »</translation>
+        <translation>la ligne %1 contient «&#xa0;%2&#xa0;», mais une ligne de case doit contenir «&#xa0;1&#xa0;» ou «&#xa0;-1&#xa0;»</translation>
     </message>
     <message>
         <source>line 51 is empty, but the marble count must be a number from 0 to 255</source>
@@ -112,7 +108,7 @@
     <message>
         <source>line 51 is &quot;%1&quot;, but the marble count must be a number from 0 to 255</source>
         <extracomment>Why a game file cannot be opened. Line 51 of a game file holds the number of marbles; %1 is what it holds instead (at most 20 characters, then &quot;...&quot;).</extracomment>
-        <translation>la ligne 51 contient « %1 », mais le nombre de billes doit être un entier compris entre 0 et 255</translation>
+        <translation>la ligne 51 contient «&#xa0;%1&#xa0;», mais le nombre de billes doit être un entier compris entre 0 et 255</translation>
     </message>
     <message numerus="yes">
         <source>a game file has 51 lines, but this file has only %n</source>
@@ -129,13 +125,13 @@
     </message>
     <message>
         <source>the name is too long</source>
-        <extracomment>Why a game file cannot be opened: its name is longer than the system allows.</extracomment>
+        <extracomment>Why a file cannot be read: its name is longer than the system allows.</extracomment>
         <translation>le nom est trop long</translation>
     </message>
     <message>
         <source>%1: %2 is damaged, so the texts are in English.</source>
         <extracomment>One line on standard error when the program&apos;s translation file is damaged or does not match the list of sums the build wrote beside it. %1 is the program&apos;s name, %2 the file&apos;s path.</extracomment>
-        <translation>%1 : %2 est endommagé, les textes sont donc en anglais.</translation>
+        <translation>%1&#xa0;: %2 est endommagé, les textes sont donc en anglais.</translation>
     </message>
     <message>
         <source>it is not a table of solutions</source>
@@ -192,14 +188,14 @@
     <message>
         <source>Your records in %1 cannot be used (%2), nor set aside (%3), so no game is recorded until it is moved.</source>
         <extracomment>%1 the records file, %2 why it cannot be used, %3 why it could not be renamed.</extracomment>
-        <translation>Le fichier de vos records, %1, ne peut être ni utilisé (%2) ni mis de côté (%3) ; aucune partie ne sera donc comptée dans vos records tant qu’il n’aura pas été déplacé.</translation>
+        <translation>Le fichier de vos records, %1, ne peut être ni utilisé (%2) ni mis de côté (%3)&#x202f;; aucune partie ne sera donc comptée dans vos records tant qu’il n’aura pas été déplacé.</translation>
     </message>
     <message>
         <source>Your records could not be written.<byte value="xd"/>
 %1: %2.</source>
         <extracomment>%1 the records file, %2 why it could not be written.</extracomment>
         <translation>Vos records n’ont pas pu être enregistrés.<byte value="xd"/>
-%1 : %2.</translation>
+%1&#xa0;: %2.</translation>
     </message>
     <message>
         <source>its lock file cannot be made</source>
@@ -207,7 +203,7 @@
     </message>
     <message>
         <source>Your records are being written by another copy of Pebblenix; try again in a moment.</source>
-        <translation>Une autre instance de Pebblenix enregistre actuellement vos records ; réessayez dans un moment.</translation>
+        <translation>Une autre instance de Pebblenix enregistre actuellement vos records&#x202f;; réessayez dans un moment.</translation>
     </message>
 </context>
 <context>
@@ -215,7 +211,7 @@
     <message>
         <source>usage: pebblenix-solve FILE.pnx</source>
         <extracomment>Shown when the tool is started wrongly. FILE.pnx stands for the name of a game file; the command&apos;s name stays as it is.</extracomment>
-        <translation>utilisation : pebblenix-solve FICHIER.pnx</translation>
+        <translation>utilisation&#xa0;: pebblenix-solve FICHIER.pnx</translation>
     </message>
     <message>
         <source>its folder does not exist</source>
@@ -224,7 +220,7 @@
     <message>
         <source>pebblenix-solve: the table of solutions cannot be used: %1</source>
         <extracomment>%1 says why the table behind the hints cannot be used, for example that its file cannot be read or is damaged.</extracomment>
-        <translation>pebblenix-solve : la table des solutions est inutilisable : %1</translation>
+        <translation>pebblenix-solve&#xa0;: la table des solutions est inutilisable&#xa0;: %1</translation>
     </message>
     <message>
         <source>The last marble is already in the centre.</source>
@@ -238,7 +234,7 @@
     <message>
         <source>pebblenix-solve: the output could not be written (%1)</source>
         <extracomment>Shown when the tool&apos;s answer could not be written out, for example to a full disk. %1 is the system&apos;s reason, such as &quot;No space left on device&quot;.</extracomment>
-        <translation>pebblenix-solve : la sortie n’a pas pu être écrite (%1)</translation>
+        <translation>pebblenix-solve&#xa0;: la sortie n’a pas pu être écrite (%1)</translation>
     </message>
 </context>
 <context>
@@ -317,28 +313,28 @@
     </message>
     <message>
         <source>Games played:</source>
-        <translation>Parties jouées :</translation>
+        <translation>Parties jouées&#xa0;:</translation>
     </message>
     <message>
         <source>Finished in the centre:</source>
-        <translation>Parties terminées au centre :</translation>
+        <translation>Parties terminées au centre&#xa0;:</translation>
     </message>
     <message>
         <source>Best finish:</source>
-        <translation>Meilleur résultat :</translation>
+        <translation>Meilleur résultat&#xa0;:</translation>
     </message>
     <message>
         <source>Best finish with help:</source>
         <extracomment>With help: after a hint, a rewind, Review Game or the winning line.</extracomment>
-        <translation>Meilleur résultat avec aide :</translation>
+        <translation>Meilleur résultat avec aide&#xa0;:</translation>
     </message>
     <message>
         <source>Fastest centre finish:</source>
-        <translation>Fin au centre la plus rapide :</translation>
+        <translation>Fin au centre la plus rapide&#xa0;:</translation>
     </message>
     <message>
         <source>Fastest with help:</source>
-        <translation>La plus rapide avec aide :</translation>
+        <translation>La plus rapide avec aide&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Reset Records…</source>
@@ -346,7 +342,7 @@
     </message>
     <message>
         <source>Reset all your records? They cannot be brought back.</source>
-        <translation>Réinitialiser tous vos records ? Ils ne pourront pas être récupérés.</translation>
+        <translation>Réinitialiser tous vos records&#x202f;? Ils ne pourront pas être récupérés.</translation>
     </message>
 </context>
 <context>
@@ -462,7 +458,7 @@
     </message>
     <message>
         <source>Rewind to Last Winnable Position (Ctrl+R) goes back to before the jump that lost it.</source>
-        <translation>« Revenir à la dernière position gagnable » (Ctrl+R) ramène la partie juste avant le saut qui a fait perdre la fin au centre.</translation>
+        <translation>«&#xa0;Revenir à la dernière position gagnable&#xa0;» (Ctrl+R) ramène la partie juste avant le saut qui a fait perdre la fin au centre.</translation>
     </message>
     <message>
         <source>This game started from a position that cannot finish with the last marble in the centre.</source>
@@ -476,8 +472,8 @@
         <source>Jumps to the last marble in the centre: %n</source>
         <extracomment>Above the list of jumps; the number of jumps comes last.</extracomment>
         <translation>
-            <numerusform>Saut restant jusqu’à la fin au centre : %n</numerusform>
-            <numerusform>Sauts restants jusqu’à la fin au centre : %n</numerusform>
+            <numerusform>Saut restant jusqu’à la fin au centre&#xa0;: %n</numerusform>
+            <numerusform>Sauts restants jusqu’à la fin au centre&#xa0;: %n</numerusform>
         </translation>
     </message>
 </context>
@@ -516,22 +512,22 @@
     <message>
         <source>Write to the Pebblenix developers at:</source>
         <extracomment>In the About box, above the developers&apos; postal address (kept in English).</extracomment>
-        <translation>Pour écrire aux développeurs de Pebblenix :</translation>
+        <translation>Pour écrire aux développeurs de Pebblenix&#xa0;:</translation>
     </message>
     <message>
         <source>Phone: +1 555 0100</source>
         <extracomment>In the About box; keep the number as it is.</extracomment>
-        <translation>Téléphone : +1 555 0100</translation>
+        <translation>Téléphone&#xa0;: +1 555 0100</translation>
     </message>
     <message>
         <source>E-mail: pebblenix@example.org</source>
         <extracomment>In the About box; keep the address as it is.</extracomment>
-        <translation>Courriel : pebblenix@example.org</translation>
+        <translation>Courriel&#xa0;: pebblenix@example.org</translation>
     </message>
     <message>
         <source>Homepage: https://pebblenix.example.org</source>
         <extracomment>In the About box; keep the address as it is.</extracomment>
-        <translation>Site web : https://pebblenix.example.org</translation>
+        <translation>Site web&#xa0;: https://pebblenix.example.org</translation>
     </message>
     <message>
         <source>About Pebblenix</source>
@@ -550,7 +546,7 @@
         <source>The stored marble colour cannot be used or removed, so the game starts in dark blue.<byte value="xd"/>
 %1.</source>
         <extracomment>%1 names the settings file and why it cannot be removed.</extracomment>
-        <translation>La couleur des billes enregistrée ne peut être ni utilisée ni supprimée ; le jeu démarre donc en bleu foncé.<byte value="xd"/>
+        <translation>La couleur des billes enregistrée ne peut être ni utilisée ni supprimée&#x202f;; le jeu démarre donc en bleu foncé.<byte value="xd"/>
 %1.</translation>
     </message>
     <message>
@@ -561,18 +557,18 @@
     <message>
         <source>Bored So Early?</source>
         <extracomment>Asked with Yes and No before the game window closes: Yes closes it.</extracomment>
-        <translation>Vous vous ennuyez déjà ?</translation>
+        <translation>Vous vous ennuyez déjà&#x202f;?</translation>
     </message>
     <message>
         <source>Start A New Game?</source>
         <extracomment>Asked with Yes and No by Game &gt; New, and by a colour chosen during a game.</extracomment>
-        <translation>Commencer une nouvelle partie ?</translation>
+        <translation>Commencer une nouvelle partie&#x202f;?</translation>
     </message>
     <message>
         <source>The marble colour could not be saved, so the game goes on in the colour it has.<byte value="xd"/>
 %1.</source>
         <extracomment>%1 names the settings file and why it cannot be written.</extracomment>
-        <translation>La couleur des billes n’a pas pu être enregistrée ; la partie continue avec la couleur actuelle.<byte value="xd"/>
+        <translation>La couleur des billes n’a pas pu être enregistrée&#x202f;; la partie continue avec la couleur actuelle.<byte value="xd"/>
 %1.</translation>
     </message>
     <message>
@@ -583,13 +579,13 @@
     <message>
         <source>You won The Game </source>
         <extracomment>The last marble stands in the centre. The capitals and the space at the end are the original program&apos;s.</extracomment>
-        <translation>Vous avez gagné la partie !</translation>
+        <translation>Vous avez gagné la partie&#x202f;!</translation>
     </message>
     <message>
         <source>Well played !! try to get the last marble<byte value="xd"/>
  in  the center square</source>
         <extracomment>One marble is left, but not in the centre. The line break, the double space and the spelling are the original program&apos;s.</extracomment>
-        <translation>Bien joué ! Essayez maintenant de finir avec la dernière bille<byte value="xd"/>
+        <translation>Bien joué&#x202f;! Essayez maintenant de finir avec la dernière bille<byte value="xd"/>
 dans le trou central.</translation>
     </message>
     <message>
@@ -597,7 +593,7 @@ dans le trou central.</translation>
 %1: %2.</source>
         <extracomment>%1 is the game file&apos;s path, %2 why it could not be written.</extracomment>
         <translation>La partie n’a pas pu être enregistrée.<byte value="xd"/>
-%1 : %2.</translation>
+%1&#xa0;: %2.</translation>
     </message>
     <message>
         <source>Hints are not available, because the table of solutions cannot be used.<byte value="xd"/>
@@ -614,7 +610,7 @@ dans le trou central.</translation>
     <message>
         <source>This game started from a position that cannot finish with the last marble in the centre, so there is nothing to rewind to.</source>
         <extracomment>Game &gt; Rewind: no jump lost the centre finish, because there never was one.</extracomment>
-        <translation>Cette partie a débuté sur une position où la dernière bille ne peut pas finir au centre ; il n’y a donc aucune position gagnable où revenir.</translation>
+        <translation>Cette partie a débuté sur une position où la dernière bille ne peut pas finir au centre&#x202f;; il n’y a donc aucune position gagnable où revenir.</translation>
     </message>
     <message>
         <source>&amp;White</source>
@@ -740,21 +736,21 @@ dans le trou central.</translation>
     <message>
         <source>%1: %2</source>
         <extracomment>What a screen reader says for the clock or the count: %1 is its caption (&quot;Time on Hand&quot;), %2 the value shown (&quot;087&quot;).</extracomment>
-        <translation>%1 : %2</translation>
+        <translation>%1&#xa0;: %2</translation>
     </message>
     <message>
         <source>The move was not made, because the undo file could not be written.<byte value="xd"/>
 %1: %2.</source>
         <extracomment>%1 is the undo file&apos;s path, %2 why it could not be written.</extracomment>
         <translation>Le saut n’a pas été joué, car le fichier d’annulation n’a pas pu être écrit.<byte value="xd"/>
-%1 : %2.</translation>
+%1&#xa0;: %2.</translation>
     </message>
     <message>
         <source>The game was not rewound, because the undo file could not be written.<byte value="xd"/>
 %1: %2.</source>
         <extracomment>%1 is the undo file&apos;s path, %2 why it could not be written.</extracomment>
         <translation>Impossible de revenir en arrière, car le fichier d’annulation n’a pas pu être écrit.<byte value="xd"/>
-%1 : %2.</translation>
+%1&#xa0;: %2.</translation>
     </message>
     <message>
         <source>Winning &amp;Line…</source>
@@ -787,13 +783,13 @@ dans le trou central.</translation>
     <message>
         <source>Marks the holes the picked-up marble can jump to: a filled ring where the jump keeps a finish with the last marble in the centre possible, a hollow ring where it loses it, and a small dot while the game cannot tell.</source>
         <extracomment>Shown as the tip of the View menu&apos;s Show Jumps item.</extracomment>
-        <translation>Marque les trous où la bille sélectionnée peut sauter : un anneau plein si ce saut préserve la fin au centre, un anneau creux s’il la fait perdre, et un petit point tant que le jeu ne peut pas le déterminer.</translation>
+        <translation>Marque les trous où la bille sélectionnée peut sauter&#xa0;: un anneau plein si ce saut préserve la fin au centre, un anneau creux s’il la fait perdre, et un petit point tant que le jeu ne peut pas le déterminer.</translation>
     </message>
     <message>
         <source>The View menu&apos;s setting could not be saved, so the next game opens with the one stored before.<byte value="xd"/>
 %1.</source>
         <extracomment>After a change in the View menu (the zoom, Show Jumps). %1 says which file could not be written and why.</extracomment>
-        <translation>Le réglage du menu Affichage n’a pas pu être enregistré ; au prochain lancement, le jeu reprendra le réglage précédent.<byte value="xd"/>
+        <translation>Le réglage du menu Affichage n’a pas pu être enregistré&#x202f;; au prochain lancement, le jeu reprendra le réglage précédent.<byte value="xd"/>
 %1.</translation>
     </message>
 </context>

@@ -54,12 +54,8 @@
     </message>
     <message>
         <source>the file does not exist</source>
+        <extracomment>Why a file cannot be read: there is none of that name.</extracomment>
         <translation>plik nie istnieje</translation>
-    </message>
-    <message>
-        <source>the file cannot be read (%1)</source>
-        <extracomment>Why a game file cannot be opened. %1 is the system&apos;s reason, such as &quot;Permission denied&quot;.</extracomment>
-        <translation>nie można odczytać pliku (%1)</translation>
     </message>
     <message>
         <source>You have provided an invalid file format<byte value="xd"/>
@@ -131,7 +127,7 @@
     </message>
     <message>
         <source>the name is too long</source>
-        <extracomment>Why a game file cannot be opened: its name is longer than the system allows.</extracomment>
+        <extracomment>Why a file cannot be read: its name is longer than the system allows.</extracomment>
         <translation>nazwa jest za długa</translation>
     </message>
     <message>
