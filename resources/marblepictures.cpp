@@ -85,15 +85,17 @@ QImage marblePicture(int id, int scale, int zoom) {
     const auto colours = marbleColours(id);
     if (!colours)
         return QImage();
+    QImage image(kPictureSize, kPictureSize, QImage::Format_ARGB32);
+    image.fill(Qt::transparent);
+    for (int y = 0; y < kPictureSize; ++y)
+        for (int x = 0; x < kPictureSize; ++x)
+            if (inDisc(x, y))
+                image.setPixel(x, y, onRing(x, y) ? colours->ring : colours->fill);
     scale = std::max(scale, 1);
     const int size = std::max(1, kPictureSize * scale * zoom / 100);
-    QImage image(size, size, QImage::Format_ARGB32);
-    image.fill(Qt::transparent);
-    const auto under = [size](int device) { return (2 * device + 1) * kPictureSize / (2 * size); };
-    for (int y = 0; y < size; ++y)
-        for (int x = 0; x < size; ++x)
-            if (const int sx = under(x), sy = under(y); inDisc(sx, sy))
-                image.setPixel(x, y, onRing(sx, sy) ? colours->ring : colours->fill);
+    // Each device pixel takes the picture's pixel under it, never a blend: pixel art stays crisp.
+    if (size != kPictureSize)
+        image = image.scaled(size, size, Qt::IgnoreAspectRatio, Qt::FastTransformation);
     image.setDevicePixelRatio(scale);
     return image;
 }
