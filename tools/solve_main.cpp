@@ -9,6 +9,8 @@
 #include "files/translations.h"
 #include "game/bitboard.h"
 #include "game/hint.h"
+#include "game/review.h"
+#include "game/winningline.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -81,23 +83,21 @@ int main(int argc, char** argv) {
         return kNoTable;
     }
     const HintEngine engine(file->table());
-    Bits board = toBits(read.position->marbles);
+    const Marbles& board = read.position->marbles;
     QString out;
     Status status = kFinish;
-    if (board == bitOf(kCentre)) {
+    const auto line = winningLine(board, engine);
+    if (toBits(board) == bitOf(kCentre)) {
         out = QCoreApplication::translate("Solve", "The last marble is already in the centre.");
-    } else if (!engine.hint(board)) {
+    } else if (!line) {
         out = QCoreApplication::translate("Game", kNoFinishText);
         status = kNoFinish;
     } else {
-        while (const auto jump = engine.hint(board)) {
-            out += QStringLiteral("%1 -> %2   %3 -> %4\n")
-                       .arg(jump->from, 2)
-                       .arg(jump->to, 2)
-                       .arg(QLatin1String(cellName(jump->from).data()),
-                            QLatin1String(cellName(jump->to).data()));
-            board = afterJump(board, *jump);
-        }
+        for (const Jump& jump : *line)
+            out += QStringLiteral("%1 -> %2   %3\n")
+                       .arg(jump.from, 2)
+                       .arg(jump.to, 2)
+                       .arg(jumpName(jump));
         //: The last line after a list of jumps that ends with one marble in the centre hole.
         out += QCoreApplication::translate("Solve", "One marble left, in the centre.");
     }
