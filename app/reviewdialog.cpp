@@ -23,51 +23,31 @@ QString unbroken(const Jump& jump) {
 
 } // namespace
 
-ReviewDialog::ReviewDialog(QWidget* parent) : QDialog(parent) {
+ReviewDialog::ReviewDialog(QWidget* parent)
+    : JumpListDialog(
+          parent,
+          //: The title of the window that lists the game's jumps (Game > Review Game).
+          tr("Review Game"),
+          {
+              //: Review Game's column headers: the jump's number in the game (1, 2, ...),
+              tr("No."),
+              //: the jump ("d2 -> d4": column letter and row number of the two holes),
+              tr("Jump"),
+              //: the marbles left on the board after it,
+              tr("Marbles left"),
+              //: and whether the last marble could still finish in the centre after it.
+              tr("Centre finish"),
+          },
+          //: Review Game's button: takes the board back to before the selected jump.
+          tr("&Go Back to Before This Jump")) {
     setObjectName(QStringLiteral("frmreview"));
-    //: The title of the window that lists the game's jumps (Game > Review Game).
-    setWindowTitle(tr("Review Game"));
-    setAttribute(Qt::WA_DeleteOnClose);
-
-    summary = new QLabel(this);
-    summary->setWordWrap(true);
-    summary->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
-
-    list = new QTreeWidget(this);
-    list->setRootIsDecorated(false);
-    list->setUniformRowHeights(true);
-    list->setAllColumnsShowFocus(true);
-    list->setHeaderLabels({
-        //: Review Game's column headers: the jump's number in the game (1, 2, ...),
-        tr("No."),
-        //: the jump ("d2 -> d4": column letter and row number of the two holes),
-        tr("Jump"),
-        //: the marbles left on the board after it,
-        tr("Marbles left"),
-        //: and whether the last marble could still finish in the centre after it.
-        tr("Centre finish"),
-    });
-    list->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    list->header()->setStretchLastSection(true);
-    summary->setBuddy(list);
-
-    auto* buttons = new QDialogButtonBox(this);
-    //: Review Game's button: takes the board back to before the selected jump.
-    goBack = buttons->addButton(tr("&Go Back to Before This Jump"), QDialogButtonBox::ActionRole);
-    closeButton = buttons->addButton(QDialogButtonBox::Close);
-    goBack->setDefault(true); // Enter on a row takes the board back to it
-    connect(closeButton, &QPushButton::clicked, this, &QDialog::close);
-    connect(goBack, &QPushButton::clicked, this, [this] {
+    // Enter on a row takes the board back to it.
+    connect(action, &QPushButton::clicked, this, [this] {
         if (QTreeWidgetItem* row = list->currentItem())
             emit goBackRequested(static_cast<std::size_t>(list->indexOfTopLevelItem(row)));
     });
     connect(list, &QTreeWidget::currentItemChanged, this,
-            [this](QTreeWidgetItem* row) { goBack->setEnabled(row != nullptr); });
-
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(summary);
-    layout->addWidget(list, 1);
-    layout->addWidget(buttons);
+            [this](QTreeWidgetItem* row) { action->setEnabled(row != nullptr); });
     sizeToContents();
 }
 
@@ -184,7 +164,7 @@ void ReviewDialog::showReview(const Review& review) {
     const int select =
         review.losing ? static_cast<int>(*review.losing) : list->topLevelItemCount() - 1;
     list->setCurrentItem(list->topLevelItem(select));
-    goBack->setEnabled(list->currentItem() != nullptr);
+    action->setEnabled(list->currentItem() != nullptr);
 }
 
 } // namespace pebblenix

@@ -5,7 +5,7 @@
 
 #include "game/review.h"
 
-#include <QDialog>
+#include "app/jumplistdialog.h"
 
 class QLabel;
 class QPushButton;
@@ -14,18 +14,13 @@ class QTreeWidgetItem;
 
 namespace pebblenix {
 
-class ReviewDialog : public QDialog {
+class ReviewDialog : public JumpListDialog {
     Q_OBJECT
 public:
     explicit ReviewDialog(QWidget* parent);
 
     // Shows a new judgement of the game, with the losing jump selected, or the last one.
     void showReview(const Review& review);
-
-    QTreeWidget* list = nullptr;
-    QLabel* summary = nullptr;
-    QPushButton* goBack = nullptr;
-    QPushButton* closeButton = nullptr;
 
 signals:
     // The player asked for the position before jump `jump` (counted from 0).

@@ -20,42 +20,19 @@ namespace {
 constexpr int kRowsShown = 12;
 } // namespace
 
-WinningLineDialog::WinningLineDialog(QWidget* parent) : QDialog(parent) {
+WinningLineDialog::WinningLineDialog(QWidget* parent)
+    : JumpListDialog(parent, tr("Winning Line"),
+                     //: Column headers: the jump's number in the line, the jump ("d2 -> d4"),
+                     //: and the marbles on the board after it.
+                     {tr("No."), tr("Jump"), tr("Marbles left")}, tr("&Play Next Jump")) {
     setObjectName(QStringLiteral("frmwinningline"));
-    setWindowTitle(tr("Winning Line"));
-    setAttribute(Qt::WA_DeleteOnClose);
-
-    summary = new QLabel(this);
-    summary->setWordWrap(true);
-    summary->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
-
-    list = new QTreeWidget(this);
-    list->setRootIsDecorated(false);
-    list->setUniformRowHeights(true);
-    list->setAllColumnsShowFocus(true);
-    //: Column headers: the jump's number in the line, the jump ("d2 -> d4"), and the
-    //: marbles on the board after it.
-    list->setHeaderLabels({tr("No."), tr("Jump"), tr("Marbles left")});
-    list->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     list->header()->setSectionResizeMode(1, QHeaderView::Stretch); // the jump takes the room
     list->header()->setStretchLastSection(false);
     list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    summary->setBuddy(list);
-
-    auto* buttons = new QDialogButtonBox(this);
-    playNext = buttons->addButton(tr("&Play Next Jump"), QDialogButtonBox::ActionRole);
-    closeButton = buttons->addButton(QDialogButtonBox::Close);
-    playNext->setDefault(true); // Enter plays the next jump
-    connect(closeButton, &QPushButton::clicked, this, &QDialog::close);
-    connect(playNext, &QPushButton::clicked, this, [this] {
+    connect(action, &QPushButton::clicked, this, [this] { // Enter plays the next jump
         if (next_)
             emit playRequested(*next_);
     });
-
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(summary);
-    layout->addWidget(list, 1);
-    layout->addWidget(buttons);
 }
 
 void WinningLineDialog::showLine(const std::optional<std::vector<Jump>>& line, int marbles,
@@ -85,7 +62,7 @@ void WinningLineDialog::showLine(const std::optional<std::vector<Jump>>& line, i
         row->setTextAlignment(2, Qt::AlignRight | Qt::AlignVCenter);
     }
     list->setCurrentItem(list->topLevelItem(0));
-    playNext->setEnabled(next_.has_value());
+    action->setEnabled(next_.has_value());
 
     // As wide as the columns need in the player's language, and tall enough for a dozen
     // rows; the summary wraps within that width.

@@ -5,7 +5,8 @@
 
 #include "game/game.h"
 
-#include <QDialog>
+#include "app/jumplistdialog.h"
+
 #include <optional>
 #include <vector>
 
@@ -15,7 +16,7 @@ class QTreeWidget;
 
 namespace pebblenix {
 
-class WinningLineDialog : public QDialog {
+class WinningLineDialog : public JumpListDialog {
     Q_OBJECT
 public:
     explicit WinningLineDialog(QWidget* parent);
@@ -23,11 +24,6 @@ public:
     // The line from a board of `marbles` marbles; nothing when no centre finish is
     // possible, and then whether the game started from a position that could finish.
     void showLine(const std::optional<std::vector<Jump>>& line, int marbles, bool startFinishable);
-
-    QTreeWidget* list = nullptr;
-    QLabel* summary = nullptr;
-    QPushButton* playNext = nullptr;
-    QPushButton* closeButton = nullptr;
 
 signals:
     // The player asked for the line's first jump.

@@ -1,0 +1,29 @@
+#pragma once
+// What Review Game and Winning Line share: a modeless dialog of the main window with a
+// summary above a list of jumps, and a button for the selected or next jump, the default
+// that Enter presses, beside Close.
+
+#include <QDialog>
+#include <QStringList>
+
+class QLabel;
+class QPushButton;
+class QTreeWidget;
+
+namespace pebblenix {
+
+class JumpListDialog : public QDialog {
+    Q_OBJECT
+public:
+    QTreeWidget* list = nullptr;
+    QLabel* summary = nullptr;
+    QPushButton* action = nullptr; // Go Back, Play Next Jump
+    QPushButton* closeButton = nullptr;
+
+protected:
+    // `headers` are the list's columns; `actionText` the action button's caption.
+    JumpListDialog(QWidget* parent, const QString& title, const QStringList& headers,
+                   const QString& actionText);
+};
+
+} // namespace pebblenix
