@@ -4,6 +4,7 @@
 
 #include "app/hintservice.h"
 #include "app/reviewdialog.h"
+#include "app/winninglinedialog.h"
 #include "files/colorsetting.h"
 #include "tests/uisupport.h"
 
@@ -14,6 +15,7 @@
 #include <QTimer>
 #include <QTreeWidget>
 #include <QWindow>
+#include <functional>
 
 using namespace pebblenix;
 using namespace pebblenix::test;
@@ -70,6 +72,29 @@ void checkZoom(frmgame& w, int zoom) {
     QCOMPARE(w.mnuzoomin->isEnabled(), zoom < 200); // 250 % is more than the screen holds
     QCOMPARE(w.mnuzoomout->isEnabled(), zoom > 100);
 }
+
+// Each menu shortcut, or a real mouse click (no keys), after a first jump, and what shows
+// that it reached its command.
+struct Shortcut {
+    const char* keys;
+    std::function<bool(frmgame&, FakeUi&)> reached;
+};
+const Shortcut kShortcuts[] = {
+    {"Ctrl+N", [](frmgame&, FakeUi& f) { return f.saw("Start A New Game?"); }},
+    {"Ctrl+O", [](frmgame&, FakeUi& f) { return f.dialogs.size() == 1 && !f.dialogs[0].save; }},
+    {"Ctrl+S", [](frmgame&, FakeUi& f) { return f.dialogs.size() == 1 && f.dialogs[0].save; }},
+    {"Ctrl+Z", [](frmgame& w, FakeUi&) { return shownCount(w) == 32; }},
+    {"Ctrl+H", [](frmgame& w, FakeUi&) { return picked(w).has_value(); }},
+    {"Ctrl+R",
+     [](frmgame&, FakeUi& f) {
+         return f.saw("You can still finish with the last marble in the centre.");
+     }},
+    {"Ctrl+L", [](frmgame& w, FakeUi&) { return w.findChild<WinningLineDialog*>(); }},
+    {"Ctrl++", [](frmgame& w, FakeUi&) { return zoomOf(w) == 125; }},
+    {"Ctrl+=", [](frmgame& w, FakeUi&) { return zoomOf(w) == 125; }},
+    {"Ctrl++, Ctrl+-", [](frmgame& w, FakeUi&) { return zoomOf(w) == 100; }},
+    {"Ctrl++, Ctrl+0", [](frmgame& w, FakeUi&) { return zoomOf(w) == 100; }},
+    {"", [](frmgame& w, FakeUi&) { return picked(w) == 31; }}};
 
 } // namespace
 
@@ -369,6 +394,22 @@ private slots:
         for (QWidget* top : QApplication::topLevelWidgets())
             if (auto* g = qobject_cast<frmgame*>(top); g && g->isVisible())
                 w.reset(g);
+    }
+
+    void theShortcutsAndAClick_data() {
+        QTest::addColumn<int>("row");
+        for (int i = 0; i < int(std::size(kShortcuts)); ++i)
+            QTest::newRow(*kShortcuts[i].keys ? kShortcuts[i].keys : "a mouse click") << i;
+    }
+    void theShortcutsAndAClick() {
+        QFETCH(int, row);
+        jump(*w);
+        fake.answers = {MsgAnswer::No}; // to "Start A New Game?"
+        if (const QKeySequence keys(QString::fromLatin1(kShortcuts[row].keys)); !keys.isEmpty())
+            QTest::keySequence(w.get(), keys);
+        else
+            QTest::mouseClick(w->windowHandle(), Qt::LeftButton, {}, centreOf(*w, 31));
+        QTRY_VERIFY_WITH_TIMEOUT(kShortcuts[row].reached(*w, fake), 20000);
     }
 };
 

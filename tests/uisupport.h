@@ -55,6 +55,7 @@ public:
     void endProgram(int exitCode) override { endedWith.push_back(exitCode); }
 
     const ShownMessage& last() const { return messages.back(); }
+    bool saw(const QString& text) const { return !messages.empty() && last().text == text; }
     void clear() { messages.clear(), dialogs.clear(), started.clear(), endedWith.clear(); }
 
     // The player picks `path` in the Open or Save As dialog.
