@@ -217,8 +217,7 @@ void frmgame::buildMenus() {
         QAction* action = menu->addAction(caption);
         action->setObjectName(name);
         action->setShortcut(key);
-        if (handler)
-            connect(action, &QAction::triggered, this, handler);
+        connect(action, &QAction::triggered, this, handler);
         return action;
     };
     mnunew = item(game, QStringLiteral("mnunew"), tr("&New"), QKeySequence(Qt::CTRL | Qt::Key_N),
