@@ -41,10 +41,7 @@ class TestLineRecords : public QObject {
 private slots:
     void init() {
         fake.clear();
-        w.reset(frmgame::create());
-        w->show();
-        w->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(w.get()));
+        w = activeWindow();
     }
     void cleanup() {
         if (w)

@@ -108,10 +108,7 @@ class TestWindow : public QObject {
 private slots:
     void init() {
         fake.clear();
-        w.reset(frmgame::create());
-        w->show();
-        w->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(w.get()));
+        w = activeWindow();
     }
     void cleanup() {
         w.reset();

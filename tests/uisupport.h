@@ -113,6 +113,16 @@ inline int zoomOf(const frmgame& w) {
     return qRound(w.centralWidget()->width() * 100.0 / frmgame::kClientWidth);
 }
 
+// A new window, shown and active, as the player finds it at start.
+inline std::unique_ptr<frmgame> activeWindow() {
+    std::unique_ptr<frmgame> w(frmgame::create());
+    w->show();
+    w->activateWindow();
+    if (!QTest::qWaitForWindowActive(w.get()))
+        qWarning("the window did not become active");
+    return w;
+}
+
 // Two clicks: the marble at `from` jumps to `to`.
 inline void jump(frmgame& w, int from = 10, int to = 24) {
     w.pic_Click(from);
