@@ -35,8 +35,9 @@ IniLine parseIniLine(const QByteArray& raw) {
     return {std::nullopt, line.left(equals).trimmed(), line.mid(equals + 1).trimmed()};
 }
 
-// Sets one key of the file and writes it whole, keeping everything else it holds; what
-// cannot be read (a FIFO, a device, a file far too long) is replaced, not kept.
+// Sets one key of the file and writes it whole, keeping everything else it holds. A file
+// that is there but cannot be read whole (unreadable, a FIFO, far too long) is left alone:
+// written from nothing, it would lose the settings it holds.
 std::optional<QString> writeSetting(const QString& section, const QString& key,
                                     const QString& value) {
     const QString path = ColourSetting::filePath();
@@ -46,9 +47,19 @@ std::optional<QString> writeSetting(const QString& section, const QString& key,
         //: the settings folder.
         return QCoreApplication::translate("Files", "the folder %1 cannot be made")
             .arg(QDir::toNativeSeparators(folder));
-    QByteArray old = readFileBounded(path, kMaxSettingsBytes + 1).value_or(QByteArray());
-    if (old.size() > kMaxSettingsBytes)
-        old.clear();
+    QByteArray old;
+    if (const QFileInfo there(path); there.exists() || there.isSymLink()) {
+        QString why;
+        const auto text = readFileBounded(path, kMaxSettingsBytes + 1, &why);
+        if (text && text->size() > kMaxSettingsBytes)
+            why = QCoreApplication::translate("Records", "it is far too long");
+        if (!text || text->size() > kMaxSettingsBytes)
+            //: Why a setting could not be saved. %1 is the path of the settings file, %2 why
+            //: it cannot be read, such as "Permission denied".
+            return QCoreApplication::translate("Files", "%1 cannot be read (%2)")
+                .arg(QDir::toNativeSeparators(path), why);
+        old = *text;
+    }
     if (const auto failure = writeFileAtomically(path, withIniValue(old, section, key, value)))
         //: Why a setting could not be saved. %1 is the path of the settings file, %2 the
         //: reason, such as "No space left on device".

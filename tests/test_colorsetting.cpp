@@ -103,6 +103,14 @@ private slots:
                  QVariant("111"));
     }
 
+    // A settings file too long to read whole is not written over: its colour would be lost.
+    void aFileTooLongToReadIsKept() {
+        const QByteArray big = "[Color]\nMarble=105\n[Notes]\nx=" + QByteArray(70000, 'x') + "\n";
+        writeAll(ColourSetting::filePath(), big);
+        QVERIFY(ViewSetting::writeZoom(150));
+        QCOMPARE(readAll(ColourSetting::filePath()), big);
+    }
+
     // A full disk leaves the old setting or the new one, never a cut-off file (QSettings,
     // given a long file, cuts it short at limits like 150 bytes and reports success, which
     // loses a colour stored after a long section).
