@@ -50,7 +50,6 @@ bool frmgame::Form_Load() {
     // one stays for a larger screen.
     const ViewSetting view = ViewSetting::read();
     zoom_ = std::min(view.zoom, largestZoom());
-    showJumps_ = view.showJumps;
     // A stored colour that is no number from 0 to 255, or has no picture, cannot be used.
     const auto colour = parseColourSetting(ColourSetting::read());
     colid = colour.value_or(0);
@@ -72,7 +71,7 @@ bool frmgame::Form_Load() {
     }
     layOut();
     updateZoomActions();
-    mnushowjumps->setChecked(showJumps_);
+    mnushowjumps->setChecked(view.showJumps);
     wantVerdicts();
     ResetGame();
     // The undo file lives in the user's own private folder: in the shared temporary

@@ -191,7 +191,6 @@ private:
 
     QImage marble_; // the picture of the marble in colour colid, at the zoom
     int zoom_ = 100;
-    bool showJumps_ = false;
     std::optional<int> dragFrom_; // the cell whose marble is being dragged
 };
 

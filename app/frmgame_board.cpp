@@ -14,6 +14,7 @@
 #include <QLabel>
 #include <QPixmap>
 #include <QTimer>
+#include <algorithm>
 
 namespace pebblenix {
 
@@ -30,6 +31,11 @@ void frmgame::refresh() {
     // pointer instead.
     const auto picked = dragFrom_ ? dragFrom_ : game.selection();
     const auto marks = jumpMarks(picked);
+    // Marks that tell which jumps keep the centre finish help as a hint does.
+    if (std::any_of(marks.begin(), marks.end(), [](JumpMark m) {
+            return m == JumpMark::KeepsFinish || m == JumpMark::LosesFinish;
+        }))
+        game.markAssisted();
     for (int i = 0; i < kCells; ++i) {
         BoardCell* cell = pic[static_cast<std::size_t>(i)];
         const bool marble = game.hasMarble(i);

@@ -82,10 +82,9 @@ void frmgame::mnuactualsize_Click() {
 }
 
 void frmgame::mnushowjumps_Click() {
-    showJumps_ = mnushowjumps->isChecked();
     wantVerdicts();
     refresh();
-    storeView(ViewSetting::writeShowJumps(showJumps_));
+    storeView(ViewSetting::writeShowJumps(mnushowjumps->isChecked()));
 }
 
 void frmgame::storeView(const std::optional<QString>& failure) {
@@ -101,13 +100,13 @@ void frmgame::storeView(const std::optional<QString>& failure) {
 // verdicts when it is ready, and without it they go on showing the legal holes.
 void frmgame::wantVerdicts() {
     HintService& service = HintService::instance();
-    if (showJumps_ && !service.isReady())
+    if (mnushowjumps->isChecked() && !service.isReady())
         service.whenReady(this, [this](const HintEngine*, const QString&) { refresh(); });
 }
 
 std::array<JumpMark, kCells> frmgame::jumpMarks(std::optional<int> picked) const {
     std::array<JumpMark, kCells> marks{};
-    if (!showJumps_ || !picked)
+    if (!mnushowjumps->isChecked() || !picked)
         return marks;
     const HintEngine* engine = HintService::instance().engine();
     const Bits board = toBits(game.marbles());

@@ -105,7 +105,10 @@ private slots:
         open({22, 23, 46}, "TimeOut!!");
         jump(*w, 22, 24); // no jump left
         open({22, 23}, "050");
-        QTest::keyClick(openLine()->list, Qt::Key_Return); // a win with help
+        w->mnushowjumps->trigger(); // its rings tell which jump keeps the finish: help
+        QTRY_VERIFY_WITH_TIMEOUT(HintService::instance().isReady(), 20000);
+        jump(*w, 22, 24);
+        w->mnushowjumps->trigger();
         const QString today = QDate::currentDate().toString(Qt::ISODate);
         QCOMPARE(readAll(file), ("Pebblenix records 1\nplayed 3\ncentre-finishes 2\nbest 1 " +
                                  today + " centre\nfastest 33 " + today + "\nbest-with-help 1 " +
@@ -118,6 +121,7 @@ private slots:
         QCOMPARE(shown->fastest->text(), "33 of 120 seconds, on " + date);
         QVERIFY(!shown->bestWithHelp->isVisible() && !shown->fastestWithHelp->isVisible());
 
+        openLine();
         writeAll(file, "Pebblenix records 1\nplayed many\n"); // damaged: told once, kept aside
         fake.clear();
         for (int round : {1, 2}) {
