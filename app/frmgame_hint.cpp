@@ -17,12 +17,13 @@ namespace pebblenix {
 
 void frmgame::withHintEngine(std::function<void(const HintEngine&)> use) {
     HintService& service = HintService::instance();
-    const bool waiting = !service.isReady();
-    if (waiting)
-        QApplication::setOverrideCursor(Qt::BusyCursor); // the first use maps the table
-    service.whenReady(this, [this, waiting, use](const HintEngine* engine, const QString& error) {
-        if (waiting)
-            QApplication::restoreOverrideCursor();
+    if (!service.isReady()) {
+        QApplication::setOverrideCursor(Qt::BusyCursor); // the first use reads the table
+        // Whatever becomes of this window by then, the cursor comes back.
+        service.whenReady(
+            qApp, [](const HintEngine*, const QString&) { QApplication::restoreOverrideCursor(); });
+    }
+    service.whenReady(this, [this, use](const HintEngine* engine, const QString& error) {
         if (!engine) {
             //: %1 says why the table of solutions (a file installed with the game) cannot
             //: be used.

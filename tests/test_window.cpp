@@ -183,9 +183,11 @@ private slots:
     // selects a marble and blinks the hole it should jump to.
     void aHint() {
         QVERIFY(!HintService::instance().isReady());
+        std::unique_ptr<frmgame>(frmgame::create())->mnuhint_Click(); // gone before the table
         w->mnuhint_Click();
         w->pic_Click(30);
         QTRY_VERIFY_WITH_TIMEOUT(HintService::instance().isReady(), 20000);
+        QVERIFY(!QApplication::overrideCursor()); // the busy cursor gone with the wait
         const auto from = picked(*w);
         QVERIFY(from && from != 30 && w->pic[std::size_t(*from)]->isFlat());
         int marked = -1;
