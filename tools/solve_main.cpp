@@ -16,6 +16,7 @@
 #include <QFile>
 #include <QTextStream>
 #include <cerrno>
+#include <csignal>
 #include <optional>
 #include <unistd.h>
 
@@ -48,6 +49,10 @@ std::optional<int> writeOut(const QByteArray& bytes, bool closedAtStart) {
 
 int main(int argc, char** argv) {
     const int closed = openStandardStreams();
+    // A reader gone (a closed pipe) or a file-size limit must fail the write, which is
+    // then told and exits 4, not end the program without a word.
+    std::signal(SIGPIPE, SIG_IGN);
+    std::signal(SIGXFSZ, SIG_IGN);
     QCoreApplication app(argc, argv);
     installTranslations(app, findTranslationsFolder(QCoreApplication::applicationDirPath()));
     QTextStream err(stderr);
