@@ -76,9 +76,9 @@ bool frmgame::Form_Load() {
     ResetGame();
     // The undo file lives in the user's own private folder: in the shared temporary
     // folder any other user could plant a link or a file of its name.
-    const UndoFolder undo =
-        chooseUndoFolder(qEnvironmentVariable("XDG_RUNTIME_DIR"),
-                         QStandardPaths::writableLocation(QStandardPaths::CacheLocation));
+    const UndoFolder undo = chooseUndoFolder(
+        qEnvironmentVariable("XDG_RUNTIME_DIR"),
+        QStandardPaths::writableLocation(QStandardPaths::CacheLocation), QDir::tempPath());
     tempdir = undo.path;
     if (undo.fresh) // this window's alone: it goes with the window
         connect(this, &QObject::destroyed, [folder = undo.path] {

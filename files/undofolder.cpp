@@ -19,20 +19,25 @@ bool isPrivateFolder(const QByteArray& path) {
 
 } // namespace
 
-UndoFolder chooseUndoFolder(const QString& runtimeFolder, const QString& cacheFolder) {
+UndoFolder chooseUndoFolder(const QString& runtimeFolder, const QString& cacheFolder,
+                            const QString& tempFolder) {
     if (isPrivateFolder(QFile::encodeName(runtimeFolder)))
         return {runtimeFolder};
-    if (cacheFolder.isEmpty())
-        return {};
-    const QString cache = QDir::cleanPath(QFileInfo(cacheFolder).absoluteFilePath());
-    const QByteArray name = QFile::encodeName(cache);
-    QDir().mkpath(QFileInfo(cache).path()); // ~/.cache as the system makes it
-    ::mkdir(name.constData(), 0700);        // fails harmlessly when it is there
-    if (isPrivateFolder(name))
-        return {cache};
-    // Looser bits or another owner: whatever is in it may not be ours alone.
-    QByteArray fresh = name + "-XXXXXX";
-    if (::mkdtemp(fresh.data()))
+    if (!cacheFolder.isEmpty()) {
+        const QString cache = QDir::cleanPath(QFileInfo(cacheFolder).absoluteFilePath());
+        const QByteArray name = QFile::encodeName(cache);
+        QDir().mkpath(QFileInfo(cache).path()); // ~/.cache as the system makes it
+        ::mkdir(name.constData(), 0700);        // fails harmlessly when it is there
+        if (isPrivateFolder(name))
+            return {cache};
+        // Looser bits or another owner: whatever is in it may not be ours alone.
+        if (QByteArray fresh = name + "-XXXXXX"; ::mkdtemp(fresh.data()))
+            return {QFile::decodeName(fresh), true};
+    }
+    // No cache folder to be had: a fresh one in the shared temporary folder is still ours
+    // alone, made with mode 0700 under a name no other user can take first.
+    if (QByteArray fresh = QFile::encodeName(QDir(tempFolder).filePath("pebblenix-XXXXXX"));
+        ::mkdtemp(fresh.data()))
         return {QFile::decodeName(fresh), true};
     return {};
 }

@@ -14,7 +14,9 @@ struct UndoFolder {
 // The runtime folder (normally $XDG_RUNTIME_DIR) when it is private: an absolute path to
 // a folder, not a link, of this user's with mode 0700. Otherwise `cacheFolder`, made with
 // mode 0700 when missing; when it is there but not private in the same way, a fresh
-// private folder beside it.
-UndoFolder chooseUndoFolder(const QString& runtimeFolder, const QString& cacheFolder);
+// private folder beside it; when none of these can be made, a fresh private folder in
+// `tempFolder`.
+UndoFolder chooseUndoFolder(const QString& runtimeFolder, const QString& cacheFolder,
+                            const QString& tempFolder);
 
 } // namespace pebblenix

@@ -180,12 +180,13 @@ private slots:
     // made so in the cache, else a fresh one beside that.
     void undoFolder_data() {
         QTest::addColumn<QString>("runtime"); // private, 0755, foreign, link, missing, unset
-        QTest::addColumn<QString>("cache");   // missing, private, 0755, link
-        QTest::addColumn<QString>("chosen");  // runtime, cache or fresh
-        const char* rows[][3] = {{"private", "missing", "runtime"}, {"0755", "missing", "cache"},
-                                 {"foreign", "missing", "cache"},   {"link", "private", "cache"},
-                                 {"missing", "missing", "cache"},   {"unset", "missing", "cache"},
-                                 {"unset", "0755", "fresh"},        {"unset", "link", "fresh"}};
+        QTest::addColumn<QString>("cache");   // missing, private, 0755, link, impossible
+        QTest::addColumn<QString>("chosen");  // runtime, cache, fresh or temporary
+        const char* rows[][3] = {{"private", "missing", "runtime"},   {"0755", "missing", "cache"},
+                                 {"foreign", "missing", "cache"},     {"link", "private", "cache"},
+                                 {"missing", "missing", "cache"},     {"unset", "missing", "cache"},
+                                 {"unset", "0755", "fresh"},          {"unset", "link", "fresh"},
+                                 {"unset", "impossible", "temporary"}};
         for (const auto& r : rows)
             QTest::newRow(qPrintable(QStringLiteral("%1 runtime, %2 cache").arg(r[0], r[1])))
                 << r[0] << r[1] << r[2];
@@ -204,19 +205,25 @@ private slots:
             if (kind == "link") {
                 QDir().mkpath(here.filePath("real"));
                 QVERIFY(symlink(QFile::encodeName(here.filePath("real")), name) == 0);
-            } else if (kind != "missing" && kind != "unset") {
+            } else if (kind != "missing" && kind != "unset" && kind != "impossible") {
                 QVERIFY(mkdir(name, mode) == 0 && chmod(name, mode) == 0);
             }
             if (kind == "foreign")
                 QVERIFY(chown(name, getpwnam("nobody")->pw_uid, 0) == 0);
         };
-        QDir().mkpath(here.filePath("cache"));
+        if (cache == "impossible") // a file where the cache folder's own folder should be
+            writeAll(here.filePath("cache"), "");
+        else
+            QDir().mkpath(here.filePath("cache"));
         make(run, runtime);
         make(cached, cache);
-        const UndoFolder folder = chooseUndoFolder(runtime == "unset" ? QString() : run, cached);
-        QCOMPARE(folder.fresh, chosen == "fresh");
-        if (chosen == "fresh")
-            QVERIFY(folder.path.startsWith(cached + "-"));
+        QDir().mkpath(here.filePath("tmp"));
+        const UndoFolder folder =
+            chooseUndoFolder(runtime == "unset" ? QString() : run, cached, here.filePath("tmp"));
+        QCOMPARE(folder.fresh, chosen == "fresh" || chosen == "temporary");
+        if (chosen != "runtime" && chosen != "cache")
+            QVERIFY(folder.path.startsWith(chosen == "fresh" ? cached + "-"
+                                                             : here.filePath("tmp/pebblenix-")));
         else
             QCOMPARE(folder.path, chosen == "runtime" ? run : cached);
         QCOMPARE(modeOf(folder.path), 0700);
