@@ -68,9 +68,11 @@ Result Game::jump(int from, int to, const BeforeJump& beforeJump) {
     if (position_.count == 1)
         result.outcome = m[kCentre] ? Outcome::Won : Outcome::LastMarbleOffCentre;
     if (!ended_ && (position_.count == 1 || !anyJumpLeft(m))) {
+        // The records take the marbles on the board, whatever a hand-made count line says.
+        const auto left = static_cast<int>(std::count(m.begin(), m.end(), true));
         ended_ = true;
-        result.finished = Finish{position_.count, result.outcome == Outcome::Won,
-                                 secondsUsed(position_.clock), assisted_};
+        result.finished =
+            Finish{left, left == 1 && m[kCentre], secondsUsed(position_.clock), assisted_};
     }
     return result;
 }

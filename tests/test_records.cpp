@@ -92,9 +92,10 @@ private slots:
                                                << QStringList{"1 centre 0s", "1 centre 0s helped"};
         QTest::newRow("undone and ended again")
             << positionWith({2, 3}) << "2>4 undo 2>4" << QStringList{"1 off 0s", "1 off 0s"};
-        // the count line says two: the end comes at one, and jumps after it do not count
+        // the count line says two: the end comes at one, with the three marbles on the board,
+        // and jumps after it do not count
         QTest::newRow("counted once")
-            << positionWith({2, 3, 16, 23}, "120", "2") << "2>4 16>30" << QStringList{"1 off 0s"};
+            << positionWith({2, 3, 16, 23}, "120", "2") << "2>4 16>30" << QStringList{"3 off 0s"};
     }
     void theEndOfAGame() {
         QFETCH(Position, start);
