@@ -119,6 +119,7 @@ public:
 protected:
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     frmgame();
@@ -134,6 +135,9 @@ private:
     // Device pixels to a pixel of the marble pictures: the screen's ratio, rounded up.
     int pictureScale() const;
     void updateZoomActions();
+    // The window went to another screen: its density draws the marbles, its room bounds
+    // the zoom steps.
+    void screenChanged();
     // Stores what the View menu changed; says so if it cannot.
     void storeView(const std::optional<QString>& failure);
     // Starts loading the table of solutions for Show Jumps' verdicts, if they are wanted.

@@ -11,6 +11,7 @@
 #include <QAction>
 #include <QMenuBar>
 #include <QScreen>
+#include <QWindow>
 #include <algorithm>
 #include <cmath>
 
@@ -67,8 +68,21 @@ void frmgame::updateZoomActions() {
 
 void frmgame::mnuzoomin_Click() {
     const auto next = std::upper_bound(kZoomSteps.begin(), kZoomSteps.end(), zoom_);
-    if (next != kZoomSteps.end())
+    if (next != kZoomSteps.end() && *next <= largestZoom()) // never a step down
         setZoom(*next);
+}
+
+void frmgame::screenChanged() {
+    marble_ = marblePicture(colid, pictureScale(), zoom_);
+    refresh();
+    updateZoomActions();
+}
+
+void frmgame::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (const QWindow* handle = windowHandle())
+        connect(handle, &QWindow::screenChanged, this, &frmgame::screenChanged,
+                Qt::UniqueConnection);
 }
 
 void frmgame::mnuzoomout_Click() {
