@@ -153,7 +153,9 @@ std::optional<QString> writeFileAtomically(const QString& path, const QByteArray
     Descriptor out;
     QByteArray temporary;
     for (int attempt = 0; out.get() < 0; ++attempt) {
-        temporary = at.name + '.' + QByteArray::number(QRandomGenerator::global()->generate(), 36);
+        // Short and hidden, whatever the name: a name near the system's limit still has
+        // room for it, and one left by a killed write stays out of the player's sight.
+        temporary = ".pebblenix-" + QByteArray::number(QRandomGenerator::global()->generate(), 36);
         out.reset(::openat(folder, temporary.constData(),
                            O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC,
                            isPrivate ? 0600 : 0666));

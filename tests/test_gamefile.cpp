@@ -232,6 +232,13 @@ private slots:
         QCOMPARE(modeOf(undo), 0600);
     }
 
+    // A name near the system's limit saves: the temporary file's name does not grow with it.
+    void aNameNearTheLimit() {
+        const QString path = dir.filePath(QString(250, 'g'));
+        QVERIFY(!writeGameFile(path, newGamePosition()));
+        QCOMPARE(readAll(path), formatGameFile(newGamePosition()));
+    }
+
     // A save killed at any moment leaves either the old game or the new one, whole.
     void aSaveKilledHalfWay() {
         const QString target = dir.filePath("killed.pnx");
