@@ -55,9 +55,9 @@ signals:
     // The marble pressed at `from` is being dragged, now at `to` (both in this cell's
     // coordinates).
     void dragged(int index, QPoint from, QPoint to);
-    // The drag ended outside this cell, at `at`; or it was given up (Escape, or released
-    // over this cell again, which is a click).
+    // The drag ended outside this cell, at `at`.
     void dropped(int index, QPoint at);
+    // The drag was given up: Escape, or released over this cell again, which is a click.
     void dragCancelled(int index);
 
 protected:

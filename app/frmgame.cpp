@@ -93,7 +93,7 @@ void frmgame::loadFailurePath() {
     // Forgetting the settings lets the next start succeed with the default colour.
     ColourSetting::clearAll();
     //: Shown when the stored marble colour cannot be used; the game then ends. The
-    //: English misspelling is the original program's.
+    //: English misspelling is kept as written on purpose.
     tellFailure(nullptr, tr("Unknown error has occured."));
     DelTempFile();
     ui().endProgram(1);

@@ -1,6 +1,6 @@
 #pragma once
-// The main window: the board of 49 cells, the clock and the marble count, and the Game
-// and Help menus. The game itself is the model `game`; the window shows it through
+// The main window: the board of 49 cells, the clock and the marble count, and the Game,
+// View and Help menus. The game itself is the model `game`; the window shows it through
 // refresh() and turns clicks and menu commands into calls on it.
 
 #include "app/boardcell.h"

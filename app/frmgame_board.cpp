@@ -164,12 +164,12 @@ void frmgame::CheckEndGame(Outcome outcome) {
         //: The title of the two messages at the end of a game.
         ui().message(this, tr("Congratulations"),
                      //: The last marble stands in the centre. The capitals and the space at
-                     //: the end are the original program's.
+                     //: the end are kept as written on purpose.
                      tr("You won The Game "), MsgIcon::Exclamation, MsgButtons::Ok);
     else if (outcome == Outcome::LastMarbleOffCentre)
         ui().message(this, tr("Congratulations"),
                      //: One marble is left, but not in the centre. The line break, the double
-                     //: space and the spelling are the original program's.
+                     //: space and the spelling are kept as written on purpose.
                      tr("Well played !! try to get the last marble\r\n in  the center square"),
                      MsgIcon::Information, MsgButtons::Ok);
 }

@@ -158,8 +158,8 @@ void frmgame::layOut() {
     centralWidget()->setFixedSize(clientSize(zoom_));
 
     place(Text1, 120, 3960, 5535, 285);
-    // The contact line is the same in every language and has always taken the size that
-    // fits it on its one line.
+    // The contact line is the same in every language and takes the size that fits it on
+    // its one line.
     fitFont(Text1, font(FontKind::Serif, 8.25), {Text1->text()}, false, QString(), kAnySize);
 
     place(Frame1, 240, 120, 3735, 3735);

@@ -1,6 +1,6 @@
 #pragma once
 // The hint engine for the whole program. Nothing is read before the first hint; then the
-// table of solutions is mapped and checked on a worker thread, so the window never waits.
+// table of solutions is read and checked on a worker thread, so the window never waits.
 
 #include "files/solutionfile.h"
 #include "game/hint.h"

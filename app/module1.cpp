@@ -23,10 +23,6 @@ frmgame* start(const QString& commandLine, bool isText) {
 
 } // namespace
 
-frmgame* Main(const QStringList& arguments) {
-    return start(arguments.join(QLatin1Char(' ')), true);
-}
-
 frmgame* FromCommandLine(const QByteArrayList& arguments) {
     QStringList names;
     bool isText = true;

@@ -1,6 +1,5 @@
 #include "app/reviewdialog.h"
 
-#include <QDialogButtonBox>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>

@@ -3,13 +3,9 @@
 // a centre finish was still possible. The jump that lost the finish stands out, with one
 // that would have kept it. A button takes the board back to before the selected jump.
 
+#include "app/jumplistdialog.h"
 #include "game/review.h"
 
-#include "app/jumplistdialog.h"
-
-class QLabel;
-class QPushButton;
-class QTreeWidget;
 class QTreeWidgetItem;
 
 namespace pebblenix {

@@ -4,7 +4,6 @@
 #include "game/review.h"
 
 #include <QCoreApplication>
-#include <QDialogButtonBox>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>

@@ -3,16 +3,11 @@
 // centre, one a row with the marbles left after each, or the sentence that says there is
 // no such line. A button makes the first jump on the board.
 
-#include "game/game.h"
-
 #include "app/jumplistdialog.h"
+#include "game/game.h"
 
 #include <optional>
 #include <vector>
-
-class QLabel;
-class QPushButton;
-class QTreeWidget;
 
 namespace pebblenix {
 

@@ -182,7 +182,7 @@ bool measureCurrent(const QString& path, Figures& f, std::vector<std::uint64_t>&
     return true;
 }
 
-// The first format, written to a file and mapped as the game used to.
+// The first format, written to a file and mapped, as a game of that format reads it.
 bool measureFirstFormat(std::vector<std::uint64_t> keys, Figures& f) {
     sortUnique(keys);
     QTemporaryFile file;

@@ -32,7 +32,6 @@ public:
     ~RecordsFile() override;
     // In the settings folder of this user.
     static QString defaultPath();
-    const QString& path() const { return path_; }
 
     // What is stored. A file that cannot be used is set aside and told.
     Records read();

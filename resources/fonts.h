@@ -22,8 +22,8 @@ inline constexpr int kEightPointPixels = 11;
 // whichever is larger.
 int readablePixels(int basePixels);
 
-// The floor for a text that is the same in every language and was always fitted to its
-// control at whatever size it took: game-file data and the contact line.
+// The floor for a text that is the same in every language and is fitted to its control at
+// whatever size it takes: game-file data and the contact line.
 inline constexpr int kAnySize = 6;
 
 // Sets `font` on `widget`, smaller if needed so that each of `texts` fits its contents,

@@ -41,7 +41,7 @@ private slots:
     }
 
     // Writing one setting keeps the others and every line it does not set; the colour
-    // alone is the file it always was.
+    // alone is just its two lines.
     void writingKeepsTheRest_data() {
         QTest::addColumn<QByteArray>("before");
         QTest::addColumn<QByteArray>("write");

@@ -67,7 +67,7 @@ QStringList languages() {
     return all;
 }
 
-// The same in every language, fitted as they always were: game-file data and the contact line.
+// The same in every language, fitted at any size: game-file data and the contact line.
 const QStringList kData = {"Text1", "lbltime", "lblmarbles_On_hand"};
 
 // Every visible text of a window that is elided, clipped by its control or the window, or

@@ -53,10 +53,10 @@ private slots:
         const QString path = dir.filePath("my games/half way.pnx");
         writeAll(path, formatGameFile(firstJumpPosition()));
         // a path with blanks arrives split into words and is joined back as it was
-        frmgame* w = Module1::Main(path.split(' '));
+        frmgame* w = Module1::FromCommandLine(QFile::encodeName(path).split(' '));
         QVERIFY(shownPosition(*w) == firstJumpPosition() && w->PebblenixFile == path);
         // quotes are part of the path, whose folder then does not exist: nothing happens
-        w = Module1::Main({"\"" + path + "\""});
+        w = Module1::FromCommandLine({QFile::encodeName("\"" + path + "\"")});
         QVERIFY(fake.messages.empty() && w->PebblenixFile.isEmpty());
     }
 
@@ -73,14 +73,15 @@ private slots:
     void storedColours() {
         QFETCH(QString, stored);
         QFETCH(int, colid);
-        writeAll(undoFile(*Module1::Main({})), "left over");
+        writeAll(undoFile(*Module1::FromCommandLine({})), "left over");
         cleanup();
         if (stored == "folder") // can be neither used nor removed: must not stop every start
             QDir().mkpath(ColourSetting::filePath());
         else if (!stored.isEmpty())
             QSettings(ColourSetting::filePath(), QSettings::IniFormat)
                 .setValue("Color/Marble", stored);
-        frmgame* w = Module1::Main(colid ? QStringList() : QStringList{dir.filePath("x.pnx")});
+        frmgame* w = Module1::FromCommandLine(
+            colid ? QByteArrayList() : QByteArrayList{QFile::encodeName(dir.filePath("x.pnx"))});
         QDir().rmdir(ColourSetting::filePath());
         if (colid) {
             QVERIFY(w->isVisible() && !w->Timer1->isActive());
@@ -93,11 +94,11 @@ private slots:
         QCOMPARE(fake.messages.size(), std::size_t(1)); // the file is never opened
         QCOMPARE(fake.last().text, QStringLiteral("Unknown error has occured."));
         QCOMPARE(fake.endedWith, std::vector<int>{1});
-        QCOMPARE(Module1::Main({})->colid, quint8(101)); // the next start is dark blue
+        QCOMPARE(Module1::FromCommandLine({})->colid, quint8(101)); // the next start is dark blue
     }
 
     void closingAsksAndAlwaysDropsTheUndoFile() {
-        frmgame* w = Module1::Main({});
+        frmgame* w = Module1::FromCommandLine({});
         jump(*w);
         fake.answers = {MsgAnswer::No};
         w->mnuexit_Click();
@@ -109,7 +110,7 @@ private slots:
     }
 
     void newGameAndANewColour() {
-        frmgame* w = Module1::Main({});
+        frmgame* w = Module1::FromCommandLine({});
         jump(*w);
         w->pic_Click(31); // a selected marble and a running clock
         fake.answers = {MsgAnswer::No};
@@ -130,7 +131,7 @@ private slots:
     }
 
     void theAboutBox() {
-        Module1::Main({})->mnuColour.at(102)->trigger(); // red marbles
+        Module1::FromCommandLine({})->mnuColour.at(102)->trigger(); // red marbles
         liveWindows().constFirst()->mnuabout_Click();
         frmAbout* about = frmAbout::shared();
         QCOMPARE(about->windowTitle(), QStringLiteral("About Pebblenix"));
@@ -153,7 +154,7 @@ private slots:
     }
 
     void saveAsksOnceOpenRemembersTheName() {
-        frmgame* w = Module1::Main({});
+        frmgame* w = Module1::FromCommandLine({});
         w->mnusave_Click(); // cancelled
         QVERIFY(fake.dialogs.size() == 1 && fake.dialogs[0].save);
         QCOMPARE(fake.dialogs[0].dialog.Filter, QStringLiteral("Pebblenix Files (*.pnx)"));

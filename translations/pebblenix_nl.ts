@@ -66,6 +66,7 @@
     </message>
     <message>
         <source>%1 cannot be read (%2)</source>
+        <extracomment>Why a setting could not be saved. %1 is the path of the settings file, %2 why it cannot be read, such as &quot;Permission denied&quot;.</extracomment>
         <translation>%1 kan niet worden gelezen (%2)</translation>
     </message>
     <message>
@@ -551,7 +552,7 @@
     </message>
     <message>
         <source>Unknown error has occured.</source>
-        <extracomment>Shown when the stored marble colour cannot be used; the game then ends. The English misspelling is the original program&apos;s.</extracomment>
+        <extracomment>Shown when the stored marble colour cannot be used; the game then ends. The English misspelling is kept as written on purpose.</extracomment>
         <translation>Er is een onbekende fout opgetreden.</translation>
     </message>
     <message>
@@ -578,13 +579,13 @@
     </message>
     <message>
         <source>You won The Game </source>
-        <extracomment>The last marble stands in the centre. The capitals and the space at the end are the original program&apos;s.</extracomment>
+        <extracomment>The last marble stands in the centre. The capitals and the space at the end are kept as written on purpose.</extracomment>
         <translation>U hebt het spel gewonnen!</translation>
     </message>
     <message>
         <source>Well played !! try to get the last marble<byte value="xd"/>
  in  the center square</source>
-        <extracomment>One marble is left, but not in the centre. The line break, the double space and the spelling are the original program&apos;s.</extracomment>
+        <extracomment>One marble is left, but not in the centre. The line break, the double space and the spelling are kept as written on purpose.</extracomment>
         <translation>Goed gespeeld! Probeer nu de laatste knikker<byte value="xd"/>
 in het middelste gat te krijgen.</translation>
     </message>
