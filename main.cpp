@@ -1,9 +1,9 @@
 // The program: the main window, started as the command line asks.
 
 #include "app/module1.h"
-#include "files/standardstreams.h"
-#include "files/translations.h"
 #include "seam/uiseam.h"
+#include "startup/standardstreams.h"
+#include "startup/translations.h"
 
 #include <QApplication>
 #include <csignal>

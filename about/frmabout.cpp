@@ -1,9 +1,9 @@
 #include "about/frmabout.h"
 
 #include "about/sysinfo.h"
-#include "resources/fonts.h"
-#include "resources/marblepictures.h"
-#include "resources/twips.h"
+#include "drawing/fonts.h"
+#include "drawing/marblepictures.h"
+#include "drawing/twips.h"
 
 #include <QCloseEvent>
 #include <QIcon>

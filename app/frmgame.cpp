@@ -7,10 +7,10 @@
 #include "app/recordsdialog.h"
 #include "app/reviewdialog.h"
 #include "app/winninglinedialog.h"
-#include "files/colorsetting.h"
+#include "drawing/marblepictures.h"
 #include "files/gamefile.h"
+#include "files/settings.h"
 #include "files/undofolder.h"
-#include "resources/marblepictures.h"
 #include "seam/filedialog.h"
 
 #include <QCloseEvent>

@@ -4,9 +4,9 @@
 
 #include "app/frmgame.h"
 
+#include "drawing/twips.h"
 #include "files/gamefile.h"
 #include "files/recordsfile.h"
-#include "resources/twips.h"
 
 #include <QDate>
 #include <QDir>

@@ -4,10 +4,10 @@
 
 #include "app/frmgame.h"
 
-#include "app/hintservice.h"
 #include "app/reviewdialog.h"
 #include "game/bitboard.h"
 #include "game/review.h"
+#include "session/hintservice.h"
 
 #include <QAction>
 #include <QApplication>

@@ -3,9 +3,9 @@
 
 #include "app/accessibility.h"
 #include "app/frmgame.h"
-#include "resources/fonts.h"
-#include "resources/marblepictures.h"
-#include "resources/twips.h"
+#include "drawing/fonts.h"
+#include "drawing/marblepictures.h"
+#include "drawing/twips.h"
 
 #include <QAction>
 #include <QGroupBox>

@@ -3,10 +3,10 @@
 
 #include "app/frmgame.h"
 
-#include "app/hintservice.h"
 #include "app/winninglinedialog.h"
 #include "game/bitboard.h"
 #include "game/winningline.h"
+#include "session/hintservice.h"
 
 #include <QAction>
 #include <QGuiApplication>

@@ -3,10 +3,10 @@
 
 #include "app/frmgame.h"
 
-#include "app/hintservice.h"
-#include "files/colorsetting.h"
+#include "drawing/marblepictures.h"
+#include "files/settings.h"
 #include "game/bitboard.h"
-#include "resources/marblepictures.h"
+#include "session/hintservice.h"
 
 #include <QAction>
 #include <QMenuBar>

@@ -3,7 +3,7 @@
 // with the game, its file name and the files on disk as they were.
 
 #include "app/module1.h"
-#include "files/colorsetting.h"
+#include "files/settings.h"
 #include "tests/uisupport.h"
 
 #include <QScopeGuard>

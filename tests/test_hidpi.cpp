@@ -2,9 +2,9 @@
 // every marble pixel becomes a sharp block, never a blur. No table of solutions is found
 // here, so Show Jumps can only mark the legal holes.
 
-#include "app/hintservice.h"
-#include "files/colorsetting.h"
-#include "resources/marblepictures.h"
+#include "drawing/marblepictures.h"
+#include "files/settings.h"
+#include "session/hintservice.h"
 #include "tests/uisupport.h"
 
 #include <QAccessible>

@@ -6,8 +6,8 @@
 #include "app/recordsdialog.h"
 #include "app/reviewdialog.h"
 #include "app/winninglinedialog.h"
-#include "files/translations.h"
-#include "resources/fonts.h"
+#include "drawing/fonts.h"
+#include "startup/translations.h"
 #include "tests/uisupport.h"
 
 #include <QAbstractButton>

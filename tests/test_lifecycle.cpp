@@ -3,7 +3,7 @@
 
 #include "about/frmabout.h"
 #include "app/module1.h"
-#include "files/colorsetting.h"
+#include "files/settings.h"
 #include "seam/filedialog.h"
 #include "tests/uisupport.h"
 

@@ -2,10 +2,10 @@
 // its next jump as the player's clicks would; every game that ends is kept, and the
 // records dialog shows it.
 
-#include "app/hintservice.h"
 #include "app/recordsdialog.h"
 #include "app/winninglinedialog.h"
 #include "files/recordsfile.h"
+#include "session/hintservice.h"
 #include "tests/uisupport.h"
 
 #include <QLabel>

@@ -2,10 +2,10 @@
 // messages at the end, Undo, Hint, Rewind and Review, the keyboard, dragging a marble, the
 // View menu and what a screen reader is told.
 
-#include "app/hintservice.h"
 #include "app/reviewdialog.h"
 #include "app/winninglinedialog.h"
-#include "files/colorsetting.h"
+#include "files/settings.h"
+#include "session/hintservice.h"
 #include "tests/uisupport.h"
 
 #include <QAccessible>

@@ -5,12 +5,12 @@
 
 #include "files/gamefile.h"
 #include "files/solutionfile.h"
-#include "files/standardstreams.h"
-#include "files/translations.h"
 #include "game/bitboard.h"
 #include "game/hint.h"
 #include "game/review.h"
 #include "game/winningline.h"
+#include "startup/standardstreams.h"
+#include "startup/translations.h"
 
 #include <QCoreApplication>
 #include <QFile>

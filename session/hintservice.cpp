@@ -1,4 +1,4 @@
-#include "app/hintservice.h"
+#include "session/hintservice.h"
 
 #include <QCoreApplication>
 #include <QThread>

@@ -1,4 +1,4 @@
-#include "resources/marblepictures.h"
+#include "drawing/marblepictures.h"
 
 #include <QPixmap>
 #include <algorithm>
