@@ -18,9 +18,6 @@ using namespace pebblenix::test;
 
 namespace {
 
-// A line from the start whose fifth jump, d4 to b4, loses the centre finish.
-const std::vector<Jump> kLosesAtFive = {{38, 24}, {17, 31}, {22, 24}, {37, 23}, {24, 22}};
-
 // "1 centre 33s", "2 off over helped": a finish in a line.
 QString describe(const Finish& f) {
     return QStringLiteral("%1 %2 %3%4")
