@@ -431,11 +431,9 @@ void frmgame::showEvent(QShowEvent* event) {
 void frmgame::mnuzoomin_Click() {
     zoom_->zoomIn();
 }
-
 void frmgame::mnuzoomout_Click() {
     zoom_->zoomOut();
 }
-
 void frmgame::mnuactualsize_Click() {
     zoom_->actualSize();
 }

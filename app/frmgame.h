@@ -9,9 +9,7 @@
 
 #include <QMainWindow>
 #include <QPointer>
-#include <QString>
 #include <array>
-#include <functional>
 #include <optional>
 
 class QAction;
