@@ -140,6 +140,11 @@ private slots:
             << head + "played 4\ncentre-finishes 3\nbest 1 2025-03-02 centre\n"
                       "fastest 90 2025-03-03\n"
             << "";
+        QTest::newRow("a later finish over time does not replace an earlier one")
+            << QStringList{"1 centre over", "1 centre over"}
+            << head + "played 2\ncentre-finishes 2\nbest 1 2025-03-01 centre\n"
+                      "fastest over 2025-03-01\n"
+            << "";
         QTest::newRow("help never replaces a best without")
             << QStringList{"4 off 10s", "1 centre 10s helped"}
             << head + "played 2\ncentre-finishes 1\nbest 4 2025-03-01\n"
