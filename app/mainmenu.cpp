@@ -136,10 +136,11 @@ QAction* MainMenu::make(int index) {
     if (name == QLatin1String("mnushowjumps")) {
         //: Shown as the tip of the View menu's Show Jumps item.
         action->setStatusTip(QCoreApplication::translate(
-            kContext, "Marks the holes the picked-up marble can jump to: a filled ring where "
-                      "the jump keeps a finish with the last marble in the centre possible, a "
-                      "hollow ring where it loses it, and a small dot while the game cannot "
-                      "tell."));
+            "pebblenix::frmgame",
+            "Marks the holes the picked-up marble can jump to: a filled ring where "
+            "the jump keeps a finish with the last marble in the centre possible, a "
+            "hollow ring where it loses it, and a small dot while the game cannot "
+            "tell."));
         action->setToolTip(action->statusTip());
         menus_[2].menu->setToolTipsVisible(true); // the window has no status bar for the tip
     }
