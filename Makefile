@@ -118,7 +118,7 @@ windows-check:
 	echo "windows-check took $$(awk -v s=$$start -v e=$$(date +%s.%N) 'BEGIN{printf "%.1f", e-s}') s"; exit $$rc
 
 format:
-	find app game files about resources tools tests bench fuzz main.cpp -name '*.cpp' -o -name '*.h' | xargs clang-format -i
+	find app game files startup session view about drawing seam tools tests bench fuzz main.cpp -name '*.cpp' -o -name '*.h' | xargs clang-format -i
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD)

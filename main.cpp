@@ -1,9 +1,10 @@
 // The program: the main window, started as the command line asks.
 
 #include "app/module1.h"
-#include "files/standardstreams.h"
-#include "files/translations.h"
+#include "app/services.h"
 #include "seam/uiseam.h"
+#include "startup/standardstreams.h"
+#include "startup/translations.h"
 
 #include <QApplication>
 #include <csignal>
@@ -25,7 +26,8 @@ int main(int argc, char** argv) {
     QGuiApplication::setDesktopFileName(QStringLiteral("org.example.pebblenix.Pebblenix"));
     pebblenix::installTranslations(
         app, pebblenix::findTranslationsFolder(QCoreApplication::applicationDirPath()));
-    if (!pebblenix::Module1::FromCommandLine(arguments))
+    pebblenix::ProgramServices services;
+    if (!pebblenix::Module1::FromCommandLine(services.services(), arguments))
         return 1;
     return QApplication::exec();
 }

@@ -1,23 +1,20 @@
 #include "about/frmabout.h"
 
 #include "about/sysinfo.h"
-#include "resources/fonts.h"
-#include "resources/marblepictures.h"
-#include "resources/twips.h"
+#include "drawing/fonts.h"
+#include "drawing/marblepictures.h"
+#include "drawing/twips.h"
 
 #include <QCloseEvent>
 #include <QIcon>
 #include <QLabel>
 #include <QPixmap>
-#include <QPointer>
 #include <QPushButton>
 #include <algorithm>
 
 namespace pebblenix {
 
 namespace {
-
-QPointer<frmAbout> instance;
 
 QLabel* makeLabel(QWidget* parent, const QString& name, int left, int top, int width, int height) {
     auto* label = new QLabel(parent);
@@ -28,7 +25,7 @@ QLabel* makeLabel(QWidget* parent, const QString& name, int left, int top, int w
 
 } // namespace
 
-frmAbout::frmAbout() {
+frmAbout::frmAbout(Registry& reg, UiSeam& ui) : reg_(reg), ui_(ui) {
     setAttribute(Qt::WA_DeleteOnClose);
     setObjectName(QStringLiteral("frmAbout"));
     //: A placeholder title the About box has while it is built; "About Pebblenix" replaces
@@ -89,19 +86,15 @@ frmAbout::frmAbout() {
     setTabOrder(cmdOK, cmdSysInfo);
 }
 
-frmAbout* frmAbout::shared() {
-    return instance.data();
-}
-
-frmAbout* frmAbout::showShared() {
-    if (!instance) {
-        instance = new frmAbout();
-        instance->Form_Load();
+frmAbout* frmAbout::present(QPointer<frmAbout>& open, Registry& reg, UiSeam& ui) {
+    if (!open) {
+        open = new frmAbout(reg, ui);
+        open->Form_Load();
     }
-    instance->show();
-    instance->raise();
-    instance->activateWindow();
-    return instance.data();
+    open->show();
+    open->raise();
+    open->activateWindow();
+    return open.data();
 }
 
 QString frmAbout::titleText() {
@@ -198,7 +191,7 @@ void frmAbout::closeEvent(QCloseEvent* event) {
 }
 
 void frmAbout::cmdSysInfo_Click() {
-    StartSysInfo(this);
+    StartSysInfo(reg_, ui_, this);
 }
 
 } // namespace pebblenix

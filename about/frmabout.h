@@ -1,21 +1,28 @@
 #pragma once
 // The About box: the program's name and version, its authors and a button for the
-// system-information tool. One shared, modeless instance without an owner window, so it
-// outlives a replaced main window and keeps the program running while it is open.
+// system-information tool. One modeless instance for the program, without an owner
+// window, so it outlives a replaced main window and keeps the program running while it
+// is open.
 
 #include <QDialog>
+#include <QPointer>
 
 class QLabel;
 class QPushButton;
 
 namespace pebblenix {
 
+class Registry;
+class UiSeam;
+
 class frmAbout : public QDialog {
     Q_OBJECT
 public:
-    // Shows the shared instance, loading it first when there is none.
-    static frmAbout* showShared();
-    static frmAbout* shared(); // the open instance, if any
+    // The system-information button looks in `reg` and tells through `ui`.
+    frmAbout(Registry& reg, UiSeam& ui);
+
+    // Shows the box held in `open`, loading one into it first when there is none.
+    static frmAbout* present(QPointer<frmAbout>& open, Registry& reg, UiSeam& ui);
 
     void Form_Load();
     void cmdOK_Click();
@@ -42,8 +49,10 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    frmAbout();
     void makeRoom();
+
+    Registry& reg_;
+    UiSeam& ui_;
 };
 
 } // namespace pebblenix

@@ -71,17 +71,10 @@ public:
 };
 #endif
 
-Registry* current = nullptr;
-
 } // namespace
 
-Registry& registry() {
-    static PlatformRegistry platform;
-    return current ? *current : platform;
-}
-
-void setRegistry(Registry* replacement) {
-    current = replacement;
+std::unique_ptr<Registry> makePlatformRegistry() {
+    return std::make_unique<PlatformRegistry>();
 }
 
 } // namespace pebblenix

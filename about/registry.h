@@ -1,9 +1,10 @@
 #pragma once
 // A small registry layer shaped like the three advapi32 calls the About box uses. On
 // Windows it calls them; elsewhere there is no registry and every key is missing.
-// Tests put a fake in its place.
+// The program makes the platform's once and hands it on; tests hand on a fake.
 
 #include <cstdint>
+#include <memory>
 #include <string>
 
 namespace pebblenix {
@@ -31,8 +32,7 @@ public:
     virtual long RegCloseKey(RegKey hKey) = 0;
 };
 
-// The registry in use: the platform's, unless a test has put another in its place.
-Registry& registry();
-void setRegistry(Registry* replacement); // nullptr restores the platform's
+// The platform's registry.
+std::unique_ptr<Registry> makePlatformRegistry();
 
 } // namespace pebblenix

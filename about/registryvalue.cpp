@@ -26,9 +26,8 @@ bool formatRegistryValue(std::uint32_t type, const unsigned char* data, std::uin
     return false;
 }
 
-bool GetKeyValue(RegKey KeyRoot, const std::string& KeyName, const std::string& SubKeyRef,
-                 std::string& KeyVal) {
-    Registry& reg = registry();
+bool GetKeyValue(Registry& reg, RegKey KeyRoot, const std::string& KeyName,
+                 const std::string& SubKeyRef, std::string& KeyVal) {
     RegKey hKey = 0;
     if (reg.RegOpenKeyExA(KeyRoot, KeyName, 0, kKeyAccess, hKey) != kErrorSuccess) {
         KeyVal.clear();

@@ -16,9 +16,10 @@ inline constexpr std::uint32_t kRegBufferSize = 1024;
 bool formatRegistryValue(std::uint32_t type, const unsigned char* data, std::uint32_t size,
                          std::string& text);
 
-// Opens KeyName under KeyRoot, reads the value SubKeyRef into KeyVal and closes the key.
-// True when the value was read, whatever its type; false with an empty KeyVal otherwise.
-bool GetKeyValue(RegKey KeyRoot, const std::string& KeyName, const std::string& SubKeyRef,
-                 std::string& KeyVal);
+// Opens KeyName under KeyRoot in `reg`, reads the value SubKeyRef into KeyVal and closes
+// the key. True when the value was read, whatever its type; false with an empty KeyVal
+// otherwise.
+bool GetKeyValue(Registry& reg, RegKey KeyRoot, const std::string& KeyName,
+                 const std::string& SubKeyRef, std::string& KeyVal);
 
 } // namespace pebblenix

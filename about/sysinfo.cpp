@@ -14,11 +14,11 @@ namespace pebblenix {
 namespace {
 
 // The tool's path, or nothing when the registry names none that exists.
-bool findTool(std::string& path) {
-    if (GetKeyValue(kHKeyLocalMachine, kToolKey, kToolValue, path))
+bool findTool(Registry& reg, std::string& path) {
+    if (GetKeyValue(reg, kHKeyLocalMachine, kToolKey, kToolValue, path))
         return true;
     std::string folder;
-    if (!GetKeyValue(kHKeyLocalMachine, kLocationKey, kLocationValue, folder))
+    if (!GetKeyValue(reg, kHKeyLocalMachine, kLocationKey, kLocationValue, folder))
         return false;
     const std::string candidate = folder + std::string(kToolFile);
     if (!QFileInfo(QString::fromLocal8Bit(candidate)).isFile())
@@ -29,16 +29,16 @@ bool findTool(std::string& path) {
 
 } // namespace
 
-void StartSysInfo(QWidget* parent) {
+void StartSysInfo(Registry& reg, UiSeam& ui, QWidget* parent) {
     std::string path;
-    if (findTool(path) && ui().startProgram(QString::fromLocal8Bit(path)))
+    if (findTool(reg, path) && ui.startProgram(QString::fromLocal8Bit(path)))
         return;
-    ui().message(parent, QString::fromLatin1(kProgramTitle),
-                 //: A message box when the About box's System Info button finds no
-                 //: system-information tool to start (always so on Linux).
-                 QCoreApplication::translate("pebblenix::frmAbout",
-                                             "System Information Is Unavailable At This Time"),
-                 MsgIcon::None, MsgButtons::Ok);
+    ui.message(parent, QString::fromLatin1(kProgramTitle),
+               //: A message box when the About box's System Info button finds no
+               //: system-information tool to start (always so on Linux).
+               QCoreApplication::translate("pebblenix::frmAbout",
+                                           "System Information Is Unavailable At This Time"),
+               MsgIcon::None, MsgButtons::Ok);
 }
 
 } // namespace pebblenix

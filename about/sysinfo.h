@@ -6,6 +6,10 @@ class QWidget;
 
 namespace pebblenix {
 
-void StartSysInfo(QWidget* parent);
+class Registry;
+class UiSeam;
+
+// Looks the tool up in `reg`, and starts it or says there is none through `ui`.
+void StartSysInfo(Registry& reg, UiSeam& ui, QWidget* parent);
 
 } // namespace pebblenix

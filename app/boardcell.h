@@ -3,16 +3,13 @@
 // with the sunken 3D look or, for the selected marble, the flat look. A marble can be
 // dragged from it to another hole.
 
+#include "view/jumpmarks.h"
+
 #include <QFrame>
 #include <QImage>
 #include <QString>
 
 namespace pebblenix {
-
-// What Show Jumps marks on a hole the picked-up marble can jump to: whether the jump keeps
-// a finish with the last marble in the centre possible, or only that it is legal while the
-// table of solutions is not there to say.
-enum class JumpMark { None, Legal, KeepsFinish, LosesFinish };
 
 class BoardCell : public QFrame {
     Q_OBJECT

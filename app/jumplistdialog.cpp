@@ -1,5 +1,7 @@
 #include "app/jumplistdialog.h"
 
+#include "session/gamesession.h"
+
 #include <QDialogButtonBox>
 #include <QHeaderView>
 #include <QLabel>
@@ -23,7 +25,17 @@ JumpListDialog::JumpListDialog(QWidget* parent, const QString& title, const QStr
     list->setRootIsDecorated(false);
     list->setUniformRowHeights(true);
     list->setAllColumnsShowFocus(true);
-    list->setHeaderLabels(headers);
+    list->setHeaderLabels(QStringList{
+                              //: The columns of Review Game and Winning Line: the jump's
+                              //: number (1, 2, ...),
+                              tr("No."),
+                              //: the jump ("d2 -> d4": column letter and row number of the
+                              //: two holes),
+                              tr("Jump"),
+                              //: and the marbles left on the board after it.
+                              tr("Marbles left"),
+                          } +
+                          headers);
     list->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     summary->setBuddy(list);
 
@@ -37,6 +49,12 @@ JumpListDialog::JumpListDialog(QWidget* parent, const QString& title, const QStr
     layout->addWidget(summary);
     layout->addWidget(list, 1);
     layout->addWidget(buttons);
+}
+
+void JumpListDialog::follow(GameSession& session, const HintEngine& engine) {
+    connect(&session, &GameSession::boardChanged, this,
+            [this, &session, &engine] { showFrom(session, engine); });
+    showFrom(session, engine);
 }
 
 } // namespace pebblenix

@@ -12,6 +12,9 @@ class QTreeWidget;
 
 namespace pebblenix {
 
+class GameSession;
+class HintEngine;
+
 class JumpListDialog : public QDialog {
     Q_OBJECT
 public:
@@ -20,10 +23,16 @@ public:
     QPushButton* action = nullptr; // Go Back, Play Next Jump
     QPushButton* closeButton = nullptr;
 
+    // Shows what the engine makes of the session's game now, and again whenever its board
+    // changes, until the dialog closes.
+    void follow(GameSession& session, const HintEngine& engine);
+
 protected:
-    // `headers` are the list's columns; `actionText` the action button's caption.
+    // `headers` are the list's columns after the three every list has (the jump's number,
+    // the jump, the marbles left); `actionText` the action button's caption.
     JumpListDialog(QWidget* parent, const QString& title, const QStringList& headers,
                    const QString& actionText);
+    virtual void showFrom(GameSession& session, const HintEngine& engine) = 0;
 };
 
 } // namespace pebblenix

@@ -1,37 +1,24 @@
 #include "app/module1.h"
 
 #include "app/frmgame.h"
+#include "app/services.h"
 #include "files/gamefile.h"
-
-#include <QFile>
+#include "seam/uiseam.h"
+#include "startup/commandline.h"
 
 namespace pebblenix::Module1 {
 
-namespace {
-
-frmgame* start(const QString& commandLine, bool isText) {
-    frmgame* window = frmgame::create();
+frmgame* FromCommandLine(Services& services, const QByteArrayList& arguments) {
+    const CommandLinePath named = commandLinePath(arguments);
+    frmgame* window = frmgame::create(services);
     if (!window)
         return nullptr;
     window->show();
-    if (!isText)
-        tellFailure(window, invalidFileMessage(commandLine, nameNotTextProblem()));
-    else if (!commandLine.isEmpty())
-        window->OpenPebblenixFile(commandLine);
+    if (!named.isText)
+        services.ui.tellFailure(window, invalidFileMessage(named.path, nameNotTextProblem()));
+    else if (!named.path.isEmpty())
+        window->OpenPebblenixFile(named.path);
     return window;
-}
-
-} // namespace
-
-frmgame* FromCommandLine(const QByteArrayList& arguments) {
-    QStringList names;
-    bool isText = true;
-    for (const QByteArray& argument : arguments) {
-        const auto name = fileNameFromArgument(argument);
-        isText = isText && name;
-        names << name.value_or(QFile::decodeName(argument));
-    }
-    return start(names.join(QLatin1Char(' ')), isText);
 }
 
 } // namespace pebblenix::Module1

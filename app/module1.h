@@ -6,14 +6,14 @@
 namespace pebblenix {
 
 class frmgame;
+struct Services;
 
 namespace Module1 {
 
-// The arguments after the program's name, as the system gives them, joined with single
-// spaces, are one file path, used as it stands. A name whose bytes do not come back
-// unchanged from text is refused with its reason, and nothing is opened: the text would
-// name another file. Returns the window, or nothing when its loading failed.
-frmgame* FromCommandLine(const QByteArrayList& arguments);
+// The arguments after the program's name are one file path (startup/commandline.h). A name
+// whose bytes do not come back unchanged from text is refused with its reason, and nothing
+// is opened. Returns the window, or nothing when its loading failed.
+frmgame* FromCommandLine(Services& services, const QByteArrayList& arguments);
 
 } // namespace Module1
 } // namespace pebblenix

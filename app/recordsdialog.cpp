@@ -1,5 +1,6 @@
 #include "app/recordsdialog.h"
 
+#include "files/recordsfile.h"
 #include "seam/uiseam.h"
 
 #include <QDialogButtonBox>
@@ -50,7 +51,7 @@ QLabel* valueLabel(QWidget* parent) {
 
 } // namespace
 
-RecordsDialog::RecordsDialog(QWidget* parent) : QDialog(parent) {
+RecordsDialog::RecordsDialog(QWidget* parent, UiSeam& ui) : QDialog(parent) {
     setObjectName(QStringLiteral("frmrecords"));
     setWindowTitle(tr("Records"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -78,10 +79,10 @@ RecordsDialog::RecordsDialog(QWidget* parent) : QDialog(parent) {
     resetButton->setAutoDefault(false); // Enter closes; only a deliberate press resets
     closeButton->setFocus();
     connect(closeButton, &QPushButton::clicked, this, &QDialog::close);
-    connect(resetButton, &QPushButton::clicked, this, [this] {
-        if (ui().message(this, QString::fromLatin1(kProgramTitle),
-                         tr("Reset all your records? They cannot be brought back."),
-                         MsgIcon::Question, MsgButtons::YesNo) == MsgAnswer::Yes)
+    connect(resetButton, &QPushButton::clicked, this, [this, &ui] {
+        if (ui.message(this, QString::fromLatin1(kProgramTitle),
+                       tr("Reset all your records? They cannot be brought back."),
+                       MsgIcon::Question, MsgButtons::YesNo) == MsgAnswer::Yes)
             emit resetConfirmed();
     });
 
@@ -89,6 +90,20 @@ RecordsDialog::RecordsDialog(QWidget* parent) : QDialog(parent) {
     layout->addLayout(form_);
     layout->addWidget(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize); // always exactly as large as its texts
+}
+
+void RecordsDialog::present(QPointer<RecordsDialog>& open, QWidget* parent, UiSeam& ui,
+                            RecordsFile& records) {
+    if (!open) {
+        RecordsDialog* dialog = open = new RecordsDialog(parent, ui);
+        connect(dialog, &RecordsDialog::resetConfirmed, &records, [&records] { records.reset(); });
+        connect(&records, &RecordsFile::changed, dialog,
+                [dialog, &records] { dialog->showRecords(records.read()); });
+    }
+    open->showRecords(records.read());
+    open->show();
+    open->raise();
+    open->activateWindow();
 }
 
 void RecordsDialog::showRecords(const Records& r) {

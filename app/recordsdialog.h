@@ -5,6 +5,7 @@
 #include "game/records.h"
 
 #include <QDialog>
+#include <QPointer>
 
 class QFormLayout;
 class QLabel;
@@ -12,10 +13,19 @@ class QPushButton;
 
 namespace pebblenix {
 
+class RecordsFile;
+class UiSeam;
+
 class RecordsDialog : public QDialog {
     Q_OBJECT
 public:
-    explicit RecordsDialog(QWidget* parent);
+    // Reset asks through `ui` first.
+    RecordsDialog(QWidget* parent, UiSeam& ui);
+
+    // Shows the dialog held in `open`, making one of `parent`'s first when there is none;
+    // it shows `records` and follows them as games are added.
+    static void present(QPointer<RecordsDialog>& open, QWidget* parent, UiSeam& ui,
+                        RecordsFile& records);
 
     void showRecords(const Records& records);
 

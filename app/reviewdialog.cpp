@@ -1,5 +1,9 @@
 #include "app/reviewdialog.h"
 
+#include "game/verdicts.h"
+#include "session/gamesession.h"
+
+#include <QCoreApplication>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
@@ -23,22 +27,14 @@ QString unbroken(const Jump& jump) {
 } // namespace
 
 ReviewDialog::ReviewDialog(QWidget* parent)
-    : JumpListDialog(
-          parent,
-          //: The title of the window that lists the game's jumps (Game > Review Game).
-          tr("Review Game"),
-          {
-              //: Review Game's column headers: the jump's number in the game (1, 2, ...),
-              tr("No."),
-              //: the jump ("d2 -> d4": column letter and row number of the two holes),
-              tr("Jump"),
-              //: the marbles left on the board after it,
-              tr("Marbles left"),
-              //: and whether the last marble could still finish in the centre after it.
-              tr("Centre finish"),
-          },
-          //: Review Game's button: takes the board back to before the selected jump.
-          tr("&Go Back to Before This Jump")) {
+    : JumpListDialog(parent,
+                     //: The title of the window that lists the game's jumps (Game > Review Game).
+                     tr("Review Game"),
+                     //: Review Game's last column: whether the last marble could still finish in
+                     //: the centre after the jump.
+                     {tr("Centre finish")},
+                     //: Review Game's button: takes the board back to before the selected jump.
+                     tr("&Go Back to Before This Jump")) {
     setObjectName(QStringLiteral("frmreview"));
     // Enter on a row takes the board back to it.
     connect(action, &QPushButton::clicked, this, [this] {
@@ -140,9 +136,7 @@ void ReviewDialog::showReview(const Review& review) {
         //: Review Game's summary above the list.
         summary->setText(tr("No jumps have been made since this position was set."));
     else if (!review.startFinishable)
-        //: Review Game's summary above the list.
-        summary->setText(tr("This game started from a position that cannot finish with the "
-                            "last marble in the centre."));
+        summary->setText(QCoreApplication::translate("Game", kNeverFinishText));
     else if (review.losing && review.keeper)
         //: Review Game's summary above the list: %1 is the jump's number in the game, %2
         //: the jump ("d4 -> b4"), %3 a jump that would have kept the finish.
@@ -157,13 +151,16 @@ void ReviewDialog::showReview(const Review& review) {
                              .arg(QString::number(*review.losing + 1),
                                   unbroken(review.jumps[*review.losing].jump)));
     else
-        //: Review Game's summary above the list.
-        summary->setText(tr("You can still finish with the last marble in the centre."));
+        summary->setText(QCoreApplication::translate("Game", kStillFinishText));
 
     const int select =
         review.losing ? static_cast<int>(*review.losing) : list->topLevelItemCount() - 1;
     list->setCurrentItem(list->topLevelItem(select));
     action->setEnabled(list->currentItem() != nullptr);
+}
+
+void ReviewDialog::showFrom(GameSession& session, const HintEngine& engine) {
+    showReview(session.review(engine)); // a game judged jump by jump is played with help
 }
 
 } // namespace pebblenix

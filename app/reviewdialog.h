@@ -22,6 +22,9 @@ signals:
     // The player asked for the position before jump `jump` (counted from 0).
     void goBackRequested(std::size_t jump);
 
+protected:
+    void showFrom(GameSession& session, const HintEngine& engine) override;
+
 private:
     enum class Finish { Possible, NotPossible, Lost };
     static QString finishText(Finish finish);

@@ -1,16 +1,21 @@
 #include "app/winninglinedialog.h"
 
+#include "game/bitboard.h"
 #include "game/hint.h"
 #include "game/review.h"
+#include "game/verdicts.h"
+#include "session/gamesession.h"
 
 #include <QCoreApplication>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollBar>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <bit>
 
 namespace pebblenix {
 
@@ -20,10 +25,7 @@ constexpr int kRowsShown = 12;
 } // namespace
 
 WinningLineDialog::WinningLineDialog(QWidget* parent)
-    : JumpListDialog(parent, tr("Winning Line"),
-                     //: Column headers: the jump's number in the line, the jump ("d2 -> d4"),
-                     //: and the marbles on the board after it.
-                     {tr("No."), tr("Jump"), tr("Marbles left")}, tr("&Play Next Jump")) {
+    : JumpListDialog(parent, tr("Winning Line"), {}, tr("&Play Next Jump")) {
     setObjectName(QStringLiteral("frmwinningline"));
     list->header()->setSectionResizeMode(1, QHeaderView::Stretch); // the jump takes the room
     list->header()->setStretchLastSection(false);
@@ -44,10 +46,9 @@ void WinningLineDialog::showLine(const std::optional<std::vector<Jump>>& line, i
                 ? QCoreApplication::translate("Game", kNoFinishText) + QLatin1Char(' ') +
                       tr("Rewind to Last Winnable Position (Ctrl+R) goes back to before the "
                          "jump that lost it.")
-                : tr("This game started from a position that cannot finish with the last "
-                     "marble in the centre."));
+                : QCoreApplication::translate("Game", kNeverFinishText));
     } else if (line->empty()) {
-        summary->setText(tr("The last marble is already in the centre."));
+        summary->setText(QCoreApplication::translate("Game", kAlreadyFinishedText));
     } else {
         //: Above the list of jumps; the number of jumps comes last.
         summary->setText(tr("Jumps to the last marble in the centre: %n", nullptr,
@@ -74,6 +75,21 @@ void WinningLineDialog::showLine(const std::optional<std::vector<Jump>>& line, i
     const int row =
         list->sizeHintForRow(0) > 0 ? list->sizeHintForRow(0) : list->fontMetrics().height() + 4;
     list->setMinimumHeight(list->header()->sizeHint().height() + kRowsShown * row + frame);
+}
+
+void WinningLineDialog::placeBeside(QWidget* window) {
+    adjustSize();
+    const QPoint beside = window->frameGeometry().topRight() + QPoint(8, 0);
+    if (const QScreen* where = window->screen();
+        where && where->availableGeometry().contains(QRect(beside, frameSize())))
+        move(beside);
+}
+
+// A game played with its winning line in view is played with help.
+void WinningLineDialog::showFrom(GameSession& session, const HintEngine& engine) {
+    const Game& game = session.game();
+    showLine(session.winningLine(engine), std::popcount(toBits(game.marbles())),
+             engine.canFinishInCentre(toBits(game.firstPosition())));
 }
 
 } // namespace pebblenix

@@ -4,7 +4,7 @@
 // Usage: pebblenix-startup game|bare
 
 #include "app/frmgame.h"
-#include "app/module1.h"
+#include "app/services.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -13,6 +13,7 @@
 #include <QTimer>
 #include <QWindow>
 #include <cstring>
+#include <optional>
 
 namespace {
 
@@ -57,7 +58,11 @@ int main(int argc, char** argv) {
     int qtArgc = 1;
     QApplication app(qtArgc, argv);
     QuitOnExpose quit;
-    QWidget* window = game ? static_cast<QWidget*>(pebblenix::frmgame::create()) : bareWindow();
+    std::optional<pebblenix::ProgramServices> services;
+    if (game)
+        services.emplace();
+    QWidget* window = game ? static_cast<QWidget*>(pebblenix::frmgame::create(services->services()))
+                           : bareWindow();
     if (!window)
         return 1;
     window->winId(); // the native window exists from here on

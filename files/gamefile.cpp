@@ -227,13 +227,6 @@ QString nameNotTextProblem() {
                                        "its name is not valid UTF-8 text, so it cannot be opened");
 }
 
-std::optional<QString> fileNameFromArgument(const QByteArray& argument) {
-    QString name = QFile::decodeName(argument);
-    if (QFile::encodeName(name) != argument)
-        return std::nullopt;
-    return name;
-}
-
 QString invalidFileMessage(const QString& path, const QString& problem) {
     //: Shown when a file is not a game file. %1 is the file's path, %2 why it is refused
     //: (one of the reasons above, starting in lower case). The line break stays.

@@ -52,10 +52,6 @@ std::optional<QString> writeUndoFile(const QString& path, const Position& positi
 // Why a file whose name is not UTF-8 text is not opened.
 QString nameNotTextProblem();
 
-// A command-line argument as a file name; nothing when its bytes do not come back
-// unchanged from text, since the text would then name another file.
-std::optional<QString> fileNameFromArgument(const QByteArray& argument);
-
 // What the player is told about a file that is not a game file.
 QString invalidFileMessage(const QString& path, const QString& problem);
 

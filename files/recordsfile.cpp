@@ -1,7 +1,7 @@
 #include "files/recordsfile.h"
 
 #include "files/atomicfile.h"
-#include "files/colorsetting.h"
+#include "files/settings.h"
 
 #include <QCoreApplication>
 #include <QDateTime>

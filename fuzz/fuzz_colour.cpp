@@ -2,7 +2,7 @@
 // number from 0 to 255, and setting a value in it, as the view's settings do, always gives
 // a file from which that value reads back.
 
-#include "files/colorsetting.h"
+#include "files/settings.h"
 
 #include <cstdint>
 #include <cstdlib>

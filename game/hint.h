@@ -7,14 +7,9 @@
 #include "game/bitboard.h"
 #include "game/solutiontable.h"
 
-#include <QtGlobal>
 #include <optional>
 
 namespace pebblenix {
-
-// Translated in the context "Game" (QCoreApplication::translate), by the game and the tool.
-inline constexpr char kNoFinishText[] = QT_TRANSLATE_NOOP(
-    "Game", "No finish with the last marble in the centre is possible from here.");
 
 class HintEngine {
 public:

@@ -7,8 +7,8 @@
 
 namespace pebblenix {
 
-QString FileDialog::show(QWidget* parent, bool save) {
-    const QString chosen = ui().fileDialog(parent, *this, save);
+QString FileDialog::show(UiSeam& ui, QWidget* parent, bool save) {
+    const QString chosen = ui.fileDialog(parent, *this, save);
     if (!chosen.isEmpty())
         FileName = chosen;
     return chosen;

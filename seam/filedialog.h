@@ -7,6 +7,8 @@ class QWidget;
 
 namespace pebblenix {
 
+class UiSeam;
+
 // Shared by Open, Save and Save As: its filter in Qt's form, the folder it first opens in,
 // and the last name chosen. It is shown through the seam, so tests can answer it.
 struct FileDialog {
@@ -15,11 +17,11 @@ struct FileDialog {
     QString FileName;
 
     // The chosen name, or empty when cancelled. No extension is added to a typed name.
-    QString ShowOpen(QWidget* parent) { return show(parent, false); }
-    QString ShowSave(QWidget* parent) { return show(parent, true); }
+    QString ShowOpen(UiSeam& ui, QWidget* parent) { return show(ui, parent, false); }
+    QString ShowSave(UiSeam& ui, QWidget* parent) { return show(ui, parent, true); }
 
 private:
-    QString show(QWidget* parent, bool save);
+    QString show(UiSeam& ui, QWidget* parent, bool save);
 };
 
 // The program's own folder, unless the program is installed system-wide, where no player

@@ -32,7 +32,16 @@ class RealUi final : public UiSeam {
 public:
     MsgAnswer message(QWidget* parent, const QString& title, const QString& text, MsgIcon icon,
                       MsgButtons buttons) override {
-        const int answer = messageBox(parent, title, text, icon, buttons)->exec();
+        QString shown = text;
+        shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+        QMessageBox box(boxIcon(icon), title, shown, QMessageBox::NoButton, parent);
+        if (buttons == MsgButtons::YesNo) {
+            box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+            box.setDefaultButton(QMessageBox::Yes);
+        } else {
+            box.setStandardButtons(QMessageBox::Ok);
+        }
+        const int answer = box.exec();
         if (buttons == MsgButtons::Ok)
             return MsgAnswer::Ok;
         return answer == QMessageBox::Yes ? MsgAnswer::Yes : MsgAnswer::No;
@@ -64,42 +73,18 @@ public:
     }
 };
 
-UiSeam* current = nullptr;
-
 } // namespace
 
-std::unique_ptr<QDialog> messageBox(QWidget* parent, const QString& title, const QString& text,
-                                    MsgIcon icon, MsgButtons buttons) {
-    QString shown = text;
-    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    auto box =
-        std::make_unique<QMessageBox>(boxIcon(icon), title, shown, QMessageBox::NoButton, parent);
-    if (buttons == MsgButtons::YesNo) {
-        box->setStandardButtons(QMessageBox::Yes | QMessageBox::No);
-        box->setDefaultButton(QMessageBox::Yes);
-    } else {
-        box->setStandardButtons(QMessageBox::Ok);
-    }
-    return box;
+std::unique_ptr<UiSeam> makeRealUi() {
+    return std::make_unique<RealUi>();
 }
 
-UiSeam& ui() {
-    static RealUi real;
-    return current ? *current : real;
+void UiSeam::tellFailure(QWidget* parent, const QString& text) {
+    message(parent, QString::fromLatin1(kProgramTitle), text, MsgIcon::Critical, MsgButtons::Ok);
 }
 
-void setUi(UiSeam* replacement) {
-    current = replacement;
-}
-
-void tellFailure(QWidget* parent, const QString& text) {
-    ui().message(parent, QString::fromLatin1(kProgramTitle), text, MsgIcon::Critical,
-                 MsgButtons::Ok);
-}
-
-void tellInformation(QWidget* parent, const QString& text) {
-    ui().message(parent, QString::fromLatin1(kProgramTitle), text, MsgIcon::Information,
-                 MsgButtons::Ok);
+void UiSeam::tellInformation(QWidget* parent, const QString& text) {
+    message(parent, QString::fromLatin1(kProgramTitle), text, MsgIcon::Information, MsgButtons::Ok);
 }
 
 } // namespace pebblenix

@@ -1,12 +1,12 @@
 #pragma once
 // Everything that would block or end the program goes through here: modal message
-// boxes, the file dialog, starting another program and ending this one. Tests put a
-// scripted fake in its place so that they run headless and never wait.
+// boxes, the file dialog, starting another program and ending this one. The program gets
+// the real one; tests put a scripted fake in its place, so that they run headless and
+// never wait.
 
 #include <QString>
 #include <memory>
 
-class QDialog;
 class QWidget;
 
 namespace pebblenix {
@@ -32,18 +32,14 @@ public:
     virtual bool startProgram(const QString& path) = 0;
     // Ends the program at once: every window goes, nothing more is asked.
     virtual void endProgram(int exitCode) = 0;
+
+    // A critical box with OK, captioned with the program's title: how every failure is told.
+    void tellFailure(QWidget* parent, const QString& text);
+    // An information box with OK, captioned with the program's title.
+    void tellInformation(QWidget* parent, const QString& text);
 };
 
-// The box message() shows, built but not run.
-std::unique_ptr<QDialog> messageBox(QWidget* parent, const QString& title, const QString& text,
-                                    MsgIcon icon, MsgButtons buttons);
-
-UiSeam& ui();
-void setUi(UiSeam* replacement); // nullptr restores the real one
-
-// A critical box with OK, captioned with the program's title: how every failure is told.
-void tellFailure(QWidget* parent, const QString& text);
-// An information box with OK, captioned with the program's title.
-void tellInformation(QWidget* parent, const QString& text);
+// The real boxes, dialogs and programs.
+std::unique_ptr<UiSeam> makeRealUi();
 
 } // namespace pebblenix

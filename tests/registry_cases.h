@@ -46,16 +46,15 @@ inline std::vector<RegistryCase> registryCases() {
 
 // Reads every case, then uses a key handle after it was closed and one never given out.
 // Returns what went wrong, one line each.
-inline std::vector<std::string> checkRegistry() {
+inline std::vector<std::string> checkRegistry(Registry& reg) {
     std::vector<std::string> failures;
     for (const RegistryCase& c : registryCases()) {
         std::string text = "stale";
-        const bool read = GetKeyValue(kHKeyLocalMachine, c.key, c.value, text);
+        const bool read = GetKeyValue(reg, kHKeyLocalMachine, c.key, c.value, text);
         if (read != c.read || text != c.expected)
             failures.push_back(std::string(c.name) + ": " + (read ? "read" : "not read") + ", \"" +
                                text.substr(0, 40) + "\"");
     }
-    Registry& reg = registry();
     RegKey key = 0;
     std::uint32_t type = 0, size = 4;
     unsigned char buffer[4];

@@ -25,7 +25,7 @@ int main() {
         }
         RegCloseKey(key);
     }
-    const auto failures = test::checkRegistry();
+    const auto failures = test::checkRegistry(*makePlatformRegistry());
     for (const char* key : {test::kTestKey, kToolKey, kLocationKey})
         RegDeleteTreeA(HKEY_LOCAL_MACHINE, key), RegDeleteKeyA(HKEY_LOCAL_MACHINE, key);
     for (const std::string& f : failures)

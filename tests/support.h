@@ -12,6 +12,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <memory>
+#include <vector>
 
 namespace pebblenix::test {
 
@@ -34,6 +35,10 @@ public:
 private:
     quint64 old_ = 0;
 };
+
+// A line from the start whose fifth jump, d4 to b4, loses the centre finish.
+inline const std::vector<Jump> kLosesAtFive = {{38, 24}, {17, 31}, {22, 24},
+                                               {37, 23}, {24, 22}, {9, 23}};
 
 // A new game after the jump d2 to d4, with the clock out of time.
 Position firstJumpPosition();

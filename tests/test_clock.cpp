@@ -2,6 +2,8 @@
 // the texts a game file may bring.
 
 #include "game/clock.h"
+#include "game/records.h"
+
 #include <QTest>
 
 using namespace pebblenix;
@@ -44,6 +46,23 @@ private slots:
         QFETCH(QString, shown);
         QFETCH(QString, next);
         QCOMPARE(QString::fromStdString(clockTick(shown.toStdString())), next);
+    }
+
+    // The seconds a finish took, from the clock as it stands; -1 once the time is out. A
+    // hand-made clock above 120 has used none (never fewer, which the records refuse).
+    void secondsUsed_data() {
+        QTest::addColumn<QString>("clock");
+        QTest::addColumn<int>("seconds");
+        const std::pair<const char*, int> rows[] = {{"120", 0},   {"087", 33},       {"001", 119},
+                                                    {"121", 0},   {"999", 0},        {"1e9", 0},
+                                                    {"0.5", -1},  {"TimeOut!!", -1}, {"-3", -1}};
+        for (const auto& [clock, seconds] : rows)
+            QTest::newRow(clock) << QString::fromLatin1(clock) << seconds;
+    }
+    void secondsUsed() {
+        QFETCH(QString, clock);
+        QFETCH(int, seconds);
+        QCOMPARE(pebblenix::secondsUsed(clock).value_or(-1), seconds);
     }
 };
 

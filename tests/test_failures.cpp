@@ -3,7 +3,7 @@
 // with the game, its file name and the files on disk as they were.
 
 #include "app/module1.h"
-#include "files/colorsetting.h"
+#include "files/settings.h"
 #include "tests/uisupport.h"
 
 #include <QScopeGuard>
@@ -42,6 +42,7 @@ void plantLink(const QString& target, const QString& at) {
 const char kSaveFails[] = "The game could not be saved.";
 const char kUndoFails[] = "undo file could not be written";
 const char kForeignLink[] = "is a link owned by another user";
+const char kNoTable[] = "no table of solutions"; // the engine is given a missing file
 
 const std::vector<Case>& cases() {
     using W = frmgame&;
@@ -81,23 +82,23 @@ const std::vector<Case>& cases() {
          }},
         {"the undo folder taken away", kUndoFails, Runs::AsAnyone,
          [](W w, F, D d) {
-             const QString temp = std::exchange(w.tempdir, d + "/vanished");
+             const QString temp = w.tempdir();
+             w.session().setUndoFolder({d + "/vanished"});
              jump(w, 31, 17);
-             w.tempdir = temp;
+             w.session().setUndoFolder({temp});
          }},
         {"a colour that cannot be stored", "colour could not be saved", Runs::AsAnyone,
          [](W w, F f, D) {
              const QString folder = QFileInfo(ColourSetting::filePath()).absolutePath();
              QDir(folder).removeRecursively();
              writeAll(folder, "a file where the folder should be");
-             w.mnuColour.at(104)->trigger();
+             w.menuItem("mnu104")->trigger();
              QFile::remove(folder);
              QCOMPARE(f.messages.front().text, QStringLiteral("Start A New Game?")); // Yes
              f.messages.erase(f.messages.begin());
          }},
-        {"no table of solutions", "Hints are not available", Runs::AsAnyone,
-         [](W w, F f, D d) {
-             qputenv("PEBBLENIX_SOLUTIONS", QFile::encodeName(d + "/none.bin"));
+        {kNoTable, "Hints are not available", Runs::AsAnyone,
+         [](W w, F f, D) {
              w.mnuhint_Click();
              QTRY_VERIFY_WITH_TIMEOUT(!f.messages.empty(), 10000); // the loader answers
          }},
@@ -106,9 +107,9 @@ const std::vector<Case>& cases() {
          [](W, D d) { writeAll(d + "/kept.pnx", "kept"), setMode(d + "/kept.pnx", 0x4400); }},
         {"a read-only undo folder", kUndoFails, Runs::Unprivileged,
          [](W w, F, D) {
-             setMode(w.tempdir, 0x5500); // read and look up only
+             setMode(w.tempdir(), 0x5500); // read and look up only
              jump(w, 31, 17);
-             setMode(w.tempdir, 0x7700);
+             setMode(w.tempdir(), 0x7700);
          }},
         {"saving through another user's link", kForeignLink, Runs::AsRoot,
          [](W w, F f, D d) { f.saveAs(w, d + "/shared/game.pnx"); },
@@ -130,7 +131,7 @@ const std::vector<Case>& cases() {
          [](W, D d) { plantLink(d, d + "/elsewhere"); }},
         {"a colour setting behind another user's link", kForeignLink, Runs::AsRoot,
          [](W w, F f, D) {
-             w.mnuColour.at(104)->trigger();
+             w.menuItem("mnu104")->trigger();
              QFile::remove(ColourSetting::filePath());
              f.messages.erase(f.messages.begin()); // "Start A New Game?", answered Yes
          },
@@ -152,7 +153,7 @@ struct Snapshot {
     QByteArray undo;
     QStringList files;
     Snapshot(frmgame& w, const QString& folder)
-        : position(shownPosition(w)), file(w.PebblenixFile), showSave(w.gb_showsave()),
+        : position(shownPosition(w)), file(w.PebblenixFile()), showSave(w.gb_showsave()),
           undo(readAll(undoFile(w))) {
         for (const QString& name : QDir(folder).entryList(QDir::Files))
             files << name + ":" + QString::fromLatin1(readAll(folder + "/" + name).toHex());
@@ -179,8 +180,13 @@ private slots:
         if (c.runs == Runs::Unprivileged && geteuid() == 0)
             QSKIP("root ignores permission bits; asAnUnprivilegedUser runs this");
         QTemporaryDir dir;
-        FakeUi fake;
-        std::unique_ptr<frmgame> w(frmgame::create());
+        const QByteArray table = qgetenv("PEBBLENIX_SOLUTIONS");
+        if (c.name == kNoTable)
+            qputenv("PEBBLENIX_SOLUTIONS", QFile::encodeName(dir.filePath("none.bin")));
+        TestServices made;
+        qputenv("PEBBLENIX_SOLUTIONS", table);
+        FakeUi& fake = made.fake;
+        std::unique_ptr<frmgame> w(frmgame::create(made.services));
         jump(*w);                                  // a game in progress, with an undo file
         fake.saveAs(*w, dir.filePath("mine.pnx")); // and a file of its own
         if (c.prepare)
@@ -200,28 +206,33 @@ private slots:
     // never written through or blocked on, and Undo works.
     void plantedUndoFiles_data() {
         QTest::addColumn<QString>("kind");
-        for (const char* kind : {"link to a file", "dangling link", "folder", "FIFO"})
+        for (const char* kind :
+             {"link to a file", "dangling link", "folder", "FIFO", "another user's file"})
             QTest::newRow(kind) << kind;
     }
     void plantedUndoFiles() {
         QFETCH(QString, kind);
         QTemporaryDir dir;
-        FakeUi fake;
+        TestServices made;
         const QString victim = dir.filePath("notes.txt");
         writeAll(victim, "precious notes");
-        std::unique_ptr<frmgame> w(frmgame::create());
+        std::unique_ptr<frmgame> w(frmgame::create(made.services));
         const QByteArray at = QFile::encodeName(undoFile(*w));
         const auto gone = qScopeGuard([&] { ::unlink(at) == 0 || ::rmdir(at); });
-        const int made = kind == "link to a file" ? symlink(QFile::encodeName(victim), at)
-                         : kind == "dangling link"
-                             ? symlink(QFile::encodeName(dir.filePath("created")), at)
-                         : kind == "folder" ? mkdir(at, 0700)
-                                            : mkfifo(at, 0666);
-        QVERIFY(made == 0);
+        const int planted = kind == "link to a file" ? symlink(QFile::encodeName(victim), at)
+                            : kind == "dangling link"
+                                ? symlink(QFile::encodeName(dir.filePath("created")), at)
+                            : kind == "folder" ? mkdir(at, 0700)
+                            : kind == "FIFO"   ? mkfifo(at, 0666)
+                                               : (writeAll(QFile::decodeName(at), "theirs"), 0);
+        QVERIFY(planted == 0);
         if (const passwd* nobody = getpwnam("nobody"); nobody && geteuid() == 0)
             QVERIFY(lchown(at, nobody->pw_uid, nobody->pw_gid) == 0);
         jump(*w);
-        QVERIFY(fake.messages.empty() && shownCount(*w) == 31);
+        QVERIFY(made.fake.messages.empty() && shownCount(*w) == 31);
+        struct stat st {};
+        QVERIFY(lstat(at, &st) == 0 && S_ISREG(st.st_mode) && st.st_uid == geteuid());
+        QCOMPARE(st.st_mode & 0777, 0600u);
         w->mnuundo_Click();
         QCOMPARE(shownMarbles(*w), startPosition());
         QCOMPARE(readAll(victim), QByteArray("precious notes"));
@@ -232,13 +243,14 @@ private slots:
     // the file whose name its text would give.
     void aNameThatIsNotText() {
         QTemporaryDir dir;
-        FakeUi fake;
+        TestServices made;
+        FakeUi& fake = made.fake;
         writeAll(dir.filePath(QStringLiteral("g\uFFFD.pnx")), formatGameFile(firstJumpPosition()));
-        std::unique_ptr<frmgame> w(
-            Module1::FromCommandLine({QFile::encodeName(dir.path()) + "/g\xe9.pnx"}));
+        std::unique_ptr<frmgame> w(Module1::FromCommandLine(
+            made.services, {QFile::encodeName(dir.path()) + "/g\xe9.pnx"}));
         QCOMPARE(fake.messages.size(), std::size_t(1));
         QVERIFY(fake.last().text.contains("not valid UTF-8"));
-        QVERIFY(w->PebblenixFile.isEmpty() && shownPosition(*w) == newGamePosition());
+        QVERIFY(w->PebblenixFile().isEmpty() && shownPosition(*w) == newGamePosition());
     }
 
     // Run as root, this starts itself again as an unprivileged user for the rows that

@@ -15,10 +15,8 @@ Game gameWith(std::initializer_list<int> marbles) {
     return g;
 }
 
-// A line from the start whose fifth jump, d4 to b4, loses the centre finish.
-const std::vector<Jump> kLosesAtFive = {{38, 24}, {17, 31}, {22, 24}, {37, 23}, {24, 22}, {9, 23}};
-
-Game played(std::size_t jumps, Game g = Game(), const std::vector<Jump>& line = kLosesAtFive) {
+Game played(std::size_t jumps, Game g = Game(),
+            const std::vector<Jump>& line = test::kLosesAtFive) {
     for (std::size_t i = 0; i < jumps; ++i)
         if (g.jump(line[i].from, line[i].to).outcome == Outcome::Deselected)
             qFatal("the test's line holds a jump the board does not allow");
@@ -170,7 +168,7 @@ private slots:
         QVERIFY(!g.selection() && g.jumps() == played(4).jumps());
         QCOMPARE(int(g.rewind(4, kSaved).outcome), int(Outcome::Nothing)); // nothing to take back
         g.restore(*saved);                                                 // Undo
-        QVERIFY(g.jumps() == kLosesAtFive && g.count() == 26);
+        QVERIFY(g.jumps() == test::kLosesAtFive && g.count() == 26);
     }
 };
 

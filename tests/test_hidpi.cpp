@@ -2,9 +2,9 @@
 // every marble pixel becomes a sharp block, never a blur. No table of solutions is found
 // here, so Show Jumps can only mark the legal holes.
 
-#include "app/hintservice.h"
-#include "files/colorsetting.h"
-#include "resources/marblepictures.h"
+#include "drawing/marblepictures.h"
+#include "drawing/twips.h"
+#include "files/settings.h"
 #include "tests/uisupport.h"
 
 #include <QAccessible>
@@ -25,22 +25,22 @@ private slots:
     void marblesStayCrisp() {
         QFETCH(int, zoom);
         QFETCH(int, block);
-        FakeUi fake;
+        TestServices made;
         QVERIFY(!ViewSetting::writeZoom(zoom));
-        std::unique_ptr<frmgame> w(frmgame::create());
+        std::unique_ptr<frmgame> w(frmgame::create(made.services));
         w->show();
         QVERIFY(QTest::qWaitForWindowExposed(w.get()));
         QCOMPARE(w->devicePixelRatioF(), 2.0);
         QCOMPARE(zoomOf(*w), zoom);
         const QImage cell = w->pic[10]->grab().toImage();
         QCOMPARE(cell.devicePixelRatio(), 2.0);
-        QCOMPARE(cell.size(), QSize(2, 2) * ((375 * zoom + 750) / 1500));
+        QCOMPARE(cell.size(), QSize(2, 2) * px(375, zoom));
         // Each pixel of the marble as drawn for ratio 1 is a block of equal ones, all inside
         // the cell; the picture starts 4 of its pixels above and left of the cell.
         const QImage one = marblePicture(101, 1);
         for (int y = 0; y < kPictureSize; ++y)
             for (int x = 0; x < kPictureSize; ++x)
-                for (int d = 0; d < block * block && inDisc(x, y); ++d)
+                for (int d = 0; d < block * block && qAlpha(one.pixel(x, y)); ++d)
                     QCOMPARE(cell.pixel(block * (x - 4) + d % block, block * (y - 4) + d / block),
                              one.pixel(x, y));
         const QImage icon = w->windowIcon().pixmap(QSize(32, 32), 2.0).toImage();
@@ -50,15 +50,15 @@ private slots:
     }
 
     void showJumpsWithoutTheTable() {
-        FakeUi fake;
+        TestServices made;
         QVERIFY(!ViewSetting::writeShowJumps(true));
-        std::unique_ptr<frmgame> w(frmgame::create());
+        std::unique_ptr<frmgame> w(frmgame::create(made.services));
         w->pic_Click(10);
-        QTRY_VERIFY_WITH_TIMEOUT(HintService::instance().isReady(), 10000);
+        QTRY_VERIFY_WITH_TIMEOUT(made.engine.isReady(), 10000);
         QCOMPARE(w->pic[24]->jumpMark(), JumpMark::Legal);
         QCOMPARE(QAccessible::queryAccessibleInterface(w->pic[24])->text(QAccessible::Description),
                  QStringLiteral("empty, the picked-up marble can jump here"));
-        QVERIFY(fake.messages.empty()); // the marks say enough
+        QVERIFY(made.fake.messages.empty()); // the marks say enough
     }
 };
 

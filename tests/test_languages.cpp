@@ -6,8 +6,8 @@
 #include "app/recordsdialog.h"
 #include "app/reviewdialog.h"
 #include "app/winninglinedialog.h"
-#include "files/translations.h"
-#include "resources/fonts.h"
+#include "drawing/fonts.h"
+#include "startup/translations.h"
 #include "tests/uisupport.h"
 
 #include <QAbstractButton>
@@ -20,6 +20,7 @@
 #include <QRegularExpression>
 #include <QTemporaryFile>
 #include <QTextLayout>
+#include <QTimer>
 #include <QTranslator>
 #include <QTreeWidget>
 #include <QXmlStreamReader>
@@ -112,8 +113,7 @@ QStringList columnFaults(const QTreeWidget* list);
 
 // Review Game after a game whose fifth jump lost the centre finish.
 QStringList reviewFaults(frmgame& w, bool english) {
-    for (int cell : {38, 24, 17, 31, 22, 24, 37, 23, 24, 22, 9, 23})
-        w.pic_Click(cell);
+    playLosingLine(w, 6);
     w.mnureview_Click();
     if (!QTest::qWaitFor(
             [&] {
@@ -142,10 +142,10 @@ QStringList columnFaults(const QTreeWidget* list) {
 }
 
 // Winning Line with a whole line of jumps, and Records with every row filled in.
-QStringList dialogFaults() {
+QStringList dialogFaults(UiSeam& ui) {
     WinningLineDialog line(nullptr);
     line.showLine(std::vector<Jump>(31, Jump(38, 24)), 32, true);
-    RecordsDialog records(nullptr);
+    RecordsDialog records(nullptr, ui);
     Records r{123456, 789, {}, {}};
     r.best = {BestFinish{12, false, QDate(2026, 12, 24)}, BestFinish{1, true, QDate(2026, 9, 30)}};
     r.fastest = {FastestFinish{101, QDate(2026, 11, 28)}, FastestFinish{42, QDate(2026, 5, 17)}};
@@ -158,10 +158,11 @@ QStringList dialogFaults() {
     return faults + columnFaults(line.list); // as laid out on the screen
 }
 
-// Each text of the code as a message box, with a file name, a reason or a jump for its
-// placeholders and 3 for a count.
+// Each text of the code as the real message box shows it, with a file name, a reason or a
+// jump for its placeholders and 3 for a count; the box is looked at, then closed.
 QStringList messageFaults(const std::vector<Key>& texts) {
     QStringList faults;
+    const std::unique_ptr<UiSeam> real = makeRealUi();
     for (const auto& [context, source] : texts) {
         QString text = QCoreApplication::translate(qPrintable(context), qPrintable(source), nullptr,
                                                    source.contains("%n") ? 3 : -1);
@@ -169,17 +170,19 @@ QStringList messageFaults(const std::vector<Key>& texts) {
                                   "it is a folder, not a file", "d1 -> d3"})
             if (text.contains(QRegularExpression("%\\d")))
                 text = text.arg(value);
-        std::unique_ptr<QDialog> box =
-            messageBox(nullptr, "Pebblenix", text, MsgIcon::Critical, MsgButtons::YesNo);
-        box->show();
-        faults << faultsIn(box.get());
+        QTimer::singleShot(0, [&faults] {
+            QWidget* box = QApplication::activeModalWidget();
+            faults << faultsIn(box);
+            box->close();
+        });
+        real->message(nullptr, "Pebblenix", text, MsgIcon::Critical, MsgButtons::YesNo);
     }
     return faults;
 }
 
 // Access keys that repeat one of the menu bar, a menu or a dialog, or that the language's
 // usual keyboard types only with AltGr: it types A-Z, 0-9 and these.
-QStringList accessKeyFaults(frmgame& w, const QString& language) {
+QStringList accessKeyFaults(frmgame& w, TestServices& made, const QString& language) {
     static const std::map<QString, QString> ownKeys = {{"de", "äöüß"},
                                                        {"fr", "éèçàù"},
                                                        {"es", "ñç"},
@@ -195,8 +198,10 @@ QStringList accessKeyFaults(frmgame& w, const QString& language) {
     std::vector<QList<QAction*>> menus{w.menuBar()->actions()};
     for (std::size_t m = 0; m < menus.size(); ++m) // grows with the menus and submenus
         for (QAction* item : menus[m])
-            if (item->menu())
+            if (item->menu()) {
+                emit item->menu()->aboutToShow(); // its items are made when it first opens
                 menus.push_back(item->menu()->actions());
+            }
     std::vector<QStringList> groups;
     for (const QList<QAction*>& menu : menus) {
         groups.emplace_back();
@@ -205,14 +210,14 @@ QStringList accessKeyFaults(frmgame& w, const QString& language) {
     }
     ReviewDialog review(nullptr);
     WinningLineDialog line(nullptr);
-    RecordsDialog records(nullptr);
-    for (QDialog* dialog :
-         std::initializer_list<QDialog*>{frmAbout::showShared(), &review, &line, &records}) {
+    RecordsDialog records(nullptr, made.fake);
+    frmAbout about(*made.registry, made.fake);
+    about.Form_Load();
+    for (QDialog* dialog : std::initializer_list<QDialog*>{&about, &review, &line, &records}) {
         groups.emplace_back();
         for (QAbstractButton* button : dialog->findChildren<QAbstractButton*>())
             groups.back() << button->text();
     }
-    frmAbout::shared()->close();
     QStringList faults;
     for (const QStringList& group : groups) {
         QString taken;
@@ -275,8 +280,8 @@ private slots:
             if (qt->load("qtbase_" + language, QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
                 QCoreApplication::installTranslator(qt);
         }
-        FakeUi fake;
-        std::unique_ptr<frmgame> w(frmgame::create());
+        TestServices made;
+        std::unique_ptr<frmgame> w(frmgame::create(made.services));
         QStringList faults;
         if (check == "texts" && language != "en")
             for (const auto& [context, source] : inTheCode) {
@@ -293,19 +298,21 @@ private slots:
                 faults << "the captions differ or the menu bar takes two lines";
         }
         if (check == "about") {
-            faults = faultsIn(frmAbout::showShared());
-            if (language == "en" && frmAbout::shared()->size() != QSize(412, 304))
+            frmAbout about(*made.registry, made.fake);
+            about.Form_Load();
+            about.show();
+            faults = faultsIn(&about);
+            if (language == "en" && about.size() != QSize(412, 304))
                 faults << "the English About box changed size";
-            frmAbout::shared()->close();
         }
         if (check == "review")
             faults = reviewFaults(*w, language == "en");
         if (check == "dialogs")
-            faults = dialogFaults();
+            faults = dialogFaults(made.fake);
         if (check == "messages")
             faults = messageFaults(inTheCode);
         if (check == "keys")
-            faults = accessKeyFaults(*w, language);
+            faults = accessKeyFaults(*w, made, language);
         QVERIFY2(faults.isEmpty(), qPrintable(faults.join(" | ")));
     }
 
@@ -383,9 +390,9 @@ private slots:
     void germanFromTheSystem() {
         QCOMPARE(installTranslations(*qApp, QStringLiteral(PEBBLENIX_TRANSLATIONS_DIR)),
                  QStringLiteral("de"));
-        FakeUi fake;
-        std::unique_ptr<frmgame> w(frmgame::create());
-        QCOMPARE(w->mnunew->text(), QStringLiteral("&Neu"));
+        TestServices made;
+        std::unique_ptr<frmgame> w(frmgame::create(made.services));
+        QCOMPARE(w->menuItem("mnunew")->text(), QStringLiteral("&Neu"));
         QCOMPARE(w->menuBar()->actions().first()->text(), QStringLiteral("&Spiel"));
         QCOMPARE(w->CDiabox.Filter, QStringLiteral("Pebblenix-Dateien (*.pnx)"));
         QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"),
@@ -393,9 +400,9 @@ private slots:
         jump(*w);
         for (int t = 0; t < 125; ++t)
             w->Timer1_Timer();
-        fake.saveAs(*w, dir.filePath("deutsch.pnx")); // the clock's TimeOut!! as it stands
+        made.fake.saveAs(*w, dir.filePath("deutsch.pnx")); // the clock's TimeOut!! as it stands
         QCOMPARE(readAll(dir.filePath("deutsch.pnx")), formatGameFile(firstJumpPosition()));
-        QVERIFY(fake.messages.empty());
+        QVERIFY(made.fake.messages.empty());
     }
 };
 

@@ -3,7 +3,7 @@
 
 #include "about/frmabout.h"
 #include "app/module1.h"
-#include "files/colorsetting.h"
+#include "files/settings.h"
 #include "seam/filedialog.h"
 #include "tests/uisupport.h"
 
@@ -32,7 +32,11 @@ class TestLifecycle : public QObject {
     Q_OBJECT
     PrivateFolders folders;
     QTemporaryDir dir;
-    FakeUi fake;
+    TestServices made;
+    FakeUi& fake = made.fake;
+    frmgame* start(const QByteArrayList& arguments = {}) {
+        return Module1::FromCommandLine(made.services, arguments);
+    }
 
 private slots:
     void init() {
@@ -53,11 +57,11 @@ private slots:
         const QString path = dir.filePath("my games/half way.pnx");
         writeAll(path, formatGameFile(firstJumpPosition()));
         // a path with blanks arrives split into words and is joined back as it was
-        frmgame* w = Module1::FromCommandLine(QFile::encodeName(path).split(' '));
-        QVERIFY(shownPosition(*w) == firstJumpPosition() && w->PebblenixFile == path);
+        frmgame* w = start(QFile::encodeName(path).split(' '));
+        QVERIFY(shownPosition(*w) == firstJumpPosition() && w->PebblenixFile() == path);
         // quotes are part of the path, whose folder then does not exist: nothing happens
-        w = Module1::FromCommandLine({QFile::encodeName("\"" + path + "\"")});
-        QVERIFY(fake.messages.empty() && w->PebblenixFile.isEmpty());
+        w = start({QFile::encodeName("\"" + path + "\"")});
+        QVERIFY(fake.messages.empty() && w->PebblenixFile().isEmpty());
     }
 
     void storedColours_data() {
@@ -73,19 +77,20 @@ private slots:
     void storedColours() {
         QFETCH(QString, stored);
         QFETCH(int, colid);
-        writeAll(undoFile(*Module1::FromCommandLine({})), "left over");
-        cleanup();
+        const QString leftOver = undoFile(*start());
+        cleanup(); // the window's closing deletes its undo file; one is left over after it
+        writeAll(leftOver, "left over");
         if (stored == "folder") // can be neither used nor removed: must not stop every start
             QDir().mkpath(ColourSetting::filePath());
         else if (!stored.isEmpty())
             QSettings(ColourSetting::filePath(), QSettings::IniFormat)
                 .setValue("Color/Marble", stored);
-        frmgame* w = Module1::FromCommandLine(
-            colid ? QByteArrayList() : QByteArrayList{QFile::encodeName(dir.filePath("x.pnx"))});
+        frmgame* w = start(colid ? QByteArrayList()
+                                 : QByteArrayList{QFile::encodeName(dir.filePath("x.pnx"))});
         QDir().rmdir(ColourSetting::filePath());
         if (colid) {
             QVERIFY(w->isVisible() && !w->Timer1->isActive());
-            QVERIFY(!QFile::exists(undoFile(*w))); // nothing to undo in a new window
+            QVERIFY(undoFile(*w) == leftOver && !QFile::exists(leftOver)); // nothing to undo
             QCOMPARE(int(w->colid), colid);
             QCOMPARE(fake.messages.size(), std::size_t(stored == "folder"));
             return;
@@ -94,11 +99,11 @@ private slots:
         QCOMPARE(fake.messages.size(), std::size_t(1)); // the file is never opened
         QCOMPARE(fake.last().text, QStringLiteral("Unknown error has occured."));
         QCOMPARE(fake.endedWith, std::vector<int>{1});
-        QCOMPARE(Module1::FromCommandLine({})->colid, quint8(101)); // the next start is dark blue
+        QCOMPARE(start()->colid, quint8(101)); // the next start is dark blue
     }
 
     void closingAsksAndAlwaysDropsTheUndoFile() {
-        frmgame* w = Module1::FromCommandLine({});
+        frmgame* w = start();
         jump(*w);
         fake.answers = {MsgAnswer::No};
         w->mnuexit_Click();
@@ -110,7 +115,7 @@ private slots:
     }
 
     void newGameAndANewColour() {
-        frmgame* w = Module1::FromCommandLine({});
+        frmgame* w = start();
         jump(*w);
         w->pic_Click(31); // a selected marble and a running clock
         fake.answers = {MsgAnswer::No};
@@ -124,37 +129,37 @@ private slots:
         QCOMPARE(shownMarbles(*fresh), startPosition());
         QVERIFY(!fresh->Timer1->isActive() && !picked(*fresh));
         QVERIFY(!QFile::exists(undoFile(*fresh)));
-        fresh->mnuColour.at(102)->trigger();
+        fresh->menuItem("mnu102")->trigger();
         QCOMPARE(liveWindows().size(), 1);
         QCOMPARE(liveWindows().first()->pic[10]->Picture().pixelColor(16, 15), QColor(255, 0, 0));
         QCOMPARE(ColourSetting::read(), QStringLiteral("102"));
     }
 
     void theAboutBox() {
-        Module1::FromCommandLine({})->mnuColour.at(102)->trigger(); // red marbles
+        start()->menuItem("mnu102")->trigger(); // red marbles
         liveWindows().constFirst()->mnuabout_Click();
-        frmAbout* about = frmAbout::shared();
+        frmAbout* about = made.services.about;
         QCOMPARE(about->windowTitle(), QStringLiteral("About Pebblenix"));
         QCOMPARE(about->lblTitle->text(), QStringLiteral("Pebblenix(" PEBBLENIX_VERSION ")"));
         const QImage icon = about->picIcon->pixmap().toImage(); // dark blue whatever the colour
         QCOMPARE(icon.pixelColor(icon.width() / 2, icon.height() / 2), QColor(0, 0, 128));
         liveWindows().constFirst()->mnunew_Click();
         liveWindows().constFirst()->mnuabout_Click(); // the same box, brought forward
-        QCOMPARE(frmAbout::shared(), about);
+        QCOMPARE(made.services.about, about);
         liveWindows().constFirst()->close();
         // an ownerless window that quits on close keeps the program running while it is open
         QVERIFY(about->isVisible() && !about->parentWidget());
         QVERIFY(about->testAttribute(Qt::WA_QuitOnClose));
         for (Qt::Key key : {Qt::Key_Return, Qt::Key_Escape}) { // with the focus on OK
-            frmAbout::showShared()->cmdOK->setFocus();
-            QTest::keyClick(frmAbout::shared(), key);
+            frmAbout::present(made.services.about, *made.registry, fake)->cmdOK->setFocus();
+            QTest::keyClick(made.services.about, key);
             QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-            QVERIFY(!frmAbout::shared());
+            QVERIFY(!made.services.about);
         }
     }
 
     void saveAsksOnceOpenRemembersTheName() {
-        frmgame* w = Module1::FromCommandLine({});
+        frmgame* w = start();
         w->mnusave_Click(); // cancelled
         QVERIFY(fake.dialogs.size() == 1 && fake.dialogs[0].save);
         QCOMPARE(fake.dialogs[0].dialog.Filter, QStringLiteral("Pebblenix Files (*.pnx)"));

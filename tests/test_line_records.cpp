@@ -2,7 +2,6 @@
 // its next jump as the player's clicks would; every game that ends is kept, and the
 // records dialog shows it.
 
-#include "app/hintservice.h"
 #include "app/recordsdialog.h"
 #include "app/winninglinedialog.h"
 #include "files/recordsfile.h"
@@ -19,7 +18,8 @@ class TestLineRecords : public QObject {
     Q_OBJECT
     PrivateFolders folders;
     QTemporaryDir dir;
-    FakeUi fake;
+    TestServices made;
+    FakeUi& fake = made.fake;
     std::unique_ptr<frmgame> w;
 
     WinningLineDialog* openLine() {
@@ -41,7 +41,7 @@ class TestLineRecords : public QObject {
 private slots:
     void init() {
         fake.clear();
-        w = activeWindow();
+        w = activeWindow(made.services);
     }
     void cleanup() {
         if (w)
@@ -55,11 +55,11 @@ private slots:
         QCOMPARE(line->summary->text(),
                  QStringLiteral("Jumps to the last marble in the centre: 31"));
         const QString second = line->list->topLevelItem(1)->text(1);
-        w->tempdir = dir.filePath("gone"); // the undo file cannot be written: nothing moves
+        w->session().setUndoFolder({dir.filePath("gone")}); // no undo file: nothing moves
         QTest::keyClick(line->list, Qt::Key_Return);
         QVERIFY(fake.last().text.startsWith("The move was not made, because the undo file"));
         QCOMPARE(shownCount(*w), 32);
-        w->tempdir = dir.path();
+        w->session().setUndoFolder({dir.path()});
         QTest::keyClick(line->list, Qt::Key_Return); // Play Next Jump, as two clicks
         QCOMPARE(readAll(undoFile(*w)), formatGameFile(newGamePosition()));
         QVERIFY(w->Timer1->isActive() && w->lblmarbles_On_hand->text() == "31");
@@ -71,8 +71,7 @@ private slots:
         QCOMPARE(line->list->topLevelItemCount(), 31);
 
         // Jumps by hand, the fifth of which loses the finish; then Undo.
-        for (int cell : {38, 24, 17, 31, 22, 24, 37, 23})
-            w->pic_Click(cell);
+        playLosingLine(*w, 4);
         QCOMPARE(line->list->topLevelItemCount(), 27);
         jump(*w, 24, 22);
         QCOMPARE(line->list->topLevelItemCount(), 0);
@@ -105,16 +104,16 @@ private slots:
         open({22, 23, 46}, "TimeOut!!");
         jump(*w, 22, 24); // no jump left
         open({22, 23}, "050");
-        w->mnushowjumps->trigger(); // its rings tell which jump keeps the finish: help
-        QTRY_VERIFY_WITH_TIMEOUT(HintService::instance().isReady(), 20000);
+        w->menuItem("mnushowjumps")->trigger(); // its rings tell which jump keeps the finish: help
+        QTRY_VERIFY_WITH_TIMEOUT(made.engine.isReady(), 20000);
         jump(*w, 22, 24);
-        w->mnushowjumps->trigger();
+        w->menuItem("mnushowjumps")->trigger();
         const QString today = QDate::currentDate().toString(Qt::ISODate);
         QCOMPARE(readAll(file), ("Pebblenix records 1\nplayed 3\ncentre-finishes 2\nbest 1 " +
                                  today + " centre\nfastest 33 " + today + "\nbest-with-help 1 " +
                                  today + " centre\nfastest-with-help 70 " + today + "\n")
                                     .toLatin1());
-        w->mnurecords->trigger();
+        w->menuItem("mnurecords")->trigger();
         RecordsDialog* shown = w->findChild<RecordsDialog*>();
         const QString date = QLocale().toString(QDate::currentDate(), QLocale::ShortFormat);
         QCOMPARE(shown->played->text(), QStringLiteral("3"));

@@ -18,9 +18,6 @@ using namespace pebblenix::test;
 
 namespace {
 
-// A line from the start whose fifth jump, d4 to b4, loses the centre finish.
-const std::vector<Jump> kLosesAtFive = {{38, 24}, {17, 31}, {22, 24}, {37, 23}, {24, 22}};
-
 // "1 centre 33s", "2 off over helped": a finish in a line.
 QString describe(const Finish& f) {
     return QStringLiteral("%1 %2 %3%4")
@@ -142,6 +139,11 @@ private slots:
             << QStringList{"1 off 10s", "1 centre over", "1 centre 90s", "1 centre 95s"}
             << head + "played 4\ncentre-finishes 3\nbest 1 2025-03-02 centre\n"
                       "fastest 90 2025-03-03\n"
+            << "";
+        QTest::newRow("a later finish over time does not replace an earlier one")
+            << QStringList{"1 centre over", "1 centre over"}
+            << head + "played 2\ncentre-finishes 2\nbest 1 2025-03-01 centre\n"
+                      "fastest over 2025-03-01\n"
             << "";
         QTest::newRow("help never replaces a best without")
             << QStringList{"4 off 10s", "1 centre 10s helped"}

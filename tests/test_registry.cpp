@@ -18,9 +18,6 @@ public:
     std::map<std::string, std::map<std::string, std::pair<std::uint32_t, std::string>>> keys;
     std::map<RegKey, std::string> open;
 
-    FakeRegistry() { setRegistry(this); }
-    ~FakeRegistry() override { setRegistry(nullptr); }
-
     long RegOpenKeyExA(RegKey root, const std::string& key, std::uint32_t, std::uint32_t access,
                        RegKey& out) override {
         if (root != kHKeyLocalMachine || access != kKeyAccess || !keys.count(key))
@@ -66,7 +63,7 @@ private slots:
                 reg.keys[c.key][c.value] = {c.type, c.data};
         }
         reg.keys.erase(std::string(test::kTestKey) + "\\Missing");
-        const auto failures = test::checkRegistry();
+        const auto failures = test::checkRegistry(reg);
         QVERIFY2(failures.empty(), failures.empty() ? "" : failures.front().c_str());
         QVERIFY(reg.open.empty());
     }
@@ -98,13 +95,14 @@ private slots:
         std::optional<FakeRegistry> reg;
         if (tool >= 0)
             reg.emplace();
+        const auto platform = makePlatformRegistry(); // no registry at all
         if (tool > 0)
             reg->keys[kToolKey]["PATH"] = {tool == 1 ? kRegSz : 3, toolPath.toStdString() + '\0'};
         if (folder)
             reg->keys[kLocationKey]["MSINFO"] = {kRegSz, where.path().toStdString()};
         if (folder == 1)
             test::writeAll(inFolder, "tool");
-        StartSysInfo(nullptr);
+        StartSysInfo(reg ? static_cast<Registry&>(*reg) : *platform, fake, nullptr);
         const QString expected = started == "tool" ? toolPath : started == "folder" ? inFolder : "";
         QCOMPARE(fake.started, started.isEmpty() ? QStringList() : QStringList{expected});
         const bool told = !starts || expected.isEmpty();

@@ -2,10 +2,10 @@
 // messages at the end, Undo, Hint, Rewind and Review, the keyboard, dragging a marble, the
 // View menu and what a screen reader is told.
 
-#include "app/hintservice.h"
 #include "app/reviewdialog.h"
 #include "app/winninglinedialog.h"
-#include "files/colorsetting.h"
+#include "files/settings.h"
+#include "session/hintservice.h"
 #include "tests/uisupport.h"
 
 #include <QAccessible>
@@ -57,8 +57,7 @@ void dragTo(frmgame& w, int from, QPoint to) {
 // colours and the cell's.
 void checkZoom(frmgame& w, int zoom) {
     QCOMPARE(zoomOf(w), zoom);
-    const QSize client((389 * zoom + 50) / 100, (289 * zoom + 50) / 100);
-    QCOMPARE(w.size(), client + QSize(0, w.menuBar()->sizeHint().height()));
+    QCOMPARE(w.size(), clientSize(zoom) + QSize(0, w.menuBar()->sizeHint().height()));
     const QImage cell = w.pic[10]->grab().toImage();
     const QColor background = cell.pixelColor(cell.width() / 2, 2);
     int disc = 0; // 192 pixels at 100 %, growing with the square of the zoom
@@ -69,8 +68,8 @@ void checkZoom(frmgame& w, int zoom) {
             disc += c != background;
         }
     QVERIFY(disc * 100000 >= 192 * zoom * zoom * 9);
-    QCOMPARE(w.mnuzoomin->isEnabled(), zoom < 200); // 250 % is more than the screen holds
-    QCOMPARE(w.mnuzoomout->isEnabled(), zoom > 100);
+    QCOMPARE(w.menuItem("mnuzoomin")->isEnabled(), zoom < 200); // 250 % does not fit the screen
+    QCOMPARE(w.menuItem("mnuzoomout")->isEnabled(), zoom > 100);
 }
 
 // Each menu shortcut, or a real mouse click (no keys), after a first jump, and what shows
@@ -102,16 +101,17 @@ class TestWindow : public QObject {
     Q_OBJECT
     PrivateFolders folders;
     QTemporaryDir dir;
-    FakeUi fake;
+    std::unique_ptr<TestServices> made; // afresh for each test, which then runs alone
     std::unique_ptr<frmgame> w;
 
 private slots:
     void init() {
-        fake.clear();
-        w = activeWindow();
+        made = std::make_unique<TestServices>();
+        w = activeWindow(made->services);
     }
     void cleanup() {
         w.reset();
+        made.reset();
         ColourSetting::clearAll();
     }
 
@@ -140,7 +140,7 @@ private slots:
         QCOMPARE(shownMarbles(*w), startPosition());
         QCOMPARE(w->lbltime->text(), QStringLiteral("100"));
         QCOMPARE(w->lblmarbles_On_hand->text(), QStringLiteral("32"));
-        QVERIFY(w->gb_showsave() && w->PebblenixFile.isEmpty() && fake.messages.empty());
+        QVERIFY(w->gb_showsave() && w->PebblenixFile().isEmpty() && made->fake.messages.empty());
     }
 
     // The count line, not the board, decides the end; it stops at 0.
@@ -166,27 +166,28 @@ private slots:
         for (int round : {1, 2}) { // Undo, and the same jump tells again
             w->pic_Click(from);
             w->pic_Click(from + 2);
-            QCOMPARE(fake.messages.size(), std::size_t(text.isEmpty() ? 0 : round));
+            QCOMPARE(made->fake.messages.size(), std::size_t(text.isEmpty() ? 0 : round));
             QVERIFY(!w->pic[std::size_t(from)]->isFlat());
             QCOMPARE(shownCount(*w), std::max(0, count - 1));
             w->mnuundo_Click();
         }
         if (text.isEmpty())
             return;
-        QCOMPARE(fake.last().title, QStringLiteral("Congratulations"));
-        QCOMPARE(fake.last().text, text);
-        QCOMPARE(fake.last().icon,
+        QCOMPARE(made->fake.last().title, QStringLiteral("Congratulations"));
+        QCOMPARE(made->fake.last().text, text);
+        QCOMPARE(made->fake.last().icon,
                  text.startsWith("You won") ? MsgIcon::Exclamation : MsgIcon::Information);
     }
 
     // The table loads in the background while the board goes on taking clicks; a hint
     // selects a marble and blinks the hole it should jump to.
     void aHint() {
-        QVERIFY(!HintService::instance().isReady());
-        std::unique_ptr<frmgame>(frmgame::create())->mnuhint_Click(); // gone before the table
+        QVERIFY(!made->engine.isReady());
+        std::unique_ptr<frmgame>(frmgame::create(made->services))
+            ->mnuhint_Click(); // gone before the table
         w->mnuhint_Click();
         w->pic_Click(30);
-        QTRY_VERIFY_WITH_TIMEOUT(HintService::instance().isReady(), 20000);
+        QTRY_VERIFY_WITH_TIMEOUT(made->engine.isReady(), 20000);
         QVERIFY(!QApplication::overrideCursor()); // the busy cursor gone with the wait
         const auto from = picked(*w);
         QVERIFY(from && from != 30 && w->pic[std::size_t(*from)]->isFlat());
@@ -199,17 +200,17 @@ private slots:
         writeAll(dir.filePath("lost.pnx"), gameFileWith({2, 3, 46}));
         QVERIFY(w->OpenPebblenixFile(dir.filePath("lost.pnx")));
         w->mnuhint_Click();
-        QCOMPARE(fake.last().text, QStringLiteral("No finish with the last marble in the centre "
-                                                  "is possible from here."));
+        QCOMPARE(made->fake.last().text,
+                 QStringLiteral("No finish with the last marble in the centre "
+                                "is possible from here."));
         QVERIFY(!picked(*w));
     }
 
     // Ctrl+R and Review Game, on a game whose fifth jump lost the centre finish.
     void rewindAndReview() {
-        fake.saveAs(*w, dir.filePath("mine.pnx"));
-        for (int cell : {38, 24, 17, 31, 22, 24, 37, 23, 24, 22, 9, 23})
-            w->pic_Click(cell);
-        w->mnureview->trigger();
+        made->fake.saveAs(*w, dir.filePath("mine.pnx"));
+        playLosingLine(*w, 6);
+        w->menuItem("mnureview")->trigger();
         QTRY_VERIFY_WITH_TIMEOUT(
             w->findChild<ReviewDialog*>() && w->findChild<ReviewDialog*>()->isVisible(), 20000);
         ReviewDialog* review = w->findChild<ReviewDialog*>();
@@ -220,10 +221,10 @@ private slots:
         QTest::keyClick(w.get(), Qt::Key_R, Qt::ControlModifier);
         QCOMPARE(w->lblmarbles_On_hand->text(), QStringLiteral("28"));
         QCOMPARE(review->list->topLevelItemCount(), 4); // the dialog follows the board
-        QCOMPARE(w->PebblenixFile, dir.filePath("mine.pnx"));
+        QCOMPARE(w->PebblenixFile(), dir.filePath("mine.pnx"));
         QVERIFY(!w->gb_showsave());
         QTest::keyClick(w.get(), Qt::Key_R, Qt::ControlModifier);
-        QCOMPARE(fake.last().text,
+        QCOMPARE(made->fake.last().text,
                  QStringLiteral("You can still finish with the last marble in the centre."));
         QTest::keyClick(w.get(), Qt::Key_Z, Qt::ControlModifier);
         QCOMPARE(review->list->topLevelItemCount(), 6);
@@ -231,7 +232,7 @@ private slots:
         QTest::keyClick(review->list, Qt::Key_Return);
         QCOMPARE(shownMarbles(*w), startPosition());
         QCOMPARE(review->list->topLevelItemCount(), 0);
-        QCOMPARE(fake.messages.size(), std::size_t(1));
+        QCOMPARE(made->fake.messages.size(), std::size_t(1));
     }
 
     void playingByKeyboard() {
@@ -255,7 +256,7 @@ private slots:
     void zoomSteps() {
         QDir().mkpath(QFileInfo(ColourSetting::filePath()).path());
         writeAll(ColourSetting::filePath(), "[Color]\nMarble=101\n\n[View]\nZoom=300\n");
-        w.reset(frmgame::create());
+        w.reset(frmgame::create(made->services));
         w->show();
         QVERIFY(QTest::qWaitForWindowExposed(w.get()));
         checkZoom(*w, 200);
@@ -275,8 +276,8 @@ private slots:
         }
         QCOMPARE(readAll(ColourSetting::filePath()),
                  QByteArray("[Color]\nMarble=101\n\n[View]\nZoom=150\n"));
-        QCOMPARE(zoomOf(*std::unique_ptr<frmgame>(frmgame::create())), 150);
-        QVERIFY(fake.messages.empty());
+        QCOMPARE(zoomOf(*std::unique_ptr<frmgame>(frmgame::create(made->services))), 150);
+        QVERIFY(made->fake.messages.empty());
     }
 
     // Real mouse events: a marble pressed on d2 and moved to where the row says, then
@@ -317,7 +318,7 @@ private slots:
         QCOMPARE(shownCount(*w), jumped ? 31 : 32);
         QCOMPARE(w->Timer1->isActive(), jumped || to == from);
         QCOMPARE(QFile::exists(undoFile(*w)), jumped);
-        QVERIFY(fake.messages.empty());
+        QVERIFY(made->fake.messages.empty());
     }
 
     // After d6-d4, d3-d5, b4-d4 and c6-c4 the marble on d4 can jump to d6, keeping the
@@ -329,11 +330,12 @@ private slots:
     }
     void showJumps() {
         QFETCH(QString, pick);
-        for (int cell : {38, 24, 17, 31, 22, 24, 37, 23})
-            w->pic_Click(cell);
+        playLosingLine(*w, 4);
         if (pick != "off")
-            w->mnushowjumps->trigger();
-        QTRY_VERIFY_WITH_TIMEOUT(HintService::instance().engine(), 20000);
+            w->menuItem("mnushowjumps")->trigger();
+        else // the table loaded all the same: off, Show Jumps shows nothing even with it
+            made->engine.whenReady(w.get(), [](const HintEngine*, const QString&) {});
+        QTRY_VERIFY_WITH_TIMEOUT(made->engine.engine(), 20000);
         if (pick == "drag")
             dragTo(*w, 24, centreOf(*w, 25));
         else if (pick == "keyboard")
@@ -363,7 +365,7 @@ private slots:
     // A colour chosen after jumps asks first; with none made since the board was set, as
     // by a game file, it does not.
     void aColourDuringAGame_data() {
-        QTest::addColumn<QString>("made");
+        QTest::addColumn<QString>("done");
         QTest::addColumn<bool>("yes");
         QTest::addColumn<bool>("asked");
         QTest::newRow("d2 picked up and put down") << "d2" << true << false;
@@ -372,17 +374,17 @@ private slots:
         QTest::newRow("a game opened") << "a game" << true << false;
     }
     void aColourDuringAGame() {
-        QFETCH(QString, made);
+        QFETCH(QString, done);
         QFETCH(bool, yes);
         QFETCH(bool, asked);
         writeAll(dir.filePath("game.pnx"), formatGameFile(firstJumpPosition()));
-        if (made == "a game")
-            fake.open(*w, dir.filePath("game.pnx"));
+        if (done == "a game")
+            made->fake.open(*w, dir.filePath("game.pnx"));
         else
-            jump(*w, 10, made == "d2" ? 10 : 24);
-        fake.answers = {yes ? MsgAnswer::Yes : MsgAnswer::No};
-        w->mnuColour.at(102)->trigger();
-        QCOMPARE(fake.messages.size(), std::size_t(asked)); // "Start A New Game?"
+            jump(*w, 10, done == "d2" ? 10 : 24);
+        made->fake.answers = {yes ? MsgAnswer::Yes : MsgAnswer::No};
+        w->menuItem("mnu102")->trigger();
+        QCOMPARE(made->fake.messages.size(), std::size_t(asked)); // "Start A New Game?"
         QCOMPARE(ColourSetting::read(), QString::fromLatin1(yes ? "102" : "101"));
         QCOMPARE(w->isVisible(), !yes);
         if (!yes) {
@@ -403,12 +405,12 @@ private slots:
     void theShortcutsAndAClick() {
         QFETCH(int, row);
         jump(*w);
-        fake.answers = {MsgAnswer::No}; // to "Start A New Game?"
+        made->fake.answers = {MsgAnswer::No}; // to "Start A New Game?"
         if (const QKeySequence keys(QString::fromLatin1(kShortcuts[row].keys)); !keys.isEmpty())
             QTest::keySequence(w.get(), keys);
         else
             QTest::mouseClick(w->windowHandle(), Qt::LeftButton, {}, centreOf(*w, 31));
-        QTRY_VERIFY_WITH_TIMEOUT(kShortcuts[row].reached(*w, fake), 20000);
+        QTRY_VERIFY_WITH_TIMEOUT(kShortcuts[row].reached(*w, made->fake), 20000);
     }
 };
 

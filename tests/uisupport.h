@@ -2,8 +2,14 @@
 // Shared by the window tests: a scripted stand-in for message boxes, file dialogs,
 // starting programs and ending the program.
 
+#include "about/registry.h"
 #include "app/frmgame.h"
+#include "app/services.h"
+#include "app/windowlayout.h"
+#include "files/recordsfile.h"
+#include "files/solutionfile.h"
 #include "seam/uiseam.h"
+#include "session/hintservice.h"
 #include "tests/support.h"
 
 #include <QApplication>
@@ -28,9 +34,6 @@ struct ShownDialog {
 
 class FakeUi final : public UiSeam {
 public:
-    FakeUi() { setUi(this); }
-    ~FakeUi() override { setUi(nullptr); }
-
     std::vector<ShownMessage> messages;
     std::deque<MsgAnswer> answers; // for Yes/No boxes; Yes when none is scripted
     std::vector<ShownDialog> dialogs;
@@ -72,6 +75,16 @@ private:
     }
 };
 
+// What a window is given, made afresh for each test: the fake seam, the platform's
+// registry (none here), a hint engine that has read nothing yet and the records file.
+struct TestServices {
+    FakeUi fake;
+    std::unique_ptr<Registry> registry = makePlatformRegistry();
+    HintService engine{findSolutionFile(QCoreApplication::applicationDirPath())};
+    RecordsFile records{RecordsFile::defaultPath()};
+    Services services{fake, *registry, engine, records};
+};
+
 // Makes the offscreen platform's one screen `width` x `height` pixels, so that the room the
 // zoom steps have is known. Called before the application starts.
 inline void useScreenOf(int width, int height) {
@@ -106,21 +119,29 @@ inline Position shownPosition(const frmgame& w) {
             quint8(shownCount(w))};
 }
 inline QString undoFile(const frmgame& w) {
-    return undoFilePath(w.tempdir);
+    return undoFilePath(w.tempdir());
 }
 // The zoom in percent, from the size of the window's client area.
 inline int zoomOf(const frmgame& w) {
-    return qRound(w.centralWidget()->width() * 100.0 / frmgame::kClientWidth);
+    return qRound(w.centralWidget()->width() * 100.0 / kClientWidth);
 }
 
 // A new window, shown and active, as the player finds it at start.
-inline std::unique_ptr<frmgame> activeWindow() {
-    std::unique_ptr<frmgame> w(frmgame::create());
+inline std::unique_ptr<frmgame> activeWindow(Services& services) {
+    std::unique_ptr<frmgame> w(frmgame::create(services));
     w->show();
     w->activateWindow();
     if (!QTest::qWaitForWindowActive(w.get()))
         qWarning("the window did not become active");
     return w;
+}
+
+// The first `jumps` jumps of kLosesAtFive, each by two clicks.
+inline void playLosingLine(frmgame& w, std::size_t jumps) {
+    for (std::size_t i = 0; i < jumps; ++i) {
+        w.pic_Click(kLosesAtFive[i].from);
+        w.pic_Click(kLosesAtFive[i].to);
+    }
 }
 
 // Two clicks: the marble at `from` jumps to `to`.

@@ -1,11 +1,13 @@
 #!/usr/bin/env bash
 # Fails on an include against the layers. Each folder may include only the folders below
-# it: the core (game/, then files/), then the seam and the drawing (seam/, resources/, side
-# by side), the About box (about/), the main window (app/), and the tools (tools/). And
-# QMessageBox, QFileDialog and QProcess appear only in the seam (seam/uiseam.cpp).
+# it: the core (game/, then files/, then startup/, session/ and view/ side by side), then
+# the seam and the drawing (seam/, drawing/, side by side), the About box (about/), the
+# main window (app/), and the tools (tools/). The core uses nothing of Qt beyond Qt Core.
+# And QMessageBox, QFileDialog and QProcess appear only in the seam (seam/uiseam.cpp).
 set -u
 cd "${1:-.}" || exit 2
-declare -A rank=([game]=0 [files]=1 [seam]=2 [resources]=2 [about]=3 [app]=4 [tools]=5)
+declare -A rank=([game]=0 [files]=1 [startup]=2 [session]=2 [view]=2 [seam]=3 [drawing]=3 [about]=4
+    [app]=5 [tools]=6)
 status=0
 for a in "${!rank[@]}"; do
     for b in $(grep -hoE '#include "[a-z]+/' "$a"/*.cpp "$a"/*.h 2>/dev/null | sort -u |
@@ -18,7 +20,12 @@ for a in "${!rank[@]}"; do
         fi
     done
 done
-if hits=$(grep -lE 'QMessageBox|QFileDialog|QProcess' $(ls {game,files,seam,app,about,resources,tools}/*.{cpp,h} main.cpp 2>/dev/null) | grep -v '^seam/uiseam.cpp$'); then
+core=$(ls {game,files,startup,session,view}/*.{cpp,h} 2>/dev/null)
+if hits=$(grep -lE '#include <Qt(Gui|Widgets)|#include <Q(Widget|Pixmap|Image|Font|Painter|Application|GuiApplication)\b' $core); then
+    echo "the core uses more of Qt than Qt Core: $hits"
+    status=1
+fi
+if hits=$(grep -lE 'QMessageBox|QFileDialog|QProcess' $(ls {game,files,startup,session,view,seam,app,about,drawing,tools}/*.{cpp,h} main.cpp 2>/dev/null) | grep -v '^seam/uiseam.cpp$'); then
     echo "boxes, dialogs or programs outside the seam: $hits"
     status=1
 fi

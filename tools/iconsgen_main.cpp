@@ -3,7 +3,7 @@
 // icons stay sharp and the small ones stay round.
 // Usage: pebblenix-icons OUTPUT-FOLDER ICON-NAME
 
-#include "resources/marblepictures.h"
+#include "drawing/marblepictures.h"
 
 #include <QCoreApplication>
 #include <QDir>

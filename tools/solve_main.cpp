@@ -5,12 +5,14 @@
 
 #include "files/gamefile.h"
 #include "files/solutionfile.h"
-#include "files/standardstreams.h"
-#include "files/translations.h"
 #include "game/bitboard.h"
 #include "game/hint.h"
 #include "game/review.h"
+#include "game/verdicts.h"
 #include "game/winningline.h"
+#include "startup/commandline.h"
+#include "startup/standardstreams.h"
+#include "startup/translations.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -93,7 +95,7 @@ int main(int argc, char** argv) {
     Status status = kFinish;
     const auto line = winningLine(board, engine);
     if (toBits(board) == bitOf(kCentre)) {
-        out = QCoreApplication::translate("Solve", "The last marble is already in the centre.");
+        out = QCoreApplication::translate("Game", kAlreadyFinishedText);
     } else if (!line) {
         out = QCoreApplication::translate("Game", kNoFinishText);
         status = kNoFinish;

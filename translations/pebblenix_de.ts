@@ -161,6 +161,19 @@
         <source>No finish with the last marble in the centre is possible from here.</source>
         <translation>Von hier aus kann die letzte Murmel nicht mehr in der Mitte enden.</translation>
     </message>
+    <message>
+        <source>You can still finish with the last marble in the centre.</source>
+        <translation>Die letzte Murmel kann noch in der Mitte enden.</translation>
+    </message>
+    <message>
+        <source>This game started from a position that cannot finish with the last marble in the centre.</source>
+        <extracomment>The position the jumps start from (a new game, a game file) could never finish with the last marble in the centre.</extracomment>
+        <translation>Dieses Spiel begann in einer Stellung, in der die letzte Murmel nicht in der Mitte enden kann.</translation>
+    </message>
+    <message>
+        <source>The last marble is already in the centre.</source>
+        <translation>Die letzte Murmel ist schon in der Mitte.</translation>
+    </message>
 </context>
 <context>
     <name>Records</name>
@@ -224,10 +237,6 @@
         <translation>pebblenix-solve: die Lösungstabelle kann nicht verwendet werden: %1</translation>
     </message>
     <message>
-        <source>The last marble is already in the centre.</source>
-        <translation>Die letzte Murmel ist schon in der Mitte.</translation>
-    </message>
-    <message>
         <source>One marble left, in the centre.</source>
         <extracomment>The last line after a list of jumps that ends with one marble in the centre hole.</extracomment>
         <translation>Eine Murmel übrig, in der Mitte.</translation>
@@ -269,6 +278,41 @@
         <source>empty, the picked-up marble can jump here</source>
         <extracomment>As &quot;empty, a jump here keeps the centre finish&quot;, when the game cannot tell whether the jump keeps a finish in the centre (its table of solutions is missing).</extracomment>
         <translation>leer, die ausgewählte Murmel kann hierher springen</translation>
+    </message>
+</context>
+<context>
+    <name>pebblenix::GameSession</name>
+    <message>
+        <source>The move was not made, because the undo file could not be written.<byte value="xd"/>
+%1: %2.</source>
+        <extracomment>%1 is the undo file&apos;s path, %2 why it could not be written.</extracomment>
+        <translation>Der Sprung wurde nicht ausgeführt, weil die Datei zum Rückgängigmachen nicht geschrieben werden konnte.<byte value="xd"/>
+%1: %2.</translation>
+    </message>
+    <message>
+        <source>The game was not rewound, because the undo file could not be written.<byte value="xd"/>
+%1: %2.</source>
+        <extracomment>%1 is the undo file&apos;s path, %2 why it could not be written.</extracomment>
+        <translation>Das Spiel wurde nicht auf die frühere Stellung zurückgesetzt, weil die Datei zum Rückgängigmachen nicht geschrieben werden konnte.<byte value="xd"/>
+%1: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>pebblenix::JumpListDialog</name>
+    <message>
+        <source>No.</source>
+        <extracomment>The columns of Review Game and Winning Line: the jump&apos;s number (1, 2, ...),</extracomment>
+        <translation>Nr.</translation>
+    </message>
+    <message>
+        <source>Jump</source>
+        <extracomment>the jump (&quot;d2 -&gt; d4&quot;: column letter and row number of the two holes),</extracomment>
+        <translation>Sprung</translation>
+    </message>
+    <message>
+        <source>Marbles left</source>
+        <extracomment>and the marbles left on the board after it.</extracomment>
+        <translation>Murmeln übrig</translation>
     </message>
 </context>
 <context>
@@ -354,23 +398,8 @@
         <translation>Spielverlauf</translation>
     </message>
     <message>
-        <source>No.</source>
-        <extracomment>Review Game&apos;s column headers: the jump&apos;s number in the game (1, 2, ...),</extracomment>
-        <translation>Nr.</translation>
-    </message>
-    <message>
-        <source>Jump</source>
-        <extracomment>the jump (&quot;d2 -&gt; d4&quot;: column letter and row number of the two holes),</extracomment>
-        <translation>Sprung</translation>
-    </message>
-    <message>
-        <source>Marbles left</source>
-        <extracomment>the marbles left on the board after it,</extracomment>
-        <translation>Murmeln übrig</translation>
-    </message>
-    <message>
         <source>Centre finish</source>
-        <extracomment>and whether the last marble could still finish in the centre after it.</extracomment>
+        <extracomment>Review Game&apos;s last column: whether the last marble could still finish in the centre after the jump.</extracomment>
         <translation>Ende in der Mitte</translation>
     </message>
     <message>
@@ -404,19 +433,9 @@
         <translation>Seit dieser Stellung wurde noch kein Sprung ausgeführt.</translation>
     </message>
     <message>
-        <source>This game started from a position that cannot finish with the last marble in the centre.</source>
-        <extracomment>Review Game&apos;s summary above the list.</extracomment>
-        <translation>Dieses Spiel begann in einer Stellung, in der die letzte Murmel nicht in der Mitte enden kann.</translation>
-    </message>
-    <message>
         <source>Jump %1, %2, lost the centre finish.</source>
         <extracomment>Review Game&apos;s summary above the list: %1 is the jump&apos;s number in the game, %2 the jump (&quot;d4 -&gt; b4&quot;).</extracomment>
         <translation>Sprung %1, %2, hat das Ende in der Mitte verspielt.</translation>
-    </message>
-    <message>
-        <source>You can still finish with the last marble in the centre.</source>
-        <extracomment>Review Game&apos;s summary above the list.</extracomment>
-        <translation>Die letzte Murmel kann noch in der Mitte enden.</translation>
     </message>
     <message>
         <source>%1, the jump that lost the centre finish. %2 would have kept it.</source>
@@ -441,33 +460,12 @@
         <translation>Lösungsweg</translation>
     </message>
     <message>
-        <source>No.</source>
-        <extracomment>Column headers: the jump&apos;s number in the line, the jump (&quot;d2 -&gt; d4&quot;), and the marbles on the board after it.</extracomment>
-        <translation>Nr.</translation>
-    </message>
-    <message>
-        <source>Jump</source>
-        <translation>Sprung</translation>
-    </message>
-    <message>
-        <source>Marbles left</source>
-        <translation>Murmeln übrig</translation>
-    </message>
-    <message>
         <source>&amp;Play Next Jump</source>
         <translation>&amp;Nächsten Sprung ausführen</translation>
     </message>
     <message>
         <source>Rewind to Last Winnable Position (Ctrl+R) goes back to before the jump that lost it.</source>
         <translation>„Zurück zur letzten gewinnbaren Stellung“ (Strg+R) führt zurück vor den Sprung, der das Ende in der Mitte verspielt hat.</translation>
-    </message>
-    <message>
-        <source>This game started from a position that cannot finish with the last marble in the centre.</source>
-        <translation>Dieses Spiel begann in einer Stellung, in der die letzte Murmel nicht in der Mitte enden kann.</translation>
-    </message>
-    <message>
-        <source>The last marble is already in the centre.</source>
-        <translation>Die letzte Murmel ist schon in der Mitte.</translation>
     </message>
     <message numerus="yes">
         <source>Jumps to the last marble in the centre: %n</source>
@@ -604,11 +602,6 @@ in die Mitte zu bringen.</translation>
 %1.</translation>
     </message>
     <message>
-        <source>You can still finish with the last marble in the centre.</source>
-        <extracomment>Game &gt; Rewind found no jump that lost the centre finish.</extracomment>
-        <translation>Die letzte Murmel kann noch in der Mitte enden.</translation>
-    </message>
-    <message>
         <source>This game started from a position that cannot finish with the last marble in the centre, so there is nothing to rewind to.</source>
         <extracomment>Game &gt; Rewind: no jump lost the centre finish, because there never was one.</extracomment>
         <translation>Dieses Spiel begann in einer Stellung, in der die letzte Murmel nicht in der Mitte enden kann; es gibt also keine gewinnbare Stellung, zu der Sie zurückkehren könnten.</translation>
@@ -740,20 +733,6 @@ in die Mitte zu bringen.</translation>
         <translation>%1: %2</translation>
     </message>
     <message>
-        <source>The move was not made, because the undo file could not be written.<byte value="xd"/>
-%1: %2.</source>
-        <extracomment>%1 is the undo file&apos;s path, %2 why it could not be written.</extracomment>
-        <translation>Der Sprung wurde nicht ausgeführt, weil die Datei zum Rückgängigmachen nicht geschrieben werden konnte.<byte value="xd"/>
-%1: %2.</translation>
-    </message>
-    <message>
-        <source>The game was not rewound, because the undo file could not be written.<byte value="xd"/>
-%1: %2.</source>
-        <extracomment>%1 is the undo file&apos;s path, %2 why it could not be written.</extracomment>
-        <translation>Das Spiel wurde nicht auf die frühere Stellung zurückgesetzt, weil die Datei zum Rückgängigmachen nicht geschrieben werden konnte.<byte value="xd"/>
-%1: %2.</translation>
-    </message>
-    <message>
         <source>Winning &amp;Line…</source>
         <translation>&amp;Lösungsweg…</translation>
     </message>
@@ -782,16 +761,16 @@ in die Mitte zu bringen.</translation>
         <translation>Sprünge &amp;anzeigen</translation>
     </message>
     <message>
-        <source>Marks the holes the picked-up marble can jump to: a filled ring where the jump keeps a finish with the last marble in the centre possible, a hollow ring where it loses it, and a small dot while the game cannot tell.</source>
-        <extracomment>Shown as the tip of the View menu&apos;s Show Jumps item.</extracomment>
-        <translation>Markiert die Löcher, in die die ausgewählte Murmel springen kann: ein gefüllter Ring, wenn nach dem Sprung ein Ende in der Mitte möglich bleibt, ein hohler Ring, wenn der Sprung es verspielt, und ein kleiner Punkt, solange das Spiel das nicht beurteilen kann.</translation>
-    </message>
-    <message>
         <source>The View menu&apos;s setting could not be saved, so the next game opens with the one stored before.<byte value="xd"/>
 %1.</source>
         <extracomment>After a change in the View menu (the zoom, Show Jumps). %1 says which file could not be written and why.</extracomment>
         <translation>Die Einstellung im Menü „Ansicht“ konnte nicht gespeichert werden, daher startet das nächste Spiel mit der zuvor gespeicherten.<byte value="xd"/>
 %1.</translation>
+    </message>
+    <message>
+        <source>Marks the holes the picked-up marble can jump to: a filled ring where the jump keeps a finish with the last marble in the centre possible, a hollow ring where it loses it, and a small dot while the game cannot tell.</source>
+        <extracomment>Shown as the tip of the View menu&apos;s Show Jumps item.</extracomment>
+        <translation>Markiert die Löcher, in die die ausgewählte Murmel springen kann: ein gefüllter Ring, wenn nach dem Sprung ein Ende in der Mitte möglich bleibt, ein hohler Ring, wenn der Sprung es verspielt, und ein kleiner Punkt, solange das Spiel das nicht beurteilen kann.</translation>
     </message>
 </context>
 </TS>

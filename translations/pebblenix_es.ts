@@ -161,6 +161,19 @@
         <source>No finish with the last marble in the centre is possible from here.</source>
         <translation>Desde aquí no es posible terminar con la última canica en el centro.</translation>
     </message>
+    <message>
+        <source>You can still finish with the last marble in the centre.</source>
+        <translation>Todavía puede terminar con la última canica en el centro.</translation>
+    </message>
+    <message>
+        <source>This game started from a position that cannot finish with the last marble in the centre.</source>
+        <extracomment>The position the jumps start from (a new game, a game file) could never finish with the last marble in the centre.</extracomment>
+        <translation>Esta partida empezó en una posición desde la que la última canica no puede terminar en el centro.</translation>
+    </message>
+    <message>
+        <source>The last marble is already in the centre.</source>
+        <translation>La última canica ya está en el centro.</translation>
+    </message>
 </context>
 <context>
     <name>Records</name>
@@ -224,10 +237,6 @@
         <translation>pebblenix-solve: no se puede usar la tabla de soluciones: %1</translation>
     </message>
     <message>
-        <source>The last marble is already in the centre.</source>
-        <translation>La última canica ya está en el centro.</translation>
-    </message>
-    <message>
         <source>One marble left, in the centre.</source>
         <extracomment>The last line after a list of jumps that ends with one marble in the centre hole.</extracomment>
         <translation>Queda una sola canica, en el centro.</translation>
@@ -269,6 +278,41 @@
         <source>empty, the picked-up marble can jump here</source>
         <extracomment>As &quot;empty, a jump here keeps the centre finish&quot;, when the game cannot tell whether the jump keeps a finish in the centre (its table of solutions is missing).</extracomment>
         <translation>vacío, la canica seleccionada puede saltar aquí</translation>
+    </message>
+</context>
+<context>
+    <name>pebblenix::GameSession</name>
+    <message>
+        <source>The move was not made, because the undo file could not be written.<byte value="xd"/>
+%1: %2.</source>
+        <extracomment>%1 is the undo file&apos;s path, %2 why it could not be written.</extracomment>
+        <translation>No se hizo el salto porque no se pudo escribir el archivo para deshacer.<byte value="xd"/>
+%1: %2.</translation>
+    </message>
+    <message>
+        <source>The game was not rewound, because the undo file could not be written.<byte value="xd"/>
+%1: %2.</source>
+        <extracomment>%1 is the undo file&apos;s path, %2 why it could not be written.</extracomment>
+        <translation>No se retrocedió la partida porque no se pudo escribir el archivo para deshacer.<byte value="xd"/>
+%1: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>pebblenix::JumpListDialog</name>
+    <message>
+        <source>No.</source>
+        <extracomment>The columns of Review Game and Winning Line: the jump&apos;s number (1, 2, ...),</extracomment>
+        <translation>N.º</translation>
+    </message>
+    <message>
+        <source>Jump</source>
+        <extracomment>the jump (&quot;d2 -&gt; d4&quot;: column letter and row number of the two holes),</extracomment>
+        <translation>Salto</translation>
+    </message>
+    <message>
+        <source>Marbles left</source>
+        <extracomment>and the marbles left on the board after it.</extracomment>
+        <translation>Canicas restantes</translation>
     </message>
 </context>
 <context>
@@ -354,23 +398,8 @@
         <translation>Revisar partida</translation>
     </message>
     <message>
-        <source>No.</source>
-        <extracomment>Review Game&apos;s column headers: the jump&apos;s number in the game (1, 2, ...),</extracomment>
-        <translation>N.º</translation>
-    </message>
-    <message>
-        <source>Jump</source>
-        <extracomment>the jump (&quot;d2 -&gt; d4&quot;: column letter and row number of the two holes),</extracomment>
-        <translation>Salto</translation>
-    </message>
-    <message>
-        <source>Marbles left</source>
-        <extracomment>the marbles left on the board after it,</extracomment>
-        <translation>Canicas restantes</translation>
-    </message>
-    <message>
         <source>Centre finish</source>
-        <extracomment>and whether the last marble could still finish in the centre after it.</extracomment>
+        <extracomment>Review Game&apos;s last column: whether the last marble could still finish in the centre after the jump.</extracomment>
         <translation>Final en el centro</translation>
     </message>
     <message>
@@ -404,19 +433,9 @@
         <translation>No se ha hecho ningún salto desde esta posición.</translation>
     </message>
     <message>
-        <source>This game started from a position that cannot finish with the last marble in the centre.</source>
-        <extracomment>Review Game&apos;s summary above the list.</extracomment>
-        <translation>Esta partida empezó en una posición desde la que la última canica no puede terminar en el centro.</translation>
-    </message>
-    <message>
         <source>Jump %1, %2, lost the centre finish.</source>
         <extracomment>Review Game&apos;s summary above the list: %1 is the jump&apos;s number in the game, %2 the jump (&quot;d4 -&gt; b4&quot;).</extracomment>
         <translation>El salto %1, %2, perdió el final en el centro.</translation>
-    </message>
-    <message>
-        <source>You can still finish with the last marble in the centre.</source>
-        <extracomment>Review Game&apos;s summary above the list.</extracomment>
-        <translation>Todavía puede terminar con la última canica en el centro.</translation>
     </message>
     <message>
         <source>%1, the jump that lost the centre finish. %2 would have kept it.</source>
@@ -441,33 +460,12 @@
         <translation>Línea ganadora</translation>
     </message>
     <message>
-        <source>No.</source>
-        <extracomment>Column headers: the jump&apos;s number in the line, the jump (&quot;d2 -&gt; d4&quot;), and the marbles on the board after it.</extracomment>
-        <translation>N.º</translation>
-    </message>
-    <message>
-        <source>Jump</source>
-        <translation>Salto</translation>
-    </message>
-    <message>
-        <source>Marbles left</source>
-        <translation>Canicas restantes</translation>
-    </message>
-    <message>
         <source>&amp;Play Next Jump</source>
         <translation>&amp;Jugar el siguiente salto</translation>
     </message>
     <message>
         <source>Rewind to Last Winnable Position (Ctrl+R) goes back to before the jump that lost it.</source>
         <translation>«Retroceder a la última posición ganable» (Ctrl+R) vuelve a antes del salto que lo hizo imposible.</translation>
-    </message>
-    <message>
-        <source>This game started from a position that cannot finish with the last marble in the centre.</source>
-        <translation>Esta partida empezó en una posición desde la que la última canica no puede terminar en el centro.</translation>
-    </message>
-    <message>
-        <source>The last marble is already in the centre.</source>
-        <translation>La última canica ya está en el centro.</translation>
     </message>
     <message numerus="yes">
         <source>Jumps to the last marble in the centre: %n</source>
@@ -604,11 +602,6 @@ en el hueco central.</translation>
 %1.</translation>
     </message>
     <message>
-        <source>You can still finish with the last marble in the centre.</source>
-        <extracomment>Game &gt; Rewind found no jump that lost the centre finish.</extracomment>
-        <translation>Todavía puede terminar con la última canica en el centro.</translation>
-    </message>
-    <message>
         <source>This game started from a position that cannot finish with the last marble in the centre, so there is nothing to rewind to.</source>
         <extracomment>Game &gt; Rewind: no jump lost the centre finish, because there never was one.</extracomment>
         <translation>Esta partida empezó en una posición desde la que la última canica no puede terminar en el centro, así que no hay adónde retroceder.</translation>
@@ -740,20 +733,6 @@ en el hueco central.</translation>
         <translation>%1: %2</translation>
     </message>
     <message>
-        <source>The move was not made, because the undo file could not be written.<byte value="xd"/>
-%1: %2.</source>
-        <extracomment>%1 is the undo file&apos;s path, %2 why it could not be written.</extracomment>
-        <translation>No se hizo el salto porque no se pudo escribir el archivo para deshacer.<byte value="xd"/>
-%1: %2.</translation>
-    </message>
-    <message>
-        <source>The game was not rewound, because the undo file could not be written.<byte value="xd"/>
-%1: %2.</source>
-        <extracomment>%1 is the undo file&apos;s path, %2 why it could not be written.</extracomment>
-        <translation>No se retrocedió la partida porque no se pudo escribir el archivo para deshacer.<byte value="xd"/>
-%1: %2.</translation>
-    </message>
-    <message>
         <source>Winning &amp;Line…</source>
         <translation>&amp;Línea ganadora…</translation>
     </message>
@@ -782,16 +761,16 @@ en el hueco central.</translation>
         <translation>Mostrar &amp;saltos</translation>
     </message>
     <message>
-        <source>Marks the holes the picked-up marble can jump to: a filled ring where the jump keeps a finish with the last marble in the centre possible, a hollow ring where it loses it, and a small dot while the game cannot tell.</source>
-        <extracomment>Shown as the tip of the View menu&apos;s Show Jumps item.</extracomment>
-        <translation>Marca los huecos a los que puede saltar la canica seleccionada: un anillo relleno donde el salto mantiene posible terminar con la última canica en el centro, un anillo sin relleno donde lo impide y un punto pequeño mientras el juego no puede saberlo.</translation>
-    </message>
-    <message>
         <source>The View menu&apos;s setting could not be saved, so the next game opens with the one stored before.<byte value="xd"/>
 %1.</source>
         <extracomment>After a change in the View menu (the zoom, Show Jumps). %1 says which file could not be written and why.</extracomment>
         <translation>No se pudo guardar el ajuste del menú Ver, así que la próxima vez el juego se abrirá con el ajuste guardado anteriormente.<byte value="xd"/>
 %1.</translation>
+    </message>
+    <message>
+        <source>Marks the holes the picked-up marble can jump to: a filled ring where the jump keeps a finish with the last marble in the centre possible, a hollow ring where it loses it, and a small dot while the game cannot tell.</source>
+        <extracomment>Shown as the tip of the View menu&apos;s Show Jumps item.</extracomment>
+        <translation>Marca los huecos a los que puede saltar la canica seleccionada: un anillo relleno donde el salto mantiene posible terminar con la última canica en el centro, un anillo sin relleno donde lo impide y un punto pequeño mientras el juego no puede saberlo.</translation>
     </message>
 </context>
 </TS>

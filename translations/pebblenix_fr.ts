@@ -161,6 +161,19 @@
         <source>No finish with the last marble in the centre is possible from here.</source>
         <translation>D’ici, la dernière bille ne peut plus finir au centre.</translation>
     </message>
+    <message>
+        <source>You can still finish with the last marble in the centre.</source>
+        <translation>La dernière bille peut encore finir au centre.</translation>
+    </message>
+    <message>
+        <source>This game started from a position that cannot finish with the last marble in the centre.</source>
+        <extracomment>The position the jumps start from (a new game, a game file) could never finish with the last marble in the centre.</extracomment>
+        <translation>Cette partie a débuté sur une position où la dernière bille ne peut pas finir au centre.</translation>
+    </message>
+    <message>
+        <source>The last marble is already in the centre.</source>
+        <translation>La dernière bille est déjà au centre.</translation>
+    </message>
 </context>
 <context>
     <name>Records</name>
@@ -224,10 +237,6 @@
         <translation>pebblenix-solve&#xa0;: la table des solutions est inutilisable&#xa0;: %1</translation>
     </message>
     <message>
-        <source>The last marble is already in the centre.</source>
-        <translation>La dernière bille est déjà au centre.</translation>
-    </message>
-    <message>
         <source>One marble left, in the centre.</source>
         <extracomment>The last line after a list of jumps that ends with one marble in the centre hole.</extracomment>
         <translation>Il reste une bille, au centre.</translation>
@@ -269,6 +278,41 @@
         <source>empty, the picked-up marble can jump here</source>
         <extracomment>As &quot;empty, a jump here keeps the centre finish&quot;, when the game cannot tell whether the jump keeps a finish in the centre (its table of solutions is missing).</extracomment>
         <translation>vide, la bille sélectionnée peut sauter ici</translation>
+    </message>
+</context>
+<context>
+    <name>pebblenix::GameSession</name>
+    <message>
+        <source>The move was not made, because the undo file could not be written.<byte value="xd"/>
+%1: %2.</source>
+        <extracomment>%1 is the undo file&apos;s path, %2 why it could not be written.</extracomment>
+        <translation>Le saut n’a pas été joué, car le fichier d’annulation n’a pas pu être écrit.<byte value="xd"/>
+%1&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <source>The game was not rewound, because the undo file could not be written.<byte value="xd"/>
+%1: %2.</source>
+        <extracomment>%1 is the undo file&apos;s path, %2 why it could not be written.</extracomment>
+        <translation>Impossible de revenir en arrière, car le fichier d’annulation n’a pas pu être écrit.<byte value="xd"/>
+%1&#xa0;: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>pebblenix::JumpListDialog</name>
+    <message>
+        <source>No.</source>
+        <extracomment>The columns of Review Game and Winning Line: the jump&apos;s number (1, 2, ...),</extracomment>
+        <translation>N°</translation>
+    </message>
+    <message>
+        <source>Jump</source>
+        <extracomment>the jump (&quot;d2 -&gt; d4&quot;: column letter and row number of the two holes),</extracomment>
+        <translation>Saut</translation>
+    </message>
+    <message>
+        <source>Marbles left</source>
+        <extracomment>and the marbles left on the board after it.</extracomment>
+        <translation>Billes restantes</translation>
     </message>
 </context>
 <context>
@@ -354,23 +398,8 @@
         <translation>Revoir la partie</translation>
     </message>
     <message>
-        <source>No.</source>
-        <extracomment>Review Game&apos;s column headers: the jump&apos;s number in the game (1, 2, ...),</extracomment>
-        <translation>N°</translation>
-    </message>
-    <message>
-        <source>Jump</source>
-        <extracomment>the jump (&quot;d2 -&gt; d4&quot;: column letter and row number of the two holes),</extracomment>
-        <translation>Saut</translation>
-    </message>
-    <message>
-        <source>Marbles left</source>
-        <extracomment>the marbles left on the board after it,</extracomment>
-        <translation>Billes restantes</translation>
-    </message>
-    <message>
         <source>Centre finish</source>
-        <extracomment>and whether the last marble could still finish in the centre after it.</extracomment>
+        <extracomment>Review Game&apos;s last column: whether the last marble could still finish in the centre after the jump.</extracomment>
         <translation>Fin au centre</translation>
     </message>
     <message>
@@ -404,19 +433,9 @@
         <translation>Aucun saut n’a encore été joué depuis cette position.</translation>
     </message>
     <message>
-        <source>This game started from a position that cannot finish with the last marble in the centre.</source>
-        <extracomment>Review Game&apos;s summary above the list.</extracomment>
-        <translation>Cette partie a débuté sur une position où la dernière bille ne peut pas finir au centre.</translation>
-    </message>
-    <message>
         <source>Jump %1, %2, lost the centre finish.</source>
         <extracomment>Review Game&apos;s summary above the list: %1 is the jump&apos;s number in the game, %2 the jump (&quot;d4 -&gt; b4&quot;).</extracomment>
         <translation>Le saut %1, %2, a fait perdre la fin au centre.</translation>
-    </message>
-    <message>
-        <source>You can still finish with the last marble in the centre.</source>
-        <extracomment>Review Game&apos;s summary above the list.</extracomment>
-        <translation>La dernière bille peut encore finir au centre.</translation>
     </message>
     <message>
         <source>%1, the jump that lost the centre finish. %2 would have kept it.</source>
@@ -441,33 +460,12 @@
         <translation>Suite gagnante</translation>
     </message>
     <message>
-        <source>No.</source>
-        <extracomment>Column headers: the jump&apos;s number in the line, the jump (&quot;d2 -&gt; d4&quot;), and the marbles on the board after it.</extracomment>
-        <translation>N°</translation>
-    </message>
-    <message>
-        <source>Jump</source>
-        <translation>Saut</translation>
-    </message>
-    <message>
-        <source>Marbles left</source>
-        <translation>Billes restantes</translation>
-    </message>
-    <message>
         <source>&amp;Play Next Jump</source>
         <translation>&amp;Jouer le saut suivant</translation>
     </message>
     <message>
         <source>Rewind to Last Winnable Position (Ctrl+R) goes back to before the jump that lost it.</source>
         <translation>«&#xa0;Revenir à la dernière position gagnable&#xa0;» (Ctrl+R) ramène la partie juste avant le saut qui a fait perdre la fin au centre.</translation>
-    </message>
-    <message>
-        <source>This game started from a position that cannot finish with the last marble in the centre.</source>
-        <translation>Cette partie a débuté sur une position où la dernière bille ne peut pas finir au centre.</translation>
-    </message>
-    <message>
-        <source>The last marble is already in the centre.</source>
-        <translation>La dernière bille est déjà au centre.</translation>
     </message>
     <message numerus="yes">
         <source>Jumps to the last marble in the centre: %n</source>
@@ -604,11 +602,6 @@ dans le trou central.</translation>
 %1.</translation>
     </message>
     <message>
-        <source>You can still finish with the last marble in the centre.</source>
-        <extracomment>Game &gt; Rewind found no jump that lost the centre finish.</extracomment>
-        <translation>La dernière bille peut encore finir au centre.</translation>
-    </message>
-    <message>
         <source>This game started from a position that cannot finish with the last marble in the centre, so there is nothing to rewind to.</source>
         <extracomment>Game &gt; Rewind: no jump lost the centre finish, because there never was one.</extracomment>
         <translation>Cette partie a débuté sur une position où la dernière bille ne peut pas finir au centre&#x202f;; il n’y a donc aucune position gagnable où revenir.</translation>
@@ -740,20 +733,6 @@ dans le trou central.</translation>
         <translation>%1&#xa0;: %2</translation>
     </message>
     <message>
-        <source>The move was not made, because the undo file could not be written.<byte value="xd"/>
-%1: %2.</source>
-        <extracomment>%1 is the undo file&apos;s path, %2 why it could not be written.</extracomment>
-        <translation>Le saut n’a pas été joué, car le fichier d’annulation n’a pas pu être écrit.<byte value="xd"/>
-%1&#xa0;: %2.</translation>
-    </message>
-    <message>
-        <source>The game was not rewound, because the undo file could not be written.<byte value="xd"/>
-%1: %2.</source>
-        <extracomment>%1 is the undo file&apos;s path, %2 why it could not be written.</extracomment>
-        <translation>Impossible de revenir en arrière, car le fichier d’annulation n’a pas pu être écrit.<byte value="xd"/>
-%1&#xa0;: %2.</translation>
-    </message>
-    <message>
         <source>Winning &amp;Line…</source>
         <translation>Suite &amp;gagnante…</translation>
     </message>
@@ -782,16 +761,16 @@ dans le trou central.</translation>
         <translation>Afficher les &amp;sauts</translation>
     </message>
     <message>
-        <source>Marks the holes the picked-up marble can jump to: a filled ring where the jump keeps a finish with the last marble in the centre possible, a hollow ring where it loses it, and a small dot while the game cannot tell.</source>
-        <extracomment>Shown as the tip of the View menu&apos;s Show Jumps item.</extracomment>
-        <translation>Marque les trous où la bille sélectionnée peut sauter&#xa0;: un anneau plein si ce saut préserve la fin au centre, un anneau creux s’il la fait perdre, et un petit point tant que le jeu ne peut pas le déterminer.</translation>
-    </message>
-    <message>
         <source>The View menu&apos;s setting could not be saved, so the next game opens with the one stored before.<byte value="xd"/>
 %1.</source>
         <extracomment>After a change in the View menu (the zoom, Show Jumps). %1 says which file could not be written and why.</extracomment>
         <translation>Le réglage du menu Affichage n’a pas pu être enregistré&#x202f;; au prochain lancement, le jeu reprendra le réglage précédent.<byte value="xd"/>
 %1.</translation>
+    </message>
+    <message>
+        <source>Marks the holes the picked-up marble can jump to: a filled ring where the jump keeps a finish with the last marble in the centre possible, a hollow ring where it loses it, and a small dot while the game cannot tell.</source>
+        <extracomment>Shown as the tip of the View menu&apos;s Show Jumps item.</extracomment>
+        <translation>Marque les trous où la bille sélectionnée peut sauter&#xa0;: un anneau plein si ce saut préserve la fin au centre, un anneau creux s’il la fait perdre, et un petit point tant que le jeu ne peut pas le déterminer.</translation>
     </message>
 </context>
 </TS>

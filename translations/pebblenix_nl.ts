@@ -161,6 +161,19 @@
         <source>No finish with the last marble in the centre is possible from here.</source>
         <translation>Vanaf hier kan de laatste knikker niet in het midden eindigen.</translation>
     </message>
+    <message>
+        <source>You can still finish with the last marble in the centre.</source>
+        <translation>De laatste knikker kan nog in het midden eindigen.</translation>
+    </message>
+    <message>
+        <source>This game started from a position that cannot finish with the last marble in the centre.</source>
+        <extracomment>The position the jumps start from (a new game, a game file) could never finish with the last marble in the centre.</extracomment>
+        <translation>Dit spel begon vanuit een stelling waarin de laatste knikker niet in het midden kan eindigen.</translation>
+    </message>
+    <message>
+        <source>The last marble is already in the centre.</source>
+        <translation>De laatste knikker ligt al in het midden.</translation>
+    </message>
 </context>
 <context>
     <name>Records</name>
@@ -224,10 +237,6 @@
         <translation>pebblenix-solve: de oplossingentabel kan niet worden gebruikt: %1</translation>
     </message>
     <message>
-        <source>The last marble is already in the centre.</source>
-        <translation>De laatste knikker ligt al in het midden.</translation>
-    </message>
-    <message>
         <source>One marble left, in the centre.</source>
         <extracomment>The last line after a list of jumps that ends with one marble in the centre hole.</extracomment>
         <translation>Eén knikker over, in het midden.</translation>
@@ -269,6 +278,41 @@
         <source>empty, the picked-up marble can jump here</source>
         <extracomment>As &quot;empty, a jump here keeps the centre finish&quot;, when the game cannot tell whether the jump keeps a finish in the centre (its table of solutions is missing).</extracomment>
         <translation>leeg, de opgepakte knikker kan hierheen springen</translation>
+    </message>
+</context>
+<context>
+    <name>pebblenix::GameSession</name>
+    <message>
+        <source>The move was not made, because the undo file could not be written.<byte value="xd"/>
+%1: %2.</source>
+        <extracomment>%1 is the undo file&apos;s path, %2 why it could not be written.</extracomment>
+        <translation>De zet is niet uitgevoerd, omdat het bestand voor Ongedaan maken niet kon worden weggeschreven.<byte value="xd"/>
+%1: %2.</translation>
+    </message>
+    <message>
+        <source>The game was not rewound, because the undo file could not be written.<byte value="xd"/>
+%1: %2.</source>
+        <extracomment>%1 is the undo file&apos;s path, %2 why it could not be written.</extracomment>
+        <translation>Het spel is niet teruggezet, omdat het bestand voor Ongedaan maken niet kon worden weggeschreven.<byte value="xd"/>
+%1: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>pebblenix::JumpListDialog</name>
+    <message>
+        <source>No.</source>
+        <extracomment>The columns of Review Game and Winning Line: the jump&apos;s number (1, 2, ...),</extracomment>
+        <translation>Nr.</translation>
+    </message>
+    <message>
+        <source>Jump</source>
+        <extracomment>the jump (&quot;d2 -&gt; d4&quot;: column letter and row number of the two holes),</extracomment>
+        <translation>Sprong</translation>
+    </message>
+    <message>
+        <source>Marbles left</source>
+        <extracomment>and the marbles left on the board after it.</extracomment>
+        <translation>Knikkers over</translation>
     </message>
 </context>
 <context>
@@ -354,23 +398,8 @@
         <translation>Spel nakijken</translation>
     </message>
     <message>
-        <source>No.</source>
-        <extracomment>Review Game&apos;s column headers: the jump&apos;s number in the game (1, 2, ...),</extracomment>
-        <translation>Nr.</translation>
-    </message>
-    <message>
-        <source>Jump</source>
-        <extracomment>the jump (&quot;d2 -&gt; d4&quot;: column letter and row number of the two holes),</extracomment>
-        <translation>Sprong</translation>
-    </message>
-    <message>
-        <source>Marbles left</source>
-        <extracomment>the marbles left on the board after it,</extracomment>
-        <translation>Knikkers over</translation>
-    </message>
-    <message>
         <source>Centre finish</source>
-        <extracomment>and whether the last marble could still finish in the centre after it.</extracomment>
+        <extracomment>Review Game&apos;s last column: whether the last marble could still finish in the centre after the jump.</extracomment>
         <translation>Eindigen in het midden</translation>
     </message>
     <message>
@@ -404,19 +433,9 @@
         <translation>Er is nog geen sprong gemaakt sinds deze stelling is ingesteld.</translation>
     </message>
     <message>
-        <source>This game started from a position that cannot finish with the last marble in the centre.</source>
-        <extracomment>Review Game&apos;s summary above the list.</extracomment>
-        <translation>Dit spel begon vanuit een stelling waarin de laatste knikker niet in het midden kan eindigen.</translation>
-    </message>
-    <message>
         <source>Jump %1, %2, lost the centre finish.</source>
         <extracomment>Review Game&apos;s summary above the list: %1 is the jump&apos;s number in the game, %2 the jump (&quot;d4 -&gt; b4&quot;).</extracomment>
         <translation>Sprong %1, %2, maakte eindigen in het midden onmogelijk.</translation>
-    </message>
-    <message>
-        <source>You can still finish with the last marble in the centre.</source>
-        <extracomment>Review Game&apos;s summary above the list.</extracomment>
-        <translation>De laatste knikker kan nog in het midden eindigen.</translation>
     </message>
     <message>
         <source>%1, the jump that lost the centre finish. %2 would have kept it.</source>
@@ -441,33 +460,12 @@
         <translation>Winnende reeks</translation>
     </message>
     <message>
-        <source>No.</source>
-        <extracomment>Column headers: the jump&apos;s number in the line, the jump (&quot;d2 -&gt; d4&quot;), and the marbles on the board after it.</extracomment>
-        <translation>Nr.</translation>
-    </message>
-    <message>
-        <source>Jump</source>
-        <translation>Sprong</translation>
-    </message>
-    <message>
-        <source>Marbles left</source>
-        <translation>Knikkers over</translation>
-    </message>
-    <message>
         <source>&amp;Play Next Jump</source>
         <translation>&amp;Volgende sprong maken</translation>
     </message>
     <message>
         <source>Rewind to Last Winnable Position (Ctrl+R) goes back to before the jump that lost it.</source>
         <translation>Met “Terug naar laatste winbare stelling” (Ctrl+R) gaat u terug naar vóór de sprong waardoor dat onmogelijk werd.</translation>
-    </message>
-    <message>
-        <source>This game started from a position that cannot finish with the last marble in the centre.</source>
-        <translation>Dit spel begon vanuit een stelling waarin de laatste knikker niet in het midden kan eindigen.</translation>
-    </message>
-    <message>
-        <source>The last marble is already in the centre.</source>
-        <translation>De laatste knikker ligt al in het midden.</translation>
     </message>
     <message numerus="yes">
         <source>Jumps to the last marble in the centre: %n</source>
@@ -604,11 +602,6 @@ in het middelste gat te krijgen.</translation>
 %1.</translation>
     </message>
     <message>
-        <source>You can still finish with the last marble in the centre.</source>
-        <extracomment>Game &gt; Rewind found no jump that lost the centre finish.</extracomment>
-        <translation>De laatste knikker kan nog in het midden eindigen.</translation>
-    </message>
-    <message>
         <source>This game started from a position that cannot finish with the last marble in the centre, so there is nothing to rewind to.</source>
         <extracomment>Game &gt; Rewind: no jump lost the centre finish, because there never was one.</extracomment>
         <translation>Dit spel begon vanuit een stelling waarin de laatste knikker niet in het midden kan eindigen, dus er is geen stelling om naar terug te gaan.</translation>
@@ -740,20 +733,6 @@ in het middelste gat te krijgen.</translation>
         <translation>%1: %2</translation>
     </message>
     <message>
-        <source>The move was not made, because the undo file could not be written.<byte value="xd"/>
-%1: %2.</source>
-        <extracomment>%1 is the undo file&apos;s path, %2 why it could not be written.</extracomment>
-        <translation>De zet is niet uitgevoerd, omdat het bestand voor Ongedaan maken niet kon worden weggeschreven.<byte value="xd"/>
-%1: %2.</translation>
-    </message>
-    <message>
-        <source>The game was not rewound, because the undo file could not be written.<byte value="xd"/>
-%1: %2.</source>
-        <extracomment>%1 is the undo file&apos;s path, %2 why it could not be written.</extracomment>
-        <translation>Het spel is niet teruggezet, omdat het bestand voor Ongedaan maken niet kon worden weggeschreven.<byte value="xd"/>
-%1: %2.</translation>
-    </message>
-    <message>
         <source>Winning &amp;Line…</source>
         <translation>&amp;Winnende reeks…</translation>
     </message>
@@ -782,16 +761,16 @@ in het middelste gat te krijgen.</translation>
         <translation>&amp;Sprongen tonen</translation>
     </message>
     <message>
-        <source>Marks the holes the picked-up marble can jump to: a filled ring where the jump keeps a finish with the last marble in the centre possible, a hollow ring where it loses it, and a small dot while the game cannot tell.</source>
-        <extracomment>Shown as the tip of the View menu&apos;s Show Jumps item.</extracomment>
-        <translation>Markeert de gaten waarheen de opgepakte knikker kan springen: een gevulde ring als de laatste knikker na die sprong nog in het midden kan eindigen, een holle ring als dat dan niet meer kan, en een kleine stip zolang het spel dat niet kan bepalen.</translation>
-    </message>
-    <message>
         <source>The View menu&apos;s setting could not be saved, so the next game opens with the one stored before.<byte value="xd"/>
 %1.</source>
         <extracomment>After a change in the View menu (the zoom, Show Jumps). %1 says which file could not be written and why.</extracomment>
         <translation>De instelling van het menu Beeld kon niet worden opgeslagen, dus het spel opent de volgende keer met de eerder opgeslagen instelling.<byte value="xd"/>
 %1.</translation>
+    </message>
+    <message>
+        <source>Marks the holes the picked-up marble can jump to: a filled ring where the jump keeps a finish with the last marble in the centre possible, a hollow ring where it loses it, and a small dot while the game cannot tell.</source>
+        <extracomment>Shown as the tip of the View menu&apos;s Show Jumps item.</extracomment>
+        <translation>Markeert de gaten waarheen de opgepakte knikker kan springen: een gevulde ring als de laatste knikker na die sprong nog in het midden kan eindigen, een holle ring als dat dan niet meer kan, en een kleine stip zolang het spel dat niet kan bepalen.</translation>
     </message>
 </context>
 </TS>

@@ -163,6 +163,19 @@
         <source>No finish with the last marble in the centre is possible from here.</source>
         <translation>Stąd ostatnia kulka nie może już skończyć na środku.</translation>
     </message>
+    <message>
+        <source>You can still finish with the last marble in the centre.</source>
+        <translation>Ostatnia kulka wciąż może skończyć na środku.</translation>
+    </message>
+    <message>
+        <source>This game started from a position that cannot finish with the last marble in the centre.</source>
+        <extracomment>The position the jumps start from (a new game, a game file) could never finish with the last marble in the centre.</extracomment>
+        <translation>Ta gra zaczęła się od pozycji, z której ostatnia kulka nie może skończyć na środku.</translation>
+    </message>
+    <message>
+        <source>The last marble is already in the centre.</source>
+        <translation>Ostatnia kulka jest już na środku.</translation>
+    </message>
 </context>
 <context>
     <name>Records</name>
@@ -226,10 +239,6 @@
         <translation>pebblenix-solve: nie można użyć tablicy rozwiązań: %1</translation>
     </message>
     <message>
-        <source>The last marble is already in the centre.</source>
-        <translation>Ostatnia kulka jest już na środku.</translation>
-    </message>
-    <message>
         <source>One marble left, in the centre.</source>
         <extracomment>The last line after a list of jumps that ends with one marble in the centre hole.</extracomment>
         <translation>Na środku została jedna kulka.</translation>
@@ -271,6 +280,41 @@
         <source>empty, the picked-up marble can jump here</source>
         <extracomment>As &quot;empty, a jump here keeps the centre finish&quot;, when the game cannot tell whether the jump keeps a finish in the centre (its table of solutions is missing).</extracomment>
         <translation>puste, wybrana kulka może tu skoczyć</translation>
+    </message>
+</context>
+<context>
+    <name>pebblenix::GameSession</name>
+    <message>
+        <source>The move was not made, because the undo file could not be written.<byte value="xd"/>
+%1: %2.</source>
+        <extracomment>%1 is the undo file&apos;s path, %2 why it could not be written.</extracomment>
+        <translation>Ruch nie został wykonany, ponieważ nie udało się zapisać pliku cofania.<byte value="xd"/>
+%1: %2.</translation>
+    </message>
+    <message>
+        <source>The game was not rewound, because the undo file could not be written.<byte value="xd"/>
+%1: %2.</source>
+        <extracomment>%1 is the undo file&apos;s path, %2 why it could not be written.</extracomment>
+        <translation>Gra nie została cofnięta, ponieważ nie udało się zapisać pliku cofania.<byte value="xd"/>
+%1: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>pebblenix::JumpListDialog</name>
+    <message>
+        <source>No.</source>
+        <extracomment>The columns of Review Game and Winning Line: the jump&apos;s number (1, 2, ...),</extracomment>
+        <translation>Nr</translation>
+    </message>
+    <message>
+        <source>Jump</source>
+        <extracomment>the jump (&quot;d2 -&gt; d4&quot;: column letter and row number of the two holes),</extracomment>
+        <translation>Skok</translation>
+    </message>
+    <message>
+        <source>Marbles left</source>
+        <extracomment>and the marbles left on the board after it.</extracomment>
+        <translation>Pozostałe kulki</translation>
     </message>
 </context>
 <context>
@@ -358,23 +402,8 @@
         <translation>Przegląd gry</translation>
     </message>
     <message>
-        <source>No.</source>
-        <extracomment>Review Game&apos;s column headers: the jump&apos;s number in the game (1, 2, ...),</extracomment>
-        <translation>Nr</translation>
-    </message>
-    <message>
-        <source>Jump</source>
-        <extracomment>the jump (&quot;d2 -&gt; d4&quot;: column letter and row number of the two holes),</extracomment>
-        <translation>Skok</translation>
-    </message>
-    <message>
-        <source>Marbles left</source>
-        <extracomment>the marbles left on the board after it,</extracomment>
-        <translation>Pozostałe kulki</translation>
-    </message>
-    <message>
         <source>Centre finish</source>
-        <extracomment>and whether the last marble could still finish in the centre after it.</extracomment>
+        <extracomment>Review Game&apos;s last column: whether the last marble could still finish in the centre after the jump.</extracomment>
         <translation>Zakończenie na środku</translation>
     </message>
     <message>
@@ -408,19 +437,9 @@
         <translation>Od ustawienia tej pozycji nie wykonano żadnego skoku.</translation>
     </message>
     <message>
-        <source>This game started from a position that cannot finish with the last marble in the centre.</source>
-        <extracomment>Review Game&apos;s summary above the list.</extracomment>
-        <translation>Ta gra zaczęła się od pozycji, z której ostatnia kulka nie może skończyć na środku.</translation>
-    </message>
-    <message>
         <source>Jump %1, %2, lost the centre finish.</source>
         <extracomment>Review Game&apos;s summary above the list: %1 is the jump&apos;s number in the game, %2 the jump (&quot;d4 -&gt; b4&quot;).</extracomment>
         <translation>Skok nr %1 (%2) odebrał możliwość zakończenia na środku.</translation>
-    </message>
-    <message>
-        <source>You can still finish with the last marble in the centre.</source>
-        <extracomment>Review Game&apos;s summary above the list.</extracomment>
-        <translation>Ostatnia kulka wciąż może skończyć na środku.</translation>
     </message>
     <message>
         <source>%1, the jump that lost the centre finish. %2 would have kept it.</source>
@@ -445,33 +464,12 @@
         <translation>Droga do wygranej</translation>
     </message>
     <message>
-        <source>No.</source>
-        <extracomment>Column headers: the jump&apos;s number in the line, the jump (&quot;d2 -&gt; d4&quot;), and the marbles on the board after it.</extracomment>
-        <translation>Nr</translation>
-    </message>
-    <message>
-        <source>Jump</source>
-        <translation>Skok</translation>
-    </message>
-    <message>
-        <source>Marbles left</source>
-        <translation>Pozostałe kulki</translation>
-    </message>
-    <message>
         <source>&amp;Play Next Jump</source>
         <translation>&amp;Wykonaj następny skok</translation>
     </message>
     <message>
         <source>Rewind to Last Winnable Position (Ctrl+R) goes back to before the jump that lost it.</source>
         <translation>Polecenie „Wróć do ostatniej wygrywającej pozycji” (Ctrl+R) cofa grę do chwili przed skokiem, który to uniemożliwił.</translation>
-    </message>
-    <message>
-        <source>This game started from a position that cannot finish with the last marble in the centre.</source>
-        <translation>Ta gra zaczęła się od pozycji, z której ostatnia kulka nie może skończyć na środku.</translation>
-    </message>
-    <message>
-        <source>The last marble is already in the centre.</source>
-        <translation>Ostatnia kulka jest już na środku.</translation>
     </message>
     <message numerus="yes">
         <source>Jumps to the last marble in the centre: %n</source>
@@ -609,11 +607,6 @@ na środkowym polu.</translation>
 %1.</translation>
     </message>
     <message>
-        <source>You can still finish with the last marble in the centre.</source>
-        <extracomment>Game &gt; Rewind found no jump that lost the centre finish.</extracomment>
-        <translation>Ostatnia kulka wciąż może skończyć na środku.</translation>
-    </message>
-    <message>
         <source>This game started from a position that cannot finish with the last marble in the centre, so there is nothing to rewind to.</source>
         <extracomment>Game &gt; Rewind: no jump lost the centre finish, because there never was one.</extracomment>
         <translation>Ta gra zaczęła się od pozycji, z której ostatnia kulka nie może skończyć na środku, więc nie ma do czego wracać.</translation>
@@ -745,20 +738,6 @@ na środkowym polu.</translation>
         <translation>%1: %2</translation>
     </message>
     <message>
-        <source>The move was not made, because the undo file could not be written.<byte value="xd"/>
-%1: %2.</source>
-        <extracomment>%1 is the undo file&apos;s path, %2 why it could not be written.</extracomment>
-        <translation>Ruch nie został wykonany, ponieważ nie udało się zapisać pliku cofania.<byte value="xd"/>
-%1: %2.</translation>
-    </message>
-    <message>
-        <source>The game was not rewound, because the undo file could not be written.<byte value="xd"/>
-%1: %2.</source>
-        <extracomment>%1 is the undo file&apos;s path, %2 why it could not be written.</extracomment>
-        <translation>Gra nie została cofnięta, ponieważ nie udało się zapisać pliku cofania.<byte value="xd"/>
-%1: %2.</translation>
-    </message>
-    <message>
         <source>Winning &amp;Line…</source>
         <translation>&amp;Droga do wygranej…</translation>
     </message>
@@ -787,16 +766,16 @@ na środkowym polu.</translation>
         <translation>Pokaż &amp;skoki</translation>
     </message>
     <message>
-        <source>Marks the holes the picked-up marble can jump to: a filled ring where the jump keeps a finish with the last marble in the centre possible, a hollow ring where it loses it, and a small dot while the game cannot tell.</source>
-        <extracomment>Shown as the tip of the View menu&apos;s Show Jumps item.</extracomment>
-        <translation>Zaznacza pola, na które może skoczyć wybrana kulka: wypełnione kółko oznacza skok, po którym ostatnia kulka wciąż może skończyć na środku, puste kółko – skok, który to uniemożliwia, a mała kropka – że gra nie potrafi tego ocenić.</translation>
-    </message>
-    <message>
         <source>The View menu&apos;s setting could not be saved, so the next game opens with the one stored before.<byte value="xd"/>
 %1.</source>
         <extracomment>After a change in the View menu (the zoom, Show Jumps). %1 says which file could not be written and why.</extracomment>
         <translation>Nie udało się zapisać ustawienia z menu „Widok”, więc następnym razem gra otworzy się z wcześniej zapisanym ustawieniem.<byte value="xd"/>
 %1.</translation>
+    </message>
+    <message>
+        <source>Marks the holes the picked-up marble can jump to: a filled ring where the jump keeps a finish with the last marble in the centre possible, a hollow ring where it loses it, and a small dot while the game cannot tell.</source>
+        <extracomment>Shown as the tip of the View menu&apos;s Show Jumps item.</extracomment>
+        <translation>Zaznacza pola, na które może skoczyć wybrana kulka: wypełnione kółko oznacza skok, po którym ostatnia kulka wciąż może skończyć na środku, puste kółko – skok, który to uniemożliwia, a mała kropka – że gra nie potrafi tego ocenić.</translation>
     </message>
 </context>
 </TS>

@@ -161,6 +161,19 @@
         <source>No finish with the last marble in the centre is possible from here.</source>
         <translation>A partir daqui, não é mais possível terminar com a última bolinha no centro.</translation>
     </message>
+    <message>
+        <source>You can still finish with the last marble in the centre.</source>
+        <translation>Você ainda pode terminar com a última bolinha no centro.</translation>
+    </message>
+    <message>
+        <source>This game started from a position that cannot finish with the last marble in the centre.</source>
+        <extracomment>The position the jumps start from (a new game, a game file) could never finish with the last marble in the centre.</extracomment>
+        <translation>Esta partida começou de uma posição em que a última bolinha não pode terminar no centro.</translation>
+    </message>
+    <message>
+        <source>The last marble is already in the centre.</source>
+        <translation>A última bolinha já está no centro.</translation>
+    </message>
 </context>
 <context>
     <name>Records</name>
@@ -224,10 +237,6 @@
         <translation>pebblenix-solve: não é possível usar a tabela de soluções: %1</translation>
     </message>
     <message>
-        <source>The last marble is already in the centre.</source>
-        <translation>A última bolinha já está no centro.</translation>
-    </message>
-    <message>
         <source>One marble left, in the centre.</source>
         <extracomment>The last line after a list of jumps that ends with one marble in the centre hole.</extracomment>
         <translation>Resta uma bolinha, no centro.</translation>
@@ -269,6 +278,41 @@
         <source>empty, the picked-up marble can jump here</source>
         <extracomment>As &quot;empty, a jump here keeps the centre finish&quot;, when the game cannot tell whether the jump keeps a finish in the centre (its table of solutions is missing).</extracomment>
         <translation>vazia, a bolinha selecionada pode saltar para cá</translation>
+    </message>
+</context>
+<context>
+    <name>pebblenix::GameSession</name>
+    <message>
+        <source>The move was not made, because the undo file could not be written.<byte value="xd"/>
+%1: %2.</source>
+        <extracomment>%1 is the undo file&apos;s path, %2 why it could not be written.</extracomment>
+        <translation>O salto não foi feito porque o arquivo de desfazer não pôde ser gravado.<byte value="xd"/>
+%1: %2.</translation>
+    </message>
+    <message>
+        <source>The game was not rewound, because the undo file could not be written.<byte value="xd"/>
+%1: %2.</source>
+        <extracomment>%1 is the undo file&apos;s path, %2 why it could not be written.</extracomment>
+        <translation>Não foi possível voltar a partida porque o arquivo de desfazer não pôde ser gravado.<byte value="xd"/>
+%1: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>pebblenix::JumpListDialog</name>
+    <message>
+        <source>No.</source>
+        <extracomment>The columns of Review Game and Winning Line: the jump&apos;s number (1, 2, ...),</extracomment>
+        <translation>Nº</translation>
+    </message>
+    <message>
+        <source>Jump</source>
+        <extracomment>the jump (&quot;d2 -&gt; d4&quot;: column letter and row number of the two holes),</extracomment>
+        <translation>Salto</translation>
+    </message>
+    <message>
+        <source>Marbles left</source>
+        <extracomment>and the marbles left on the board after it.</extracomment>
+        <translation>Bolinhas restantes</translation>
     </message>
 </context>
 <context>
@@ -354,23 +398,8 @@
         <translation>Revisar partida</translation>
     </message>
     <message>
-        <source>No.</source>
-        <extracomment>Review Game&apos;s column headers: the jump&apos;s number in the game (1, 2, ...),</extracomment>
-        <translation>Nº</translation>
-    </message>
-    <message>
-        <source>Jump</source>
-        <extracomment>the jump (&quot;d2 -&gt; d4&quot;: column letter and row number of the two holes),</extracomment>
-        <translation>Salto</translation>
-    </message>
-    <message>
-        <source>Marbles left</source>
-        <extracomment>the marbles left on the board after it,</extracomment>
-        <translation>Bolinhas restantes</translation>
-    </message>
-    <message>
         <source>Centre finish</source>
-        <extracomment>and whether the last marble could still finish in the centre after it.</extracomment>
+        <extracomment>Review Game&apos;s last column: whether the last marble could still finish in the centre after the jump.</extracomment>
         <translation>Final no centro</translation>
     </message>
     <message>
@@ -404,19 +433,9 @@
         <translation>Nenhum salto foi feito a partir desta posição.</translation>
     </message>
     <message>
-        <source>This game started from a position that cannot finish with the last marble in the centre.</source>
-        <extracomment>Review Game&apos;s summary above the list.</extracomment>
-        <translation>Esta partida começou de uma posição em que a última bolinha não pode terminar no centro.</translation>
-    </message>
-    <message>
         <source>Jump %1, %2, lost the centre finish.</source>
         <extracomment>Review Game&apos;s summary above the list: %1 is the jump&apos;s number in the game, %2 the jump (&quot;d4 -&gt; b4&quot;).</extracomment>
         <translation>O salto %1, %2, perdeu o final no centro.</translation>
-    </message>
-    <message>
-        <source>You can still finish with the last marble in the centre.</source>
-        <extracomment>Review Game&apos;s summary above the list.</extracomment>
-        <translation>Você ainda pode terminar com a última bolinha no centro.</translation>
     </message>
     <message>
         <source>%1, the jump that lost the centre finish. %2 would have kept it.</source>
@@ -441,33 +460,12 @@
         <translation>Caminho da vitória</translation>
     </message>
     <message>
-        <source>No.</source>
-        <extracomment>Column headers: the jump&apos;s number in the line, the jump (&quot;d2 -&gt; d4&quot;), and the marbles on the board after it.</extracomment>
-        <translation>Nº</translation>
-    </message>
-    <message>
-        <source>Jump</source>
-        <translation>Salto</translation>
-    </message>
-    <message>
-        <source>Marbles left</source>
-        <translation>Bolinhas restantes</translation>
-    </message>
-    <message>
         <source>&amp;Play Next Jump</source>
         <translation>&amp;Jogar o próximo salto</translation>
     </message>
     <message>
         <source>Rewind to Last Winnable Position (Ctrl+R) goes back to before the jump that lost it.</source>
         <translation>“Voltar à última posição vencível” (Ctrl+R) volta para antes do salto que tornou isso impossível.</translation>
-    </message>
-    <message>
-        <source>This game started from a position that cannot finish with the last marble in the centre.</source>
-        <translation>Esta partida começou de uma posição em que a última bolinha não pode terminar no centro.</translation>
-    </message>
-    <message>
-        <source>The last marble is already in the centre.</source>
-        <translation>A última bolinha já está no centro.</translation>
     </message>
     <message numerus="yes">
         <source>Jumps to the last marble in the centre: %n</source>
@@ -604,11 +602,6 @@ na casa central.</translation>
 %1.</translation>
     </message>
     <message>
-        <source>You can still finish with the last marble in the centre.</source>
-        <extracomment>Game &gt; Rewind found no jump that lost the centre finish.</extracomment>
-        <translation>Você ainda pode terminar com a última bolinha no centro.</translation>
-    </message>
-    <message>
         <source>This game started from a position that cannot finish with the last marble in the centre, so there is nothing to rewind to.</source>
         <extracomment>Game &gt; Rewind: no jump lost the centre finish, because there never was one.</extracomment>
         <translation>Esta partida começou de uma posição em que a última bolinha não pode terminar no centro, então não há para onde voltar.</translation>
@@ -740,20 +733,6 @@ na casa central.</translation>
         <translation>%1: %2</translation>
     </message>
     <message>
-        <source>The move was not made, because the undo file could not be written.<byte value="xd"/>
-%1: %2.</source>
-        <extracomment>%1 is the undo file&apos;s path, %2 why it could not be written.</extracomment>
-        <translation>O salto não foi feito porque o arquivo de desfazer não pôde ser gravado.<byte value="xd"/>
-%1: %2.</translation>
-    </message>
-    <message>
-        <source>The game was not rewound, because the undo file could not be written.<byte value="xd"/>
-%1: %2.</source>
-        <extracomment>%1 is the undo file&apos;s path, %2 why it could not be written.</extracomment>
-        <translation>Não foi possível voltar a partida porque o arquivo de desfazer não pôde ser gravado.<byte value="xd"/>
-%1: %2.</translation>
-    </message>
-    <message>
         <source>Winning &amp;Line…</source>
         <translation>Ca&amp;minho da vitória…</translation>
     </message>
@@ -782,16 +761,16 @@ na casa central.</translation>
         <translation>Mostrar &amp;saltos</translation>
     </message>
     <message>
-        <source>Marks the holes the picked-up marble can jump to: a filled ring where the jump keeps a finish with the last marble in the centre possible, a hollow ring where it loses it, and a small dot while the game cannot tell.</source>
-        <extracomment>Shown as the tip of the View menu&apos;s Show Jumps item.</extracomment>
-        <translation>Marca as casas para onde a bolinha selecionada pode saltar: um anel cheio onde o salto mantém possível terminar com a última bolinha no centro, um anel vazado onde o salto perde essa possibilidade e um pontinho enquanto o jogo não tem como saber.</translation>
-    </message>
-    <message>
         <source>The View menu&apos;s setting could not be saved, so the next game opens with the one stored before.<byte value="xd"/>
 %1.</source>
         <extracomment>After a change in the View menu (the zoom, Show Jumps). %1 says which file could not be written and why.</extracomment>
         <translation>Não foi possível salvar a configuração do menu Exibir, então da próxima vez o jogo abrirá com a configuração salva antes.<byte value="xd"/>
 %1.</translation>
+    </message>
+    <message>
+        <source>Marks the holes the picked-up marble can jump to: a filled ring where the jump keeps a finish with the last marble in the centre possible, a hollow ring where it loses it, and a small dot while the game cannot tell.</source>
+        <extracomment>Shown as the tip of the View menu&apos;s Show Jumps item.</extracomment>
+        <translation>Marca as casas para onde a bolinha selecionada pode saltar: um anel cheio onde o salto mantém possível terminar com a última bolinha no centro, um anel vazado onde o salto perde essa possibilidade e um pontinho enquanto o jogo não tem como saber.</translation>
     </message>
 </context>
 </TS>

@@ -161,6 +161,19 @@
         <source>No finish with the last marble in the centre is possible from here.</source>
         <translation>Härifrån går det inte att sluta med sista kulan i mitten.</translation>
     </message>
+    <message>
+        <source>You can still finish with the last marble in the centre.</source>
+        <translation>Du kan fortfarande sluta med sista kulan i mitten.</translation>
+    </message>
+    <message>
+        <source>This game started from a position that cannot finish with the last marble in the centre.</source>
+        <extracomment>The position the jumps start from (a new game, a game file) could never finish with the last marble in the centre.</extracomment>
+        <translation>Det här partiet började i en ställning där sista kulan inte kan hamna i mitten.</translation>
+    </message>
+    <message>
+        <source>The last marble is already in the centre.</source>
+        <translation>Den sista kulan ligger redan i mitten.</translation>
+    </message>
 </context>
 <context>
     <name>Records</name>
@@ -224,10 +237,6 @@
         <translation>pebblenix-solve: lösningstabellen kan inte användas: %1</translation>
     </message>
     <message>
-        <source>The last marble is already in the centre.</source>
-        <translation>Den sista kulan ligger redan i mitten.</translation>
-    </message>
-    <message>
         <source>One marble left, in the centre.</source>
         <extracomment>The last line after a list of jumps that ends with one marble in the centre hole.</extracomment>
         <translation>En kula kvar, i mitten.</translation>
@@ -269,6 +278,41 @@
         <source>empty</source>
         <extracomment>What a screen reader says of a hole of the board after its name (&quot;d4&quot;): it holds no marble.</extracomment>
         <translation>tomt</translation>
+    </message>
+</context>
+<context>
+    <name>pebblenix::GameSession</name>
+    <message>
+        <source>The move was not made, because the undo file could not be written.<byte value="xd"/>
+%1: %2.</source>
+        <extracomment>%1 is the undo file&apos;s path, %2 why it could not be written.</extracomment>
+        <translation>Hoppet gjordes inte, eftersom filen för Ångra inte kunde skrivas.<byte value="xd"/>
+%1: %2.</translation>
+    </message>
+    <message>
+        <source>The game was not rewound, because the undo file could not be written.<byte value="xd"/>
+%1: %2.</source>
+        <extracomment>%1 is the undo file&apos;s path, %2 why it could not be written.</extracomment>
+        <translation>Partiet backades inte, eftersom filen för Ångra inte kunde skrivas.<byte value="xd"/>
+%1: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>pebblenix::JumpListDialog</name>
+    <message>
+        <source>No.</source>
+        <extracomment>The columns of Review Game and Winning Line: the jump&apos;s number (1, 2, ...),</extracomment>
+        <translation>Nr</translation>
+    </message>
+    <message>
+        <source>Jump</source>
+        <extracomment>the jump (&quot;d2 -&gt; d4&quot;: column letter and row number of the two holes),</extracomment>
+        <translation>Hopp</translation>
+    </message>
+    <message>
+        <source>Marbles left</source>
+        <extracomment>and the marbles left on the board after it.</extracomment>
+        <translation>Kulor kvar</translation>
     </message>
 </context>
 <context>
@@ -354,23 +398,8 @@
         <translation>Granska partiet</translation>
     </message>
     <message>
-        <source>No.</source>
-        <extracomment>Review Game&apos;s column headers: the jump&apos;s number in the game (1, 2, ...),</extracomment>
-        <translation>Nr</translation>
-    </message>
-    <message>
-        <source>Jump</source>
-        <extracomment>the jump (&quot;d2 -&gt; d4&quot;: column letter and row number of the two holes),</extracomment>
-        <translation>Hopp</translation>
-    </message>
-    <message>
-        <source>Marbles left</source>
-        <extracomment>the marbles left on the board after it,</extracomment>
-        <translation>Kulor kvar</translation>
-    </message>
-    <message>
         <source>Centre finish</source>
-        <extracomment>and whether the last marble could still finish in the centre after it.</extracomment>
+        <extracomment>Review Game&apos;s last column: whether the last marble could still finish in the centre after the jump.</extracomment>
         <translation>Avslut i mitten</translation>
     </message>
     <message>
@@ -414,11 +443,6 @@
         <translation>Inga hopp har gjorts sedan den här ställningen lades upp.</translation>
     </message>
     <message>
-        <source>This game started from a position that cannot finish with the last marble in the centre.</source>
-        <extracomment>Review Game&apos;s summary above the list.</extracomment>
-        <translation>Det här partiet började i en ställning där sista kulan inte kan hamna i mitten.</translation>
-    </message>
-    <message>
         <source>Jump %1, %2, lost the centre finish. %3 would have kept it.</source>
         <extracomment>Review Game&apos;s summary above the list: %1 is the jump&apos;s number in the game, %2 the jump (&quot;d4 -&gt; b4&quot;), %3 a jump that would have kept the finish.</extracomment>
         <translation>Hopp %1, %2, gjorde avslutet i mitten omöjligt. Med %3 hade det fortfarande varit möjligt.</translation>
@@ -428,11 +452,6 @@
         <extracomment>Review Game&apos;s summary above the list: %1 is the jump&apos;s number in the game, %2 the jump (&quot;d4 -&gt; b4&quot;).</extracomment>
         <translation>Hopp %1, %2, gjorde avslutet i mitten omöjligt.</translation>
     </message>
-    <message>
-        <source>You can still finish with the last marble in the centre.</source>
-        <extracomment>Review Game&apos;s summary above the list.</extracomment>
-        <translation>Du kan fortfarande sluta med sista kulan i mitten.</translation>
-    </message>
 </context>
 <context>
     <name>pebblenix::WinningLineDialog</name>
@@ -441,33 +460,12 @@
         <translation>Vinstväg</translation>
     </message>
     <message>
-        <source>No.</source>
-        <extracomment>Column headers: the jump&apos;s number in the line, the jump (&quot;d2 -&gt; d4&quot;), and the marbles on the board after it.</extracomment>
-        <translation>Nr</translation>
-    </message>
-    <message>
-        <source>Jump</source>
-        <translation>Hopp</translation>
-    </message>
-    <message>
-        <source>Marbles left</source>
-        <translation>Kulor kvar</translation>
-    </message>
-    <message>
         <source>&amp;Play Next Jump</source>
         <translation>&amp;Gör nästa hopp</translation>
     </message>
     <message>
         <source>Rewind to Last Winnable Position (Ctrl+R) goes back to before the jump that lost it.</source>
         <translation>Med ”Backa till senaste vinnbara ställning” (Ctrl+R) går du tillbaka till läget före hoppet som gjorde avslutet i mitten omöjligt.</translation>
-    </message>
-    <message>
-        <source>This game started from a position that cannot finish with the last marble in the centre.</source>
-        <translation>Det här partiet började i en ställning där sista kulan inte kan hamna i mitten.</translation>
-    </message>
-    <message>
-        <source>The last marble is already in the centre.</source>
-        <translation>Den sista kulan ligger redan i mitten.</translation>
     </message>
     <message numerus="yes">
         <source>Jumps to the last marble in the centre: %n</source>
@@ -578,13 +576,6 @@
 %1.</translation>
     </message>
     <message>
-        <source>The move was not made, because the undo file could not be written.<byte value="xd"/>
-%1: %2.</source>
-        <extracomment>%1 is the undo file&apos;s path, %2 why it could not be written.</extracomment>
-        <translation>Hoppet gjordes inte, eftersom filen för Ångra inte kunde skrivas.<byte value="xd"/>
-%1: %2.</translation>
-    </message>
-    <message>
         <source>Congratulations</source>
         <extracomment>The title of the two messages at the end of a game.</extracomment>
         <translation>Grattis</translation>
@@ -616,21 +607,9 @@ i mitthålet.</translation>
 %1.</translation>
     </message>
     <message>
-        <source>You can still finish with the last marble in the centre.</source>
-        <extracomment>Game &gt; Rewind found no jump that lost the centre finish.</extracomment>
-        <translation>Du kan fortfarande sluta med sista kulan i mitten.</translation>
-    </message>
-    <message>
         <source>This game started from a position that cannot finish with the last marble in the centre, so there is nothing to rewind to.</source>
         <extracomment>Game &gt; Rewind: no jump lost the centre finish, because there never was one.</extracomment>
         <translation>Det här partiet började i en ställning där sista kulan inte kan hamna i mitten, så det finns inget att backa till.</translation>
-    </message>
-    <message>
-        <source>The game was not rewound, because the undo file could not be written.<byte value="xd"/>
-%1: %2.</source>
-        <extracomment>%1 is the undo file&apos;s path, %2 why it could not be written.</extracomment>
-        <translation>Partiet backades inte, eftersom filen för Ångra inte kunde skrivas.<byte value="xd"/>
-%1: %2.</translation>
     </message>
     <message>
         <source>&amp;White</source>
@@ -773,11 +752,6 @@ i mitthålet.</translation>
         <translation>Visa &amp;hopp</translation>
     </message>
     <message>
-        <source>Marks the holes the picked-up marble can jump to: a filled ring where the jump keeps a finish with the last marble in the centre possible, a hollow ring where it loses it, and a small dot while the game cannot tell.</source>
-        <extracomment>Shown as the tip of the View menu&apos;s Show Jumps item.</extracomment>
-        <translation>Markerar hålen som den valda kulan kan hoppa till: en fylld ring där hoppet håller avslutet i mitten möjligt, en ofylld ring där det gör avslutet omöjligt och en liten prick så länge spelet inte kan avgöra det.</translation>
-    </message>
-    <message>
         <source>&amp;Help</source>
         <extracomment>The last menu of the menu bar; its access key must differ from Game&apos;s and View&apos;s.</extracomment>
         <translation>&amp;Hjälp</translation>
@@ -792,6 +766,11 @@ i mitthålet.</translation>
         <extracomment>After a change in the View menu (the zoom, Show Jumps). %1 says which file could not be written and why.</extracomment>
         <translation>Inställningen i Visa-menyn kunde inte sparas, så nästa gång startar spelet med den tidigare sparade inställningen.<byte value="xd"/>
 %1.</translation>
+    </message>
+    <message>
+        <source>Marks the holes the picked-up marble can jump to: a filled ring where the jump keeps a finish with the last marble in the centre possible, a hollow ring where it loses it, and a small dot while the game cannot tell.</source>
+        <extracomment>Shown as the tip of the View menu&apos;s Show Jumps item.</extracomment>
+        <translation>Markerar hålen som den valda kulan kan hoppa till: en fylld ring där hoppet håller avslutet i mitten möjligt, en ofylld ring där det gör avslutet omöjligt och en liten prick så länge spelet inte kan avgöra det.</translation>
     </message>
 </context>
 </TS>

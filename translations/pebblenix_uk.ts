@@ -163,6 +163,19 @@
         <source>No finish with the last marble in the centre is possible from here.</source>
         <translation>З цієї позиції вже неможливо завершити гру з останньою кулькою в центрі.</translation>
     </message>
+    <message>
+        <source>You can still finish with the last marble in the centre.</source>
+        <translation>Ще можна завершити гру з останньою кулькою в центрі.</translation>
+    </message>
+    <message>
+        <source>This game started from a position that cannot finish with the last marble in the centre.</source>
+        <extracomment>The position the jumps start from (a new game, a game file) could never finish with the last marble in the centre.</extracomment>
+        <translation>Ця гра почалася з позиції, з якої неможливо завершити її з останньою кулькою в центрі.</translation>
+    </message>
+    <message>
+        <source>The last marble is already in the centre.</source>
+        <translation>Остання кулька вже в центрі.</translation>
+    </message>
 </context>
 <context>
     <name>Records</name>
@@ -226,10 +239,6 @@
         <translation>pebblenix-solve: не вдається використати таблицю розв’язків: %1</translation>
     </message>
     <message>
-        <source>The last marble is already in the centre.</source>
-        <translation>Остання кулька вже в центрі.</translation>
-    </message>
-    <message>
         <source>One marble left, in the centre.</source>
         <extracomment>The last line after a list of jumps that ends with one marble in the centre hole.</extracomment>
         <translation>Залишилася одна кулька — у центрі.</translation>
@@ -271,6 +280,41 @@
         <source>empty</source>
         <extracomment>What a screen reader says of a hole of the board after its name (&quot;d4&quot;): it holds no marble.</extracomment>
         <translation>порожня</translation>
+    </message>
+</context>
+<context>
+    <name>pebblenix::GameSession</name>
+    <message>
+        <source>The move was not made, because the undo file could not be written.<byte value="xd"/>
+%1: %2.</source>
+        <extracomment>%1 is the undo file&apos;s path, %2 why it could not be written.</extracomment>
+        <translation>Хід не зроблено, бо не вдалося записати файл скасування.<byte value="xd"/>
+%1: %2.</translation>
+    </message>
+    <message>
+        <source>The game was not rewound, because the undo file could not be written.<byte value="xd"/>
+%1: %2.</source>
+        <extracomment>%1 is the undo file&apos;s path, %2 why it could not be written.</extracomment>
+        <translation>Гру не повернуто назад, бо не вдалося записати файл скасування.<byte value="xd"/>
+%1: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>pebblenix::JumpListDialog</name>
+    <message>
+        <source>No.</source>
+        <extracomment>The columns of Review Game and Winning Line: the jump&apos;s number (1, 2, ...),</extracomment>
+        <translation>№</translation>
+    </message>
+    <message>
+        <source>Jump</source>
+        <extracomment>the jump (&quot;d2 -&gt; d4&quot;: column letter and row number of the two holes),</extracomment>
+        <translation>Хід</translation>
+    </message>
+    <message>
+        <source>Marbles left</source>
+        <extracomment>and the marbles left on the board after it.</extracomment>
+        <translation>Залишилося кульок</translation>
     </message>
 </context>
 <context>
@@ -358,23 +402,8 @@
         <translation>Розбір гри</translation>
     </message>
     <message>
-        <source>No.</source>
-        <extracomment>Review Game&apos;s column headers: the jump&apos;s number in the game (1, 2, ...),</extracomment>
-        <translation>№</translation>
-    </message>
-    <message>
-        <source>Jump</source>
-        <extracomment>the jump (&quot;d2 -&gt; d4&quot;: column letter and row number of the two holes),</extracomment>
-        <translation>Хід</translation>
-    </message>
-    <message>
-        <source>Marbles left</source>
-        <extracomment>the marbles left on the board after it,</extracomment>
-        <translation>Залишилося кульок</translation>
-    </message>
-    <message>
         <source>Centre finish</source>
-        <extracomment>and whether the last marble could still finish in the centre after it.</extracomment>
+        <extracomment>Review Game&apos;s last column: whether the last marble could still finish in the centre after the jump.</extracomment>
         <translation>Фініш у центрі</translation>
     </message>
     <message>
@@ -418,11 +447,6 @@
         <translation>Відтоді як цю позицію встановлено, не зроблено жодного ходу.</translation>
     </message>
     <message>
-        <source>This game started from a position that cannot finish with the last marble in the centre.</source>
-        <extracomment>Review Game&apos;s summary above the list.</extracomment>
-        <translation>Ця гра почалася з позиції, з якої неможливо завершити її з останньою кулькою в центрі.</translation>
-    </message>
-    <message>
         <source>Jump %1, %2, lost the centre finish. %3 would have kept it.</source>
         <extracomment>Review Game&apos;s summary above the list: %1 is the jump&apos;s number in the game, %2 the jump (&quot;d4 -&gt; b4&quot;), %3 a jump that would have kept the finish.</extracomment>
         <translation>Ходом %1 (%2) втрачено фініш у центрі. Хід %3 зберіг би його.</translation>
@@ -432,11 +456,6 @@
         <extracomment>Review Game&apos;s summary above the list: %1 is the jump&apos;s number in the game, %2 the jump (&quot;d4 -&gt; b4&quot;).</extracomment>
         <translation>Ходом %1 (%2) втрачено фініш у центрі.</translation>
     </message>
-    <message>
-        <source>You can still finish with the last marble in the centre.</source>
-        <extracomment>Review Game&apos;s summary above the list.</extracomment>
-        <translation>Ще можна завершити гру з останньою кулькою в центрі.</translation>
-    </message>
 </context>
 <context>
     <name>pebblenix::WinningLineDialog</name>
@@ -445,33 +464,12 @@
         <translation>Шлях до перемоги</translation>
     </message>
     <message>
-        <source>No.</source>
-        <extracomment>Column headers: the jump&apos;s number in the line, the jump (&quot;d2 -&gt; d4&quot;), and the marbles on the board after it.</extracomment>
-        <translation>№</translation>
-    </message>
-    <message>
-        <source>Jump</source>
-        <translation>Хід</translation>
-    </message>
-    <message>
-        <source>Marbles left</source>
-        <translation>Залишилося кульок</translation>
-    </message>
-    <message>
         <source>&amp;Play Next Jump</source>
         <translation>&amp;Зробити наступний хід</translation>
     </message>
     <message>
         <source>Rewind to Last Winnable Position (Ctrl+R) goes back to before the jump that lost it.</source>
         <translation>Команда «Повернутися до останньої виграшної позиції» (Ctrl+R) поверне гру в стан перед ходом, яким цю можливість було втрачено.</translation>
-    </message>
-    <message>
-        <source>This game started from a position that cannot finish with the last marble in the centre.</source>
-        <translation>Ця гра почалася з позиції, з якої неможливо завершити її з останньою кулькою в центрі.</translation>
-    </message>
-    <message>
-        <source>The last marble is already in the centre.</source>
-        <translation>Остання кулька вже в центрі.</translation>
     </message>
     <message numerus="yes">
         <source>Jumps to the last marble in the centre: %n</source>
@@ -583,13 +581,6 @@
 %1.</translation>
     </message>
     <message>
-        <source>The move was not made, because the undo file could not be written.<byte value="xd"/>
-%1: %2.</source>
-        <extracomment>%1 is the undo file&apos;s path, %2 why it could not be written.</extracomment>
-        <translation>Хід не зроблено, бо не вдалося записати файл скасування.<byte value="xd"/>
-%1: %2.</translation>
-    </message>
-    <message>
         <source>Congratulations</source>
         <extracomment>The title of the two messages at the end of a game.</extracomment>
         <translation>Вітаємо</translation>
@@ -621,21 +612,9 @@
 %1.</translation>
     </message>
     <message>
-        <source>You can still finish with the last marble in the centre.</source>
-        <extracomment>Game &gt; Rewind found no jump that lost the centre finish.</extracomment>
-        <translation>Ще можна завершити гру з останньою кулькою в центрі.</translation>
-    </message>
-    <message>
         <source>This game started from a position that cannot finish with the last marble in the centre, so there is nothing to rewind to.</source>
         <extracomment>Game &gt; Rewind: no jump lost the centre finish, because there never was one.</extracomment>
         <translation>Ця гра почалася з позиції, з якої неможливо завершити її з останньою кулькою в центрі, тож повертатися нема до чого.</translation>
-    </message>
-    <message>
-        <source>The game was not rewound, because the undo file could not be written.<byte value="xd"/>
-%1: %2.</source>
-        <extracomment>%1 is the undo file&apos;s path, %2 why it could not be written.</extracomment>
-        <translation>Гру не повернуто назад, бо не вдалося записати файл скасування.<byte value="xd"/>
-%1: %2.</translation>
     </message>
     <message>
         <source>&amp;White</source>
@@ -778,11 +757,6 @@
         <translation>Показувати &amp;ходи</translation>
     </message>
     <message>
-        <source>Marks the holes the picked-up marble can jump to: a filled ring where the jump keeps a finish with the last marble in the centre possible, a hollow ring where it loses it, and a small dot while the game cannot tell.</source>
-        <extracomment>Shown as the tip of the View menu&apos;s Show Jumps item.</extracomment>
-        <translation>Позначає лунки, на які може перестрибнути піднята кулька: заповнене кільце — хід зберігає фініш у центрі, порожнисте кільце — хід його втрачає, маленька крапка — гра поки не може цього визначити.</translation>
-    </message>
-    <message>
         <source>&amp;Help</source>
         <extracomment>The last menu of the menu bar; its access key must differ from Game&apos;s and View&apos;s.</extracomment>
         <translation>&amp;Довідка</translation>
@@ -797,6 +771,11 @@
         <extracomment>After a change in the View menu (the zoom, Show Jumps). %1 says which file could not be written and why.</extracomment>
         <translation>Не вдалося зберегти параметр меню «Вигляд», тому наступна гра відкриється з попереднім збереженим значенням.<byte value="xd"/>
 %1.</translation>
+    </message>
+    <message>
+        <source>Marks the holes the picked-up marble can jump to: a filled ring where the jump keeps a finish with the last marble in the centre possible, a hollow ring where it loses it, and a small dot while the game cannot tell.</source>
+        <extracomment>Shown as the tip of the View menu&apos;s Show Jumps item.</extracomment>
+        <translation>Позначає лунки, на які може перестрибнути піднята кулька: заповнене кільце — хід зберігає фініш у центрі, порожнисте кільце — хід його втрачає, маленька крапка — гра поки не може цього визначити.</translation>
     </message>
 </context>
 </TS>

@@ -159,6 +159,19 @@
         <source>No finish with the last marble in the centre is possible from here.</source>
         <translation>从当前局面已无法让最后一颗弹珠停在中心。</translation>
     </message>
+    <message>
+        <source>You can still finish with the last marble in the centre.</source>
+        <translation>仍可让最后一颗弹珠停在中心。</translation>
+    </message>
+    <message>
+        <source>This game started from a position that cannot finish with the last marble in the centre.</source>
+        <extracomment>The position the jumps start from (a new game, a game file) could never finish with the last marble in the centre.</extracomment>
+        <translation>本局的起始局面就无法让最后一颗弹珠停在中心。</translation>
+    </message>
+    <message>
+        <source>The last marble is already in the centre.</source>
+        <translation>最后一颗弹珠已经在中心了。</translation>
+    </message>
 </context>
 <context>
     <name>Records</name>
@@ -222,10 +235,6 @@
         <translation>pebblenix-solve：无法使用解法表：%1</translation>
     </message>
     <message>
-        <source>The last marble is already in the centre.</source>
-        <translation>最后一颗弹珠已经在中心了。</translation>
-    </message>
-    <message>
         <source>One marble left, in the centre.</source>
         <extracomment>The last line after a list of jumps that ends with one marble in the centre hole.</extracomment>
         <translation>只剩一颗弹珠，位于中心。</translation>
@@ -267,6 +276,41 @@
         <source>empty</source>
         <extracomment>What a screen reader says of a hole of the board after its name (&quot;d4&quot;): it holds no marble.</extracomment>
         <translation>空</translation>
+    </message>
+</context>
+<context>
+    <name>pebblenix::GameSession</name>
+    <message>
+        <source>The move was not made, because the undo file could not be written.<byte value="xd"/>
+%1: %2.</source>
+        <extracomment>%1 is the undo file&apos;s path, %2 why it could not be written.</extracomment>
+        <translation>无法写入撤销文件，因此未执行这一步。<byte value="xd"/>
+%1：%2。</translation>
+    </message>
+    <message>
+        <source>The game was not rewound, because the undo file could not be written.<byte value="xd"/>
+%1: %2.</source>
+        <extracomment>%1 is the undo file&apos;s path, %2 why it could not be written.</extracomment>
+        <translation>无法写入撤销文件，因此未能回退。<byte value="xd"/>
+%1：%2。</translation>
+    </message>
+</context>
+<context>
+    <name>pebblenix::JumpListDialog</name>
+    <message>
+        <source>No.</source>
+        <extracomment>The columns of Review Game and Winning Line: the jump&apos;s number (1, 2, ...),</extracomment>
+        <translation>序号</translation>
+    </message>
+    <message>
+        <source>Jump</source>
+        <extracomment>the jump (&quot;d2 -&gt; d4&quot;: column letter and row number of the two holes),</extracomment>
+        <translation>跳步</translation>
+    </message>
+    <message>
+        <source>Marbles left</source>
+        <extracomment>and the marbles left on the board after it.</extracomment>
+        <translation>棋盘上剩余弹珠</translation>
     </message>
 </context>
 <context>
@@ -350,23 +394,8 @@
         <translation>复盘</translation>
     </message>
     <message>
-        <source>No.</source>
-        <extracomment>Review Game&apos;s column headers: the jump&apos;s number in the game (1, 2, ...),</extracomment>
-        <translation>序号</translation>
-    </message>
-    <message>
-        <source>Jump</source>
-        <extracomment>the jump (&quot;d2 -&gt; d4&quot;: column letter and row number of the two holes),</extracomment>
-        <translation>跳步</translation>
-    </message>
-    <message>
-        <source>Marbles left</source>
-        <extracomment>the marbles left on the board after it,</extracomment>
-        <translation>棋盘上剩余弹珠</translation>
-    </message>
-    <message>
         <source>Centre finish</source>
-        <extracomment>and whether the last marble could still finish in the centre after it.</extracomment>
+        <extracomment>Review Game&apos;s last column: whether the last marble could still finish in the centre after the jump.</extracomment>
         <translation>中心收官</translation>
     </message>
     <message>
@@ -410,11 +439,6 @@
         <translation>此局面设定后尚未走过任何一步。</translation>
     </message>
     <message>
-        <source>This game started from a position that cannot finish with the last marble in the centre.</source>
-        <extracomment>Review Game&apos;s summary above the list.</extracomment>
-        <translation>本局的起始局面就无法让最后一颗弹珠停在中心。</translation>
-    </message>
-    <message>
         <source>Jump %1, %2, lost the centre finish. %3 would have kept it.</source>
         <extracomment>Review Game&apos;s summary above the list: %1 is the jump&apos;s number in the game, %2 the jump (&quot;d4 -&gt; b4&quot;), %3 a jump that would have kept the finish.</extracomment>
         <translation>第 %1 步（%2）断送了中心收官的可能。改走 %3 本可保住。</translation>
@@ -424,11 +448,6 @@
         <extracomment>Review Game&apos;s summary above the list: %1 is the jump&apos;s number in the game, %2 the jump (&quot;d4 -&gt; b4&quot;).</extracomment>
         <translation>第 %1 步（%2）断送了中心收官的可能。</translation>
     </message>
-    <message>
-        <source>You can still finish with the last marble in the centre.</source>
-        <extracomment>Review Game&apos;s summary above the list.</extracomment>
-        <translation>仍可让最后一颗弹珠停在中心。</translation>
-    </message>
 </context>
 <context>
     <name>pebblenix::WinningLineDialog</name>
@@ -437,33 +456,12 @@
         <translation>制胜路线</translation>
     </message>
     <message>
-        <source>No.</source>
-        <extracomment>Column headers: the jump&apos;s number in the line, the jump (&quot;d2 -&gt; d4&quot;), and the marbles on the board after it.</extracomment>
-        <translation>序号</translation>
-    </message>
-    <message>
-        <source>Jump</source>
-        <translation>跳步</translation>
-    </message>
-    <message>
-        <source>Marbles left</source>
-        <translation>棋盘上剩余弹珠</translation>
-    </message>
-    <message>
         <source>&amp;Play Next Jump</source>
         <translation>走下一步(&amp;P)</translation>
     </message>
     <message>
         <source>Rewind to Last Winnable Position (Ctrl+R) goes back to before the jump that lost it.</source>
         <translation>使用“回退到最后一个可胜局面”（Ctrl+R）可回到断送中心收官的那一步之前。</translation>
-    </message>
-    <message>
-        <source>This game started from a position that cannot finish with the last marble in the centre.</source>
-        <translation>本局的起始局面就无法让最后一颗弹珠停在中心。</translation>
-    </message>
-    <message>
-        <source>The last marble is already in the centre.</source>
-        <translation>最后一颗弹珠已经在中心了。</translation>
     </message>
     <message numerus="yes">
         <source>Jumps to the last marble in the centre: %n</source>
@@ -573,13 +571,6 @@
 %1。</translation>
     </message>
     <message>
-        <source>The move was not made, because the undo file could not be written.<byte value="xd"/>
-%1: %2.</source>
-        <extracomment>%1 is the undo file&apos;s path, %2 why it could not be written.</extracomment>
-        <translation>无法写入撤销文件，因此未执行这一步。<byte value="xd"/>
-%1：%2。</translation>
-    </message>
-    <message>
         <source>Congratulations</source>
         <extracomment>The title of the two messages at the end of a game.</extracomment>
         <translation>恭喜</translation>
@@ -611,21 +602,9 @@
 %1。</translation>
     </message>
     <message>
-        <source>You can still finish with the last marble in the centre.</source>
-        <extracomment>Game &gt; Rewind found no jump that lost the centre finish.</extracomment>
-        <translation>仍可让最后一颗弹珠停在中心。</translation>
-    </message>
-    <message>
         <source>This game started from a position that cannot finish with the last marble in the centre, so there is nothing to rewind to.</source>
         <extracomment>Game &gt; Rewind: no jump lost the centre finish, because there never was one.</extracomment>
         <translation>本局的起始局面就无法让最后一颗弹珠停在中心，因此没有可以回退到的局面。</translation>
-    </message>
-    <message>
-        <source>The game was not rewound, because the undo file could not be written.<byte value="xd"/>
-%1: %2.</source>
-        <extracomment>%1 is the undo file&apos;s path, %2 why it could not be written.</extracomment>
-        <translation>无法写入撤销文件，因此未能回退。<byte value="xd"/>
-%1：%2。</translation>
     </message>
     <message>
         <source>&amp;White</source>
@@ -768,11 +747,6 @@
         <translation>显示可跳位置(&amp;J)</translation>
     </message>
     <message>
-        <source>Marks the holes the picked-up marble can jump to: a filled ring where the jump keeps a finish with the last marble in the centre possible, a hollow ring where it loses it, and a small dot while the game cannot tell.</source>
-        <extracomment>Shown as the tip of the View menu&apos;s Show Jumps item.</extracomment>
-        <translation>标出选中的弹珠可以跳到的孔：实心圆环表示跳到该处后仍可让最后一颗弹珠停在中心，空心圆环表示跳后将无法做到，小圆点表示游戏暂时无法判断。</translation>
-    </message>
-    <message>
         <source>&amp;Help</source>
         <extracomment>The last menu of the menu bar; its access key must differ from Game&apos;s and View&apos;s.</extracomment>
         <translation>帮助(&amp;H)</translation>
@@ -787,6 +761,11 @@
         <extracomment>After a change in the View menu (the zoom, Show Jumps). %1 says which file could not be written and why.</extracomment>
         <translation>无法保存“视图”菜单的设置，下次打开游戏时将沿用之前保存的设置。<byte value="xd"/>
 %1。</translation>
+    </message>
+    <message>
+        <source>Marks the holes the picked-up marble can jump to: a filled ring where the jump keeps a finish with the last marble in the centre possible, a hollow ring where it loses it, and a small dot while the game cannot tell.</source>
+        <extracomment>Shown as the tip of the View menu&apos;s Show Jumps item.</extracomment>
+        <translation>标出选中的弹珠可以跳到的孔：实心圆环表示跳到该处后仍可让最后一颗弹珠停在中心，空心圆环表示跳后将无法做到，小圆点表示游戏暂时无法判断。</translation>
     </message>
 </context>
 </TS>

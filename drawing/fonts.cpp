@@ -1,4 +1,4 @@
-#include "resources/fonts.h"
+#include "drawing/fonts.h"
 
 #include <QFontDatabase>
 #include <QFontInfo>

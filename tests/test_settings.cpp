@@ -1,7 +1,7 @@
 // The settings store: how the colour's text and the view are read, where they are kept,
 // writing one of them beside the others, and a store that cannot be written.
 
-#include "files/colorsetting.h"
+#include "files/settings.h"
 #include "tests/support.h"
 
 #include <QFileInfo>
@@ -139,4 +139,4 @@ private slots:
 };
 
 QTEST_GUILESS_MAIN(TestColorSetting)
-#include "test_colorsetting.moc"
+#include "test_settings.moc"

@@ -1,4 +1,4 @@
-#include "files/colorsetting.h"
+#include "files/settings.h"
 
 #include "files/atomicfile.h"
 

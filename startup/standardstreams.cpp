@@ -1,4 +1,4 @@
-#include "files/standardstreams.h"
+#include "startup/standardstreams.h"
 
 #include <cerrno>
 #include <fcntl.h>

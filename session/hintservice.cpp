@@ -1,14 +1,10 @@
-#include "app/hintservice.h"
+#include "session/hintservice.h"
 
-#include <QCoreApplication>
 #include <QThread>
 
 namespace pebblenix {
 
-HintService& HintService::instance() {
-    static HintService service;
-    return service;
-}
+HintService::HintService(const QString& path, QObject* parent) : QObject(parent), path_(path) {}
 
 // A table still loading when the program ends is waited for, not torn from under it.
 HintService::~HintService() {
@@ -25,8 +21,7 @@ void HintService::whenReady(QObject* context, Ready ready) {
     if (state_ == State::Loading)
         return;
     state_ = State::Loading;
-    const QString path = findSolutionFile(QCoreApplication::applicationDirPath());
-    QThread* worker = worker_ = QThread::create([this, path] {
+    QThread* worker = worker_ = QThread::create([this, path = path_] {
         QString error;
         std::shared_ptr<SolutionFile> file = SolutionFile::open(path, error);
         // Back on the user-interface thread with the result.

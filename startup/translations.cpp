@@ -1,4 +1,4 @@
-#include "files/translations.h"
+#include "startup/translations.h"
 
 #include "files/atomicfile.h"
 

@@ -1,6 +1,7 @@
 #pragma once
-// The hint engine for the whole program. Nothing is read before the first hint; then the
-// table of solutions is read and checked on a worker thread, so the window never waits.
+// The hint engine, made once for the program and handed to whoever needs it. Nothing is read
+// before the first hint; then the table of solutions is read and checked on a worker
+// thread, so the window never waits.
 
 #include "files/solutionfile.h"
 #include "game/hint.h"
@@ -19,7 +20,8 @@ class HintService : public QObject {
 public:
     using Ready = std::function<void(const HintEngine* engine, const QString& error)>;
 
-    static HintService& instance();
+    // The table is read from `path` when the engine is first wanted.
+    explicit HintService(const QString& path, QObject* parent = nullptr);
     ~HintService() override;
 
     // Calls `ready` on the user-interface thread once the engine is ready, or with the
@@ -33,6 +35,7 @@ private:
     enum class State { Idle, Loading, Ready, Failed };
     void finished(std::shared_ptr<SolutionFile> file, const QString& error);
 
+    QString path_;
     State state_ = State::Idle;
     QPointer<QThread> worker_;
     std::shared_ptr<SolutionFile> file_;

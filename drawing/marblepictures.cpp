@@ -1,8 +1,10 @@
-#include "resources/marblepictures.h"
+#include "drawing/marblepictures.h"
 
 #include <QPixmap>
+#include <QRgb>
 #include <algorithm>
 #include <array>
+#include <optional>
 
 namespace pebblenix {
 
@@ -34,8 +36,6 @@ constexpr std::array<Span, 16> kDiscRows = {{{14, 18},
 
 constexpr QRgb kWhite = qRgb(255, 255, 255);
 
-} // namespace
-
 bool inDisc(int x, int y) {
     const int row = y - kDiscTop;
     if (row < 0 || row >= static_cast<int>(kDiscRows.size()))
@@ -49,6 +49,12 @@ bool onRing(int x, int y) {
            (!inDisc(x - 1, y) || !inDisc(x + 1, y) || !inDisc(x, y - 1) || !inDisc(x, y + 1));
 }
 
+struct MarbleColours {
+    QRgb fill;
+    QRgb ring;
+};
+
+// Nothing for an id without a picture.
 std::optional<MarbleColours> marbleColours(int id) {
     switch (id) {
     case kAppIconId:
@@ -80,6 +86,8 @@ std::optional<MarbleColours> marbleColours(int id) {
         return std::nullopt;
     }
 }
+
+} // namespace
 
 QImage marblePicture(int id, int scale, int zoom) {
     const auto colours = marbleColours(id);

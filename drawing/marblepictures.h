@@ -5,23 +5,11 @@
 
 #include <QIcon>
 #include <QImage>
-#include <QRgb>
-#include <optional>
 
 namespace pebblenix {
 
 inline constexpr int kPictureSize = 32;
 inline constexpr int kAppIconId = 1;
-
-bool inDisc(int x, int y);
-bool onRing(int x, int y);
-
-struct MarbleColours {
-    QRgb fill;
-    QRgb ring;
-};
-// Nothing for an id without a picture.
-std::optional<MarbleColours> marbleColours(int id);
 
 // The picture for an id, drawn afresh at `zoom` percent of its size and `scale` device
 // pixels to a pixel, with the device pixel ratio set to `scale`. Each device pixel takes

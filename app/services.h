@@ -1,0 +1,44 @@
+#pragma once
+// What a main window is given when it is made, rather than reaching for it: the seam that
+// boxes and dialogs go through, the registry, the hint engine, the records, and the one
+// About box. They live as long as the program (or a test), across replaced windows.
+
+#include <QPointer>
+#include <memory>
+
+namespace pebblenix {
+
+class frmAbout;
+class HintService;
+class RecordsFile;
+class Registry;
+class UiSeam;
+
+struct Services {
+    // Tells the records' problems through `ui`, over the window in front.
+    Services(UiSeam& ui, Registry& registry, HintService& engine, RecordsFile& records);
+
+    UiSeam& ui;
+    Registry& registry;
+    HintService& engine;
+    RecordsFile& records;
+    QPointer<frmAbout> about; // while it is open
+};
+
+// The program's own: the real seam, the platform's registry, the table of solutions beside
+// the program or installed with it, and the player's records file.
+class ProgramServices {
+public:
+    ProgramServices();
+    ~ProgramServices();
+    Services& services() { return *services_; }
+
+private:
+    std::unique_ptr<UiSeam> ui_;
+    std::unique_ptr<Registry> registry_;
+    std::unique_ptr<HintService> engine_;
+    std::unique_ptr<RecordsFile> records_;
+    std::unique_ptr<Services> services_;
+};
+
+} // namespace pebblenix

@@ -1,0 +1,36 @@
+#pragma once
+// The main window's controls, placed as the layout was drawn in twips (15 to a pixel at
+// 100 %) and multiplied by the zoom, with fonts fitted to them: at 100 % exactly the
+// window as drawn, at each step the same window, larger.
+
+#include <QSize>
+#include <array>
+
+class QLabel;
+class QLineEdit;
+class QWidget;
+
+namespace pebblenix {
+
+class BoardWidget;
+
+struct WindowControls {
+    QLineEdit* Text1 = nullptr;
+    BoardWidget* Frame1 = nullptr;
+    std::array<QLabel*, 2> Label1{}; // the captions of the count and of the clock
+    QLabel* lblmarbles_On_hand = nullptr;
+    QLabel* lbltime = nullptr;
+};
+
+inline constexpr int kClientWidth = 389;  // 5835 twips at 100 %
+inline constexpr int kClientHeight = 289; // 4335 twips at 100 %
+
+// The client area, without the menu bar, at a zoom in percent.
+QSize clientSize(int zoom);
+
+// Makes the controls in `client`, in the order that stacks them.
+WindowControls buildWindowControls(QWidget* client);
+// Sizes `client` and places and fits every control in it at `zoom`.
+void layOutWindow(QWidget* client, const WindowControls& controls, int zoom);
+
+} // namespace pebblenix

@@ -1,0 +1,64 @@
+#pragma once
+// The main window at a zoom step: its controls laid out and the marbles drawn for the step
+// and the screen's density, the steps its screen has room for, the View menu's zoom items
+// and the window's one size at each step.
+
+#include "app/windowlayout.h"
+
+#include <QImage>
+#include <QObject>
+#include <optional>
+
+class QMainWindow;
+
+namespace pebblenix {
+
+class MainMenu;
+
+class WindowZoom : public QObject {
+    Q_OBJECT
+public:
+    WindowZoom(QMainWindow* window, const WindowControls& controls, MainMenu& menu);
+
+    int zoom() const { return zoom_; }
+    // The marble of picture `colour` at the zoom; null when there is no such picture.
+    const QImage& marble() const { return marble_; }
+    // Starts at `zoom`, or at the largest step the screen has room for; false when
+    // `colour` has no picture. Nothing is laid out yet.
+    bool start(int colour, int zoom);
+    // Lays the window out at the zoom.
+    void layOut();
+    // Keeps the window at its one size for the zoom.
+    void fixSize();
+
+    void zoomIn();
+    void zoomOut();
+    void actualSize();
+    // Greys out the steps the screen has no room for.
+    void updateActions();
+    // The window went to another screen: its density draws the marbles, its room bounds
+    // the steps.
+    void screenChanged();
+
+signals:
+    // The window shows a new zoom or marble: its board must be shown again.
+    void changed();
+    // A new zoom was stored, or `failure` says why it could not be.
+    void stored(const std::optional<QString>& failure);
+
+private:
+    void setZoom(int percent);
+    // The largest step at which the window fits the screen's available area.
+    int largest() const;
+    // Device pixels to a pixel of the marble pictures: the screen's ratio, rounded up.
+    int pictureScale() const;
+
+    QMainWindow* window_;
+    WindowControls controls_;
+    MainMenu& menu_;
+    int colour_ = 0;
+    int zoom_ = 100;
+    QImage marble_;
+};
+
+} // namespace pebblenix

@@ -1,0 +1,141 @@
+#include "session/gamesession.h"
+
+#include "files/recordsfile.h"
+#include "game/winningline.h"
+#include "session/hintservice.h"
+
+#include <QDate>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+namespace pebblenix {
+
+GameSession::GameSession(HintService& engine, RecordsFile& records, QObject* parent)
+    : QObject(parent), engine_(engine), records_(records) {}
+
+GameSession::~GameSession() {
+    if (undo_.fresh) {
+        QFile::remove(undoFile());
+        QDir().rmdir(undo_.path);
+    }
+}
+
+void GameSession::setUndoFolder(const UndoFolder& folder) {
+    undo_ = folder;
+}
+
+QString GameSession::undoFile() const {
+    return undoFilePath(undo_.path);
+}
+
+void GameSession::deleteUndoFile() {
+    if (undo_.path.isEmpty())
+        return; // no folder yet: no file either
+    const QString path = undoFile();
+    if (QFileInfo(path).isFile())
+        QFile::remove(path); // a file that will not go is left; the next jump replaces it
+}
+
+BeforeJump GameSession::undoWriter(const QString& message) const {
+    return [this, message](const Position& before) -> std::optional<QString> {
+        const QString path = undoFile();
+        if (const auto failure = writeUndoFile(path, before))
+            return message.arg(QDir::toNativeSeparators(path), *failure);
+        return std::nullopt;
+    };
+}
+
+void GameSession::newGame() {
+    game_ = Game();
+    emit boardChanged();
+    emit changed();
+}
+
+Result GameSession::made(const Result& result) {
+    const bool moved = result.outcome == Outcome::Jumped || result.outcome == Outcome::Won ||
+                       result.outcome == Outcome::LastMarbleOffCentre;
+    if (moved)
+        emit boardChanged();
+    emit changed();
+    if (result.finished) // before any message, so that the game is kept whatever follows
+        records_.add(*result.finished, QDate::currentDate());
+    if (result.outcome == Outcome::Won || result.outcome == Outcome::LastMarbleOffCentre)
+        emit gameEnded(result.outcome);
+    return result;
+}
+
+Result GameSession::click(int cell) {
+    //: %1 is the undo file's path, %2 why it could not be written.
+    return made(game_.click(cell, undoWriter(tr("The move was not made, because the undo file "
+                                                "could not be written.\r\n%1: %2."))));
+}
+
+Result GameSession::jump(int from, int to) {
+    game_.select(from);
+    return click(to);
+}
+
+void GameSession::select(int cell) {
+    game_.select(cell);
+    emit changed();
+}
+
+void GameSession::tick() {
+    game_.tick();
+    emit changed();
+}
+
+ReadResult GameSession::open(const QString& path) {
+    ReadResult read = readGameFile(path);
+    if (read.position) {
+        game_.setPosition(*read.position);
+        fileName_ = path;
+        emit boardChanged();
+        emit changed();
+    }
+    return read;
+}
+
+std::optional<QString> GameSession::save(const QString& path) {
+    if (auto failure = writeGameFile(path, game_.position()))
+        return failure;
+    fileName_ = path;
+    return std::nullopt;
+}
+
+ReadResult GameSession::undo() {
+    const QString path = undoFile();
+    if (!QFileInfo(path).isFile())
+        return {ReadStatus::FolderMissing, std::nullopt, QString()};
+    ReadResult read = readGameFile(path);
+    if (read.position) {
+        game_.restore(*read.position);
+        emit boardChanged();
+        emit changed();
+    }
+    return read;
+}
+
+Result GameSession::rewind(std::size_t jump) {
+    const Result result = game_.rewind(
+        //: %1 is the undo file's path, %2 why it could not be written.
+        jump, undoWriter(tr("The game was not rewound, because the undo file could not be "
+                            "written.\r\n%1: %2.")));
+    if (result.outcome == Outcome::Rewound)
+        emit boardChanged();
+    emit changed();
+    return result;
+}
+
+Review GameSession::review(const HintEngine& engine) {
+    game_.markAssisted();
+    return reviewGame(game_.firstPosition(), game_.jumps(), engine);
+}
+
+std::optional<std::vector<Jump>> GameSession::winningLine(const HintEngine& engine) {
+    game_.markAssisted();
+    return pebblenix::winningLine(game_.marbles(), engine);
+}
+
+} // namespace pebblenix

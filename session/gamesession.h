@@ -1,0 +1,95 @@
+#pragma once
+// A game in progress with everything around it that needs no window: the undo file that
+// every jump and rewind writes first and Undo reads back, the game's own file, the hint
+// engine's readiness, and the records a game that ends adds to. A window shows it and
+// follows its signals; nothing here asks or tells the player anything.
+
+#include "files/gamefile.h"
+#include "files/undofolder.h"
+#include "game/game.h"
+#include "game/review.h"
+
+#include <QObject>
+#include <QString>
+#include <optional>
+
+namespace pebblenix {
+
+class HintEngine;
+class HintService;
+class RecordsFile;
+
+class GameSession : public QObject {
+    Q_OBJECT
+public:
+    GameSession(HintService& engine, RecordsFile& records, QObject* parent = nullptr);
+    // A folder made for this session alone goes with it.
+    ~GameSession() override;
+
+    const Game& game() const { return game_; }
+    HintService& engine() const { return engine_; }
+
+    // The game's own file: empty until it is opened or saved.
+    const QString& fileName() const { return fileName_; }
+
+    // The folder of the undo file, private to this user; a fresh one is removed with the
+    // session. Empty until chosen.
+    void setUndoFolder(const UndoFolder& folder);
+    const QString& undoFolder() const { return undo_.path; }
+    QString undoFile() const;
+    // Deletes the undo file if there is one: there is then nothing to undo.
+    void deleteUndoFile();
+
+    // A new game: 32 marbles, the clock stopped at "120".
+    void newGame();
+    // A click on a hole: starts the clock, then picks up, puts down or jumps. A jump writes
+    // the undo file first; when it cannot, the jump is refused and the reason told in the
+    // result.
+    Result click(int cell);
+    // The jump the player's two clicks would make.
+    Result jump(int from, int to);
+    // Picks up a marble as a click would, without starting the clock (a hint).
+    void select(int cell);
+    void tick();
+    // The engine has helped this game.
+    void markAssisted() { game_.markAssisted(); }
+
+    // Reads a game file onto the board and makes it the game's file. An invalid file, or
+    // a missing folder, changes nothing.
+    ReadResult open(const QString& path);
+    // Saves to `path` and makes it the game's file; the reason when it cannot.
+    std::optional<QString> save(const QString& path);
+    // Reads the undo file back, if there is one; it never becomes the game's file.
+    ReadResult undo();
+    // Back to before jump `jump` (from 0) of the jumps made, writing the position left to
+    // the undo file first.
+    Result rewind(std::size_t jump);
+
+    // With the engine: the game judged jump by jump, and the line to a centre finish from
+    // the board, which helps the game as a hint does.
+    Review review(const HintEngine& engine);
+    std::optional<std::vector<Jump>> winningLine(const HintEngine& engine);
+
+signals:
+    // The marbles, the count or the jumps made changed.
+    void boardChanged();
+    // Anything a window shows changed: the board, the picked-up marble or the clock.
+    void changed();
+    // A jump left one marble: `outcome` says whether it stands in the centre.
+    void gameEnded(Outcome outcome);
+
+private:
+    // The undo file's writer for Game, whose failure is `message` with the path as %1 and
+    // the reason as %2.
+    BeforeJump undoWriter(const QString& message) const;
+    // Tells what a jump did, and keeps a game that has ended.
+    Result made(const Result& result);
+
+    HintService& engine_;
+    RecordsFile& records_;
+    Game game_;
+    QString fileName_;
+    UndoFolder undo_;
+};
+
+} // namespace pebblenix

@@ -1,0 +1,26 @@
+#include "startup/commandline.h"
+
+#include <QFile>
+#include <QStringList>
+
+namespace pebblenix {
+
+std::optional<QString> fileNameFromArgument(const QByteArray& argument) {
+    QString name = QFile::decodeName(argument);
+    if (QFile::encodeName(name) != argument)
+        return std::nullopt;
+    return name;
+}
+
+CommandLinePath commandLinePath(const QByteArrayList& arguments) {
+    QStringList names;
+    bool isText = true;
+    for (const QByteArray& argument : arguments) {
+        const auto name = fileNameFromArgument(argument);
+        isText = isText && name;
+        names << name.value_or(QFile::decodeName(argument));
+    }
+    return {names.join(QLatin1Char(' ')), isText};
+}
+
+} // namespace pebblenix
