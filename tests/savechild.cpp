@@ -1,18 +1,50 @@
-// A helper for the fault tests: saves two game positions in turn, over and over, to the
-// file it is given, until it is killed.
+// Another running copy of the game, for the tests of two copies at once:
+//   savechild game PATH           saves two positions in turn, over and over, until killed;
+//   savechild setting KEY N       sets the view's Zoom (through the steps, 300 last) or
+//                                 ShowJumps (off and on, on last) N times;
+//   savechild records PATH [BOX]  records a game, then ends as the game does. What the player
+//                                 is told goes to standard output; with BOX, the first message
+//                                 stays open (BOX.open is made) until a file BOX appears.
 
+#include "files/colorsetting.h"
+#include "files/recordsfile.h"
 #include "tests/support.h"
 
 #include <QCoreApplication>
+#include <QThread>
+#include <QTimer>
+#include <cstdio>
 
 using namespace pebblenix;
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
-    if (argc != 2)
+    const QStringList args = app.arguments().mid(1);
+    if (args.size() == 2 && args[0] == "game") {
+        const Position a = newGamePosition(), b = test::firstJumpPosition();
+        for (unsigned long n = 0;; ++n)
+            writeGameFile(args[1], n % 2 ? b : a);
+    }
+    if (args.size() == 3 && args[0] == "setting") {
+        for (int n = 0; n < args[2].toInt(); ++n)
+            if (args[1] == "Zoom" ? ViewSetting::writeZoom(kZoomSteps[std::size_t(n) % 6])
+                                  : ViewSetting::writeShowJumps(n % 2))
+                return 1;
+        return 0;
+    }
+    if (args.size() < 2 || args[0] != "records")
         return 2;
-    const Position a = newGamePosition(), b = test::firstJumpPosition();
-    const QString path = QString::fromLocal8Bit(argv[1]);
-    for (unsigned long n = 0;; ++n)
-        writeGameFile(path, n % 2 ? b : a);
+    auto* file = new RecordsFile(args[1], &app);
+    QObject::connect(file, &RecordsFile::problem, [&args](const QString& text) {
+        std::printf("%s\n", qPrintable(text));
+        std::fflush(stdout);
+        if (args.size() > 2 && !QFile::exists(args[2])) {
+            test::writeAll(args[2] + ".open", "");
+            while (!QFile::exists(args[2]))
+                QThread::msleep(10);
+        }
+    });
+    file->add({1, true, 30, false}, QDate(2025, 3, 1));
+    QTimer::singleShot(0, &app, &QCoreApplication::quit);
+    return app.exec();
 }

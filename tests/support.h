@@ -12,6 +12,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <memory>
+#include <unistd.h>
 
 namespace pebblenix::test {
 
@@ -34,6 +35,31 @@ public:
 private:
     quint64 old_ = 0;
 };
+
+// CTest's code for a test that did not run, which a program whose rows were skipped for
+// want of root (or of a tool) returns, so that ctest says "Skipped", not "Passed".
+inline constexpr int kSkippedCode = 77;
+extern bool rowsSkipped;
+int exitCode(int qtestResult);
+
+// Skips a row that only root can make happen (a file or link of another user's): it stays in
+// its table, says why, and the program reports itself skipped.
+#define SKIP_UNLESS_ROOT(why)                                                                      \
+    do {                                                                                           \
+        if (::geteuid() != 0) {                                                                    \
+            pebblenix::test::rowsSkipped = true;                                                   \
+            QSKIP("needs root: " why);                                                             \
+        }                                                                                          \
+    } while (false)
+
+// QTEST_MAIN and QTEST_GUILESS_MAIN, but for the code of a program whose rows were skipped.
+#define PEBBLENIX_TEST_MAIN(TestObject, Application)                                               \
+    int main(int argc, char** argv) {                                                              \
+        Application app(argc, argv);                                                               \
+        app.setAttribute(Qt::AA_Use96Dpi, true);                                                   \
+        TestObject tc;                                                                             \
+        return pebblenix::test::exitCode(QTest::qExec(&tc, argc, argv));                           \
+    }
 
 // A new game after the jump d2 to d4, with the clock out of time.
 Position firstJumpPosition();

@@ -4,9 +4,14 @@
 #include "files/undofolder.h"
 #include "tests/support.h"
 
+#include <atomic>
 #include <cstdio>
+#include <fcntl.h>
+#include <poll.h>
 #include <pwd.h>
+#include <sys/inotify.h>
 #include <sys/stat.h>
+#include <thread>
 #include <unistd.h>
 
 using namespace pebblenix;
@@ -150,26 +155,33 @@ private slots:
         QVERIFY(QFileInfo(at + links.last().section('>', 0, 0)).isSymLink()); // still a link
     }
 
-    // A file written anew keeps the bits of the file it replaces, or gets the usual ones;
-    // the undo file and its folder are the player's alone whatever the umask.
+    // A file written anew keeps the bits of the player's file it replaces, or gets the usual
+    // ones; the undo file and its folder are the player's alone whatever the umask.
     void permissionBits_data() {
         QTest::addColumn<int>("before"); // -1: no file yet
         QTest::addColumn<bool>("undo");
+        QTest::addColumn<bool>("theirs"); // the file there is another user's
         QTest::addColumn<int>("after");
-        QTest::newRow("a new game file") << -1 << false << 0644;
-        QTest::newRow("a game file kept at 0640") << 0640 << false << 0640;
-        QTest::newRow("a new undo file") << -1 << true << 0600;
-        QTest::newRow("an undo file once 0644") << 0644 << true << 0600;
+        QTest::newRow("a new game file") << -1 << false << false << 0644;
+        QTest::newRow("a game file kept at 0640") << 0640 << false << false << 0640;
+        QTest::newRow("another user's 0666 file") << 0666 << false << true << 0644;
+        QTest::newRow("a new undo file") << -1 << true << false << 0600;
+        QTest::newRow("an undo file once 0644") << 0644 << true << false << 0600;
     }
     void permissionBits() {
         QFETCH(int, before);
         QFETCH(bool, undo);
+        QFETCH(bool, theirs);
         QFETCH(int, after);
+        if (theirs)
+            SKIP_UNLESS_ROOT("a file of another user's");
         const mode_t umasked = umask(022);
         const QString path = dir.filePath("bits.pnx");
         QFile::remove(path);
         if (before >= 0)
             writeAll(path, "old"), chmod(QFile::encodeName(path), mode_t(before));
+        if (theirs)
+            QVERIFY(chown(QFile::encodeName(path), getpwnam("nobody")->pw_uid, 0) == 0);
         QVERIFY(!(undo ? writeUndoFile(path, newGamePosition())
                        : writeGameFile(path, newGamePosition())));
         umask(umasked);
@@ -197,8 +209,8 @@ private slots:
         QFETCH(QString, chosen);
         QTemporaryDir here;
         const QString run = here.filePath("run"), cached = here.filePath("cache/Pebblenix");
-        if (runtime == "foreign" && geteuid() != 0)
-            QSKIP("only root can give a folder to another user");
+        if (runtime == "foreign")
+            SKIP_UNLESS_ROOT("a folder of another user's");
         const auto make = [&](const QString& path, const QString& kind) {
             const QByteArray name = QFile::encodeName(path);
             const mode_t mode = kind == "0755" ? 0755 : 0700;
@@ -232,6 +244,47 @@ private slots:
         QCOMPARE(modeOf(undo), 0600);
     }
 
+    // Another user watching the folder looks at each new file the moment it appears: the
+    // temporary file of a private game must already be the player's alone then.
+    void aTemporaryFileIsBornPrivate() {
+        QTemporaryDir here;
+        const QString path = here.filePath("private.pnx");
+        writeAll(path, "old"), chmod(QFile::encodeName(path), 0600);
+        const int watch = inotify_init1(IN_CLOEXEC | IN_NONBLOCK);
+        const int folder = open(QFile::encodeName(here.path()), O_PATH | O_DIRECTORY | O_CLOEXEC);
+        QVERIFY(inotify_add_watch(watch, QFile::encodeName(here.path()), IN_CREATE) >= 0);
+        // On the writer's processor, and real-time where allowed, the watcher runs as soon
+        // as a file is made, before the writer's next step.
+        cpu_set_t one, all;
+        CPU_ZERO(&one);
+        CPU_SET(sched_getcpu(), &one);
+        sched_getaffinity(0, sizeof all, &all), sched_setaffinity(0, sizeof one, &one);
+        std::atomic<bool> done = false;
+        std::vector<int> seen;
+        std::thread watcher([&] {
+            const sched_param first{1};
+            pthread_setschedparam(pthread_self(), SCHED_FIFO, &first);
+            alignas(inotify_event) char events[4096];
+            for (pollfd ready{watch, POLLIN, 0}; !done || poll(&ready, 1, 0) > 0;) {
+                const ssize_t n = poll(&ready, 1, 20) > 0 ? read(watch, events, sizeof events) : 0;
+                for (ssize_t at = 0; at < n;) {
+                    const auto* e = reinterpret_cast<const inotify_event*>(events + at);
+                    struct stat st {};
+                    if (fstatat(folder, e->name, &st, AT_SYMLINK_NOFOLLOW) == 0)
+                        seen.push_back(int(st.st_mode & 0777));
+                    at += ssize_t(sizeof(inotify_event) + e->len);
+                }
+            }
+        });
+        for (int save = 0; save < 200; ++save)
+            writeGameFile(path, newGamePosition());
+        done = true;
+        watcher.join();
+        sched_setaffinity(0, sizeof all, &all), close(watch), close(folder);
+        QVERIFY(!seen.empty());
+        QCOMPARE(std::count(seen.begin(), seen.end(), 0600), qsizetype(seen.size()));
+    }
+
     // A name near the system's limit saves: the temporary file's name does not grow with it.
     void aNameNearTheLimit() {
         const QString path = dir.filePath(QString(250, 'g'));
@@ -247,7 +300,7 @@ private slots:
         writeAll(target, a);
         for (int round = 0; round < 40; ++round) {
             QProcess child;
-            child.start(QStringLiteral(PEBBLENIX_SAVECHILD_PATH), {target});
+            child.start(QStringLiteral(PEBBLENIX_SAVECHILD_PATH), {"game", target});
             QVERIFY(child.waitForStarted());
             QTest::qWait(5 + round);
             child.kill();
@@ -258,5 +311,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestGameFile)
+PEBBLENIX_TEST_MAIN(TestGameFile, QCoreApplication)
 #include "test_gamefile.moc"

@@ -9,6 +9,7 @@
 
 #include <QLockFile>
 #include <QSignalSpy>
+#include <fcntl.h>
 #include <pwd.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -215,8 +216,10 @@ private slots:
             writeAll(path, kind == "damaged" ? "Pebblenix records 1\nplayed lots\n"
                            : kind == "4 MiB" ? valid + QByteArray(4 << 20, '\n')
                                              : valid);
-        if (kind == "another user's")
+        if (kind == "another user's") {
+            SKIP_UNLESS_ROOT("a file of another user's");
             QVERIFY(lchown(at, getpwnam("nobody")->pw_uid, 0) == 0);
+        }
         RecordsFile file(path);
         QSignalSpy told(&file, &RecordsFile::problem);
         file.add(finish("1 centre 40s"), kDay);
@@ -233,6 +236,67 @@ private slots:
         struct stat st {};
         QVERIFY(lstat(QFile::encodeName(dir.filePath(aside[0])), &st) == 0);
         QCOMPARE(S_ISLNK(st.st_mode), kind.contains("link"));
+    }
+
+    // Whatever stands at the lock's name, or at the name QLockFile takes to remove a stale
+    // lock, is set aside, never opened or waited on, and the game is recorded.
+    void aLockThatCannotBeUsed_data() {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("name");
+        for (const char* kind :
+             {"FIFO", "link to a FIFO", "folder", "link to /dev/zero", "another user's", "4 MiB"})
+            QTest::newRow(kind) << kind << "records.txt.lock";
+        QTest::newRow("FIFO beside a stale lock") << "FIFO"
+                                                  << "records.txt.lock.rmlock";
+    }
+    void aLockThatCannotBeUsed() {
+        QFETCH(QString, kind);
+        QFETCH(QString, name);
+        if (kind == "another user's")
+            SKIP_UNLESS_ROOT("a file of another user's");
+        QTemporaryDir dir;
+        const QByteArray at = QFile::encodeName(dir.filePath(name));
+        QVERIFY(mkfifo(QFile::encodeName(dir.filePath("fifo")), 0600) == 0);
+        if (name.endsWith("rmlock")) { // a lock left by a copy long gone
+            writeAll(dir.filePath("records.txt.lock"), "");
+            const timespec old[2] = {{0, UTIME_OMIT}, {1, 0}};
+            QVERIFY(utimensat(AT_FDCWD, QFile::encodeName(dir.filePath("records.txt.lock")), old,
+                              0) == 0);
+        }
+        const int made = kind == "FIFO"               ? mkfifo(at, 0600)
+                         : kind == "link to a FIFO"   ? symlink("fifo", at)
+                         : kind == "folder"           ? mkdir(at, 0700)
+                         : kind.contains("/dev/zero") ? symlink("/dev/zero", at)
+                                                      : 0;
+        if (kind == "another user's" || kind == "4 MiB")
+            writeAll(dir.filePath(name), QByteArray(kind == "4 MiB" ? 4 << 20 : 10, '\n'));
+        if (kind == "another user's")
+            QVERIFY(lchown(at, getpwnam("nobody")->pw_uid, 0) == 0);
+        QVERIFY(made == 0);
+        alarm(60); // a blocking open would wait for ever: end the test instead
+        RecordsFile file(dir.filePath("records.txt"));
+        QSignalSpy told(&file, &RecordsFile::problem);
+        file.add(finish("1 centre 40s"), kDay);
+        alarm(0);
+        QVERIFY2(told.isEmpty(), qPrintable(told.value(0).value(0).toString()));
+        QCOMPARE(file.read().played, 1);
+        const QStringList aside =
+            QDir(dir.path()).entryList({name + ".set-aside-*"}, QDir::AllEntries | QDir::System);
+        QCOMPARE(aside.size(), 1);
+    }
+
+    // A lock that cannot be made (a full disk) is told with the system's reason.
+    void aLockOnAFullDisk() {
+        QTemporaryDir dir;
+        RecordsFile file(dir.filePath("records.txt"));
+        QSignalSpy told(&file, &RecordsFile::problem);
+        {
+            FileSizeLimit full(0);
+            file.add(finish("1 centre 40s"), kDay);
+        }
+        QCOMPARE(told.size(), 1);
+        QVERIFY2(told[0][0].toString().endsWith(": " + qt_error_string(EFBIG) + "."),
+                 qPrintable(told[0][0].toString()));
     }
 
     // Records that cannot be written are told once, not after every game.
@@ -267,7 +331,37 @@ private slots:
         QCOMPARE(r.centreFinishes, 1);
         QVERIFY(r.best[Unaided]->inCentre);
     }
+
+    // Another copy of the game, its records file damaged, tells the player so in a box that
+    // stays open; meanwhile this copy records a game and ends. Both games are kept.
+    void aBoxInAnotherCopyHoldsNoLock() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("records.txt"), box = dir.filePath("box");
+        writeAll(path, "damaged");
+        QProcess other;
+        other.start(QStringLiteral(PEBBLENIX_SAVECHILD_PATH), {"records", path, box});
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(box + ".open"), 20000);
+        RecordsFile(path).add(finish("3 off 30s"), kDay);
+        writeAll(box, ""); // the player closes the box
+        QVERIFY(other.waitForFinished(20000) && other.exitCode() == 0);
+        QCOMPARE(RecordsFile(path).read().played, 2);
+    }
+
+    // A copy that ends while another holds the lock tells the player of the game it could
+    // not record, and starts no timer as it is taken down.
+    void aGameNotRecordedAtTheEndIsTold() {
+        QTemporaryDir dir;
+        QLockFile busy(dir.filePath("records.txt.lock"));
+        QVERIFY(busy.lock());
+        QProcess other;
+        other.start(QStringLiteral(PEBBLENIX_SAVECHILD_PATH),
+                    {"records", dir.filePath("records.txt")});
+        QVERIFY(other.waitForFinished(20000) && other.exitCode() == 0);
+        const QString out = other.readAllStandardOutput(), errors = other.readAllStandardError();
+        QVERIFY2(out.contains("games not recorded: 1") && errors.isEmpty(),
+                 qPrintable(out + errors));
+    }
 };
 
-QTEST_GUILESS_MAIN(TestRecords)
+PEBBLENIX_TEST_MAIN(TestRecords, QCoreApplication)
 #include "test_records.moc"
