@@ -1,7 +1,8 @@
 // Another running copy of the game, for the tests of two copies at once:
 //   savechild game PATH           saves two positions in turn, over and over, until killed;
 //   savechild setting KEY N       sets the view's Zoom (through the steps, 300 last) or
-//                                 ShowJumps (off and on, on last) N times;
+//                                 ShowJumps (off and on, on last) N times, and fails when
+//                                 it does not read back what it wrote;
 //   savechild records PATH [BOX]  records a game, then ends as the game does. What the player
 //                                 is told goes to standard output; with BOX, the first message
 //                                 stays open (BOX.open is made) until a file BOX appears.
@@ -26,10 +27,16 @@ int main(int argc, char** argv) {
             writeGameFile(args[1], n % 2 ? b : a);
     }
     if (args.size() == 3 && args[0] == "setting") {
-        for (int n = 0; n < args[2].toInt(); ++n)
-            if (args[1] == "Zoom" ? ViewSetting::writeZoom(kZoomSteps[std::size_t(n) % 6])
-                                  : ViewSetting::writeShowJumps(n % 2))
+        const bool zoom = args[1] == "Zoom";
+        for (int n = 0; n < args[2].toInt(); ++n) {
+            const int value = zoom ? kZoomSteps[std::size_t(n) % 6] : n % 2;
+            if (zoom ? ViewSetting::writeZoom(value) : ViewSetting::writeShowJumps(value))
                 return 1;
+            // The other copy changes only its own setting: this one stays as written.
+            const ViewSetting now = ViewSetting::read();
+            if ((zoom ? now.zoom : int(now.showJumps)) != value)
+                return 3;
+        }
         return 0;
     }
     if (args.size() < 2 || args[0] != "records")
