@@ -2,11 +2,16 @@
 
 #include <QCoreApplication>
 #include <QDateTime>
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
+#include <QRandomGenerator>
+#include <algorithm>
 #include <cerrno>
+#include <chrono>
 #include <cstdio>
 #include <fcntl.h>
+#include <thread>
 #include <unistd.h>
 
 namespace pebblenix {
@@ -54,7 +59,7 @@ std::optional<QString> setAside(const QString& path, QString& why) {
 
 FileLock::FileLock(const QString& path) : name_(path + QStringLiteral(".lock")), lock_(name_) {}
 
-FileLock::Outcome FileLock::tryLock(int waitMs, QString& why) {
+std::optional<QString> FileLock::judgeNames() {
     // QLockFile also takes NAME.rmlock while it removes a stale lock.
     for (const QString& name : {name_, name_ + QStringLiteral(".rmlock")}) {
         for (int setAsides = 0;; ++setAsides) {
@@ -62,34 +67,49 @@ FileLock::Outcome FileLock::tryLock(int waitMs, QString& why) {
             if (::lstat(QFile::encodeName(name).constData(), &st) != 0) {
                 if (errno == ENOENT)
                     break;
-                why = qt_error_string(errno);
-                return Outcome::Failed;
+                return qt_error_string(errno);
             }
             const auto unusable = unusableBecause(st, kMaxLockBytes);
             if (!unusable)
                 break;
             QString cannot = qt_error_string(EEXIST);
-            if (setAsides == kMostSetAside || !setAside(name, cannot)) {
+            if (setAsides == kMostSetAside || !setAside(name, cannot))
                 //: Why a file (the records, the settings) could not be written. %1 is the
                 //: path of its lock file, which another copy of the game also uses, %2 why
                 //: it cannot be used (such as "it is a link"), %3 why it could not be
                 //: renamed (the system's reason, such as "Permission denied").
-                why = QCoreApplication::translate(
-                          "Files", "its lock file %1 cannot be used (%2), nor set aside (%3)")
-                          .arg(QDir::toNativeSeparators(name), *unusable, cannot);
-                return Outcome::Failed;
-            }
+                return QCoreApplication::translate(
+                           "Files", "its lock file %1 cannot be used (%2), nor set aside (%3)")
+                    .arg(QDir::toNativeSeparators(name), *unusable, cannot);
         }
     }
-    errno = 0;
-    if (lock_.tryLock(waitMs))
-        return Outcome::Locked;
-    if (lock_.error() == QLockFile::LockFailedError)
-        return Outcome::Busy;
-    // QLockFile keeps the system's reason (a full disk, a read-only folder) in errno.
-    why = errno != 0 ? qt_error_string(errno)
-                     : QCoreApplication::translate("Records", "its lock file cannot be made");
-    return Outcome::Failed;
+    return std::nullopt;
+}
+
+FileLock::Outcome FileLock::tryLock(int waitMs, QString& why) {
+    const QDeadlineTimer deadline(waitMs);
+    for (;;) {
+        if (const auto failure = judgeNames()) {
+            why = *failure;
+            return Outcome::Failed;
+        }
+        errno = 0;
+        if (lock_.tryLock(0))
+            return Outcome::Locked;
+        if (lock_.error() != QLockFile::LockFailedError) {
+            // QLockFile leaves the system's reason (a full disk, a read-only folder) in errno.
+            why = errno != 0
+                      ? qt_error_string(errno)
+                      : QCoreApplication::translate("Records", "its lock file cannot be made");
+            return Outcome::Failed;
+        }
+        if (deadline.hasExpired())
+            return Outcome::Busy;
+        // Often and at odd moments, unlike QLockFile's own waiting, whose doubling pauses let
+        // a copy that writes again and again keep the lock from this one for seconds.
+        std::this_thread::sleep_for(std::chrono::milliseconds(
+            std::min<qint64>(deadline.remainingTime(), QRandomGenerator::global()->bounded(1, 8))));
+    }
 }
 
 } // namespace pebblenix

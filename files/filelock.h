@@ -34,6 +34,9 @@ public:
     Outcome tryLock(int waitMs, QString& why);
 
 private:
+    // Sets aside what cannot be used at the names QLockFile opens; why not, if it cannot.
+    std::optional<QString> judgeNames();
+
     QString name_;
     QLockFile lock_;
 };

@@ -30,8 +30,11 @@ int main(int argc, char** argv) {
         const bool zoom = args[1] == "Zoom";
         for (int n = 0; n < args[2].toInt(); ++n) {
             const int value = zoom ? kZoomSteps[std::size_t(n) % 6] : n % 2;
-            if (zoom ? ViewSetting::writeZoom(value) : ViewSetting::writeShowJumps(value))
+            if (const auto failure =
+                    zoom ? ViewSetting::writeZoom(value) : ViewSetting::writeShowJumps(value)) {
+                std::fprintf(stderr, "%s\n", qPrintable(*failure));
                 return 1;
+            }
             // The other copy changes only its own setting: this one stays as written.
             const ViewSetting now = ViewSetting::read();
             if ((zoom ? now.zoom : int(now.showJumps)) != value)

@@ -146,7 +146,8 @@ private slots:
         zoom.start(QStringLiteral(PEBBLENIX_SAVECHILD_PATH), {"setting", "Zoom", "300"});
         jumps.start(QStringLiteral(PEBBLENIX_SAVECHILD_PATH), {"setting", "ShowJumps", "300"});
         QVERIFY(zoom.waitForFinished(120000) && jumps.waitForFinished(120000));
-        QCOMPARE(zoom.exitCode() + jumps.exitCode(), 0);
+        QVERIFY2(zoom.exitCode() + jumps.exitCode() == 0,
+                 zoom.readAllStandardError() + jumps.readAllStandardError());
         QCOMPARE(std::pair(ViewSetting::read().zoom, ViewSetting::read().showJumps),
                  std::pair(300, true));
     }
