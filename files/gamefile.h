@@ -56,6 +56,10 @@ QString nameNotTextProblem();
 // unchanged from text, since the text would then name another file.
 std::optional<QString> fileNameFromArgument(const QByteArray& argument);
 
+// `text` with its control characters written as \xHH, the ones a line of a game file may not
+// hold: a file name shown on a terminal then cannot clear or recolour it.
+QString withControlsEscaped(const QString& text);
+
 // What the player is told about a file that is not a game file.
 QString invalidFileMessage(const QString& path, const QString& problem);
 
