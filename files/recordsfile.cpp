@@ -283,11 +283,11 @@ void RecordsFile::finish() {
     writeWaiting(kEndWaitMs, false);
     if (!waiting_.empty()) {
         //: Why the records could not be written when the game closed: another copy of
-        //: the game kept them locked. %n is how many finished games are not recorded.
+        //: the game kept the file locked. %n is how many finished games are not recorded.
         tell(notWritten(path_, QCoreApplication::translate("Records",
-                                                           "another copy of Pebblenix kept them "
-                                                           "locked until the end; games not "
-                                                           "recorded: %n",
+                                                           "another copy of Pebblenix kept the "
+                                                           "file locked until the end; games "
+                                                           "not recorded: %n",
                                                            nullptr, int(waiting_.size()))));
         waiting_.clear();
     }
