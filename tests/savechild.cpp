@@ -3,16 +3,15 @@
 //   savechild setting KEY N       sets the view's Zoom (through the steps, 300 last) or
 //                                 ShowJumps (off and on, on last) N times, and fails when
 //                                 it does not read back what it wrote;
-//   savechild records PATH [BOX]  records a game, then ends as the game does. What the player
-//                                 is told goes to standard output; with BOX, the first message
-//                                 stays open (BOX.open is made) until a file BOX appears.
+//   savechild records PATH        records a game, then ends as the game does. What the player
+//                                 is told goes to standard output, and its box stays open
+//                                 until standard input has a line or ends.
 
 #include "files/colorsetting.h"
 #include "files/recordsfile.h"
 #include "tests/support.h"
 
 #include <QCoreApplication>
-#include <QThread>
 #include <QTimer>
 #include <cstdio>
 
@@ -30,11 +29,8 @@ int main(int argc, char** argv) {
         const bool zoom = args[1] == "Zoom";
         for (int n = 0; n < args[2].toInt(); ++n) {
             const int value = zoom ? kZoomSteps[std::size_t(n) % 6] : n % 2;
-            if (const auto failure =
-                    zoom ? ViewSetting::writeZoom(value) : ViewSetting::writeShowJumps(value)) {
-                std::fprintf(stderr, "%s\n", qPrintable(*failure));
+            if (zoom ? ViewSetting::writeZoom(value) : ViewSetting::writeShowJumps(value))
                 return 1;
-            }
             // The other copy changes only its own setting: this one stays as written.
             const ViewSetting now = ViewSetting::read();
             if ((zoom ? now.zoom : int(now.showJumps)) != value)
@@ -42,17 +38,13 @@ int main(int argc, char** argv) {
         }
         return 0;
     }
-    if (args.size() < 2 || args[0] != "records")
+    if (args.size() != 2 || args[0] != "records")
         return 2;
     auto* file = new RecordsFile(args[1], &app);
-    QObject::connect(file, &RecordsFile::problem, [&args](const QString& text) {
+    QObject::connect(file, &RecordsFile::problem, [](const QString& text) {
         std::printf("%s\n", qPrintable(text));
         std::fflush(stdout);
-        if (args.size() > 2 && !QFile::exists(args[2])) {
-            test::writeAll(args[2] + ".open", "");
-            while (!QFile::exists(args[2]))
-                QThread::msleep(10);
-        }
+        std::getchar();
     });
     file->add({1, true, 30, false}, QDate(2025, 3, 1));
     QTimer::singleShot(0, &app, &QCoreApplication::quit);

@@ -25,14 +25,6 @@ PrivateFolders::PrivateFolders()
     qputenv("HOME", QFile::encodeName(root.filePath("home")));
 }
 
-bool rowsSkipped = false;
-
-int exitCode(int qtestResult) {
-    if (qtestResult == kSkippedCode) // as many failures: never to be read as skipped
-        return qtestResult + 1;
-    return qtestResult == 0 && rowsSkipped ? kSkippedCode : qtestResult;
-}
-
 FileSizeLimit::FileSizeLimit(quint64 bytes) {
     std::signal(SIGXFSZ, SIG_IGN);
     rlimit limit{};

@@ -141,13 +141,11 @@ private slots:
     // Two running copies, each changing its own setting 300 times at once: both keep theirs,
     // at the value each wrote last.
     void twoCopiesKeepEachOthersSettings() {
-        QVERIFY(!ColourSetting::clearAll());
         QProcess zoom, jumps;
         zoom.start(QStringLiteral(PEBBLENIX_SAVECHILD_PATH), {"setting", "Zoom", "300"});
         jumps.start(QStringLiteral(PEBBLENIX_SAVECHILD_PATH), {"setting", "ShowJumps", "300"});
         QVERIFY(zoom.waitForFinished(120000) && jumps.waitForFinished(120000));
-        QVERIFY2(zoom.exitCode() + jumps.exitCode() == 0,
-                 zoom.readAllStandardError() + jumps.readAllStandardError());
+        QCOMPARE(zoom.exitCode() + jumps.exitCode(), 0);
         QCOMPARE(std::pair(ViewSetting::read().zoom, ViewSetting::read().showJumps),
                  std::pair(300, true));
     }
