@@ -250,13 +250,15 @@ void RecordsFile::writeWaiting(int waitMs, bool retry) {
 }
 
 Records RecordsFile::read() {
-    FileLock lock(path_);
-    QString why;
-    // Only the holder of the lock may set a file aside: another copy may be replacing it.
-    const Records records =
-        load(lock.tryLock(kLockWaitMs, why) == FileLock::Outcome::Locked).value_or(Records{});
+    std::optional<Records> records;
+    {
+        FileLock lock(path_);
+        QString why;
+        // Only the holder of the lock may set a file aside: another copy may be replacing it.
+        records = load(lock.tryLock(kLockWaitMs, why) == FileLock::Outcome::Locked);
+    }
     speak();
-    return records;
+    return records.value_or(Records{});
 }
 
 void RecordsFile::add(const Finish& finish, const QDate& date) {

@@ -42,9 +42,7 @@ int main(int argc, char** argv) {
         return 2;
     auto* file = new RecordsFile(args[1], &app);
     QObject::connect(file, &RecordsFile::problem, [](const QString& text) {
-        std::printf("%s\n", qPrintable(text));
-        std::fflush(stdout);
-        std::getchar();
+        std::puts(qPrintable(text)), std::fflush(stdout), std::getchar();
     });
     file->add({1, true, 30, false}, QDate(2025, 3, 1));
     QTimer::singleShot(0, &app, &QCoreApplication::quit);
