@@ -44,12 +44,30 @@ private:
 };
 
 // Where a write lands once every link on the way is followed: the folder, held open so
-// that nothing can swap it, the name in it, and the permission bits of the file there.
+// that nothing can swap it, the name in it, and what stands there now.
 struct Landing {
     Descriptor folder;
     QByteArray name;
-    int bits = -1; // -1 when no file has that name yet
+    bool exists = false;
+    int ownBits = -1; // the permission bits of a file of this user's there, else -1
 };
+
+// The bits a new file gets: 0666 less the umask, read without changing it, since another
+// thread may be making a file just then.
+mode_t newFileBits() {
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (status.open(QIODevice::ReadOnly))
+        for (QByteArray line; !(line = status.readLine()).isEmpty();)
+            if (line.startsWith("Umask:")) {
+                bool ok = false;
+                const uint mask = line.mid(6).trimmed().toUInt(&ok, 8);
+                if (ok)
+                    return 0666 & ~mask;
+            }
+    const mode_t mask = ::umask(022);
+    ::umask(mask);
+    return 0666 & ~mask;
+}
 
 std::deque<QByteArray> partsOf(const QByteArray& path) {
     std::deque<QByteArray> parts;
@@ -130,7 +148,8 @@ std::optional<QString> land(const QString& path, Landing& at) {
         if (!S_ISREG(st.st_mode)) // a FIFO or a device: never replaced by a file of ours
             //: Why a file was not read or written: it is a FIFO, a device or the like.
             return QCoreApplication::translate("Files", "it is not a regular file");
-        at = {std::move(folder), part, static_cast<int>(st.st_mode & 0777)};
+        at = {std::move(folder), part, true,
+              st.st_uid == ::geteuid() ? static_cast<int>(st.st_mode & 0777) : -1};
         return std::nullopt;
     }
     return folderInTheWay(); // the path named a folder, such as "/" or "."
@@ -145,11 +164,16 @@ std::optional<QString> writeFileAtomically(const QString& path, const QByteArray
         return failure;
     const int folder = at.folder.get();
     // A read-only file stays as it is, as the player asked.
-    if (at.bits >= 0 && ::faccessat(folder, at.name.constData(), W_OK, AT_EACCESS) != 0)
+    if (at.exists && ::faccessat(folder, at.name.constData(), W_OK, AT_EACCESS) != 0)
         return qt_error_string(errno);
-    const bool isPrivate = access == FileAccess::Private;
+    // A file of this user's keeps its bits. Another user's file lends none: its 0666
+    // would give the player's game to everyone.
+    const mode_t bits = access == FileAccess::Private ? 0600
+                        : at.ownBits >= 0             ? static_cast<mode_t>(at.ownBits)
+                                                      : newFileBits();
     // A name of our own beside the file: O_EXCL makes sure it is a new file, not something
-    // another user put there.
+    // another user put there. It is born readable by this user alone: another user who
+    // opened it before it got its final bits would keep reading all that is written.
     Descriptor out;
     QByteArray temporary;
     for (int attempt = 0; out.get() < 0; ++attempt) {
@@ -157,8 +181,8 @@ std::optional<QString> writeFileAtomically(const QString& path, const QByteArray
         // room for it, and one left by a killed write stays out of the player's sight.
         temporary = ".pebblenix-" + QByteArray::number(QRandomGenerator::global()->generate(), 36);
         out.reset(::openat(folder, temporary.constData(),
-                           O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC,
-                           isPrivate ? 0600 : 0666));
+                           O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC,
+                           0600));
         if (out.get() < 0 && (errno != EEXIST || attempt == 100))
             return qt_error_string(errno);
     }
@@ -166,10 +190,6 @@ std::optional<QString> writeFileAtomically(const QString& path, const QByteArray
         ::unlinkat(folder, temporary.constData(), 0);
         return why;
     };
-    // A file that was there keeps its bits; the umask does not narrow them again.
-    if ((isPrivate || at.bits >= 0) &&
-        ::fchmod(out.get(), isPrivate ? 0600 : static_cast<mode_t>(at.bits)) != 0)
-        return fail(qt_error_string(errno));
     // Unbuffered, so that a short write (a full disk, a file-size limit) shows here.
     qsizetype written = 0;
     int error = EIO;
@@ -196,6 +216,10 @@ std::optional<QString> writeFileAtomically(const QString& path, const QByteArray
                               nullptr, size)
                               .arg(written));
     if (::fsync(out.get()) != 0 && errno != EINVAL)
+        return fail(qt_error_string(errno));
+    // Only now, with everything written, may others read it; the umask does not narrow
+    // the bits of a file that was there.
+    if (::fchmod(out.get(), bits) != 0)
         return fail(qt_error_string(errno));
     if (::close(out.release()) != 0)
         return fail(qt_error_string(errno));

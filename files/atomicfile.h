@@ -9,7 +9,8 @@
 namespace pebblenix {
 
 // Who may read a file written anew: a new file gets the usual 0666 less the umask and an
-// existing one keeps its bits (Shared), or it is the user's alone, 0600 (Private).
+// existing one of this user's keeps its bits (Shared), or it is the user's alone, 0600
+// (Private). Either way the new file is this user's alone until it is whole.
 enum class FileAccess { Shared, Private };
 
 // Writes `bytes` to `path` through a temporary file in the same folder that replaces the

@@ -20,15 +20,18 @@ constexpr char kEmpty[] = "-1";
 
 enum class Seen { Empty, Binary, Text };
 
+// C0 and C1 control characters and DEL: what a terminal may take as a command.
+bool isControl(char32_t c) {
+    return c < 0x20 || (c >= 0x7f && c < 0xa0);
+}
+
 // How a line is shown in a message: as "empty", as "binary data", or as its text, cut short.
 Seen seen(const QByteArray& line, QString& text) {
     if (line.isEmpty())
         return Seen::Empty;
-    for (char c : line) {
-        const auto b = static_cast<unsigned char>(c);
-        if (b < 0x20 || (b >= 0x7f && b < 0xa0))
+    for (char c : line)
+        if (isControl(static_cast<unsigned char>(c)))
             return Seen::Binary;
-    }
     text = QString::fromLatin1(line.left(20));
     if (line.size() > 20)
         text += QStringLiteral("...");
@@ -225,6 +228,15 @@ QString nameNotTextProblem() {
     //: name cannot be shown or used exactly as it is.
     return QCoreApplication::translate("Files",
                                        "its name is not valid UTF-8 text, so it cannot be opened");
+}
+
+QString withControlsEscaped(const QString& text) {
+    QString shown;
+    for (const QChar c : text)
+        shown += isControl(c.unicode())
+                     ? QStringLiteral("\\x%1").arg(c.unicode(), 2, 16, QLatin1Char('0'))
+                     : QString(c);
+    return shown;
 }
 
 QString invalidFileMessage(const QString& path, const QString& problem) {

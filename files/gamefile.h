@@ -52,6 +52,10 @@ std::optional<QString> writeUndoFile(const QString& path, const Position& positi
 // Why a file whose name is not UTF-8 text is not opened.
 QString nameNotTextProblem();
 
+// `text` with its control characters written as \xHH, the ones a line of a game file may not
+// hold: a file name shown on a terminal then cannot clear or recolour it.
+QString withControlsEscaped(const QString& text);
+
 // What the player is told about a file that is not a game file.
 QString invalidFileMessage(const QString& path, const QString& problem);
 

@@ -2,19 +2,15 @@
 
 #include "files/atomicfile.h"
 #include "files/settings.h"
+#include "files/filelock.h"
 
 #include <QCoreApplication>
-#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QLockFile>
 #include <cerrno>
-#include <cstdio>
-#include <cstring>
-#include <fcntl.h>
 #include <sys/stat.h>
-#include <unistd.h>
+#include <utility>
 
 namespace pebblenix {
 
@@ -25,6 +21,10 @@ const QByteArray kHeader = "Pebblenix records 1";
 constexpr qint64 kMaxRecordsBytes = 4096;
 constexpr int kLockWaitMs = 50;
 constexpr int kRetryMs = 1000;
+// A game kept waiting this many retries is told of.
+constexpr int kTellAfterRetries = 10;
+// How long the program's end waits for another copy to let go.
+constexpr int kEndWaitMs = 3000;
 const char* const kBestKeys[] = {"best", "best-with-help"};
 const char* const kFastestKeys[] = {"fastest", "fastest-with-help"};
 
@@ -77,6 +77,12 @@ bool readLine(Records& r, const QByteArray& key, const QList<QByteArray>& f) {
     return false;
 }
 
+QString notWritten(const QString& path, const QString& why) {
+    //: %1 the records file, %2 why it could not be written.
+    return QCoreApplication::translate("Records", "Your records could not be written.\r\n%1: %2.")
+        .arg(QDir::toNativeSeparators(path), why);
+}
+
 } // namespace
 
 QByteArray formatRecords(const Records& r) {
@@ -117,12 +123,17 @@ std::optional<Records> parseRecords(const QByteArray& text) {
 RecordsFile::RecordsFile(const QString& path, QObject* parent) : QObject(parent), path_(path) {
     retry_.setSingleShot(true);
     retry_.setInterval(kRetryMs);
-    connect(&retry_, &QTimer::timeout, this, [this] { writeWaiting(kLockWaitMs); });
+    connect(&retry_, &QTimer::timeout, this, [this] {
+        writeWaiting(kLockWaitMs, true);
+        speak();
+    });
+    if (QCoreApplication* app = QCoreApplication::instance())
+        connect(app, &QCoreApplication::aboutToQuit, this, &RecordsFile::finish);
 }
 
 RecordsFile::~RecordsFile() {
     blockSignals(true); // nobody is left to tell at the end
-    writeWaiting(kRetryMs);
+    writeWaiting(kRetryMs, false);
 }
 
 QString RecordsFile::defaultPath() {
@@ -134,114 +145,126 @@ void RecordsFile::tell(const QString& text) {
     if (text == told_)
         return;
     told_ = text;
-    emit problem(text);
+    untold_ << text;
+}
+
+void RecordsFile::speak() {
+    if (std::exchange(changed_, false))
+        emit changed();
+    // A box may run an event loop in which the retry comes round and tells more.
+    for (const QString& text : std::exchange(untold_, {}))
+        emit problem(text);
 }
 
 std::optional<Records> RecordsFile::load(bool setAside) {
-    const QByteArray name = QFile::encodeName(path_);
     struct stat st {};
-    QString why;
-    if (::lstat(name.constData(), &st) != 0) {
+    std::optional<QString> why;
+    if (::lstat(QFile::encodeName(path_).constData(), &st) != 0) {
         if (errno == ENOENT)
             return Records{};
-        why = QString::fromLocal8Bit(std::strerror(errno));
-    } else if (S_ISLNK(st.st_mode)) {
-        //: Why the records file cannot be used; said inside a sentence about it.
-        why = QCoreApplication::translate("Records", "it is a link");
-    } else if (S_ISDIR(st.st_mode)) {
-        why = QCoreApplication::translate("Files", "it is a folder, not a file");
-    } else if (!S_ISREG(st.st_mode)) {
-        why = QCoreApplication::translate("Files", "it is not a regular file");
-    } else if (st.st_uid != ::geteuid()) {
-        why = QCoreApplication::translate("Records", "it belongs to another user");
-    } else if (st.st_size > kMaxRecordsBytes) {
-        why = QCoreApplication::translate("Records", "it is far too long");
-    } else if (const auto text = readFileBounded(path_, kMaxRecordsBytes, &why)) {
-        if (auto records = parseRecords(*text))
-            return records;
-        why = QCoreApplication::translate("Records", "it is damaged");
+        why = qt_error_string(errno);
+    } else if (!(why = unusableBecause(st, kMaxRecordsBytes))) {
+        QString unreadable;
+        if (const auto text = readFileBounded(path_, kMaxRecordsBytes, &unreadable)) {
+            if (auto records = parseRecords(*text))
+                return records;
+            why = QCoreApplication::translate("Records", "it is damaged");
+        } else {
+            why = unreadable;
+        }
     }
     if (!setAside)
         return std::nullopt;
     // Never deleted: the player may want to look at it, or mend it by hand.
     const QString shown = QDir::toNativeSeparators(path_);
-    const QString stamp = QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-hhmmss"));
-    for (int n = 1; n < 100; ++n) {
-        const QString aside =
-            QStringLiteral("%1.set-aside-%2%3")
-                .arg(path_, stamp, n > 1 ? QStringLiteral("-%1").arg(n) : QString());
-        if (::renameat2(AT_FDCWD, name.constData(), AT_FDCWD, QFile::encodeName(aside).constData(),
-                        RENAME_NOREPLACE) == 0) {
-            //: %1 the records file, %2 why it could not be used (a phrase such as "it is
-            //: damaged"), %3 the name it was given.
-            tell(QCoreApplication::translate("Records",
-                                             "Your records in %1 could not be used (%2). "
-                                             "The file was set aside as %3, and new "
-                                             "records begin.")
-                     .arg(shown, why, QDir::toNativeSeparators(aside)));
-            return Records{};
-        }
-        if (errno != EEXIST)
-            break;
+    QString cannot;
+    if (const auto aside = pebblenix::setAside(path_, cannot)) {
+        //: %1 the records file, %2 why it could not be used (a phrase such as "it is
+        //: damaged"), %3 the name it was given.
+        tell(QCoreApplication::translate("Records", "Your records in %1 could not be used (%2). "
+                                                    "The file was set aside as %3, and new "
+                                                    "records begin.")
+                 .arg(shown, *why, QDir::toNativeSeparators(*aside)));
+        return Records{};
     }
     //: %1 the records file, %2 why it cannot be used, %3 why it could not be renamed.
     tell(QCoreApplication::translate("Records", "Your records in %1 cannot be used (%2), nor set "
                                                 "aside (%3), so no game is recorded until it is "
                                                 "moved.")
-             .arg(shown, why, QString::fromLocal8Bit(std::strerror(errno))));
+             .arg(shown, *why, cannot));
     return std::nullopt;
 }
 
 RecordsFile::Done RecordsFile::update(const std::function<void(Records&)>& change, int waitMs) {
-    const QString shown = QDir::toNativeSeparators(path_);
-    const auto failed = [this, &shown](const QString& why) {
-        //: %1 the records file, %2 why it could not be written.
-        tell(QCoreApplication::translate("Records", "Your records could not be written.\r\n%1: %2.")
-                 .arg(shown, why));
+    const auto failed = [this](const QString& why) {
+        tell(notWritten(path_, why));
         return Done::Failed;
     };
     const QString folder = QFileInfo(path_).absolutePath();
     if (!QDir().mkpath(folder))
         return failed(QCoreApplication::translate("Files", "the folder %1 cannot be made")
                           .arg(QDir::toNativeSeparators(folder)));
-    QLockFile lock(path_ + QStringLiteral(".lock"));
-    if (!lock.tryLock(waitMs))
-        return lock.error() == QLockFile::LockFailedError
-                   ? Done::Busy
-                   : failed(QCoreApplication::translate("Records", "its lock file cannot be made"));
+    FileLock lock(path_);
+    QString why;
+    switch (lock.tryLock(waitMs, why)) {
+    case FileLock::Outcome::Busy:
+        return Done::Busy;
+    case FileLock::Outcome::Failed:
+        return failed(why);
+    case FileLock::Outcome::Locked:
+        break;
+    }
     auto records = load(true);
     if (!records)
         return Done::Failed;
     change(*records);
     if (const auto failure = writeFileAtomically(path_, formatRecords(*records)))
         return failed(*failure);
-    emit changed();
+    changed_ = true;
     return Done::Yes;
 }
 
-void RecordsFile::writeWaiting(int waitMs) {
+void RecordsFile::writeWaiting(int waitMs, bool retry) {
     if (waiting_.empty())
         return;
     const auto added = [this](Records& r) {
         for (const auto& [finish, date] : waiting_)
             r.add(finish, date);
     };
-    if (update(added, waitMs) == Done::Busy) {
-        retry_.start();
+    if (update(added, waitMs) != Done::Busy) {
+        waiting_.clear(); // written, or told why not
+        busyRetries_ = 0;
         return;
     }
-    waiting_.clear(); // written, or told why not
+    if (++busyRetries_ == kTellAfterRetries)
+        //: Told once when a game has ended while another running copy of the game has kept
+        //: the records file locked for some seconds. %1 is the records file.
+        tell(QCoreApplication::translate("Records",
+                                         "Another copy of Pebblenix keeps your records in %1 "
+                                         "locked. The games that end are kept, and written as "
+                                         "soon as it lets go.")
+                 .arg(QDir::toNativeSeparators(path_)));
+    // Never while the program is being taken down: there is no event loop left to run it.
+    if (retry && !ending_)
+        retry_.start();
 }
 
 Records RecordsFile::read() {
-    QLockFile lock(path_ + QStringLiteral(".lock"));
-    // Only the holder of the lock may set a file aside: another copy may be replacing it.
-    return load(lock.tryLock(kLockWaitMs)).value_or(Records{});
+    std::optional<Records> records;
+    {
+        FileLock lock(path_);
+        QString why;
+        // Only the holder of the lock may set a file aside: another copy may be replacing it.
+        records = load(lock.tryLock(kLockWaitMs, why) == FileLock::Outcome::Locked);
+    }
+    speak();
+    return records.value_or(Records{});
 }
 
 void RecordsFile::add(const Finish& finish, const QDate& date) {
     waiting_.emplace_back(finish, date);
-    writeWaiting(kLockWaitMs);
+    writeWaiting(kLockWaitMs, true);
+    speak();
 }
 
 void RecordsFile::reset() {
@@ -253,6 +276,24 @@ void RecordsFile::reset() {
         tell(QCoreApplication::translate("Records",
                                          "Your records are being written by another copy of "
                                          "Pebblenix; try again in a moment."));
+    speak();
+}
+
+void RecordsFile::finish() {
+    ending_ = true;
+    retry_.stop();
+    writeWaiting(kEndWaitMs, false);
+    if (!waiting_.empty()) {
+        //: Why the records could not be written when the game closed: another copy of
+        //: the game kept the file locked. %n is how many finished games are not recorded.
+        tell(notWritten(path_, QCoreApplication::translate("Records",
+                                                           "another copy of Pebblenix kept the "
+                                                           "file locked until the end; games "
+                                                           "not recorded: %n",
+                                                           nullptr, int(waiting_.size()))));
+        waiting_.clear();
+    }
+    speak();
 }
 
 } // namespace pebblenix

@@ -8,6 +8,7 @@
 #include <QByteArray>
 #include <QObject>
 #include <QString>
+#include <QStringList>
 #include <QTimer>
 #include <functional>
 #include <optional>
@@ -27,8 +28,10 @@ std::optional<Records> parseRecords(const QByteArray& text);
 class RecordsFile : public QObject {
     Q_OBJECT
 public:
+    // Once the application's event loop has ended, a game still waiting for another copy's
+    // lock has its last chance (see finish()).
     explicit RecordsFile(const QString& path, QObject* parent = nullptr);
-    // Waits a little for a game still waiting for another copy's lock, then keeps it.
+    // Tries once more, without a timer, for a game still waiting when finish() never ran.
     ~RecordsFile() override;
     // In the settings folder of this user.
     static QString defaultPath();
@@ -37,15 +40,19 @@ public:
     Records read();
     // Adds a game that has ended: reads what is on disk, adds it and writes the whole
     // file. If another copy is writing just then, it is tried again shortly; play never
-    // waits for it.
+    // waits for it, and a wait that goes on is told once.
     void add(const Finish& finish, const QDate& date);
     // Back to no records.
     void reset();
     bool hasWaiting() const { return !waiting_.empty(); }
+    // The program is ending: waits a little longer for games still waiting for the lock,
+    // and tells of any that could not be written rather than dropping them.
+    void finish();
 
 signals:
     // Something the player should know: a file set aside, or records that could not be
-    // written. The same text is told only once.
+    // written. The same text is told only once, and never while the lock is held: a
+    // message box would keep every other copy waiting.
     void problem(const QString& text);
     void changed();
 
@@ -54,15 +61,21 @@ private:
     // Under the lock, with at most `waitMs` of waiting for it: what is on disk, changed
     // by `change`, written back.
     Done update(const std::function<void(Records&)>& change, int waitMs);
-    void writeWaiting(int waitMs);
+    // Writes the games waiting; when the lock is busy, tries again later if `retry`.
+    void writeWaiting(int waitMs, bool retry);
     // The records on disk; nothing when the file could not be used and is still there.
     std::optional<Records> load(bool setAside);
-    void tell(const QString& text);
+    void tell(const QString& text); // kept until speak()
+    void speak();                   // with no lock held
 
     QString path_;
     std::vector<std::pair<Finish, QDate>> waiting_;
     QTimer retry_;
+    int busyRetries_ = 0;
+    bool ending_ = false;
     QString told_;
+    QStringList untold_;
+    bool changed_ = false;
 };
 
 } // namespace pebblenix

@@ -1,6 +1,7 @@
 #include "files/settings.h"
 
 #include "files/atomicfile.h"
+#include "files/filelock.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -35,9 +36,13 @@ IniLine parseIniLine(const QByteArray& raw) {
     return {std::nullopt, line.left(equals).trimmed(), line.mid(equals + 1).trimmed()};
 }
 
-// Sets one key of the file and writes it whole, keeping everything else it holds. A file
-// that is there but cannot be read whole (unreadable, a FIFO, far too long) is left alone:
-// written from nothing, it would lose the settings it holds.
+// A player's click waits this long at most for another copy writing its own setting.
+constexpr int kLockWaitMs = 2000;
+
+// Sets one key of the file and writes it whole, keeping everything else it holds: read
+// again under the lock, so that another running copy's settings, written a moment ago, are
+// kept too. A file that is there but cannot be read whole (unreadable, a FIFO, far too long)
+// is left alone: written from nothing, it would lose the settings it holds.
 std::optional<QString> writeSetting(const QString& section, const QString& key,
                                     const QString& value) {
     const QString path = ColourSetting::filePath();
@@ -47,6 +52,19 @@ std::optional<QString> writeSetting(const QString& section, const QString& key,
         //: the settings folder.
         return QCoreApplication::translate("Files", "the folder %1 cannot be made")
             .arg(QDir::toNativeSeparators(folder));
+    FileLock lock(path);
+    QString busy;
+    switch (lock.tryLock(kLockWaitMs, busy)) {
+    case FileLock::Outcome::Locked:
+        break;
+    case FileLock::Outcome::Busy:
+        //: Why a setting could not be saved; said inside a sentence about the settings file.
+        busy = QCoreApplication::translate("Files", "another copy of Pebblenix is writing it");
+        [[fallthrough]];
+    case FileLock::Outcome::Failed:
+        return QCoreApplication::translate("Files", "%1 cannot be written (%2)")
+            .arg(QDir::toNativeSeparators(path), busy);
+    }
     QByteArray old;
     if (const QFileInfo there(path); there.exists() || there.isSymLink()) {
         QString why;

@@ -192,7 +192,10 @@ public:
         size_ += bits;
     }
     std::uint64_t size() const { return size_; }
-    void copyTo(std::uint8_t* out) const { std::memcpy(out, words_.data(), words_.size() * 8); }
+    void copyTo(std::uint8_t* out) const {
+        if (!words_.empty()) // an empty vector's data() may be null, which memcpy must not get
+            std::memcpy(out, words_.data(), words_.size() * 8);
+    }
 
 private:
     std::vector<std::uint64_t> words_;

@@ -5,8 +5,12 @@
 #include "tests/support.h"
 
 #include <cstdio>
+#include <fcntl.h>
 #include <pwd.h>
+#include <string_view>
+#include <sys/inotify.h>
 #include <sys/stat.h>
+#include <thread>
 #include <unistd.h>
 
 using namespace pebblenix;
@@ -150,26 +154,32 @@ private slots:
         QVERIFY(QFileInfo(at + links.last().section('>', 0, 0)).isSymLink()); // still a link
     }
 
-    // A file written anew keeps the bits of the file it replaces, or gets the usual ones;
-    // the undo file and its folder are the player's alone whatever the umask.
+    // A file written anew keeps the bits of the player's file it replaces, or gets the usual
+    // ones; the undo file and its folder are the player's alone whatever the umask.
     void permissionBits_data() {
-        QTest::addColumn<int>("before"); // -1: no file yet
-        QTest::addColumn<bool>("undo");
+        QTest::addColumn<int>("before");   // -1: no file yet
+        QTest::addColumn<QString>("file"); // a game, the undo file, or another user's game
         QTest::addColumn<int>("after");
-        QTest::newRow("a new game file") << -1 << false << 0644;
-        QTest::newRow("a game file kept at 0640") << 0640 << false << 0640;
-        QTest::newRow("a new undo file") << -1 << true << 0600;
-        QTest::newRow("an undo file once 0644") << 0644 << true << 0600;
+        QTest::newRow("a new game file") << -1 << "game" << 0644;
+        QTest::newRow("a game file kept at 0640") << 0640 << "game" << 0640;
+        QTest::newRow("another user's 0666 file") << 0666 << "theirs" << 0644;
+        QTest::newRow("a new undo file") << -1 << "undo" << 0600;
+        QTest::newRow("an undo file once 0644") << 0644 << "undo" << 0600;
     }
     void permissionBits() {
         QFETCH(int, before);
-        QFETCH(bool, undo);
+        QFETCH(QString, file);
         QFETCH(int, after);
+        if (file == "theirs")
+            SKIP_UNLESS_ROOT("a file of another user's");
         const mode_t umasked = umask(022);
         const QString path = dir.filePath("bits.pnx");
         QFile::remove(path);
         if (before >= 0)
             writeAll(path, "old"), chmod(QFile::encodeName(path), mode_t(before));
+        if (file == "theirs")
+            QVERIFY(chown(QFile::encodeName(path), getpwnam("nobody")->pw_uid, 0) == 0);
+        const bool undo = file == "undo";
         QVERIFY(!(undo ? writeUndoFile(path, newGamePosition())
                        : writeGameFile(path, newGamePosition())));
         umask(umasked);
@@ -197,8 +207,8 @@ private slots:
         QFETCH(QString, chosen);
         QTemporaryDir here;
         const QString run = here.filePath("run"), cached = here.filePath("cache/Pebblenix");
-        if (runtime == "foreign" && geteuid() != 0)
-            QSKIP("only root can give a folder to another user");
+        if (runtime == "foreign")
+            SKIP_UNLESS_ROOT("a folder of another user's");
         const auto make = [&](const QString& path, const QString& kind) {
             const QByteArray name = QFile::encodeName(path);
             const mode_t mode = kind == "0755" ? 0755 : 0700;
@@ -232,6 +242,44 @@ private slots:
         QCOMPARE(modeOf(undo), 0600);
     }
 
+    // Another user watching the folder looks at each new file the moment it appears: the
+    // temporary file of a private game must already be the player's alone then.
+    void aTemporaryFileIsBornPrivate() {
+        QTemporaryDir here;
+        const QString path = here.filePath("private.pnx");
+        writeAll(path, "old"), chmod(QFile::encodeName(path), 0600);
+        const int watch = inotify_init1(IN_CLOEXEC);
+        const int folder = open(QFile::encodeName(here.path()), O_PATH | O_DIRECTORY | O_CLOEXEC);
+        QVERIFY(inotify_add_watch(watch, QFile::encodeName(here.path()), IN_CREATE) >= 0);
+        // On the writer's processor, the watcher mostly runs as soon as a file is made,
+        // before the writer's next step.
+        cpu_set_t one, all;
+        CPU_ZERO(&one);
+        CPU_SET(sched_getcpu(), &one);
+        sched_getaffinity(0, sizeof all, &all), sched_setaffinity(0, sizeof one, &one);
+        std::vector<int> seen;
+        std::thread watcher([&] {
+            alignas(inotify_event) char events[4096];
+            for (bool end = false; !end;)
+                for (ssize_t n = read(watch, events, sizeof events), at = 0; at < n;) {
+                    const auto* e = reinterpret_cast<const inotify_event*>(events + at);
+                    struct stat st {};
+                    if (e->name == std::string_view("end"))
+                        end = true;
+                    else if (fstatat(folder, e->name, &st, AT_SYMLINK_NOFOLLOW) == 0)
+                        seen.push_back(int(st.st_mode & 0777));
+                    at += ssize_t(sizeof(inotify_event) + e->len);
+                }
+        });
+        for (int save = 0; save < 200; ++save)
+            writeGameFile(path, newGamePosition());
+        writeAll(here.filePath("end"), "");
+        watcher.join();
+        sched_setaffinity(0, sizeof all, &all), close(watch), close(folder);
+        QVERIFY(!seen.empty());
+        QCOMPARE(std::count(seen.begin(), seen.end(), 0600), qsizetype(seen.size()));
+    }
+
     // A name near the system's limit saves: the temporary file's name does not grow with it.
     void aNameNearTheLimit() {
         const QString path = dir.filePath(QString(250, 'g'));
@@ -247,7 +295,7 @@ private slots:
         writeAll(target, a);
         for (int round = 0; round < 40; ++round) {
             QProcess child;
-            child.start(QStringLiteral(PEBBLENIX_SAVECHILD_PATH), {target});
+            child.start(QStringLiteral(PEBBLENIX_SAVECHILD_PATH), {"game", target});
             QVERIFY(child.waitForStarted());
             QTest::qWait(5 + round);
             child.kill();
@@ -258,5 +306,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestGameFile)
+PEBBLENIX_TEST_MAIN(TestGameFile, QCoreApplication)
 #include "test_gamefile.moc"

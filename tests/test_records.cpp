@@ -190,63 +190,99 @@ private slots:
         QVERIFY(!parseRecords(text));
     }
 
-    // What cannot be used is set aside beside it, told once, and the game is recorded in
-    // a fresh file; nothing is followed, blocked on or deleted.
+    // What cannot be used at the records' name, at its lock's, or at the name QLockFile takes
+    // to remove a stale lock is set aside beside it (told once for the records), and the game
+    // is recorded in a fresh file; nothing is followed, blocked on or deleted.
     void aFileThatCannotBeUsed_data() {
         QTest::addColumn<QString>("kind");
-        for (const char* kind : {"damaged", "link to a file", "dangling link", "FIFO", "folder",
-                                 "another user's", "4 MiB"})
-            QTest::newRow(kind) << kind;
+        QTest::addColumn<QString>("name");
+        for (const char* name : {"records.txt", "records.txt.lock"})
+            for (const char* kind :
+                 {"damaged", "link to a file", "dangling link", "link to a FIFO",
+                  "link to /dev/zero", "FIFO", "folder", "another user's", "4 MiB"})
+                if (kind != QLatin1String("damaged") || name == QLatin1String("records.txt"))
+                    QTest::addRow("%s: %s", name, kind) << kind << name;
+        QTest::newRow("a FIFO at the .rmlock of a stale lock") << "FIFO"
+                                                               << "records.txt.lock.rmlock";
     }
     void aFileThatCannotBeUsed() {
         QFETCH(QString, kind);
+        QFETCH(QString, name);
+        if (kind == "another user's")
+            SKIP_UNLESS_ROOT("a file of another user's");
         QTemporaryDir dir;
-        const QString path = dir.filePath("records.txt"), victim = dir.filePath("theirs.txt");
-        const QByteArray valid = "Pebblenix records 1\nplayed 7\ncentre-finishes 0\n";
+        const QString path = dir.filePath(name), victim = dir.filePath("theirs.txt");
+        const QByteArray valid = "Pebblenix records 1\nplayed 7\ncentre-finishes 0\n",
+                         at = QFile::encodeName(path);
         writeAll(victim, valid); // another's records, to be neither read nor written
-        const QByteArray at = QFile::encodeName(path);
-        if (kind == "link to a file" || kind == "dangling link")
-            QVERIFY(
-                symlink(QFile::encodeName(kind == "dangling link" ? dir.filePath("made") : victim),
-                        at) == 0);
-        else if (kind == "FIFO")
-            QVERIFY(mkfifo(at, 0600) == 0);
-        else if (kind == "folder")
-            QVERIFY(QDir().mkdir(path));
+        QVERIFY(mkfifo(QFile::encodeName(dir.filePath("fifo")), 0600) == 0);
+        QFile stale(dir.filePath("records.txt.lock")); // left long ago by a copy now gone
+        if (name.endsWith("rmlock"))
+            QVERIFY(stale.open(QIODevice::WriteOnly) &&
+                    stale.setFileTime(QDateTime::fromSecsSinceEpoch(1),
+                                      QFileDevice::FileModificationTime));
+        const QString target = kind == "link to a file"  ? victim
+                               : kind == "dangling link" ? dir.filePath("made")
+                               : kind.contains("FIFO")   ? "fifo"
+                                                         : "/dev/zero";
+        int made = 0;
+        if (kind.contains("link"))
+            made = symlink(QFile::encodeName(target), at);
+        else if (kind == "FIFO" || kind == "folder")
+            made = kind == "FIFO" ? mkfifo(at, 0600) : mkdir(at, 0700);
         else
             writeAll(path, kind == "damaged" ? "Pebblenix records 1\nplayed lots\n"
                            : kind == "4 MiB" ? valid + QByteArray(4 << 20, '\n')
                                              : valid);
         if (kind == "another user's")
-            QVERIFY(lchown(at, getpwnam("nobody")->pw_uid, 0) == 0);
-        RecordsFile file(path);
+            made = lchown(at, getpwnam("nobody")->pw_uid, 0);
+        QVERIFY(made == 0);
+        alarm(60); // a blocking open would wait for ever: end the test instead
+        RecordsFile file(dir.filePath("records.txt"));
         QSignalSpy told(&file, &RecordsFile::problem);
+        bool held = false; // the lock, while the player is told
+        connect(&file, &RecordsFile::problem,
+                [&] { held |= !QLockFile(dir.filePath("records.txt.lock")).tryLock(0); });
+        QCOMPARE(file.read().played, 0); // as Records… opens
         file.add(finish("1 centre 40s"), kDay);
         file.add(finish("5 off 50s"), kDay);
-        QCOMPARE(told.size(), 1);
-        QVERIFY2(told[0][0].toString().contains("set aside"), qPrintable(told[0][0].toString()));
+        alarm(0);
+        QCOMPARE(told.size(), name == "records.txt" ? 1 : 0);
+        QVERIFY(!held && (told.isEmpty() || told[0][0].toString().contains("set aside")));
         QCOMPARE(file.read().played, 2);
         QCOMPARE(readAll(victim), valid);
         QVERIFY(!QFile::exists(dir.filePath("made")));
         const QStringList aside =
-            QDir(dir.path())
-                .entryList({"records.txt.set-aside-*"}, QDir::AllEntries | QDir::System);
+            QDir(dir.path()).entryList({name + ".set-aside-*"}, QDir::AllEntries | QDir::System);
         QCOMPARE(aside.size(), 1);
         struct stat st {};
         QVERIFY(lstat(QFile::encodeName(dir.filePath(aside[0])), &st) == 0);
         QCOMPARE(S_ISLNK(st.st_mode), kind.contains("link"));
     }
 
-    // Records that cannot be written are told once, not after every game.
+    // Records that cannot be written are told once, not after every game, with the reason.
+    void recordsThatCannotBeWritten_data() {
+        QTest::addColumn<bool>("full");
+        QTest::addColumn<QString>("why");
+        QTest::newRow("a file where the folder should be") << false << "cannot be made.";
+        QTest::newRow("a full disk") << true << ": " + qt_error_string(EFBIG) + ".";
+    }
     void recordsThatCannotBeWritten() {
+        QFETCH(bool, full);
+        QFETCH(QString, why);
         QTemporaryDir dir;
         writeAll(dir.filePath("Pebblenix"), "a file where the folder should be");
-        RecordsFile file(dir.filePath("Pebblenix/records.txt"));
+        RecordsFile file(dir.filePath(full ? "records.txt" : "Pebblenix/records.txt"));
         QSignalSpy told(&file, &RecordsFile::problem);
-        for (int game = 0; game < 2; ++game)
-            file.add(finish("1 centre 40s"), kDay);
+        {
+            FileSizeLimit limit(full ? 0 : ~quint64(0)); // no limit but on a full disk
+            for (int game = 0; game < 2; ++game)
+                file.add(finish("1 centre 40s"), kDay);
+        }
         QCOMPARE(told.size(), 1);
-        QVERIFY(told[0][0].toString().startsWith("Your records could not be written."));
+        const QString text = told[0][0].toString();
+        QVERIFY2(text.startsWith("Your records could not be written.") && text.endsWith(why),
+                 qPrintable(text));
     }
 
     // Two copies of the game, each with its own store: a game that ends while the other
@@ -269,7 +305,35 @@ private slots:
         QCOMPARE(r.centreFinishes, 1);
         QVERIFY(r.best[Unaided]->inCentre);
     }
+
+    // Another running copy of the game, its records file damaged, tells the player so in a
+    // box that stays open while this copy records a game: both games are kept. Or it ends
+    // while this copy holds the lock: it tells of the game it could not record. Neither
+    // starts a timer as it is taken down.
+    void anotherCopy_data() {
+        QTest::addColumn<bool>("box");
+        QTest::newRow("its box open while this copy records") << true;
+        QTest::newRow("ending while this copy holds the lock") << false;
+    }
+    void anotherCopy() {
+        QFETCH(bool, box);
+        QTemporaryDir dir;
+        const QString path = dir.filePath("records.txt");
+        QLockFile busy(path + ".lock");
+        QVERIFY(box ? (writeAll(path, "damaged"), true) : busy.lock());
+        QProcess other;
+        other.start(QStringLiteral(PEBBLENIX_SAVECHILD_PATH), {"records", path});
+        if (box && other.waitForReadyRead(20000)) // its box is open
+            RecordsFile(path).add(finish("3 off 30s"), kDay);
+        other.closeWriteChannel(); // the player closes the box
+        QVERIFY(other.waitForFinished(20000) && other.exitCode() == 0);
+        const QString out = other.readAllStandardOutput() + other.readAllStandardError();
+        QVERIFY2(out.contains(box ? "set aside" : "games not recorded: 1") &&
+                     !out.contains("Timer"),
+                 qPrintable(out));
+        QCOMPARE(RecordsFile(path).read().played, box ? 2 : 0);
+    }
 };
 
-QTEST_GUILESS_MAIN(TestRecords)
+PEBBLENIX_TEST_MAIN(TestRecords, QCoreApplication)
 #include "test_records.moc"

@@ -5,6 +5,7 @@
 #include "tests/support.h"
 
 #include <QFileInfo>
+#include <QProcess>
 #include <QSettings>
 
 using namespace pebblenix;
@@ -135,6 +136,18 @@ private slots:
         if (failure) // the old setting whole, or the new one
             QCOMPARE(readAll(ColourSetting::filePath()), before);
         QCOMPARE(ColourSetting::read(), QString::fromLatin1(failure ? "107" : "102"));
+    }
+
+    // Two running copies, each changing its own setting 300 times at once: both keep theirs,
+    // at the value each wrote last.
+    void twoCopiesKeepEachOthersSettings() {
+        QProcess zoom, jumps;
+        zoom.start(QStringLiteral(PEBBLENIX_SAVECHILD_PATH), {"setting", "Zoom", "300"});
+        jumps.start(QStringLiteral(PEBBLENIX_SAVECHILD_PATH), {"setting", "ShowJumps", "300"});
+        QVERIFY(zoom.waitForFinished(120000) && jumps.waitForFinished(120000));
+        QCOMPARE(zoom.exitCode() + jumps.exitCode(), 0);
+        QCOMPARE(std::pair(ViewSetting::read().zoom, ViewSetting::read().showJumps),
+                 std::pair(300, true));
     }
 };
 

@@ -64,6 +64,7 @@ private slots:
         writeAll(dir.filePath("empty.pnx"), "");
         writeAll(dir.filePath("one.pnx"), "1");
         writeAll(dir.filePath("three.pnx"), "1\r\n-1\r\n1\r\n");
+        writeAll(dir.filePath("bad\x1b[2J\xc2\x9b.pnx"), "2\r\n");
         QVERIFY(mkfifo(QFile::encodeName(dir.filePath("fifo.pnx")), 0600) == 0);
     }
 
@@ -106,7 +107,7 @@ private slots:
     }
 
     // Keys spread thinly, packed densely (every storable key of a stretch), and at both
-    // ends; asked for and listed back.
+    // ends, or none at all; asked for and listed back.
     void theTableStoresExactlyItsKeys() {
         constexpr std::uint64_t kLimit = std::uint64_t{1} << 33;
         std::mt19937_64 rng(11);
@@ -132,6 +133,8 @@ private slots:
         table->forEach([&](std::uint64_t k) { listed.push_back(k); });
         sortUnique(listed);
         QVERIFY(listed == keys && table->size() == keys.size());
+        const auto none = SolutionTable::serialize({});
+        QCOMPARE(SolutionTable::view(none.data(), none.size(), error)->size(), std::size_t(0));
     }
 
     // Images made wrong on purpose, most with a valid checksum, so that only the checks
@@ -283,7 +286,9 @@ private slots:
             {"one line, Polish", "one", "table", "2", "1 wiersz.", "LANGUAGE=pl", ""},
             {"three lines, Polish", "three", "table", "2", "3 wiersze.", "LANGUAGE=pl", ""},
             {"one line, Russian", "one", "table", "2", "1 строка.", "LANGUAGE=ru", ""},
-            {"three lines, Russian", "three", "table", "2", "3 строки.", "LANGUAGE=ru", ""}};
+            {"three lines, Russian", "three", "table", "2", "3 строки.", "LANGUAGE=ru", ""},
+            {"control characters in the name", "bad\x1b[2J\xc2\x9b", "table", "2",
+             "bad\\x1b[2J\\x9b.pnx: line 1", "", ""}};
         for (const auto& r : rows)
             QTest::newRow(r[0]) << QStringList{r[1], r[2], r[3], QString::fromUtf8(r[4]),
                                                r[5], r[6]};
@@ -308,7 +313,7 @@ private slots:
         QVERIFY(p.waitForFinished(30000));
         const QString out = QString::fromUtf8(p.readAllStandardOutput() + p.readAllStandardError());
         QCOMPARE(p.exitCode(), status);
-        QVERIFY2(out.contains(says), qPrintable(out));
+        QVERIFY2(out.contains(says) && !out.contains(QChar(0x1b)), qPrintable(out));
         if (status == 0) { // a line of 31 jumps, each as cells and as names
             const QStringList lines = out.trimmed().split('\n');
             QCOMPARE(lines.size(), 32);

@@ -74,7 +74,9 @@ int main(int argc, char** argv) {
                 //: Why a game file cannot be opened: the folder named in its path is missing.
                 ? QCoreApplication::translate("Solve", "its folder does not exist")
                 : read.problem;
-        err << invalidFileMessage(path, problem).replace(QStringLiteral("\r\n"), "\n") << "\n";
+        err << invalidFileMessage(withControlsEscaped(path), problem)
+                   .replace(QStringLiteral("\r\n"), "\n")
+            << "\n";
         return kBadFile;
     }
     QString error;
@@ -85,7 +87,7 @@ int main(int argc, char** argv) {
         //: file cannot be read or is damaged.
         err << QCoreApplication::translate(
                    "Solve", "pebblenix-solve: the table of solutions cannot be used: %1")
-                   .arg(error)
+                   .arg(withControlsEscaped(error))
             << "\n";
         return kNoTable;
     }

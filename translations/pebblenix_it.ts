@@ -154,6 +154,16 @@
         <extracomment>Why the table of solutions behind the hints cannot be used.</extracomment>
         <translation>è danneggiato</translation>
     </message>
+    <message>
+        <source>another copy of Pebblenix is writing it</source>
+        <extracomment>Why a setting could not be saved; said inside a sentence about the settings file.</extracomment>
+        <translation>un’altra copia di Pebblenix lo sta scrivendo</translation>
+    </message>
+    <message>
+        <source>its lock file %1 cannot be used (%2), nor set aside (%3)</source>
+        <extracomment>Why a file (the records, the settings) could not be written. %1 is the path of its lock file, which another copy of the game also uses, %2 why it cannot be used (such as &quot;it is a link&quot;), %3 why it could not be renamed (the system&apos;s reason, such as &quot;Permission denied&quot;).</extracomment>
+        <translation>non è possibile usare il relativo file di blocco %1 (%2) né metterlo da parte (%3)</translation>
+    </message>
 </context>
 <context>
     <name>Game</name>
@@ -179,7 +189,7 @@
     <name>Records</name>
     <message>
         <source>it is a link</source>
-        <extracomment>Why the records file cannot be used; said inside a sentence about it.</extracomment>
+        <extracomment>Why the records file (or its lock) cannot be used; said inside a sentence about it.</extracomment>
         <translation>è un collegamento</translation>
     </message>
     <message>
@@ -218,6 +228,19 @@
     <message>
         <source>Your records are being written by another copy of Pebblenix; try again in a moment.</source>
         <translation>Un’altra copia di Pebblenix sta scrivendo i tuoi record; riprova tra un momento.</translation>
+    </message>
+    <message>
+        <source>Another copy of Pebblenix keeps your records in %1 locked. The games that end are kept, and written as soon as it lets go.</source>
+        <extracomment>Told once when a game has ended while another running copy of the game has kept the records file locked for some seconds. %1 is the records file.</extracomment>
+        <translation>Un’altra copia di Pebblenix tiene bloccati i tuoi record in %1. Le partite concluse vengono conservate e saranno scritte appena li rilascerà.</translation>
+    </message>
+    <message numerus="yes">
+        <source>another copy of Pebblenix kept the file locked until the end; games not recorded: %n</source>
+        <extracomment>Why the records could not be written when the game closed: another copy of the game kept the file locked. %n is how many finished games are not recorded.</extracomment>
+        <translation>
+            <numerusform>un’altra copia di Pebblenix ha tenuto bloccato il file fino alla fine; partite non registrate: %n</numerusform>
+            <numerusform>un’altra copia di Pebblenix ha tenuto bloccato il file fino alla fine; partite non registrate: %n</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -154,6 +154,16 @@
         <extracomment>Why the table of solutions behind the hints cannot be used.</extracomment>
         <translation>het is beschadigd</translation>
     </message>
+    <message>
+        <source>another copy of Pebblenix is writing it</source>
+        <extracomment>Why a setting could not be saved; said inside a sentence about the settings file.</extracomment>
+        <translation>een ander exemplaar van Pebblenix schrijft het net weg</translation>
+    </message>
+    <message>
+        <source>its lock file %1 cannot be used (%2), nor set aside (%3)</source>
+        <extracomment>Why a file (the records, the settings) could not be written. %1 is the path of its lock file, which another copy of the game also uses, %2 why it cannot be used (such as &quot;it is a link&quot;), %3 why it could not be renamed (the system&apos;s reason, such as &quot;Permission denied&quot;).</extracomment>
+        <translation>het vergrendelingsbestand %1 ervan kan niet worden gebruikt (%2) en ook niet opzij worden gezet (%3)</translation>
+    </message>
 </context>
 <context>
     <name>Game</name>
@@ -179,7 +189,7 @@
     <name>Records</name>
     <message>
         <source>it is a link</source>
-        <extracomment>Why the records file cannot be used; said inside a sentence about it.</extracomment>
+        <extracomment>Why the records file (or its lock) cannot be used; said inside a sentence about it.</extracomment>
         <translation>het is een koppeling</translation>
     </message>
     <message>
@@ -218,6 +228,19 @@
     <message>
         <source>Your records are being written by another copy of Pebblenix; try again in a moment.</source>
         <translation>Uw records worden weggeschreven door een ander exemplaar van Pebblenix; probeer het zo meteen opnieuw.</translation>
+    </message>
+    <message>
+        <source>Another copy of Pebblenix keeps your records in %1 locked. The games that end are kept, and written as soon as it lets go.</source>
+        <extracomment>Told once when a game has ended while another running copy of the game has kept the records file locked for some seconds. %1 is the records file.</extracomment>
+        <translation>Een ander exemplaar van Pebblenix houdt uw records in %1 vergrendeld. De spellen die eindigen blijven bewaard en worden weggeschreven zodra het ze vrijgeeft.</translation>
+    </message>
+    <message numerus="yes">
+        <source>another copy of Pebblenix kept the file locked until the end; games not recorded: %n</source>
+        <extracomment>Why the records could not be written when the game closed: another copy of the game kept the file locked. %n is how many finished games are not recorded.</extracomment>
+        <translation>
+            <numerusform>een ander exemplaar van Pebblenix hield het bestand tot het einde vergrendeld; niet vastgelegde spellen: %n</numerusform>
+            <numerusform>een ander exemplaar van Pebblenix hield het bestand tot het einde vergrendeld; niet vastgelegde spellen: %n</numerusform>
+        </translation>
     </message>
 </context>
 <context>

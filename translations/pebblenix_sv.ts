@@ -154,6 +154,16 @@
         <extracomment>Why the table of solutions behind the hints cannot be used.</extracomment>
         <translation>den är skadad</translation>
     </message>
+    <message>
+        <source>another copy of Pebblenix is writing it</source>
+        <extracomment>Why a setting could not be saved; said inside a sentence about the settings file.</extracomment>
+        <translation>en annan instans av Pebblenix skriver till den just nu</translation>
+    </message>
+    <message>
+        <source>its lock file %1 cannot be used (%2), nor set aside (%3)</source>
+        <extracomment>Why a file (the records, the settings) could not be written. %1 is the path of its lock file, which another copy of the game also uses, %2 why it cannot be used (such as &quot;it is a link&quot;), %3 why it could not be renamed (the system&apos;s reason, such as &quot;Permission denied&quot;).</extracomment>
+        <translation>dess låsfil %1 kan varken användas (%2) eller läggas undan (%3)</translation>
+    </message>
 </context>
 <context>
     <name>Game</name>
@@ -179,7 +189,7 @@
     <name>Records</name>
     <message>
         <source>it is a link</source>
-        <extracomment>Why the records file cannot be used; said inside a sentence about it.</extracomment>
+        <extracomment>Why the records file (or its lock) cannot be used; said inside a sentence about it.</extracomment>
         <translation>det är en länk</translation>
     </message>
     <message>
@@ -218,6 +228,19 @@
     <message>
         <source>Your records are being written by another copy of Pebblenix; try again in a moment.</source>
         <translation>Dina rekord skrivs just nu av en annan instans av Pebblenix; försök igen om en stund.</translation>
+    </message>
+    <message>
+        <source>Another copy of Pebblenix keeps your records in %1 locked. The games that end are kept, and written as soon as it lets go.</source>
+        <extracomment>Told once when a game has ended while another running copy of the game has kept the records file locked for some seconds. %1 is the records file.</extracomment>
+        <translation>En annan instans av Pebblenix håller dina rekord i %1 låsta. Partierna som avslutas sparas och skrivs så snart den släpper låset.</translation>
+    </message>
+    <message numerus="yes">
+        <source>another copy of Pebblenix kept the file locked until the end; games not recorded: %n</source>
+        <extracomment>Why the records could not be written when the game closed: another copy of the game kept the file locked. %n is how many finished games are not recorded.</extracomment>
+        <translation>
+            <numerusform>en annan instans av Pebblenix höll filen låst ända till slutet; partier som inte registrerades: %n</numerusform>
+            <numerusform>en annan instans av Pebblenix höll filen låst ända till slutet; partier som inte registrerades: %n</numerusform>
+        </translation>
     </message>
 </context>
 <context>

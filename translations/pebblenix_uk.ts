@@ -156,6 +156,16 @@
         <extracomment>Why the table of solutions behind the hints cannot be used.</extracomment>
         <translation>файл пошкоджено</translation>
     </message>
+    <message>
+        <source>another copy of Pebblenix is writing it</source>
+        <extracomment>Why a setting could not be saved; said inside a sentence about the settings file.</extracomment>
+        <translation>його саме записує інший примірник Pebblenix</translation>
+    </message>
+    <message>
+        <source>its lock file %1 cannot be used (%2), nor set aside (%3)</source>
+        <extracomment>Why a file (the records, the settings) could not be written. %1 is the path of its lock file, which another copy of the game also uses, %2 why it cannot be used (such as &quot;it is a link&quot;), %3 why it could not be renamed (the system&apos;s reason, such as &quot;Permission denied&quot;).</extracomment>
+        <translation>його файл блокування %1 не можна ні використати (%2), ні перейменувати (%3)</translation>
+    </message>
 </context>
 <context>
     <name>Game</name>
@@ -181,7 +191,7 @@
     <name>Records</name>
     <message>
         <source>it is a link</source>
-        <extracomment>Why the records file cannot be used; said inside a sentence about it.</extracomment>
+        <extracomment>Why the records file (or its lock) cannot be used; said inside a sentence about it.</extracomment>
         <translation>це посилання</translation>
     </message>
     <message>
@@ -220,6 +230,20 @@
     <message>
         <source>Your records are being written by another copy of Pebblenix; try again in a moment.</source>
         <translation>Ваші рекорди саме записує інший примірник Pebblenix; спробуйте ще раз за мить.</translation>
+    </message>
+    <message>
+        <source>Another copy of Pebblenix keeps your records in %1 locked. The games that end are kept, and written as soon as it lets go.</source>
+        <extracomment>Told once when a game has ended while another running copy of the game has kept the records file locked for some seconds. %1 is the records file.</extracomment>
+        <translation>Інший примірник Pebblenix тримає ваші рекорди у %1 заблокованими. Завершені ігри зберігаються й будуть записані, щойно він зніме блокування.</translation>
+    </message>
+    <message numerus="yes">
+        <source>another copy of Pebblenix kept the file locked until the end; games not recorded: %n</source>
+        <extracomment>Why the records could not be written when the game closed: another copy of the game kept the file locked. %n is how many finished games are not recorded.</extracomment>
+        <translation>
+            <numerusform>інший примірник Pebblenix тримав файл заблокованим до самого кінця; не записано ігор: %n</numerusform>
+            <numerusform>інший примірник Pebblenix тримав файл заблокованим до самого кінця; не записано ігор: %n</numerusform>
+            <numerusform>інший примірник Pebblenix тримав файл заблокованим до самого кінця; не записано ігор: %n</numerusform>
+        </translation>
     </message>
 </context>
 <context>

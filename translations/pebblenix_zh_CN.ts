@@ -152,6 +152,16 @@
         <extracomment>Why the table of solutions behind the hints cannot be used.</extracomment>
         <translation>文件已损坏</translation>
     </message>
+    <message>
+        <source>another copy of Pebblenix is writing it</source>
+        <extracomment>Why a setting could not be saved; said inside a sentence about the settings file.</extracomment>
+        <translation>另一个 Pebblenix 实例正在写入该文件</translation>
+    </message>
+    <message>
+        <source>its lock file %1 cannot be used (%2), nor set aside (%3)</source>
+        <extracomment>Why a file (the records, the settings) could not be written. %1 is the path of its lock file, which another copy of the game also uses, %2 why it cannot be used (such as &quot;it is a link&quot;), %3 why it could not be renamed (the system&apos;s reason, such as &quot;Permission denied&quot;).</extracomment>
+        <translation>无法使用其锁文件 %1（%2），也无法将其重命名（%3）</translation>
+    </message>
 </context>
 <context>
     <name>Game</name>
@@ -177,7 +187,7 @@
     <name>Records</name>
     <message>
         <source>it is a link</source>
-        <extracomment>Why the records file cannot be used; said inside a sentence about it.</extracomment>
+        <extracomment>Why the records file (or its lock) cannot be used; said inside a sentence about it.</extracomment>
         <translation>该文件是链接</translation>
     </message>
     <message>
@@ -216,6 +226,18 @@
     <message>
         <source>Your records are being written by another copy of Pebblenix; try again in a moment.</source>
         <translation>另一个 Pebblenix 实例正在写入战绩，请稍后再试。</translation>
+    </message>
+    <message>
+        <source>Another copy of Pebblenix keeps your records in %1 locked. The games that end are kept, and written as soon as it lets go.</source>
+        <extracomment>Told once when a game has ended while another running copy of the game has kept the records file locked for some seconds. %1 is the records file.</extracomment>
+        <translation>另一个 Pebblenix 实例锁定了 %1 中的战绩。已结束的对局会保留下来，待其解除锁定后立即写入。</translation>
+    </message>
+    <message numerus="yes">
+        <source>another copy of Pebblenix kept the file locked until the end; games not recorded: %n</source>
+        <extracomment>Why the records could not be written when the game closed: another copy of the game kept the file locked. %n is how many finished games are not recorded.</extracomment>
+        <translation>
+            <numerusform>另一个 Pebblenix 实例直到最后都锁定着该文件；未记录的对局：%n</numerusform>
+        </translation>
     </message>
 </context>
 <context>
