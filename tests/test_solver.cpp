@@ -307,7 +307,7 @@ private slots:
         QProcess p;
         auto env = QProcessEnvironment::systemEnvironment();
         env.insert("PEBBLENIX_SOLUTIONS", table == "table" || moves ? findSolutionFile(program)
-                                                                   : dir.filePath(table + ".pnx"));
+                                                                    : dir.filePath(table + ".pnx"));
         env.insert("PEBBLENIX_MOVES",
                    table == "moves" ? findMoveFile(program) : dir.filePath("pebblenix-moves.bin"));
         for (const char* name : {"LANGUAGE", "LC_ALL", "LC_MESSAGES"})
