@@ -119,6 +119,8 @@ std::optional<std::vector<std::uint8_t>> movesSaved(const SolutionTable& hints, 
                         continue;
                     const auto images = symmetries(afterJump(board, j));
                     const Bits least = *std::min_element(images.begin(), images.end());
+                    // The hole left, in every image that names the board: a board with
+                    // symmetries of its own has them all.
                     Bits leftNow = 0;
                     for (std::size_t k = 0; k < images.size(); ++k)
                         if (images[k] == least)
