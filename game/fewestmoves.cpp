@@ -21,8 +21,8 @@ const std::array<std::vector<Jump>, kCells>& jumpsFrom() {
 enum class Step { Prune, GoOn, Stop };
 
 // Calls step(board) after each jump of every chain of the marble on `cell`, each chain
-// before those that go on from it, until it says Stop; the chain then, else nothing. A
-// chain goes on from a board only when step says GoOn.
+// before those that go on from it, until it says Stop; whether it did, `chain` then
+// holding the jumps to that board. A chain goes on from a board only when step says GoOn.
 template <class F> bool eachChain(Bits board, int cell, std::vector<Jump>& chain, F& step) {
     for (const Jump& j : jumpsFrom()[static_cast<std::size_t>(cell)]) {
         if (!jumpPossible(board, j))
