@@ -47,11 +47,12 @@ test: build
 	@$(MAKE) --no-print-directory install-packages WANTED="$(TEST_PACKAGES)"
 	cd $(BUILD) && PEBBLENIX_REQUIRE_E2E=1 ctest --output-on-failure -j2
 
-# The sanitizer build takes the table of solutions from the plain build rather than
-# making it again three times slower.
+# The sanitizer build takes the tables of solutions and fewest moves from the plain build
+# rather than making them again three times slower.
 $(ASAN_BUILD)/build.ninja: | deps
 	cmake -S . -B $(ASAN_BUILD) -G $(GENERATOR) -DCMAKE_BUILD_TYPE=Debug -DPEBBLENIX_WERROR=ON \
-		-DPEBBLENIX_SANITIZE=ON -DPEBBLENIX_PREBUILT_SOLUTIONS=$(CURDIR)/$(BUILD)/pebblenix-solutions.bin
+		-DPEBBLENIX_SANITIZE=ON -DPEBBLENIX_PREBUILT_SOLUTIONS=$(CURDIR)/$(BUILD)/pebblenix-solutions.bin \
+		-DPEBBLENIX_PREBUILT_MOVES=$(CURDIR)/$(BUILD)/pebblenix-moves.bin
 
 asan: build $(ASAN_BUILD)/build.ninja
 	@$(MAKE) --no-print-directory install-packages WANTED="$(TEST_PACKAGES)"
@@ -100,6 +101,7 @@ screenshot: build
 
 bench: build
 	./$(BUILD)/bench/pebblenix-bench $(BUILD)/pebblenix-solutions.bin
+	./$(BUILD)/bench/pebblenix-moves-bench $(BUILD)/pebblenix-solutions.bin $(BUILD)/pebblenix-moves.bin
 
 # The registry layer built for Windows with MinGW-w64 and run against Wine's real registry;
 # its answers must equal the fake registry's in the Linux tests. The Wine prefix stays in

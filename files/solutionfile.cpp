@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cstring>
 #include <string>
+#include <vector>
 
 #ifdef __linux__
 #include <sys/mman.h>
@@ -15,81 +16,137 @@
 
 namespace pebblenix {
 
-std::unique_ptr<SolutionFile> SolutionFile::open(const QString& path, QString& error) {
+namespace {
+
+// Reads the table at `path` into `image`; `size(prefix, got, why)` tells from its first
+// `prefixBytes` how large it is. Nothing, or the reason it cannot be used.
+template <class Size>
+std::optional<QString> readImage(const QString& path, std::size_t prefixBytes, Size size,
+                                 TableImage& image) {
     // The table's own reasons are marked for translation where they are made.
     const auto damaged = [&](const std::string& why) {
-        error =
-            QStringLiteral("%1: %2").arg(path, QCoreApplication::translate("Files", why.c_str()));
-        return nullptr;
+        return QStringLiteral("%1: %2").arg(path,
+                                            QCoreApplication::translate("Files", why.c_str()));
     };
     QFile file;
     QString why;
-    if (!openRegularFile(file, path, &why)) {
-        error = QCoreApplication::translate("Files", "%1 cannot be read (%2)").arg(path, why);
-        return nullptr;
-    }
+    if (!openRegularFile(file, path, &why))
+        return QCoreApplication::translate("Files", "%1 cannot be read (%2)").arg(path, why);
     // The first bytes say how large the table is; no more than that is ever read, and a
     // file of another size is refused before it is read at all.
-    std::unique_ptr<SolutionFile> f(new SolutionFile);
     std::string damage;
-    std::uint8_t prefix[SolutionTable::kPrefixBytes];
-    const qint64 got = file.read(reinterpret_cast<char*>(prefix), sizeof prefix);
+    std::vector<std::uint8_t> prefix(prefixBytes);
+    const qint64 got =
+        file.read(reinterpret_cast<char*>(prefix.data()), static_cast<qint64>(prefixBytes));
     if (got == 0)
         return damaged("the file is empty");
-    const auto size = SolutionTable::imageSize(
-        prefix, static_cast<std::size_t>(std::max<qint64>(got, 0)), damage);
-    if (!size)
+    const auto expected =
+        size(prefix.data(), static_cast<std::size_t>(std::max<qint64>(got, 0)), damage);
+    if (!expected)
         return damaged(damage);
-    if (file.size() != static_cast<qint64>(*size))
+    if (file.size() != static_cast<qint64>(*expected) || *expected < prefixBytes)
         return damaged("it has the wrong size");
-    f->allocate(*size);
-    std::memcpy(f->image_, prefix, sizeof prefix);
-    const qint64 rest = static_cast<qint64>(*size - sizeof prefix);
-    if (file.read(reinterpret_cast<char*>(f->image_ + sizeof prefix), rest) != rest)
+    image.allocate(*expected);
+    std::memcpy(image.data(), prefix.data(), prefixBytes);
+    const qint64 rest = static_cast<qint64>(*expected - prefixBytes);
+    if (file.read(reinterpret_cast<char*>(image.data() + prefixBytes), rest) != rest)
         return damaged("it has the wrong size"); // cut short while being read
-    const auto table = SolutionTable::view(f->image_, *size, damage);
-    if (!table)
-        return damaged(damage);
+    return std::nullopt;
+}
+
+QString findTable(const QString& programFolder, const char* variable, const char* name) {
+    const QString fromEnvironment = qEnvironmentVariable(variable);
+    if (!fromEnvironment.isEmpty())
+        return fromEnvironment;
+    const QDir dir(programFolder);
+    const QString beside = dir.filePath(QString::fromLatin1(name));
+    if (QFileInfo(beside).isFile())
+        return beside;
+    return QDir::cleanPath(dir.filePath(QStringLiteral("../share/pebblenix/")) + QLatin1Char('/') +
+                           QString::fromLatin1(name));
+}
+
+} // namespace
+
+std::unique_ptr<SolutionFile> SolutionFile::open(const QString& path, QString& error) {
+    std::unique_ptr<SolutionFile> f(new SolutionFile);
+    std::size_t size = 0;
+    const auto sizeOf = [&](const std::uint8_t* data, std::size_t got, std::string& why) {
+        const auto s = SolutionTable::imageSize(data, got, why);
+        size = s.value_or(0);
+        return s;
+    };
+    if (const auto failed = readImage(path, SolutionTable::kPrefixBytes, sizeOf, f->image_)) {
+        error = *failed;
+        return nullptr;
+    }
+    std::string damage;
+    const auto table = SolutionTable::view(f->image_.data(), size, damage);
+    if (!table) {
+        error = QStringLiteral("%1: %2").arg(path,
+                                             QCoreApplication::translate("Files", damage.c_str()));
+        return nullptr;
+    }
+    f->table_ = *table;
+    return f;
+}
+
+std::unique_ptr<MoveFile> MoveFile::open(const QString& path, const SolutionTable& hints,
+                                         QString& error) {
+    std::unique_ptr<MoveFile> f(new MoveFile);
+    std::size_t size = 0;
+    const auto sizeOf = [&](const std::uint8_t* data, std::size_t got, std::string& why) {
+        const auto s = MoveTable::imageSize(data, got, hints, why);
+        size = s.value_or(0);
+        return s;
+    };
+    if (const auto failed = readImage(path, MoveTable::kHeaderBytes, sizeOf, f->image_)) {
+        error = *failed;
+        return nullptr;
+    }
+    std::string damage;
+    const auto table = MoveTable::view(f->image_.data(), size, hints, damage);
+    if (!table) {
+        error = QStringLiteral("%1: %2").arg(path,
+                                             QCoreApplication::translate("Files", damage.c_str()));
+        return nullptr;
+    }
     f->table_ = *table;
     return f;
 }
 
 // Anonymous memory that the kernel may back with 2 MB pages: they fill in a fraction of
 // the page faults, and lookups all over the table miss the address cache less.
-void SolutionFile::allocate(std::size_t size) {
+void TableImage::allocate(std::size_t size) {
     size_ = size;
 #if defined(__linux__) && defined(MADV_HUGEPAGE)
     void* p = mmap(nullptr, size, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
     if (p != MAP_FAILED) {
         madvise(p, size, MADV_HUGEPAGE);
-        image_ = static_cast<std::uint8_t*>(p);
+        data_ = static_cast<std::uint8_t*>(p);
         mapped_ = true;
         return;
     }
 #endif
-    image_ = new std::uint8_t[size];
+    data_ = new std::uint8_t[size];
 }
 
-SolutionFile::~SolutionFile() {
+TableImage::~TableImage() {
 #ifdef __linux__
     if (mapped_) {
-        munmap(image_, size_);
+        munmap(data_, size_);
         return;
     }
 #endif
-    delete[] image_;
+    delete[] data_;
 }
 
 QString findSolutionFile(const QString& programFolder) {
-    const QString fromEnvironment = qEnvironmentVariable("PEBBLENIX_SOLUTIONS");
-    if (!fromEnvironment.isEmpty())
-        return fromEnvironment;
-    const QDir dir(programFolder);
-    const QString beside = dir.filePath(QString::fromLatin1(kSolutionFileName));
-    if (QFileInfo(beside).isFile())
-        return beside;
-    return QDir::cleanPath(dir.filePath(QStringLiteral("../share/pebblenix/")) + QLatin1Char('/') +
-                           QString::fromLatin1(kSolutionFileName));
+    return findTable(programFolder, "PEBBLENIX_SOLUTIONS", kSolutionFileName);
+}
+
+QString findMoveFile(const QString& programFolder) {
+    return findTable(programFolder, "PEBBLENIX_MOVES", kMoveFileName);
 }
 
 } // namespace pebblenix

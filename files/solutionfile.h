@@ -1,9 +1,10 @@
 #pragma once
-// The table of solutions as a file: made at build time, installed beside the game's
-// data, and read into memory whole on first use. Once read and checked it is the
-// program's own: a table replaced, cut short or rewritten on disk while the game runs
-// cannot pull pages away from under a hint.
+// The tables behind the engine as files: made at build time, installed beside the game's
+// data, and read into memory whole on first use. Once read and checked a table is the
+// program's own: one replaced, cut short or rewritten on disk while the game runs cannot
+// pull pages away from under a hint.
 
+#include "game/movetable.h"
 #include "game/solutiontable.h"
 
 #include <QString>
@@ -14,6 +15,24 @@
 namespace pebblenix {
 
 inline constexpr char kSolutionFileName[] = "pebblenix-solutions.bin";
+inline constexpr char kMoveFileName[] = "pebblenix-moves.bin";
+
+// A table's image, read whole into memory of its own.
+class TableImage {
+public:
+    TableImage() = default;
+    ~TableImage();
+    TableImage(const TableImage&) = delete;
+    TableImage& operator=(const TableImage&) = delete;
+
+    void allocate(std::size_t size);
+    std::uint8_t* data() const { return data_; }
+
+private:
+    std::uint8_t* data_ = nullptr;
+    std::size_t size_ = 0;
+    bool mapped_ = false;
+};
 
 class SolutionFile {
 public:
@@ -22,22 +41,33 @@ public:
 
     const SolutionTable& table() const { return table_; }
 
-    ~SolutionFile();
-    SolutionFile(const SolutionFile&) = delete;
-    SolutionFile& operator=(const SolutionFile&) = delete;
-
 private:
     SolutionFile() = default;
-    void allocate(std::size_t size);
-    std::uint8_t* image_ = nullptr;
-    std::size_t size_ = 0;
-    bool mapped_ = false;
+    TableImage image_;
     SolutionTable table_;
 };
 
-// Where the table is looked for: $PEBBLENIX_SOLUTIONS, then beside the program (a build
-// tree), then in ../share/pebblenix (an installed copy). The first that exists, or the
-// installed place when none does.
+// The table of fewest moves, which belongs with one table of solutions: read only when
+// fewest moves are first asked for (it adds 12 MB).
+class MoveFile {
+public:
+    // Reads and checks the file made for `hints`, which must outlive it; nothing, with the
+    // reason in `error`, when that fails.
+    static std::unique_ptr<MoveFile> open(const QString& path, const SolutionTable& hints,
+                                          QString& error);
+
+    const MoveTable& table() const { return table_; }
+
+private:
+    MoveFile() = default;
+    TableImage image_;
+    MoveTable table_;
+};
+
+// Where a table is looked for: $PEBBLENIX_SOLUTIONS (or $PEBBLENIX_MOVES), then beside the
+// program (a build tree), then in ../share/pebblenix (an installed copy). The first that
+// exists, or the installed place when none does.
 QString findSolutionFile(const QString& programFolder);
+QString findMoveFile(const QString& programFolder);
 
 } // namespace pebblenix

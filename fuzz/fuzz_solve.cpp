@@ -3,11 +3,15 @@
 // The table comes from $PEBBLENIX_SOLUTIONS; without it only the reading is exercised.
 // An input that begins as a table of solutions is read as one instead, its checksum made
 // valid first so that the checks of its structure are reached: whatever they let through
-// must answer lookups and list its keys without reading outside the image.
+// must answer lookups and list its keys without reading outside the image. Its bytes also
+// make a table of fewest moves for it, whose values need agree with nothing: the count and
+// the line from each key's complement must still come without a fault, and a line must be
+// legal and end in the centre.
 
 #include "files/gamefile.h"
 #include "files/solutionfile.h"
 #include "game/bitboard.h"
+#include "game/fewestmoves.h"
 #include "game/hint.h"
 
 #include <cstdint>
@@ -28,6 +32,40 @@ const HintEngine* engine() {
     }();
     static const auto hints = file ? std::make_unique<HintEngine>(file->table()) : nullptr;
     return hints.get();
+}
+
+void readMoves(const SolutionTable& hints, const std::uint8_t* data, std::size_t size) {
+    std::vector<std::uint8_t> values(hints.size());
+    for (std::size_t i = 0; i < values.size(); ++i)
+        values[i] = data[i % size] % 16;
+    std::string error;
+    const auto image = MoveTable::serialize(values, hints, error);
+    if (!image)
+        std::abort(); // four bits hold every value
+    const auto table = MoveTable::view(image->data(), image->size(), hints, error);
+    if (!table)
+        std::abort();
+    const FewestMoves engine(hints, *table);
+    int asked = 0;
+    hints.forEach([&](std::uint64_t key) {
+        if (++asked > 64)
+            return;
+        const Bits start = kAllHoles & ~expand(key);
+        int moving = 0; // the first marble, as if it had just jumped
+        while (moving < kCells && !(start & bitOf(moving)))
+            ++moving;
+        engine.fewestMoves(start, moving);
+        const auto line = engine.fewestMovesLine(start, moving);
+        Bits board = start;
+        for (const auto& move : line.value_or(MoveLine{}))
+            for (const Jump& j : move) {
+                if (!jumpPossible(board, j))
+                    std::abort();
+                board = afterJump(board, j);
+            }
+        if (line && board != bitOf(kCentre))
+            std::abort();
+    });
 }
 
 void readTable(const std::uint8_t* data, std::size_t size) {
@@ -55,6 +93,7 @@ void readTable(const std::uint8_t* data, std::size_t size) {
     }
     if (listed != table->size() || found > 2 * listed + size / 5)
         std::abort();
+    readMoves(*table, data, size);
 }
 } // namespace
 

@@ -340,14 +340,16 @@ std::optional<SolutionTable> SolutionTable::view(const std::uint8_t* data, std::
     }
     SolutionTable t;
     t.count_ = get<std::uint64_t>(data + 8);
+    t.checksum_ = get<std::uint64_t>(data + 16);
     t.high_ = data + kPrefixBytes;
     t.chunks_.resize(kChunks);
-    std::uint64_t highAt = 0, lowAt = 0;
+    std::uint64_t highAt = 0, lowAt = 0, first = 0;
     std::uint32_t sampleAt = 0;
     for (std::uint32_t c = 0; c < kChunks; ++c) {
         const std::uint32_t count = get<std::uint32_t>(data + kHeaderBytes + c * 4);
         const std::uint32_t lowBits = data[kHeaderBytes + kChunks * 4 + c];
-        t.chunks_[c] = {highAt, lowAt, count, sampleAt, lowBits};
+        t.chunks_[c] = {highAt, lowAt, first, count, sampleAt, lowBits};
+        first += count;
         highAt += count + bucketsOf(lowBits);
         lowAt += std::uint64_t{count} * lowBits;
         sampleAt += static_cast<std::uint32_t>((bucketsOf(lowBits) + kSample - 1) / kSample);
@@ -368,9 +370,9 @@ std::optional<SolutionTable> SolutionTable::view(const std::uint8_t* data, std::
     return t;
 }
 
-bool SolutionTable::contains(std::uint64_t key) const {
+std::int64_t SolutionTable::find(std::uint64_t key) const {
     if (!inStartClass(key))
-        return false;
+        return -1;
     const std::uint32_t s = stored(key);
     const Chunk& chunk = chunks_[s >> kInChunk];
     const std::uint32_t inChunk = s & ((1u << kInChunk) - 1);
@@ -382,9 +384,9 @@ bool SolutionTable::contains(std::uint64_t key) const {
     for (std::uint64_t index = at - chunk.highAt - bucket; bitsAt(high_, at) & 1; ++at, ++index) {
         const std::uint32_t v = low(chunk, index);
         if (v >= wanted)
-            return v == wanted;
+            return v == wanted ? static_cast<std::int64_t>(chunk.first + index) : -1;
     }
-    return false;
+    return -1;
 }
 
 } // namespace pebblenix

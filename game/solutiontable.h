@@ -55,8 +55,16 @@ public:
     static std::optional<SolutionTable> view(const std::uint8_t* data, std::size_t size,
                                              std::string& error);
 
-    bool contains(std::uint64_t key) const;
+    bool contains(std::uint64_t key) const { return find(key) >= 0; }
+    // A stored key's place in the order forEach lists them, from 0: an index for tables of
+    // one value per key. Nothing for a key not stored.
+    std::optional<std::uint64_t> rank(std::uint64_t key) const {
+        const std::int64_t at = find(key);
+        return at < 0 ? std::nullopt : std::optional<std::uint64_t>(at);
+    }
     std::uint64_t size() const { return count_; }
+    // The checksum of the image: another table made for this one names it.
+    std::uint64_t imageChecksum() const { return checksum_; }
 
     // Calls f(key) once for every key, in the order they are stored.
     template <class F> void forEach(F f) const {
@@ -82,12 +90,15 @@ private:
     struct Chunk {
         std::uint64_t highAt;   // bit of the unary part where the chunk begins
         std::uint64_t lowAt;    // bit of the low parts where the chunk begins
+        std::uint64_t first;    // the rank of its first key
         std::uint32_t count;    // keys
         std::uint32_t sampleAt; // its first entry in samples_
         std::uint32_t lowBits;  // width of each low part
     };
 
     static std::uint64_t restore(std::uint32_t stored);
+    // The key's rank, or -1 when it is not stored.
+    std::int64_t find(std::uint64_t key) const;
 
     std::uint32_t low(const Chunk& chunk, std::uint64_t index) const {
         const std::uint64_t w = bitsAt(low_, chunk.lowAt + index * chunk.lowBits);
@@ -99,6 +110,7 @@ private:
     std::vector<Chunk> chunks_;
     std::vector<std::uint32_t> samples_; // the start of every 128th bucket of each chunk
     std::uint64_t count_ = 0;
+    std::uint64_t checksum_ = 0;
 };
 
 } // namespace pebblenix

@@ -288,7 +288,18 @@ private slots:
             {"one line, Russian", "one", "table", "2", "1 строка.", "LANGUAGE=ru", ""},
             {"three lines, Russian", "three", "table", "2", "3 строки.", "LANGUAGE=ru", ""},
             {"control characters in the name", "bad\x1b[2J\xc2\x9b", "table", "2",
-             "bad\\x1b[2J\\x9b.pnx: line 1", "", ""}};
+             "bad\\x1b[2J\\x9b.pnx: line 1", "", ""},
+
+            // With --fewest-moves: "moves" for both tables, "nomoves" for the first alone.
+            {"fewest moves", "--fewest-moves start", "moves", "0", "\n18 moves", "", ""},
+            {"fewest, Polish", "--fewest-moves start", "moves", "0", "\n18 ruchów", "LANGUAGE=pl",
+             ""},
+            {"fewest, none", "--fewest-moves lost", "moves", "1", "No finish", "", ""},
+            {"fewest, bad file", "--fewest-moves bad", "moves", "2", "invalid file format", "", ""},
+            {"fewest, no table", "--fewest-moves start", "nomoves", "3", "pebblenix-moves.bin", "",
+             ""},
+            {"fewest, full disk", "--fewest-moves start", "moves", "4", "No space", "",
+             ">/dev/full"}};
         for (const auto& r : rows)
             QTest::newRow(r[0]) << QStringList{r[1], r[2], r[3], QString::fromUtf8(r[4]),
                                                r[5], r[6]};
@@ -297,28 +308,48 @@ private slots:
         QFETCH(QStringList, row);
         auto [game, table, status, says, settings, shell] =
             std::tuple{row[0], row[1], row[2].toInt(), row[3], row[4], row[5]};
-        table = table == "table" ? findSolutionFile(QCoreApplication::applicationDirPath())
-                                 : dir.filePath(table + ".pnx");
+        const QString program = QCoreApplication::applicationDirPath();
+        const bool moves = table.contains("moves"), fewest = game.startsWith("--");
         QProcess p;
         auto env = QProcessEnvironment::systemEnvironment();
-        env.insert("PEBBLENIX_SOLUTIONS", table);
+        env.insert("PEBBLENIX_SOLUTIONS", table == "table" || moves ? findSolutionFile(program)
+                                                                    : dir.filePath(table + ".pnx"));
+        env.insert("PEBBLENIX_MOVES",
+                   table == "moves" ? findMoveFile(program) : dir.filePath("pebblenix-moves.bin"));
         for (const char* name : {"LANGUAGE", "LC_ALL", "LC_MESSAGES"})
             env.remove(name);
         env.insert("LANG", "C.UTF-8");
         for (const QString& setting : settings.split(' ', Qt::SkipEmptyParts))
             env.insert(setting.section('=', 0, 0), setting.section('=', 1));
         p.setProcessEnvironment(env);
-        p.start("bash", {"-c", "exec \"$0\" \"$1\" " + shell, PEBBLENIX_SOLVE_PATH,
-                         dir.filePath(game + ".pnx")});
+        p.start("bash", {"-c", "exec \"$0\" $1 \"$2\" " + shell, PEBBLENIX_SOLVE_PATH,
+                         game.section(' ', 0, -2), dir.filePath(game.section(' ', -1) + ".pnx")});
         QVERIFY(p.waitForFinished(30000));
         const QString out = QString::fromUtf8(p.readAllStandardOutput() + p.readAllStandardError());
         QCOMPARE(p.exitCode(), status);
         QVERIFY2(out.contains(says) && !out.contains(QChar(0x1b)), qPrintable(out));
-        if (status == 0) { // a line of 31 jumps, each as cells and as names
+        if (status == 0 && !fewest) { // a line of 31 jumps, each as cells and as names
             const QStringList lines = out.trimmed().split('\n');
             QCOMPARE(lines.size(), 32);
             QVERIFY(lines[0].contains(
                 QRegularExpression(R"(^\s*\d+ -> \s*\d+   [a-g][1-7] -> [a-g][1-7]$)")));
+        }
+        if (status == 0 && fewest) { // 18 moves, one marble's jumps each, to the centre
+            const QStringList lines = out.trimmed().split('\n');
+            QCOMPARE(lines.size(), 19);
+            Bits board = kStart;
+            for (const QString& line : lines.first(18)) {
+                QVERIFY2(line.contains(QRegularExpression(
+                             R"(^\s*\d+( -> \s*\d+)+   [a-g][1-7]( -> [a-g][1-7])+$)")),
+                         qPrintable(line));
+                const QStringList cells = line.section("   ", 0, 0).split(" -> ");
+                for (qsizetype i = 1; i < cells.size(); ++i) {
+                    const Jump j(cells[i - 1].trimmed().toInt(), cells[i].trimmed().toInt());
+                    QVERIFY(jumpPossible(board, j));
+                    board = afterJump(board, j);
+                }
+            }
+            QCOMPARE(board, bitOf(kCentre));
         }
     }
 };

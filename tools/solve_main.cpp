@@ -1,11 +1,14 @@
-// pebblenix-solve FILE.pnx: prints a line of play from the position in a game file that
-// ends with the last marble in the centre, or says that there is none.
+// pebblenix-solve [--fewest-moves] FILE.pnx: prints a line of play from the position in a
+// game file that ends with the last marble in the centre, or says that there is none; with
+// --fewest-moves a line in the fewest moves (a move is one marble's chain of jumps), one
+// move a line, and their count.
 // Exit status: 0 a finish (or already finished), 1 none possible, 2 a bad file, 3 no table,
 // 4 the output could not be written.
 
 #include "files/gamefile.h"
 #include "files/solutionfile.h"
 #include "game/bitboard.h"
+#include "game/fewestmoves.h"
 #include "game/hint.h"
 #include "game/review.h"
 #include "game/verdicts.h"
@@ -47,6 +50,32 @@ std::optional<int> writeOut(const QByteArray& bytes, bool closedAtStart) {
     return std::nullopt;
 }
 
+// A move as cells and as names: "10 -> 24 -> 38   d2 -> d4 -> d6".
+QString moveText(const std::vector<Jump>& move) {
+    QStringList cells{QStringLiteral("%1").arg(move.front().from, 2)};
+    QStringList names{QLatin1String(cellName(move.front().from).data())};
+    for (const Jump& j : move) {
+        cells << QStringLiteral("%1").arg(j.to, 2);
+        names << QLatin1String(cellName(j.to).data());
+    }
+    return cells.join(QStringLiteral(" -> ")) + QStringLiteral("   ") +
+           names.join(QStringLiteral(" -> "));
+}
+
+QString movesText(const MoveLine& line) {
+    QString out;
+    for (const auto& move : line)
+        out += moveText(move) + QLatin1Char('\n');
+    const int n = static_cast<int>(line.size());
+    if (n == 1)
+        //: The last line after a line of play of one move that ends with one marble in
+        //: the centre hole.
+        return out + QCoreApplication::translate("Solve", "One move");
+    //: The last line after a line of play that ends with one marble in the centre hole:
+    //: its number of moves, each one marble's chain of jumps (never 1).
+    return out + QCoreApplication::translate("Solve", "%n moves", nullptr, n);
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -58,14 +87,18 @@ int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     installTranslations(app, findTranslationsFolder(QCoreApplication::applicationDirPath()));
     QTextStream err(stderr);
-    if (argc != 2 || argv[1][0] == '-') {
+    const bool fewest = argc == 3 && qstrcmp(argv[1], "--fewest-moves") == 0;
+    const char* const argument = argv[argc - 1];
+    if (argc != 2 + fewest || argument[0] == '-') {
         //: Shown when the tool is started wrongly. FILE.pnx stands for the name of a game
-        //: file; the command's name stays as it is.
-        err << QCoreApplication::translate("Solve", "usage: pebblenix-solve FILE.pnx") << "\n";
+        //: file; the command's name and its option stay as they are.
+        err << QCoreApplication::translate("Solve",
+                                           "usage: pebblenix-solve [--fewest-moves] FILE.pnx")
+            << "\n";
         return kBadFile;
     }
-    const auto name = fileNameFromArgument(argv[1]);
-    const QString path = name.value_or(QFile::decodeName(argv[1]));
+    const auto name = fileNameFromArgument(argument);
+    const QString path = name.value_or(QFile::decodeName(argument));
     const ReadResult read =
         name ? readGameFile(path) : ReadResult{ReadStatus::Invalid, {}, nameNotTextProblem()};
     if (read.status != ReadStatus::Ok) {
@@ -91,16 +124,31 @@ int main(int argc, char** argv) {
             << "\n";
         return kNoTable;
     }
+    std::unique_ptr<MoveFile> moves;
+    if (fewest && !(moves = MoveFile::open(findMoveFile(QCoreApplication::applicationDirPath()),
+                                           file->table(), error))) {
+        // %1 names the file, which tells the two tables apart.
+        err << QCoreApplication::translate(
+                   "Solve", "pebblenix-solve: the table of solutions cannot be used: %1")
+                   .arg(error)
+            << "\n";
+        return kNoTable;
+    }
     const HintEngine engine(file->table());
     const Marbles& board = read.position->marbles;
     QString out;
     Status status = kFinish;
     const auto line = winningLine(board, engine);
+    const auto fewestLine =
+        moves ? FewestMoves(file->table(), moves->table()).fewestMovesLine(toBits(board))
+              : std::nullopt;
     if (toBits(board) == bitOf(kCentre)) {
         out = QCoreApplication::translate("Game", kAlreadyFinishedText);
-    } else if (!line) {
+    } else if (!line || (moves && !fewestLine)) {
         out = QCoreApplication::translate("Game", kNoFinishText);
         status = kNoFinish;
+    } else if (fewestLine) {
+        out = movesText(*fewestLine);
     } else {
         for (const Jump& jump : *line)
             out += QStringLiteral("%1 -> %2   %3\n")

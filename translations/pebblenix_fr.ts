@@ -246,11 +246,6 @@
 <context>
     <name>Solve</name>
     <message>
-        <source>usage: pebblenix-solve FILE.pnx</source>
-        <extracomment>Shown when the tool is started wrongly. FILE.pnx stands for the name of a game file; the command&apos;s name stays as it is.</extracomment>
-        <translation>utilisation&#xa0;: pebblenix-solve FICHIER.pnx</translation>
-    </message>
-    <message>
         <source>its folder does not exist</source>
         <translation>son dossier n’existe pas</translation>
     </message>
@@ -268,6 +263,24 @@
         <source>pebblenix-solve: the output could not be written (%1)</source>
         <extracomment>Shown when the tool&apos;s answer could not be written out, for example to a full disk. %1 is the system&apos;s reason, such as &quot;No space left on device&quot;.</extracomment>
         <translation>pebblenix-solve&#xa0;: la sortie n’a pas pu être écrite (%1)</translation>
+    </message>
+    <message>
+        <source>One move</source>
+        <extracomment>The last line after a line of play of one move that ends with one marble in the centre hole.</extracomment>
+        <translation>Un coup</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n moves</source>
+        <extracomment>The last line after a line of play that ends with one marble in the centre hole: its number of moves, each one marble&apos;s chain of jumps (never 1).</extracomment>
+        <translation>
+            <numerusform>%n coup</numerusform>
+            <numerusform>%n coups</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>usage: pebblenix-solve [--fewest-moves] FILE.pnx</source>
+        <extracomment>Shown when the tool is started wrongly. FILE.pnx stands for the name of a game file; the command&apos;s name and its option stay as they are.</extracomment>
+        <translation>utilisation&#xa0;: pebblenix-solve [--fewest-moves] FICHIER.pnx</translation>
     </message>
 </context>
 <context>

@@ -243,11 +243,6 @@
 <context>
     <name>Solve</name>
     <message>
-        <source>usage: pebblenix-solve FILE.pnx</source>
-        <extracomment>Shown when the tool is started wrongly. FILE.pnx stands for the name of a game file; the command&apos;s name stays as it is.</extracomment>
-        <translation>用法：pebblenix-solve 文件.pnx</translation>
-    </message>
-    <message>
         <source>its folder does not exist</source>
         <translation>所在文件夹不存在</translation>
     </message>
@@ -265,6 +260,23 @@
         <source>pebblenix-solve: the output could not be written (%1)</source>
         <extracomment>Shown when the tool&apos;s answer could not be written out, for example to a full disk. %1 is the system&apos;s reason, such as &quot;No space left on device&quot;.</extracomment>
         <translation>pebblenix-solve：无法写入输出（%1）</translation>
+    </message>
+    <message>
+        <source>One move</source>
+        <extracomment>The last line after a line of play of one move that ends with one marble in the centre hole.</extracomment>
+        <translation>一步</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n moves</source>
+        <extracomment>The last line after a line of play that ends with one marble in the centre hole: its number of moves, each one marble&apos;s chain of jumps (never 1).</extracomment>
+        <translation>
+            <numerusform>%n 步</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>usage: pebblenix-solve [--fewest-moves] FILE.pnx</source>
+        <extracomment>Shown when the tool is started wrongly. FILE.pnx stands for the name of a game file; the command&apos;s name and its option stay as they are.</extracomment>
+        <translation>用法：pebblenix-solve [--fewest-moves] 文件.pnx</translation>
     </message>
 </context>
 <context>
