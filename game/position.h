@@ -5,6 +5,7 @@
 #include "game/board.h"
 
 #include <QString>
+#include <algorithm>
 
 namespace pebblenix {
 
@@ -18,5 +19,15 @@ struct Position {
 
 // A new game: 32 marbles around the empty centre, the clock at "120".
 Position newGamePosition();
+
+// A game that starts from these marbles: the clock at "120", the count theirs.
+inline Position startingPosition(const Marbles& marbles) {
+    Position p;
+    p.marbles = marbles;
+    p.count = static_cast<quint8>(std::count(marbles.begin(), marbles.end(), true));
+    p.countText = QString::number(p.count);
+    p.clock = QStringLiteral("120");
+    return p;
+}
 
 } // namespace pebblenix

@@ -188,6 +188,239 @@
     </message>
 </context>
 <context>
+    <name>Problems</name>
+    <message>
+        <source>Cross</source>
+        <extracomment>A problem&apos;s name. The problems are shapes of marbles to reduce to one marble in the centre; this one is a Latin cross of six marbles.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Snowflake</source>
+        <extracomment>A problem&apos;s name: a snowflake-like star of eleven marbles, one in the centre.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Plus</source>
+        <extracomment>A problem&apos;s name: a plus sign of nine marbles.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kite</source>
+        <extracomment>A problem&apos;s name: a kite on a string, ten marbles.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sword</source>
+        <extracomment>A problem&apos;s name: a sword with its hilt, twelve marbles.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Trident</source>
+        <extracomment>A problem&apos;s name: a three-pronged spear, eight marbles.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Gateway</source>
+        <extracomment>A problem&apos;s name: a gate in a wall, ten marbles.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tuning Fork</source>
+        <extracomment>A problem&apos;s name: the two-pronged fork musicians tune by, seven marbles.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Small Diamond</source>
+        <extracomment>A problem&apos;s name: a diamond (the shape) of twelve marbles around the empty centre.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hat</source>
+        <extracomment>A problem&apos;s name: a hat with a brim, eleven marbles.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Table</source>
+        <extracomment>A problem&apos;s name: a table (the furniture) of twelve marbles.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Staircase</source>
+        <extracomment>A problem&apos;s name: steps running down diagonally, eleven marbles.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pyramid</source>
+        <extracomment>A problem&apos;s name: rows of one, three, five and seven marbles.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bird</source>
+        <extracomment>A problem&apos;s name: a bird with its wings raised, fourteen marbles.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Heart</source>
+        <extracomment>A problem&apos;s name: a heart (the shape), eighteen marbles.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bell</source>
+        <extracomment>A problem&apos;s name: a bell (the shape), eighteen marbles.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mask</source>
+        <extracomment>A problem&apos;s name: a face mask with two eye holes, nineteen marbles.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lantern</source>
+        <extracomment>A problem&apos;s name: a lantern (the lamp), fifteen marbles.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Goblet</source>
+        <extracomment>A problem&apos;s name: a drinking cup on a stem, fifteen marbles.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Crown</source>
+        <extracomment>A problem&apos;s name: a king&apos;s crown, sixteen marbles.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tree</source>
+        <extracomment>A problem&apos;s name: a fir tree on its trunk, sixteen marbles.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Arrow</source>
+        <extracomment>A problem&apos;s name: an arrow pointing up, seventeen marbles.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Window</source>
+        <extracomment>A problem&apos;s name: a window with panes, nineteen marbles.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Octagon</source>
+        <extracomment>A problem&apos;s name: an eight-sided shape of twenty marbles around the empty centre.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tower</source>
+        <extracomment>A problem&apos;s name: a castle tower with battlements, twenty marbles.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Diamond</source>
+        <extracomment>A problem&apos;s name: a large diamond (the shape) of 24 marbles around the empty centre.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Double Cross</source>
+        <extracomment>A problem&apos;s name: an upright with two crossbars, thirteen marbles.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rocket</source>
+        <extracomment>A problem&apos;s name: a space rocket, 21 marbles.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mushroom</source>
+        <extracomment>A problem&apos;s name: a mushroom with its cap and stem, 22 marbles.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fireplace</source>
+        <extracomment>A problem&apos;s name: a fireplace, its chimney above, eleven marbles.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keyhole</source>
+        <extracomment>A problem&apos;s name: the top half of the board full but for the empty centre, one marble below it, 20 marbles.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Moat</source>
+        <extracomment>A problem&apos;s name: one marble in the centre cut off by an empty ring (the moat of a castle) from the four arms of the board, 25 marbles.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Full Board, d1 Empty</source>
+        <extracomment>A problem&apos;s name: every hole holds a marble but d1 (column d, row 1), which is empty. d1 is a hole&apos;s name, never translated.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Full Board, a4 Empty</source>
+        <extracomment>A problem&apos;s name: every hole holds a marble but a4, which is empty.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Full Board, g4 Empty</source>
+        <extracomment>A problem&apos;s name: every hole holds a marble but g4, which is empty.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Full Board, d7 Empty</source>
+        <extracomment>A problem&apos;s name: every hole holds a marble but d7, which is empty.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ladder</source>
+        <extracomment>A problem&apos;s name: a ladder of two rails and rungs down the middle column, 19 marbles.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Easy</source>
+        <extracomment>A problem&apos;s grade: jumps made at random would finish with one marble in the centre at least once in 100 tries.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Moderate</source>
+        <extracomment>A problem&apos;s grade: random jumps finish in the centre once in 100 to 1,000 tries.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hard</source>
+        <extracomment>A problem&apos;s grade: random jumps finish in the centre once in 1,000 to 10,000 tries.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Very Hard</source>
+        <extracomment>A problem&apos;s grade: random jumps finish in the centre once in 10,000 to 100,000 tries.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Expert</source>
+        <extracomment>A problem&apos;s grade: random jumps finish in the centre once in 100,000 to a million tries.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Master</source>
+        <extracomment>A problem&apos;s grade, the hardest: random jumps finish in the centre less than once in a million tries.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>With only %1 empty at the start, the last marble can never finish in the centre (the rule of three): it can only end on a hole whose row and column each differ from those of %1 by 0, 3 or 6, and the centre&apos;s do not.</source>
+        <extracomment>Why a start with one empty hole has no finish in the centre. %1 is that hole, a column letter and a row number such as &quot;c1&quot; (never translated); the centre is d4. The rule of three is the usual name of this argument in peg solitaire.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>line %1 of the list of problems is not a problem</source>
+        <extracomment>Why the list of problems cannot be read. %1 is the number of a line of the list&apos;s file, index.txt, that does not name a game file, a chance from 0 to 1 and a name.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the list of problems is too long</source>
+        <extracomment>Why the list of problems cannot be read: its file, index.txt, is larger than any list of problems.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Records</name>
     <message>
         <source>it is a link</source>
@@ -285,6 +518,48 @@
         <source>usage: pebblenix-solve [--fewest-moves] FILE.pnx</source>
         <extracomment>Shown when the tool is started wrongly. FILE.pnx stands for the name of a game file; the command&apos;s name and its option stay as they are.</extracomment>
         <translation>użycie: pebblenix-solve [--fewest-moves] PLIK.pnx</translation>
+    </message>
+</context>
+<context>
+    <name>Verdict</name>
+    <message numerus="yes">
+        <source>One marble can still finish in the centre, in %n move(s) at the fewest.</source>
+        <extracomment>The position editor&apos;s verdict. A move is one marble&apos;s jumps made one after another; %n is the fewest moves that leave one marble in the centre.</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>One marble can still finish in the centre.</source>
+        <extracomment>The position editor&apos;s verdict on the board being set up.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>One marble stands in the centre: this board is already solved.</source>
+        <extracomment>The position editor&apos;s verdict on a board with one marble, in the centre.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There are no marbles on the board.</source>
+        <extracomment>The position editor&apos;s verdict on an empty board.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The only marble stands on %1, not in the centre, and a lone marble cannot jump.</source>
+        <extracomment>The position editor&apos;s verdict on a board with one marble. %1 is its hole, a column letter and a row number such as &quot;d1&quot; (never translated).</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No series of jumps can leave one marble in the centre (the rule of three): colour the holes in three colours along the diagonals, either way; every jump changes the number of marbles on each colour by one, so whether each colour holds an odd or even number flips for all three at once, and from this board it never matches a lone marble in the centre.</source>
+        <extracomment>The position editor&apos;s verdict. The rule of three is the usual name of this argument in peg solitaire; the three colours are stripes running along the diagonals of the board.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The rule of three allows a finish in the centre, but no series of jumps from this board leads to one.</source>
+        <extracomment>The position editor&apos;s verdict: the rule of three (see the other verdict) does not forbid a centre finish, but the exact search finds none.</extracomment>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
