@@ -53,8 +53,9 @@ int WindowZoom::largest() const {
     // The window manager's frame, once the window has one.
     const QSize frame = window_->frameGeometry().size() - window_->geometry().size();
     const int menu = window_->menuBar()->sizeHint().height();
+    const bool moves = showsMovesLine(controls_);
     return largestZoom(where->availableGeometry().size(),
-                       [&](int step) { return clientSize(step) + QSize(0, menu) + frame; });
+                       [&](int step) { return clientSize(step, moves) + QSize(0, menu) + frame; });
 }
 
 void WindowZoom::setZoom(int percent) {
@@ -66,11 +67,25 @@ void WindowZoom::setZoom(int percent) {
     layOut();
     emit changed();
     updateActions();
-    // A window grown past the screen's edge comes back inside it.
+    pullInside();
+    emit stored(ViewSetting::writeZoom(zoom_));
+}
+
+void WindowZoom::pullInside() {
     if (const QScreen* where = window_->screen(); where && window_->isVisible())
         window_->move(window_->pos() +
-                      pullInside(window_->frameGeometry(), where->availableGeometry()));
-    emit stored(ViewSetting::writeZoom(zoom_));
+                      pebblenix::pullInside(window_->frameGeometry(), where->availableGeometry()));
+}
+
+void WindowZoom::refit() {
+    if (const int fits = std::min(zoom_, largest()); fits != zoom_) {
+        zoom_ = fits;
+        marble_ = marblePicture(colour_, pictureScale(), zoom_);
+    }
+    layOut();
+    emit changed();
+    updateActions();
+    pullInside();
 }
 
 void WindowZoom::updateActions() {
