@@ -129,6 +129,10 @@ private slots:
         QTest::newRow("by hand") << "hand"
                                  << "Pebblenix records 2|fewest-moves 18"
                                  << "18 moves|";
+        QTest::newRow("by hand, Show Moves telling the fewest")
+            << "moves"
+            << "Pebblenix records 2|fewest-moves-with-help 18"
+            << "None yet|18 moves";
         QTest::newRow("Play Next Jump") << "line"
                                         << "Pebblenix records 2|fewest-moves-with-help 18"
                                         << "None yet|18 moves";
@@ -152,7 +156,9 @@ private slots:
                 jumps.insert(jumps.end(), move.begin(), move.end());
         });
         QTRY_COMPARE_WITH_TIMEOUT(jumps.size(), std::size_t(31), 20000);
-        WinningLineDialog* line = how == "hand" ? nullptr : openLine();
+        if (how == "moves")
+            w->menuItem("mnushowmoves")->trigger();
+        WinningLineDialog* line = how == "hand" || how == "moves" ? nullptr : openLine();
         if (line && !line->fewestMoves->isChecked())
             line->fewestMoves->click();
         int chains = 0;
@@ -171,12 +177,14 @@ private slots:
             QCOMPARE(jumpsOf(after), jumpsOf(rows).mid(1));
         }
         QCOMPARE(shownCount(*w), 1);
+        if (how == "moves")
+            w->menuItem("mnushowmoves")->trigger();
         QVERIFY(!line || (chains == 13 && line->summary->text().startsWith("The last marble ")));
         const QStringList file =
             QString::fromLatin1(readAll(RecordsFile::defaultPath())).split('\n');
         const QString fewest = file.filter(QRegularExpression("^fewest-moves")).join(',');
         QCOMPARE(file.first() + '|' + fewest.section(' ', 0, 1), recorded);
-        QCOMPARE(ViewSetting::read().fewestMovesLine, how != "hand");
+        QCOMPARE(ViewSetting::read().fewestMovesLine, line != nullptr);
         w->menuItem("mnurecords")->trigger();
         const RecordsDialog* records = w->findChild<RecordsDialog*>();
         const QLabel* helped = records->fewestMovesWithHelp;
