@@ -33,7 +33,9 @@ QString fewestText(std::optional<int> fewest) {
 }
 
 QStringList movesLineTexts(int label) {
-    QStringList texts{label == 0 ? QString() : fewestText(std::nullopt)};
+    QStringList texts;
+    if (label == 1)
+        texts << fewestText(std::nullopt);
     for (int n = 0; n < kCells; ++n) // a game has fewer jumps than holes
         texts << (label == 0 ? movesText(n) : fewestText(n));
     return texts;

@@ -84,6 +84,8 @@ RecordsDialog::RecordsDialog(QWidget* parent, UiSeam& ui) : QDialog(parent) {
     //: In Records: the centre finish in the fewest moves, of a game played from the start
     //: (not opened from a file).
     row(QCoreApplication::translate("Moves", "Fewest moves:"), fewestMoves);
+    //: In Records: the same, with help (a hint, a rewind, Review Game, the winning line or
+    //: the fewest moves shown by View > Show Moves).
     row(QCoreApplication::translate("Moves", "Fewest moves with help:"), fewestMovesWithHelp);
 
     auto* buttons = new QDialogButtonBox(this);

@@ -228,6 +228,7 @@
     </message>
     <message>
         <source>Fewest moves with help:</source>
+        <extracomment>In Records: the same, with help (a hint, a rewind, Review Game, the winning line or the fewest moves shown by View &gt; Show Moves).</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message numerus="yes">
