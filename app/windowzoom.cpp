@@ -20,6 +20,7 @@ WindowZoom::WindowZoom(QMainWindow* window, const WindowControls& controls, Main
 
 bool WindowZoom::start(int colour, int zoom) {
     colour_ = colour;
+    chosen_ = zoom;
     zoom_ = std::min(zoom, largest());
     marble_ = marblePicture(colour_, pictureScale(), zoom_);
     return !marble_.isNull();
@@ -62,7 +63,7 @@ void WindowZoom::setZoom(int percent) {
     percent = std::min(percent, largest());
     if (percent == zoom_)
         return;
-    zoom_ = percent;
+    zoom_ = chosen_ = percent;
     marble_ = marblePicture(colour_, pictureScale(), zoom_);
     layOut();
     emit changed();
@@ -78,7 +79,7 @@ void WindowZoom::pullInside() {
 }
 
 void WindowZoom::refit() {
-    if (const int fits = std::min(zoom_, largest()); fits != zoom_) {
+    if (const int fits = std::min(chosen_, largest()); fits != zoom_) {
         zoom_ = fits;
         marble_ = marblePicture(colour_, pictureScale(), zoom_);
     }

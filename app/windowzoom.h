@@ -30,8 +30,8 @@ public:
     void layOut();
     // Keeps the window at its one size for the zoom.
     void fixSize();
-    // Lays the window out again after a line was shown or hidden: at the zoom, or at the
-    // largest step the screen has room for, which is not stored.
+    // Lays the window out again after a line was shown or hidden: at the step last chosen,
+    // or at the largest the screen has room for, which is not stored.
     void refit();
 
     void zoomIn();
@@ -63,6 +63,7 @@ private:
     MainMenu& menu_;
     int colour_ = 0;
     int zoom_ = 100;
+    int chosen_ = 100; // stored, or chosen since
     QImage marble_;
 };
 
