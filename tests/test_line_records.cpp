@@ -185,6 +185,7 @@ private slots:
         const QString fewest = file.filter(QRegularExpression("^fewest-moves")).join(',');
         QCOMPARE(file.first() + '|' + fewest.section(' ', 0, 1), recorded);
         QCOMPARE(ViewSetting::read().fewestMovesLine, line != nullptr);
+        QVERIFY(!ViewSetting::writeFewestMovesLine(false)); // for the tests after
         w->menuItem("mnurecords")->trigger();
         const RecordsDialog* records = w->findChild<RecordsDialog*>();
         const QLabel* helped = records->fewestMovesWithHelp;
