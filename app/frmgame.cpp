@@ -3,6 +3,7 @@
 #include "about/frmabout.h"
 #include "app/enginewait.h"
 #include "app/mainmenu.h"
+#include "app/movesline.h"
 #include "app/recordsdialog.h"
 #include "app/reviewdialog.h"
 #include "app/services.h"
@@ -31,13 +32,6 @@ namespace pebblenix {
 
 namespace {
 const QString kTitle = QString::fromLatin1(kProgramTitle);
-
-// Shows a dialog of the window's and brings it to the front, with the keyboard in it.
-void present(QWidget* dialog) {
-    dialog->show();
-    dialog->raise();
-    dialog->activateWindow();
-}
 } // namespace
 
 frmgame::frmgame(Services& services)
@@ -85,6 +79,7 @@ frmgame::frmgame(Services& services)
     zoom_ = new WindowZoom(this, controls, *menu_);
     connect(zoom_, &WindowZoom::changed, this, &frmgame::refresh);
     connect(zoom_, &WindowZoom::stored, this, &frmgame::storeView);
+    moves_ = new MovesLine(session_, controls, *menu_, *zoom_); // before the window's size
     // The screen and the window's frame may have changed since the last look.
     connect(menu_, &MainMenu::viewAboutToShow, zoom_, &WindowZoom::updateActions);
 }
@@ -132,11 +127,7 @@ bool frmgame::Form_Load() {
     menu_->setChecked(QStringLiteral("mnushowjumps"), view.showJumps);
     wantVerdicts();
     ResetGame();
-    // The undo file lives in the user's own private folder: in the shared temporary
-    // folder any other user could plant a link or a file of its name.
-    session_.setUndoFolder(chooseUndoFolder(
-        qEnvironmentVariable("XDG_RUNTIME_DIR"),
-        QStandardPaths::writableLocation(QStandardPaths::CacheLocation), QDir::tempPath()));
+    session_.useOwnUndoFolder();
     DelTempFile(); // a leftover of an earlier window: a new window has nothing to undo
     return true;
 }
@@ -390,20 +381,20 @@ void frmgame::mnureview_Click() {
             connect(frmreview, &ReviewDialog::goBackRequested, this, &frmgame::rewindTo);
             frmreview->follow(session_, engine);
         }
-        present(frmreview);
+        frmreview->present();
     });
 }
 
 void frmgame::mnuwinningline_Click() {
     withHintEngine(services_.engine, services_.ui, this, [this](const HintEngine& engine) {
         if (!frmwinningline) {
-            frmwinningline = new WinningLineDialog(this);
+            frmwinningline = new WinningLineDialog(this, services_.ui);
             frmwinningline->addActions({menuItem("mnuundo"), menuItem("mnurewind")});
             connect(frmwinningline, &WinningLineDialog::playRequested, this, &frmgame::playJump);
             frmwinningline->follow(session_, engine);
             frmwinningline->placeBeside(this);
         }
-        present(frmwinningline);
+        frmwinningline->present();
     });
 }
 
@@ -436,6 +427,9 @@ void frmgame::mnuzoomout_Click() {
 }
 void frmgame::mnuactualsize_Click() {
     zoom_->actualSize();
+}
+void frmgame::mnushowmoves_Click() {
+    storeView(moves_->toggled());
 }
 
 bool frmgame::showJumps() const {

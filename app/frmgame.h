@@ -20,6 +20,7 @@ class QTimer;
 namespace pebblenix {
 
 class MainMenu;
+class MovesLine;
 class RecordsDialog;
 class ReviewDialog;
 class WindowZoom;
@@ -77,6 +78,7 @@ public slots: // the menu items' commands, each named after its item
     void mnuzoomout_Click();
     void mnuactualsize_Click();
     void mnushowjumps_Click();
+    void mnushowmoves_Click();
 
 public:
     quint8 colid = 0;
@@ -126,6 +128,7 @@ private:
     QPointer<WinningLineDialog> frmwinningline;
     QPointer<RecordsDialog> frmrecords;
     WindowZoom* zoom_ = nullptr;
+    MovesLine* moves_ = nullptr;
 };
 
 } // namespace pebblenix

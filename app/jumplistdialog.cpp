@@ -51,10 +51,22 @@ JumpListDialog::JumpListDialog(QWidget* parent, const QString& title, const QStr
     layout->addWidget(buttons);
 }
 
+void JumpListDialog::present() {
+    show();
+    raise();
+    activateWindow();
+}
+
 void JumpListDialog::follow(GameSession& session, const HintEngine& engine) {
-    connect(&session, &GameSession::boardChanged, this,
-            [this, &session, &engine] { showFrom(session, engine); });
-    showFrom(session, engine);
+    session_ = &session;
+    engine_ = &engine;
+    connect(&session, &GameSession::boardChanged, this, &JumpListDialog::showAgain);
+    showAgain();
+}
+
+void JumpListDialog::showAgain() {
+    if (session_)
+        showFrom(*session_, *engine_);
 }
 
 } // namespace pebblenix

@@ -26,6 +26,8 @@ public:
     // Shows what the engine makes of the session's game now, and again whenever its board
     // changes, until the dialog closes.
     void follow(GameSession& session, const HintEngine& engine);
+    // Shows it in front, with the keyboard in it.
+    void present();
 
 protected:
     // `headers` are the list's columns after the three every list has (the jump's number,
@@ -33,6 +35,12 @@ protected:
     JumpListDialog(QWidget* parent, const QString& title, const QStringList& headers,
                    const QString& actionText);
     virtual void showFrom(GameSession& session, const HintEngine& engine) = 0;
+    // Shows the session's game again, as when its board changes; nothing before follow().
+    void showAgain();
+
+private:
+    GameSession* session_ = nullptr;
+    const HintEngine* engine_ = nullptr;
 };
 
 } // namespace pebblenix

@@ -58,6 +58,8 @@ const Item kItems[] = {
     {2, "mnuzoomout", QT_TRANSLATE_NOOP("pebblenix::frmgame", "Zoom &Out"), "Ctrl+-"},
     {2, "mnuactualsize", QT_TRANSLATE_NOOP("pebblenix::frmgame", "&Actual Size"), "Ctrl+0"},
     {2, "mnushowjumps", QT_TRANSLATE_NOOP("pebblenix::frmgame", "Show &Jumps"), "", true, true},
+    //: Shows below the board the moves made and the fewest moves that still finish.
+    {2, "mnushowmoves", QT_TRANSLATE_NOOP("pebblenix::frmgame", "Show &Moves"), "", true},
     {3, "mnuabout", QT_TRANSLATE_NOOP("pebblenix::frmgame", "&About Pebblenix")},
 };
 
@@ -144,6 +146,12 @@ QAction* MainMenu::make(int index) {
         action->setToolTip(action->statusTip());
         menus_[2].menu->setToolTipsVisible(true); // the window has no status bar for the tip
     }
+    if (name == QLatin1String("mnushowmoves"))
+        //: Shown as the tip of the View menu's Show Moves item.
+        action->setToolTip(QCoreApplication::translate(
+            "pebblenix::frmgame", "Shows the moves made, a chain of jumps by one marble "
+                                  "counting once, and the fewest moves that still finish with "
+                                  "the last marble in the centre."));
     made_[index] = action;
     return action;
 }

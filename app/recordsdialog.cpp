@@ -3,6 +3,7 @@
 #include "files/recordsfile.h"
 #include "seam/uiseam.h"
 
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QLabel>
@@ -43,6 +44,15 @@ QString fastestText(const std::optional<FastestFinish>& fastest) {
         .arg(dateText(fastest->date));
 }
 
+QString movesText(const std::optional<MovesFinish>& fewest) {
+    if (!fewest)
+        return RecordsDialog::tr("None yet");
+    //: In Records: %n the moves of a centre finish (a move is one marble's chain of
+    //: jumps), %1 the date.
+    return QCoreApplication::translate("Moves", "%n moves, on %1", nullptr, fewest->moves)
+        .arg(dateText(fewest->date));
+}
+
 QLabel* valueLabel(QWidget* parent) {
     auto* label = new QLabel(parent);
     label->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
@@ -71,6 +81,12 @@ RecordsDialog::RecordsDialog(QWidget* parent, UiSeam& ui) : QDialog(parent) {
     row(tr("Best finish with help:"), bestWithHelp);
     row(tr("Fastest centre finish:"), fastest);
     row(tr("Fastest with help:"), fastestWithHelp);
+    //: In Records: the centre finish in the fewest moves, of a game played from the start
+    //: (not opened from a file).
+    row(QCoreApplication::translate("Moves", "Fewest moves:"), fewestMoves);
+    //: In Records: the same, with help (a hint, a rewind, Review Game, the winning line or
+    //: the fewest moves shown by View > Show Moves).
+    row(QCoreApplication::translate("Moves", "Fewest moves with help:"), fewestMovesWithHelp);
 
     auto* buttons = new QDialogButtonBox(this);
     resetButton = buttons->addButton(tr("&Reset Records\u2026"), QDialogButtonBox::ResetRole);
@@ -117,6 +133,10 @@ void RecordsDialog::showRecords(const Records& r) {
     fastestWithHelp->setText(fastestText(fastestHelped));
     form_->setRowVisible(bestWithHelp, bestHelped.has_value());
     form_->setRowVisible(fastestWithHelp, fastestHelped.has_value());
+    const auto movesHelped = r.fewestMovesWithHelpShown();
+    fewestMoves->setText(movesText(r.fewestMoves[Unaided]));
+    fewestMovesWithHelp->setText(movesText(movesHelped));
+    form_->setRowVisible(fewestMovesWithHelp, movesHelped.has_value());
 }
 
 } // namespace pebblenix

@@ -1,6 +1,7 @@
 #pragma once
-// Records: the games this player has finished on this machine, the best finish and the
-// fastest centre finish with their dates, and a button that starts the records afresh.
+// Records: the games this player has finished on this machine, the best finish, the
+// fastest centre finish and the one in the fewest moves with their dates, and a button that
+// starts the records afresh.
 
 #include "game/records.h"
 
@@ -35,6 +36,8 @@ public:
     QLabel* bestWithHelp = nullptr; // shown only where it beats the best without help
     QLabel* fastest = nullptr;
     QLabel* fastestWithHelp = nullptr;
+    QLabel* fewestMoves = nullptr; // of a centre finish of a game from the start
+    QLabel* fewestMovesWithHelp = nullptr;
     QPushButton* resetButton = nullptr;
     QPushButton* closeButton = nullptr;
 

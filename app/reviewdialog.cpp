@@ -2,6 +2,7 @@
 
 #include "game/verdicts.h"
 #include "session/gamesession.h"
+#include "session/hintservice.h"
 
 #include <QCoreApplication>
 #include <QHeaderView>
@@ -11,17 +12,20 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <utility>
 
 namespace pebblenix {
 
 namespace {
 
-// A jump as the summary and the tooltip show it: never broken across lines ("d1 ->" above
-// "d3"), with no-break spaces and a word joiner after the hyphen.
-QString unbroken(const Jump& jump) {
-    return jumpName(jump)
-        .replace(QLatin1Char(' '), QChar(0x00A0))
+// A jump or a move as the summary and the tooltip show it: never broken across lines
+// ("d1 ->" above "d3"), with no-break spaces and a word joiner after the hyphen.
+QString unbroken(QString name) {
+    return name.replace(QLatin1Char(' '), QChar(0x00A0))
         .replace(QStringLiteral("->"), QStringLiteral("-\u2060>"));
+}
+QString unbroken(const Jump& jump) {
+    return unbroken(jumpName(jump));
 }
 
 } // namespace
@@ -99,7 +103,53 @@ void ReviewDialog::markLost(QTreeWidgetItem* row, const QString& keeper) {
     }
 }
 
-void ReviewDialog::showReview(const Review& review) {
+QString ReviewDialog::markCostly(const Review& review, const MovesReview& moves) {
+    const std::size_t costly = *moves.costlyMove;
+    //: The tip of the jumps of the first move after which a centre finish took more moves
+    //: than before it: %n the moves that were enough from the position before that move,
+    //: %1 the moves needed once it was made.
+    const QString tip = QCoreApplication::translate("Moves",
+                                                    "From here %n moves were enough; after "
+                                                    "this move %1.",
+                                                    nullptr, moves.enough)
+                            .arg(moves.needed);
+    std::vector<Jump> move;
+    for (std::size_t i = 0; i < moves.moveOf.size() && i < review.jumps.size(); ++i) {
+        if (moves.moveOf[i] != costly)
+            continue;
+        move.push_back(review.jumps[i].jump);
+        if (review.losing == i)
+            continue; // it keeps the mark of the lost finish
+        QTreeWidgetItem* row = list->topLevelItem(static_cast<int>(i));
+        for (int c = 0; c < list->columnCount(); ++c) {
+            row->setBackground(c, QColor(255, 236, 179));
+            row->setForeground(c, QColor(102, 60, 0));
+            row->setToolTip(c, tip);
+        }
+        //: What a screen reader says of a jump of the first move that made the finish
+        //: take more moves than needed: %1 the jump ("d4 -> b4"), %n the moves that were
+        //: enough before the move, %2 those needed after it.
+        row->setData(1, Qt::AccessibleTextRole,
+                     QCoreApplication::translate("Moves",
+                                                 "%1, in the move that made the finish take "
+                                                 "more moves than needed: from here %n moves "
+                                                 "were enough; after this move %2.",
+                                                 nullptr, moves.enough)
+                         .arg(jumpName(review.jumps[i].jump))
+                         .arg(moves.needed));
+    }
+    //: Review Game's summary, after what it says of the centre finish: %1 the move's
+    //: number in the game, %2 the move ("d2 -> d4 -> d6"), %n the moves that were enough
+    //: from the position before it, %3 the moves needed once it was made.
+    return QCoreApplication::translate("Moves",
+                                       "Move %1, %2, made the finish take more moves than "
+                                       "needed: from here %n moves were enough; after this "
+                                       "move %3.",
+                                       nullptr, moves.enough)
+        .arg(QString::number(costly + 1), unbroken(moveName(move)), QString::number(moves.needed));
+}
+
+void ReviewDialog::showReview(const Review& review, const std::optional<MovesReview>& moves) {
     //: A tooltip on the jump that lost the centre finish; %1 is a jump that would have
     //: kept it ("d2 -> d4").
     const QString keeper =
@@ -152,6 +202,8 @@ void ReviewDialog::showReview(const Review& review) {
                                   unbroken(review.jumps[*review.losing].jump)));
     else
         summary->setText(QCoreApplication::translate("Game", kStillFinishText));
+    if (moves && moves->costlyMove)
+        summary->setText(summary->text() + QLatin1Char(' ') + markCostly(review, *moves));
 
     const int select =
         review.losing ? static_cast<int>(*review.losing) : list->topLevelItemCount() - 1;
@@ -159,8 +211,22 @@ void ReviewDialog::showReview(const Review& review) {
     action->setEnabled(list->currentItem() != nullptr);
 }
 
+// A game judged jump by jump, or move by move, is played with help. Its moves are judged
+// once their table is read, which the first review starts.
 void ReviewDialog::showFrom(GameSession& session, const HintEngine& engine) {
-    showReview(session.review(engine)); // a game judged jump by jump is played with help
+    const Review review = session.review(engine);
+    HintService& service = session.engine();
+    if (const FewestMoves* fewest = service.fewestMoves()) {
+        showReview(review, session.reviewMoves(*fewest));
+        return;
+    }
+    showReview(review);
+    if (!service.movesReady() && !std::exchange(waiting_, true))
+        service.whenMovesReady(this, [this](const FewestMoves* fewest, const QString&) {
+            waiting_ = false;
+            if (fewest)
+                showAgain();
+        });
 }
 
 } // namespace pebblenix

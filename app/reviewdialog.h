@@ -4,7 +4,10 @@
 // that would have kept it. A button takes the board back to before the selected jump.
 
 #include "app/jumplistdialog.h"
+#include "game/movereview.h"
 #include "game/review.h"
+
+#include <optional>
 
 class QTreeWidgetItem;
 
@@ -15,8 +18,10 @@ class ReviewDialog : public JumpListDialog {
 public:
     explicit ReviewDialog(QWidget* parent);
 
-    // Shows a new judgement of the game, with the losing jump selected, or the last one.
-    void showReview(const Review& review);
+    // Shows a new judgement of the game, with the losing jump selected, or the last one;
+    // with its moves judged, the first move that made the finish take more moves than
+    // needed stands out too.
+    void showReview(const Review& review, const std::optional<MovesReview>& moves = std::nullopt);
 
 signals:
     // The player asked for the position before jump `jump` (counted from 0).
@@ -30,6 +35,10 @@ private:
     static QString finishText(Finish finish);
     void sizeToContents();
     void markLost(QTreeWidgetItem* row, const QString& keeper);
+    // Marks the rows of the costly move; the sentence that tells of it.
+    QString markCostly(const Review& review, const MovesReview& moves);
+
+    bool waiting_ = false; // for the table of fewest moves
 };
 
 } // namespace pebblenix

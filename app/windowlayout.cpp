@@ -2,6 +2,7 @@
 
 #include "app/accessibility.h"
 #include "app/boardwidget.h"
+#include "app/movesline.h"
 #include "drawing/fonts.h"
 #include "drawing/twips.h"
 
@@ -54,8 +55,19 @@ void fitCaptions(const QFont& font, std::initializer_list<std::pair<QLabel*, int
 
 } // namespace
 
-QSize clientSize(int zoom) {
-    return {px(kClientWidth * 15, zoom), px(kClientHeight * 15, zoom)};
+namespace {
+// The line of moves: its labels' top and the height it adds to the window, in twips.
+constexpr int kMovesTop = kClientHeight * 15;
+constexpr int kMovesLine = 345;
+} // namespace
+
+QSize clientSize(int zoom, bool movesLine) {
+    return {px(kClientWidth * 15, zoom),
+            px(kClientHeight * 15 + (movesLine ? kMovesLine : 0), zoom)};
+}
+
+bool showsMovesLine(const WindowControls& controls) {
+    return controls.lblmoves[0] && !controls.lblmoves[0]->isHidden();
 }
 
 WindowControls buildWindowControls(QWidget* client) {
@@ -84,6 +96,11 @@ WindowControls buildWindowControls(QWidget* client) {
                                      QStringLiteral("32"), marblesCaption);
     c.Label1[0] = makeLabel(client, QStringLiteral("Label1_0"), timeCaption);
     c.lbltime = makeLabel(client, QStringLiteral("lbltime"), QStringLiteral("120"), timeCaption);
+    c.lblmoves = {makeLabel(client, QStringLiteral("lblmoves"), QString()),
+                  makeLabel(client, QStringLiteral("lblfewest"), QString())};
+    c.lblmoves[1]->setAlignment(Qt::AlignRight | Qt::AlignTop);
+    for (QLabel* label : c.lblmoves)
+        label->hide();
     return c;
 }
 
@@ -94,7 +111,7 @@ void layOutWindow(QWidget* client, const WindowControls& c, int zoom) {
     const auto font = [zoom](FontKind kind, double points) {
         return layoutFont(kind, points * zoom / 100, true);
     };
-    client->setFixedSize(clientSize(zoom));
+    client->setFixedSize(clientSize(zoom, showsMovesLine(c)));
 
     place(c.Text1, 120, 3960, 5535, 285);
     // The contact line is the same in every language and takes the size that fits it on
@@ -120,6 +137,12 @@ void layOutWindow(QWidget* client, const WindowControls& c, int zoom) {
     c.Label1[0]->setWordWrap(false); // it may have needed two lines at another zoom
     fitCaptions(captionFont,
                 {{c.Label1[0], px(1200 - 720, zoom)}, {c.Label1[1], px(2520 - 1800, zoom)}});
+
+    // Under the contact line's left and right ends, each fitted to the longest it shows.
+    place(c.lblmoves[0], 120, kMovesTop, 2160, 255);
+    place(c.lblmoves[1], 2280, kMovesTop, 3375, 255);
+    for (int label : {0, 1})
+        fitFont(c.lblmoves[std::size_t(label)], captionFont, movesLineTexts(label), false);
 }
 
 } // namespace pebblenix

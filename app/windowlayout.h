@@ -20,13 +20,18 @@ struct WindowControls {
     std::array<QLabel*, 2> Label1{}; // the captions of the count and of the clock
     QLabel* lblmarbles_On_hand = nullptr;
     QLabel* lbltime = nullptr;
+    // View > Show Moves' line below the contact line, hidden until it is turned on: the
+    // moves made and the fewest that finish.
+    std::array<QLabel*, 2> lblmoves{};
 };
 
 inline constexpr int kClientWidth = 389;  // 5835 twips at 100 %
 inline constexpr int kClientHeight = 289; // 4335 twips at 100 %
 
-// The client area, without the menu bar, at a zoom in percent.
-QSize clientSize(int zoom);
+// The client area, without the menu bar, at a zoom in percent, with or without the line of
+// moves.
+QSize clientSize(int zoom, bool movesLine = false);
+bool showsMovesLine(const WindowControls& controls);
 
 // Makes the controls in `client`, in the order that stacks them.
 WindowControls buildWindowControls(QWidget* client);

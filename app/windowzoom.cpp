@@ -20,6 +20,7 @@ WindowZoom::WindowZoom(QMainWindow* window, const WindowControls& controls, Main
 
 bool WindowZoom::start(int colour, int zoom) {
     colour_ = colour;
+    chosen_ = zoom;
     zoom_ = std::min(zoom, largest());
     marble_ = marblePicture(colour_, pictureScale(), zoom_);
     return !marble_.isNull();
@@ -53,24 +54,39 @@ int WindowZoom::largest() const {
     // The window manager's frame, once the window has one.
     const QSize frame = window_->frameGeometry().size() - window_->geometry().size();
     const int menu = window_->menuBar()->sizeHint().height();
+    const bool moves = showsMovesLine(controls_);
     return largestZoom(where->availableGeometry().size(),
-                       [&](int step) { return clientSize(step) + QSize(0, menu) + frame; });
+                       [&](int step) { return clientSize(step, moves) + QSize(0, menu) + frame; });
 }
 
 void WindowZoom::setZoom(int percent) {
     percent = std::min(percent, largest());
     if (percent == zoom_)
         return;
-    zoom_ = percent;
+    zoom_ = chosen_ = percent;
     marble_ = marblePicture(colour_, pictureScale(), zoom_);
     layOut();
     emit changed();
     updateActions();
-    // A window grown past the screen's edge comes back inside it.
+    pullInside();
+    emit stored(ViewSetting::writeZoom(zoom_));
+}
+
+void WindowZoom::pullInside() {
     if (const QScreen* where = window_->screen(); where && window_->isVisible())
         window_->move(window_->pos() +
-                      pullInside(window_->frameGeometry(), where->availableGeometry()));
-    emit stored(ViewSetting::writeZoom(zoom_));
+                      pebblenix::pullInside(window_->frameGeometry(), where->availableGeometry()));
+}
+
+void WindowZoom::refit() {
+    if (const int fits = std::min(chosen_, largest()); fits != zoom_) {
+        zoom_ = fits;
+        marble_ = marblePicture(colour_, pictureScale(), zoom_);
+    }
+    layOut();
+    emit changed();
+    updateActions();
+    pullInside();
 }
 
 void WindowZoom::updateActions() {

@@ -30,6 +30,9 @@ public:
     void layOut();
     // Keeps the window at its one size for the zoom.
     void fixSize();
+    // Lays the window out again after a line was shown or hidden: at the step last chosen,
+    // or at the largest the screen has room for, which is not stored.
+    void refit();
 
     void zoomIn();
     void zoomOut();
@@ -48,6 +51,8 @@ signals:
 
 private:
     void setZoom(int percent);
+    // Back inside the screen, when the window has grown past its edge.
+    void pullInside();
     // The largest step at which the window fits the screen's available area.
     int largest() const;
     // Device pixels to a pixel of the marble pictures: the screen's ratio, rounded up.
@@ -58,6 +63,7 @@ private:
     MainMenu& menu_;
     int colour_ = 0;
     int zoom_ = 100;
+    int chosen_ = 100; // stored, or chosen since
     QImage marble_;
 };
 

@@ -203,10 +203,15 @@ ViewSetting ViewSetting::read() {
                          .toInt(&ok);
     if (ok && std::find(kZoomSteps.begin(), kZoomSteps.end(), zoom) != kZoomSteps.end())
         view.zoom = zoom;
-    const QString on = readIniValue(*text, QStringLiteral("View"), QStringLiteral("ShowJumps"))
-                           .value_or(QString());
-    view.showJumps =
-        on == QLatin1String("1") || on.compare(QLatin1String("true"), Qt::CaseInsensitive) == 0;
+    const auto flag = [&text](const char* key) {
+        const QString on = readIniValue(*text, QStringLiteral("View"), QString::fromLatin1(key))
+                               .value_or(QString());
+        return on == QLatin1String("1") ||
+               on.compare(QLatin1String("true"), Qt::CaseInsensitive) == 0;
+    };
+    view.showJumps = flag("ShowJumps");
+    view.showMoves = flag("ShowMoves");
+    view.fewestMovesLine = flag("FewestMovesLine");
     return view;
 }
 
@@ -214,9 +219,23 @@ std::optional<QString> ViewSetting::writeZoom(int percent) {
     return writeSetting(QStringLiteral("View"), QStringLiteral("Zoom"), QString::number(percent));
 }
 
-std::optional<QString> ViewSetting::writeShowJumps(bool on) {
-    return writeSetting(QStringLiteral("View"), QStringLiteral("ShowJumps"),
+namespace {
+std::optional<QString> writeFlag(const char* key, bool on) {
+    return writeSetting(QStringLiteral("View"), QString::fromLatin1(key),
                         on ? QStringLiteral("true") : QStringLiteral("false"));
+}
+} // namespace
+
+std::optional<QString> ViewSetting::writeShowJumps(bool on) {
+    return writeFlag("ShowJumps", on);
+}
+
+std::optional<QString> ViewSetting::writeShowMoves(bool on) {
+    return writeFlag("ShowMoves", on);
+}
+
+std::optional<QString> ViewSetting::writeFewestMovesLine(bool on) {
+    return writeFlag("FewestMovesLine", on);
 }
 
 } // namespace pebblenix

@@ -1,7 +1,8 @@
 #pragma once
 // The per-user settings store: the marble colour, as the picture id 101..112 in decimal
-// text under section "Color", key "Marble"; and the view, the zoom step and Show Jumps
-// under section "View", written only once the player sets them.
+// text under section "Color", key "Marble"; and the view (the zoom step, Show Jumps, Show
+// Moves and the kind of winning line) under section "View", written only once the player
+// sets them.
 
 #include <QString>
 #include <array>
@@ -48,11 +49,15 @@ public:
 struct ViewSetting {
     int zoom = 100;
     bool showJumps = false;
+    bool showMoves = false;
+    bool fewestMovesLine = false; // Winning Line shows a line of the fewest moves
 
     static ViewSetting read();
     // Each stores one value, keeping the rest; on failure returns why.
     static std::optional<QString> writeZoom(int percent);
     static std::optional<QString> writeShowJumps(bool on);
+    static std::optional<QString> writeShowMoves(bool on);
+    static std::optional<QString> writeFewestMovesLine(bool on);
 };
 
 } // namespace pebblenix

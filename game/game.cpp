@@ -1,6 +1,7 @@
 #include "game/game.h"
 
 #include "game/clock.h"
+#include "game/movecount.h"
 
 #include <algorithm>
 
@@ -45,7 +46,7 @@ bool Game::saveForUndo(const BeforeJump& beforeJump, Result& refused) {
             return false;
         }
     }
-    saved_ = Saved{position_.marbles, first_, jumps_};
+    saved_ = Saved{position_.marbles, first_, jumps_, fromStart_};
     return true;
 }
 
@@ -71,8 +72,10 @@ Result Game::jump(int from, int to, const BeforeJump& beforeJump) {
         // The records take the marbles on the board, whatever a hand-made count line says.
         const auto left = static_cast<int>(std::count(m.begin(), m.end(), true));
         ended_ = true;
+        const bool centre = left == 1 && m[kCentre];
         result.finished =
-            Finish{left, left == 1 && m[kCentre], secondsUsed(position_.clock), assisted_};
+            Finish{left, centre, secondsUsed(position_.clock), assisted_,
+                   centre && fromStart_ ? std::optional(moveCount(jumps_)) : std::nullopt};
     }
     return result;
 }
@@ -110,6 +113,7 @@ void Game::setPosition(const Position& position) {
     position_ = position;
     first_ = position.marbles;
     jumps_.clear();
+    fromStart_ = false;
     assisted_ = false;
     ended_ = false;
 }
@@ -123,11 +127,13 @@ void Game::restore(const Position& position) {
     if (saved_ && saved_->board == position.marbles) {
         first_ = saved_->first;
         jumps_ = saved_->jumps;
+        fromStart_ = saved_->fromStart;
         return;
     }
     // Another copy of the game wrote the undo file: a position of its own.
     first_ = position.marbles;
     jumps_.clear();
+    fromStart_ = false;
 }
 
 } // namespace pebblenix

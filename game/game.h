@@ -84,6 +84,7 @@ private:
     bool clockRunning_ = false;
     Marbles first_;
     std::vector<Jump> jumps_;
+    bool fromStart_ = true; // without Open: a centre finish counts its moves
     bool assisted_ = false;
     // The game has ended and been counted; only a change of position by Undo or a
     // rewind lets it end, and count, again.
@@ -93,6 +94,7 @@ private:
         Marbles board;
         Marbles first;
         std::vector<Jump> jumps;
+        bool fromStart;
     };
     std::optional<Saved> saved_;
 };

@@ -31,4 +31,11 @@ QString jumpName(const Jump& jump) {
         .arg(QLatin1String(cellName(jump.from).data()), QLatin1String(cellName(jump.to).data()));
 }
 
+QString moveName(const std::vector<Jump>& move) {
+    QString name = QLatin1String(cellName(move.front().from).data());
+    for (const Jump& j : move)
+        name += QStringLiteral(" -> ") + QLatin1String(cellName(j.to).data());
+    return name;
+}
+
 } // namespace pebblenix

@@ -29,5 +29,7 @@ Review reviewGame(const Marbles& first, const std::vector<Jump>& jumps, const Hi
 
 // A jump as the solver prints it: "d2 -> d4".
 QString jumpName(const Jump& jump);
+// A move, one marble's chain of jumps: "d2 -> d4 -> d6".
+QString moveName(const std::vector<Jump>& move);
 
 } // namespace pebblenix

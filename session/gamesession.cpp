@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QStandardPaths>
 
 namespace pebblenix {
 
@@ -23,6 +24,12 @@ GameSession::~GameSession() {
 
 void GameSession::setUndoFolder(const UndoFolder& folder) {
     undo_ = folder;
+}
+
+void GameSession::useOwnUndoFolder() {
+    setUndoFolder(chooseUndoFolder(qEnvironmentVariable("XDG_RUNTIME_DIR"),
+                                   QStandardPaths::writableLocation(QStandardPaths::CacheLocation),
+                                   QDir::tempPath()));
 }
 
 QString GameSession::undoFile() const {
@@ -136,6 +143,21 @@ Review GameSession::review(const HintEngine& engine) {
 std::optional<std::vector<Jump>> GameSession::winningLine(const HintEngine& engine) {
     game_.markAssisted();
     return pebblenix::winningLine(game_.marbles(), engine);
+}
+
+std::optional<int> GameSession::fewestMoves(const FewestMoves& engine) {
+    game_.markAssisted();
+    return engine.fewestMoves(toBits(game_.marbles()), movingMarble(game_.jumps()));
+}
+
+std::optional<MoveLine> GameSession::fewestMovesLine(const FewestMoves& engine) {
+    game_.markAssisted();
+    return engine.fewestMovesLine(toBits(game_.marbles()), movingMarble(game_.jumps()));
+}
+
+MovesReview GameSession::reviewMoves(const FewestMoves& engine) {
+    game_.markAssisted();
+    return pebblenix::reviewMoves(game_.firstPosition(), game_.jumps(), engine);
 }
 
 } // namespace pebblenix

@@ -7,6 +7,7 @@
 #include "files/gamefile.h"
 #include "files/undofolder.h"
 #include "game/game.h"
+#include "game/movereview.h"
 #include "game/review.h"
 
 #include <QObject>
@@ -35,6 +36,9 @@ public:
     // The folder of the undo file, private to this user; a fresh one is removed with the
     // session. Empty until chosen.
     void setUndoFolder(const UndoFolder& folder);
+    // The user's own private folder: in the shared temporary folder any other user could
+    // plant a link or a file of the undo file's name.
+    void useOwnUndoFolder();
     const QString& undoFolder() const { return undo_.path; }
     QString undoFile() const;
     // Deletes the undo file if there is one: there is then nothing to undo.
@@ -69,6 +73,16 @@ public:
     // the board, which helps the game as a hint does.
     Review review(const HintEngine& engine);
     std::optional<std::vector<Jump>> winningLine(const HintEngine& engine);
+
+    // The moves of the jumps made, as players count them: a chain of jumps by one marble
+    // is one move, so Undo gives one back only with the last jump of its chain.
+    int moves() const { return moveCount(game_.jumps()); }
+    // With the engine of fewest moves, helping the game as a hint does: the fewest moves
+    // from the board to a centre finish, the move under way going on for free; a line of
+    // that many; and the game judged by its moves.
+    std::optional<int> fewestMoves(const FewestMoves& engine);
+    std::optional<MoveLine> fewestMovesLine(const FewestMoves& engine);
+    MovesReview reviewMoves(const FewestMoves& engine);
 
 signals:
     // The marbles, the count or the jumps made changed.

@@ -4,10 +4,13 @@
 
 namespace pebblenix {
 
-HintService::HintService(const QString& path, QObject* parent) : QObject(parent), path_(path) {}
+HintService::HintService(const QString& path, const QString& movesPath, QObject* parent)
+    : QObject(parent), path_(path), movesPath_(movesPath) {}
 
 // A table still loading when the program ends is waited for, not torn from under it.
 HintService::~HintService() {
+    if (movesWorker_)
+        movesWorker_->wait();
     if (worker_)
         worker_->wait();
 }
@@ -43,6 +46,46 @@ void HintService::finished(std::shared_ptr<SolutionFile> file, const QString& er
     for (auto& [context, ready] : waiting)
         if (context)
             ready(engine_.get(), error_);
+}
+
+void HintService::whenMovesReady(QObject* context, MovesReady ready) {
+    if (movesReady()) {
+        ready(fewest_.get(), movesError_);
+        return;
+    }
+    movesWaiting_.emplace_back(context, std::move(ready));
+    if (moves_ == State::Loading)
+        return;
+    moves_ = State::Loading;
+    // The table of solutions first: the table of fewest moves is checked against it.
+    whenReady(this, [this](const HintEngine* engine, const QString& error) {
+        if (!engine) {
+            movesFinished(nullptr, error);
+            return;
+        }
+        QThread* worker = movesWorker_ = QThread::create([this, path = movesPath_,
+                                                          &hints = file_->table()] {
+            QString error;
+            std::shared_ptr<MoveFile> file = MoveFile::open(path, hints, error);
+            QMetaObject::invokeMethod(
+                this, [this, file, error] { movesFinished(file, error); }, Qt::QueuedConnection);
+        });
+        connect(worker, &QThread::finished, worker, &QObject::deleteLater);
+        worker->start();
+    });
+}
+
+void HintService::movesFinished(std::shared_ptr<MoveFile> file, const QString& error) {
+    movesFile_ = std::move(file);
+    movesError_ = error;
+    if (movesFile_)
+        fewest_ = std::make_unique<FewestMoves>(file_->table(), movesFile_->table());
+    moves_ = movesFile_ ? State::Ready : State::Failed;
+    auto waiting = std::move(movesWaiting_);
+    movesWaiting_.clear();
+    for (auto& [context, ready] : waiting)
+        if (context)
+            ready(fewest_.get(), movesError_);
 }
 
 } // namespace pebblenix

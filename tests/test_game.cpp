@@ -2,6 +2,7 @@
 // of the game, the count, the clock, and the jump list that Undo, Review and Rewind use.
 
 #include "game/game.h"
+#include "game/movecount.h"
 #include "game/review.h"
 #include "tests/support.h"
 
@@ -148,6 +149,35 @@ private slots:
             QVERIFY(engine->canFinishInCentre(toBits(kept.marbles())));
             QCOMPARE(jumpName(r.jumps[std::size_t(losing)].jump), QStringLiteral("d4 -> b4"));
         }
+    }
+
+    // A centre finish counts its moves only in a game played from the start without Open:
+    // Undo back into such a game makes it one again, another copy's position does not.
+    void theMovesOfAFinish_data() {
+        QTest::addColumn<QString>("before"); // what happens before the hints finish it
+        QTest::addColumn<bool>("counted");
+        QTest::newRow("from the start") << "" << true;
+        QTest::newRow("opened") << "open" << false;
+        QTest::newRow("Undo back from an Open") << "open undo" << true;
+        QTest::newRow("another copy's Undo") << "other" << false;
+    }
+    void theMovesOfAFinish() {
+        QFETCH(QString, before);
+        QFETCH(bool, counted);
+        Game g = played(2);
+        std::optional<Position> saved;
+        g.jump(22, 24, [&](const Position& p) { return saved = p, std::nullopt; });
+        if (before.startsWith("open"))
+            g.setPosition(newGamePosition());
+        if (before.endsWith("undo"))
+            g.restore(*saved);
+        if (before == "other")
+            g.restore(played(1).position());
+        std::optional<Finish> finish;
+        while (const auto j = engine->hint(toBits(g.marbles())))
+            finish = g.jump(j->from, j->to).finished;
+        QVERIFY(finish && finish->inCentre);
+        QCOMPARE(finish->moves, counted ? std::optional(moveCount(g.jumps())) : std::nullopt);
     }
 
     // Rewinding is a step Undo can take back: the position left goes to the undo file.

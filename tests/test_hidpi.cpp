@@ -1,6 +1,6 @@
 // The board on a screen of device pixel ratio 2, where the zoom multiplies with the ratio:
 // every marble pixel becomes a sharp block, never a blur. No table of solutions is found
-// here, so Show Jumps can only mark the legal holes.
+// here, so Show Jumps can only mark the legal holes and Show Moves count the moves.
 
 #include "drawing/marblepictures.h"
 #include "drawing/twips.h"
@@ -60,13 +60,34 @@ private slots:
                  QStringLiteral("empty, the picked-up marble can jump here"));
         QVERIFY(made.fake.messages.empty()); // the marks say enough
     }
+
+    // Without the tables Show Moves shows the moves alone, and says nothing; its line takes
+    // a step of zoom the screen has room for without it, and gives it back.
+    void showMovesWithoutTheTable() {
+        TestServices made;
+        QVERIFY(!ViewSetting::writeZoom(250));
+        std::unique_ptr<frmgame> w(frmgame::create(made.services));
+        w->show();
+        QVERIFY(QTest::qWaitForWindowExposed(w.get()));
+        QCOMPARE(zoomOf(*w), 250);
+        w->menuItem("mnushowmoves")->trigger();
+        QCOMPARE(zoomOf(*w), 200);
+        jump(*w);
+        QTRY_VERIFY_WITH_TIMEOUT(made.engine.movesReady(), 10000);
+        QCOMPARE(w->findChild<QLabel*>("lblmoves")->text() + '|' +
+                     w->findChild<QLabel*>("lblfewest")->text(),
+                 QStringLiteral("Moves: 1|"));
+        w->menuItem("mnushowmoves")->trigger();
+        QCOMPARE(zoomOf(*w), 250);
+        QVERIFY(ViewSetting::read().zoom == 250 && made.fake.messages.empty());
+    }
 };
 
 int main(int argc, char** argv) {
     PrivateFolders folders;
     qputenv("QT_SCALE_FACTOR", "2");
     qputenv("PEBBLENIX_SOLUTIONS", QFile::encodeName(folders.root.filePath("missing.bin")));
-    useScreenOf(2000, 1600);
+    useScreenOf(2000, 1560); // 250 % fits, with Show Moves' line only 200 %
     QApplication app(argc, argv);
     TestHiDpi tc;
     return QTest::qExec(&tc, argc, argv);

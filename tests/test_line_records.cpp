@@ -5,10 +5,15 @@
 #include "app/recordsdialog.h"
 #include "app/winninglinedialog.h"
 #include "files/recordsfile.h"
+#include "files/settings.h"
+#include "game/bitboard.h"
+#include "game/review.h"
 #include "tests/uisupport.h"
 
 #include <QLabel>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QRegularExpression>
 #include <QTreeWidget>
 
 using namespace pebblenix;
@@ -36,6 +41,25 @@ class TestLineRecords : public QObject {
     void open(std::initializer_list<int> marbles, const QByteArray& clock = "120") {
         writeAll(dir.filePath("game.pnx"), gameFileWith(marbles, clock));
         QVERIFY(w->OpenPebblenixFile(dir.filePath("game.pnx")));
+    }
+    // The line's rows, "1 d2 -> d4 -> d6", a row going on with the move under way "-".
+    static QStringList shownRows(WinningLineDialog* line) {
+        QStringList rows;
+        for (int r = 0; r < line->list->topLevelItemCount(); ++r) {
+            const QString number = line->list->topLevelItem(r)->text(0);
+            rows << (number.isEmpty() ? "-" : number) + ' ' + line->list->topLevelItem(r)->text(1);
+        }
+        return rows;
+    }
+    // Their jumps one by one, "d2 d4".
+    static QStringList jumpsOf(const QStringList& rows) {
+        QStringList jumps;
+        for (const QString& row : rows) {
+            const QStringList cells = row.section(' ', 1).split(" -> ");
+            for (qsizetype i = 1; i < cells.size(); ++i)
+                jumps << cells[i - 1] + ' ' + cells[i];
+        }
+        return jumps;
     }
 
 private slots:
@@ -92,6 +116,84 @@ private slots:
         QCOMPARE(fresh->findChild<WinningLineDialog*>()->list->topLevelItemCount(), 31);
         fresh->gb_showboredbox = false;
         fresh->close();
+    }
+
+    // Fewest Moves, chosen and remembered: a move a row, the chain under way without a
+    // number. Play Next Jump plays a chain jump by jump, the list going on with the rest of
+    // it. The finish's moves are recorded for a game played from the start without Open,
+    // as the first line of version 2; after Open the file stays version 1.
+    void theFewestMovesLine_data() {
+        QTest::addColumn<QString>("how");
+        QTest::addColumn<QString>("recorded"); // the file's header and fewest-moves line
+        QTest::addColumn<QString>("shown");    // by Records, without help and with
+        QTest::newRow("by hand") << "hand"
+                                 << "Pebblenix records 2|fewest-moves 18"
+                                 << "18 moves|";
+        QTest::newRow("by hand, Show Moves telling the fewest")
+            << "moves"
+            << "Pebblenix records 2|fewest-moves-with-help 18"
+            << "None yet|18 moves";
+        QTest::newRow("Play Next Jump") << "line"
+                                        << "Pebblenix records 2|fewest-moves-with-help 18"
+                                        << "None yet|18 moves";
+        QTest::newRow("Play Next Jump after Open") << "open"
+                                                   << "Pebblenix records 1|"
+                                                   << "None yet|";
+    }
+    void theFewestMovesLine() {
+        QFETCH(QString, how);
+        QFETCH(QString, recorded);
+        QFETCH(QString, shown);
+        QFile::remove(RecordsFile::defaultPath());
+        if (how == "open") {
+            writeAll(dir.filePath("start.pnx"), formatGameFile(newGamePosition()));
+            QVERIFY(w->OpenPebblenixFile(dir.filePath("start.pnx")));
+        }
+        std::vector<Jump> jumps; // by hand: the engine's line, from outside the game
+        made.engine.whenMovesReady(w.get(), [&](const FewestMoves* moves, const QString&) {
+            const auto line = moves->fewestMovesLine(toBits(startPosition()));
+            for (const auto& move : *line)
+                jumps.insert(jumps.end(), move.begin(), move.end());
+        });
+        QTRY_COMPARE_WITH_TIMEOUT(jumps.size(), std::size_t(31), 20000);
+        if (how == "moves")
+            w->menuItem("mnushowmoves")->trigger();
+        WinningLineDialog* line = how == "hand" || how == "moves" ? nullptr : openLine();
+        if (line && !line->fewestMoves->isChecked())
+            line->fewestMoves->click();
+        int chains = 0;
+        for (const Jump& next : jumps) {
+            if (!line) {
+                jump(*w, next.from, next.to);
+                continue;
+            }
+            const QStringList rows = shownRows(line);
+            QCOMPARE(jumpsOf(rows).value(0), jumpName(next).replace(" -> ", " "));
+            QTest::keyClick(line->list, Qt::Key_Return);
+            const QStringList after = shownRows(line);
+            const bool goesOn = rows[0].count("->") > 1; // its chain's rest comes first
+            chains += goesOn;
+            QCOMPARE(after.value(0).startsWith('-'), goesOn);
+            QCOMPARE(jumpsOf(after), jumpsOf(rows).mid(1));
+        }
+        QCOMPARE(shownCount(*w), 1);
+        if (how == "moves")
+            w->menuItem("mnushowmoves")->trigger();
+        QVERIFY(!line || (chains == 13 && line->summary->text().startsWith("The last marble ")));
+        const QStringList file =
+            QString::fromLatin1(readAll(RecordsFile::defaultPath())).split('\n');
+        const QString fewest = file.filter(QRegularExpression("^fewest-moves")).join(',');
+        QCOMPARE(file.first() + '|' + fewest.section(' ', 0, 1), recorded);
+        QCOMPARE(ViewSetting::read().fewestMovesLine, line != nullptr);
+        QVERIFY(!ViewSetting::writeFewestMovesLine(false)); // for the tests after
+        w->menuItem("mnurecords")->trigger();
+        const RecordsDialog* records = w->findChild<RecordsDialog*>();
+        const QLabel* helped = records->fewestMovesWithHelp;
+        QCOMPARE(
+            QString(records->fewestMoves->text() + '|' +
+                    (helped->isVisible() ? helped->text() : QString()))
+                .remove(", on " + QLocale().toString(QDate::currentDate(), QLocale::ShortFormat)),
+            shown);
     }
 
     // Games that end are kept as they ended, with help or without; the dialog shows them,

@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTimer>
 #include <QTreeWidget>
 #include <QWindow>
@@ -206,7 +207,8 @@ private slots:
         QVERIFY(!picked(*w));
     }
 
-    // Ctrl+R and Review Game, on a game whose fifth jump lost the centre finish.
+    // Ctrl+R and Review Game, on a game whose fifth jump lost the centre finish and whose
+    // second move made it take a move more.
     void rewindAndReview() {
         made->fake.saveAs(*w, dir.filePath("mine.pnx"));
         playLosingLine(*w, 6);
@@ -217,6 +219,15 @@ private slots:
         QCOMPARE(review->list->topLevelItemCount(), 6);
         QCOMPARE(review->list->currentItem()->text(1), QStringLiteral("d4 -> b4"));
         QVERIFY(review->summary->text().startsWith("Jump 5, d4\u00A0-\u2060>\u00A0b4, lost"));
+        // and, once the moves are judged, the first move that made the finish take more
+        const QString costly = "From here 17 moves were enough; after this move 18.";
+        QTRY_VERIFY_WITH_TIMEOUT(review->summary->text().endsWith(
+                                     "Move 2, d3\u00A0-\u2060>\u00A0d5, made the finish take more "
+                                     "moves than needed: f" +
+                                     costly.mid(1)),
+                                 20000);
+        QCOMPARE(review->list->topLevelItem(1)->toolTip(3), costly);
+        QVERIFY(review->list->topLevelItem(0)->toolTip(3).isEmpty());
 
         QTest::keyClick(w.get(), Qt::Key_R, Qt::ControlModifier);
         QCOMPARE(w->lblmarbles_On_hand->text(), QStringLiteral("28"));
@@ -360,6 +371,50 @@ private slots:
         QCOMPARE(looks(*w, 22), QStringLiteral("empty"));
         QCOMPARE(looks(*w, 38).startsWith("empty, a jump"), on && pick != "drag");
         QCOMPARE(ViewSetting::read().showJumps, on);
+    }
+
+    // View > Show Moves: a line below the window with the moves made, a chain of jumps by
+    // one marble counting once, and the fewest that finish; Undo gives back a jump, its
+    // chain free to go on. Off, the window is as drawn; the choice is remembered.
+    void showMoves_data() {
+        QTest::addColumn<QString>("script"); // jumps "from>to" by two clicks, and "undo"
+        QTest::addColumn<QString>("shown");
+        const QString chain = "10>24 31>17 22>24 24>10";
+        QTest::newRow("no jump yet") << ""
+                                     << "Moves: 0, Fewest to finish: 18";
+        QTest::newRow("a jump") << "10>24"
+                                << "Moves: 1, Fewest to finish: 17";
+        QTest::newRow("a chain counts once") << chain << "Moves: 3, Fewest to finish: 16";
+        QTest::newRow("a break in the chain") << chain + " 37>23"
+                                              << "Moves: 4, Fewest to finish: 15";
+        QTest::newRow("Undo in a chain") << chain + " undo"
+                                         << "Moves: 3, Fewest to finish: 16";
+        QTest::newRow("the chain goes on after Undo") << chain + " undo 24>10"
+                                                      << "Moves: 3, Fewest to finish: 16";
+        QTest::newRow("Undo of a move's one jump") << "10>24 31>17 undo"
+                                                   << "Moves: 1, Fewest to finish: 17";
+        QTest::newRow("lost") << "38>24 17>31 22>24 37>23 24>22"
+                              << "Moves: 5, No centre finish left";
+    }
+    void showMoves() {
+        QFETCH(QString, script);
+        QFETCH(QString, shown);
+        const auto line = w->findChildren<QLabel*>(QRegularExpression("lblmoves|lblfewest"));
+        QCOMPARE(line.size(), 2);
+        QVERIFY(line[0]->isHidden() && line[1]->isHidden());
+        w->menuItem("mnushowmoves")->trigger();
+        QCOMPARE(w->centralWidget()->size(), clientSize(100, true));
+        QTRY_VERIFY_WITH_TIMEOUT(!line[1]->text().isEmpty(), 20000);
+        for (const QString& step : script.split(' ', Qt::SkipEmptyParts))
+            if (step == "undo")
+                w->mnuundo_Click();
+            else
+                jump(*w, step.section('>', 0, 0).toInt(), step.section('>', 1).toInt());
+        QCOMPARE(line[0]->text() + ", " + line[1]->text(), shown);
+        QVERIFY(ViewSetting::read().showMoves);
+        w->menuItem("mnushowmoves")->trigger();
+        QVERIFY(line[0]->isHidden() && !ViewSetting::read().showMoves);
+        QCOMPARE(w->size(), clientSize(100) + QSize(0, w->menuBar()->sizeHint().height()));
     }
 
     // A colour chosen after jumps asks first; with none made since the board was set, as

@@ -186,6 +186,117 @@
     </message>
 </context>
 <context>
+    <name>Moves</name>
+    <message numerus="yes">
+        <source>Moves: %n</source>
+        <extracomment>View &gt; Show Moves, below the board: the moves made, where a move is one marble&apos;s chain of jumps. About 12 characters.</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No centre finish left</source>
+        <extracomment>View &gt; Show Moves, below the board, right of the moves made: the last marble can no longer finish in the centre. About 24 characters.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Fewest to finish: %n</source>
+        <extracomment>View &gt; Show Moves, below the board, right of the moves made: the fewest moves that still end with the last marble in the centre. About 24 characters.</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n moves, on %1</source>
+        <extracomment>In Records: %n the moves of a centre finish (a move is one marble&apos;s chain of jumps), %1 the date.</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Fewest moves:</source>
+        <extracomment>In Records: the centre finish in the fewest moves, of a game played from the start (not opened from a file).</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fewest moves with help:</source>
+        <extracomment>In Records: the same, with help (a hint, a rewind, Review Game, the winning line or the fewest moves shown by View &gt; Show Moves).</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>From here %n moves were enough; after this move %1.</source>
+        <extracomment>The tip of the jumps of the first move after which a centre finish took more moves than before it: %n the moves that were enough from the position before that move, %1 the moves needed once it was made.</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, in the move that made the finish take more moves than needed: from here %n moves were enough; after this move %2.</source>
+        <extracomment>What a screen reader says of a jump of the first move that made the finish take more moves than needed: %1 the jump (&quot;d4 -&gt; b4&quot;), %n the moves that were enough before the move, %2 those needed after it.</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Move %1, %2, made the finish take more moves than needed: from here %n moves were enough; after this move %3.</source>
+        <extracomment>Review Game&apos;s summary, after what it says of the centre finish: %1 the move&apos;s number in the game, %2 the move (&quot;d2 -&gt; d4 -&gt; d6&quot;), %n the moves that were enough from the position before it, %3 the moves needed once it was made.</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>&amp;Any Line</source>
+        <extracomment>Winning Line&apos;s choice: the line of jumps the hints follow, whatever its moves.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fewest &amp;Moves</source>
+        <extracomment>Winning Line&apos;s choice: a line in the fewest moves, a move being one marble&apos;s chain of jumps.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The choice of winning line could not be saved, so the next Winning Line opens with the one stored before.<byte value="xd"/>
+%1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Move</source>
+        <extracomment>Winning Line&apos;s column header with Fewest Moves: each row a move, &quot;d2 -&gt; d4 -&gt; d6&quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Moves to the last marble in the centre after the move under way: %n</source>
+        <extracomment>Above the list of moves when its first row, without a number, goes on with the marble that has just jumped; the number of moves after it comes last.</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Moves to the last marble in the centre: %n</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The marble that has just jumped goes on: these jumps belong to the move under way.</source>
+        <extracomment>The tip of Winning Line&apos;s first row when it has no number.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A line of the fewest moves is not available, because their table cannot be used: %1.</source>
+        <extracomment>In Winning Line, when the table of fewest moves (a file installed with the game) cannot be used; %1 says why.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Problems</name>
     <message>
         <source>Cross</source>
@@ -474,6 +585,11 @@
             <numerusform>une autre instance de Pebblenix a gardé le fichier verrouillé jusqu’à la fin&#x202f;; parties non comptées&#xa0;: %n</numerusform>
             <numerusform>une autre instance de Pebblenix a gardé le fichier verrouillé jusqu’à la fin&#x202f;; parties non comptées&#xa0;: %n</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Your records in %1 were written by a newer version of Pebblenix, which this one cannot read. They are left as they are, and no game is recorded.</source>
+        <extracomment>%1 the records file.</extracomment>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1081,6 +1197,16 @@ dans le trou central.</translation>
         <source>Marks the holes the picked-up marble can jump to: a filled ring where the jump keeps a finish with the last marble in the centre possible, a hollow ring where it loses it, and a small dot while the game cannot tell.</source>
         <extracomment>Shown as the tip of the View menu&apos;s Show Jumps item.</extracomment>
         <translation>Marque les trous où la bille sélectionnée peut sauter&#xa0;: un anneau plein si ce saut préserve la fin au centre, un anneau creux s’il la fait perdre, et un petit point tant que le jeu ne peut pas le déterminer.</translation>
+    </message>
+    <message>
+        <source>Show &amp;Moves</source>
+        <extracomment>Shows below the board the moves made and the fewest moves that still finish.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shows the moves made, a chain of jumps by one marble counting once, and the fewest moves that still finish with the last marble in the centre.</source>
+        <extracomment>Shown as the tip of the View menu&apos;s Show Moves item.</extracomment>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>
