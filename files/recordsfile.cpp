@@ -1,13 +1,14 @@
 #include "files/recordsfile.h"
 
 #include "files/atomicfile.h"
-#include "files/settings.h"
 #include "files/filelock.h"
+#include "files/settings.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <algorithm>
 #include <cerrno>
 #include <sys/stat.h>
 #include <utility>
@@ -16,9 +17,9 @@ namespace pebblenix {
 
 namespace {
 
-const QByteArray kHeader = "Pebblenix records 1";
-// A full records file is under 300 bytes; nothing longer is read.
-constexpr qint64 kMaxRecordsBytes = 4096;
+const QByteArray kHeader = "Pebblenix records ";
+// Tens of problems' lines and more; nothing longer is read.
+constexpr qint64 kMaxRecordsBytes = 64 * 1024;
 constexpr int kLockWaitMs = 50;
 constexpr int kRetryMs = 1000;
 // A game kept waiting this many retries is told of.
@@ -27,6 +28,20 @@ constexpr int kTellAfterRetries = 10;
 constexpr int kEndWaitMs = 3000;
 const char* const kBestKeys[] = {"best", "best-with-help"};
 const char* const kFastestKeys[] = {"fastest", "fastest-with-help"};
+const char* const kFewestMovesKeys[] = {"fewest-moves", "fewest-moves-with-help"};
+
+// The version that brought each key; every other key is version 1's. A file is written in
+// the lowest version that holds its lines, so that an older copy of the game keeps reading
+// it for as long as it can.
+const std::pair<const char*, int> kKeySince[] = {{"fewest-moves", 2},
+                                                 {"fewest-moves-with-help", 2}};
+
+int versionOf(const QByteArray& key) {
+    for (const auto& [name, version] : kKeySince)
+        if (key == name)
+            return version;
+    return 1;
+}
 
 QByteArray isoDate(const QDate& date) {
     return date.toString(Qt::ISODate).toLatin1();
@@ -73,6 +88,14 @@ bool readLine(Records& r, const QByteArray& key, const QList<QByteArray>& f) {
             r.fastest[help] = FastestFinish{seconds, *date};
             return true;
         }
+        if (key == kFewestMovesKeys[help] && f.size() == 2) {
+            const auto moves = number(f[0], kMostStartMoves);
+            const auto date = dateOf(f[1]);
+            if (!moves || *moves < kFewestStartMoves || !date)
+                return false;
+            r.fewestMoves[help] = MovesFinish{*moves, *date};
+            return true;
+        }
     }
     return false;
 }
@@ -85,33 +108,51 @@ QString notWritten(const QString& path, const QString& why) {
 
 } // namespace
 
+int recordsVersion(const QByteArray& text) {
+    const QByteArray first = text.left(text.indexOf('\n'));
+    if (!first.startsWith(kHeader))
+        return 0;
+    const QByteArray digits = first.mid(kHeader.size());
+    const auto version = number(digits, 999'999);
+    return version && QByteArray::number(*version) == digits ? *version : 0;
+}
+
 QByteArray formatRecords(const Records& r) {
-    QByteArray text = kHeader + "\nplayed " + QByteArray::number(r.played) + "\ncentre-finishes " +
-                      QByteArray::number(r.centreFinishes) + "\n";
+    int version = 1;
+    QByteArray body;
+    const auto line = [&](const char* key, const QByteArray& value, const QDate& date = {}) {
+        version = std::max(version, versionOf(key));
+        body += key + (' ' + value) + (date.isValid() ? ' ' + isoDate(date) : "") + '\n';
+    };
+    line("played", QByteArray::number(r.played));
+    line("centre-finishes", QByteArray::number(r.centreFinishes));
     for (int help : {Unaided, Assisted}) {
         if (const auto& b = r.best[help])
-            text += QByteArray(kBestKeys[help]) + ' ' + QByteArray::number(b->marblesLeft) + ' ' +
-                    isoDate(b->date) + (b->inCentre ? " centre" : "") + '\n';
+            line(kBestKeys[help], QByteArray::number(b->marblesLeft) + ' ' + isoDate(b->date) +
+                                      (b->inCentre ? " centre" : ""));
         if (const auto& f = r.fastest[help])
-            text += QByteArray(kFastestKeys[help]) + ' ' +
-                    (f->seconds ? QByteArray::number(*f->seconds) : QByteArray("over")) + ' ' +
-                    isoDate(f->date) + '\n';
+            line(kFastestKeys[help], f->seconds ? QByteArray::number(*f->seconds) : "over",
+                 f->date);
+        if (const auto& m = r.fewestMoves[help])
+            line(kFewestMovesKeys[help], QByteArray::number(m->moves), m->date);
     }
-    return text;
+    return kHeader + QByteArray::number(version) + '\n' + body;
 }
 
 std::optional<Records> parseRecords(const QByteArray& text) {
-    const QList<QByteArray> lines = text.split('\n');
-    if (lines.isEmpty() || lines[0] != kHeader)
+    const int version = recordsVersion(text);
+    if (version < 1 || version > kRecordsVersion)
         return std::nullopt;
     Records r;
     QList<QByteArray> seen;
+    const QList<QByteArray> lines = text.split('\n');
     for (qsizetype i = 1; i < lines.size(); ++i) {
         if (lines[i].isEmpty())
             continue;
         QList<QByteArray> fields = lines[i].split(' ');
         const QByteArray key = fields.takeFirst();
-        if (seen.contains(key) || !readLine(r, key, fields))
+        // A key of a later version than the file's is one its version does not know.
+        if (seen.contains(key) || versionOf(key) > version || !readLine(r, key, fields))
             return std::nullopt;
         seen << key;
     }
@@ -166,6 +207,17 @@ std::optional<Records> RecordsFile::load(bool setAside) {
     } else if (!(why = unusableBecause(st, kMaxRecordsBytes))) {
         QString unreadable;
         if (const auto text = readFileBounded(path_, kMaxRecordsBytes, &unreadable)) {
+            // Neither damaged nor ours to set aside or replace: it is left for that copy.
+            if (recordsVersion(*text) > kRecordsVersion) {
+                //: %1 the records file.
+                tell(QCoreApplication::translate("Records",
+                                                 "Your records in %1 were written by a newer "
+                                                 "version of Pebblenix, which this one cannot "
+                                                 "read. They are left as they are, and no game "
+                                                 "is recorded.")
+                         .arg(QDir::toNativeSeparators(path_)));
+                return std::nullopt;
+            }
             if (auto records = parseRecords(*text))
                 return records;
             why = QCoreApplication::translate("Records", "it is damaged");

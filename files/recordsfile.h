@@ -16,14 +16,21 @@
 
 namespace pebblenix {
 
-// "Pebblenix records 1", then one line a value:
+// "Pebblenix records V", then one line a value:
 //   played N / centre-finishes N
 //   best[-with-help] MARBLES DATE [centre]
 //   fastest[-with-help] SECONDS|over DATE
-// Dates in ISO form (2025-01-31).
+//   fewest-moves[-with-help] MOVES DATE (version 2)
+// Dates in ISO form (2025-01-31). V is the lowest version that holds the lines: 1 until a
+// line of version 2 is there.
 QByteArray formatRecords(const Records& records);
-// Nothing when the text is not such a file, or holds a value no game can give.
+// Nothing when the text is not such a file of version 1 or 2, or holds a value no game can
+// give.
 std::optional<Records> parseRecords(const QByteArray& text);
+// The version its first line names; 0 when it names none. A later one than kRecordsVersion
+// was written by a newer copy of the game.
+int recordsVersion(const QByteArray& text);
+inline constexpr int kRecordsVersion = 2;
 
 class RecordsFile : public QObject {
     Q_OBJECT

@@ -71,8 +71,8 @@ Result Game::jump(int from, int to, const BeforeJump& beforeJump) {
         // The records take the marbles on the board, whatever a hand-made count line says.
         const auto left = static_cast<int>(std::count(m.begin(), m.end(), true));
         ended_ = true;
-        result.finished =
-            Finish{left, left == 1 && m[kCentre], secondsUsed(position_.clock), assisted_};
+        result.finished = Finish{left, left == 1 && m[kCentre], secondsUsed(position_.clock),
+                                 assisted_, std::nullopt};
     }
     return result;
 }

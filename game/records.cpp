@@ -25,6 +25,10 @@ bool isFaster(const FastestFinish& a, const FastestFinish& b) {
 }
 
 namespace {
+bool fewerMoves(const MovesFinish& a, const MovesFinish& b) {
+    return a.moves < b.moves;
+}
+
 // The earlier of two equal records stays: it was reached first.
 template <class T, class Better>
 void keepBest(std::optional<T>& kept, const T& candidate, Better better) {
@@ -49,6 +53,8 @@ void Records::add(const Finish& finish, const QDate& date) {
         return;
     centreFinishes = std::min(centreFinishes + 1, kMostGames);
     keepBest(fastest[help], FastestFinish{finish.secondsUsed, date}, isFaster);
+    if (finish.moves)
+        keepBest(fewestMoves[help], MovesFinish{*finish.moves, date}, fewerMoves);
 }
 
 std::optional<BestFinish> Records::bestWithHelpShown() const {
@@ -57,6 +63,10 @@ std::optional<BestFinish> Records::bestWithHelpShown() const {
 
 std::optional<FastestFinish> Records::fastestWithHelpShown() const {
     return shownBeside(fastest[Assisted], fastest[Unaided], isFaster);
+}
+
+std::optional<MovesFinish> Records::fewestMovesWithHelpShown() const {
+    return shownBeside(fewestMoves[Assisted], fewestMoves[Unaided], fewerMoves);
 }
 
 } // namespace pebblenix

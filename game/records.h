@@ -18,6 +18,9 @@ struct Finish {
     bool inCentre = false;          // one marble left, and it stands in the centre
     std::optional<int> secondsUsed; // of the 120-second clock; nothing when it had run out
     bool assisted = false;          // reached with the engine's help
+    // The moves of a centre finish (a chain of jumps by one marble is one move) of a game
+    // played from the start without Open; nothing for any other.
+    std::optional<int> moves;
     bool operator==(const Finish&) const = default;
 };
 
@@ -38,6 +41,16 @@ struct FastestFinish {
     bool operator==(const FastestFinish&) const = default;
 };
 
+// A centre finish from the start takes 18 moves at the fewest and 31 (one jump each) at most.
+inline constexpr int kFewestStartMoves = 18;
+inline constexpr int kMostStartMoves = 31;
+
+struct MovesFinish {
+    int moves = 0;
+    QDate date;
+    bool operator==(const MovesFinish&) const = default;
+};
+
 // Fewer marbles is better; with one marble, the centre is.
 bool isBetter(const BestFinish& a, const BestFinish& b);
 // Fewer seconds is better; any time is better than over time.
@@ -52,12 +65,15 @@ struct Records {
     int centreFinishes = 0; // with help or without
     std::array<std::optional<BestFinish>, 2> best;
     std::array<std::optional<FastestFinish>, 2> fastest; // of centre finishes only
+    // The fewest moves of a centre finish of a game played from the start without Open.
+    std::array<std::optional<MovesFinish>, 2> fewestMoves;
 
     void add(const Finish& finish, const QDate& date);
     // The best with help, when it beats the best without (or there is none): the one worth
     // showing beside it.
     std::optional<BestFinish> bestWithHelpShown() const;
     std::optional<FastestFinish> fastestWithHelpShown() const;
+    std::optional<MovesFinish> fewestMovesWithHelpShown() const;
     bool operator==(const Records&) const = default;
 };
 

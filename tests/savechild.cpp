@@ -7,8 +7,8 @@
 //                                 is told goes to standard output, and its box stays open
 //                                 until standard input has a line or ends.
 
-#include "files/settings.h"
 #include "files/recordsfile.h"
+#include "files/settings.h"
 #include "tests/support.h"
 
 #include <QCoreApplication>
@@ -44,7 +44,7 @@ int main(int argc, char** argv) {
     QObject::connect(file, &RecordsFile::problem, [](const QString& text) {
         std::puts(qPrintable(text)), std::fflush(stdout), std::getchar();
     });
-    file->add({1, true, 30, false}, QDate(2025, 3, 1));
+    file->add({1, true, 30, false, std::nullopt}, QDate(2025, 3, 1));
     QTimer::singleShot(0, &app, &QCoreApplication::quit);
     return app.exec();
 }

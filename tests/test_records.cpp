@@ -18,19 +18,22 @@ using namespace pebblenix::test;
 
 namespace {
 
-// "1 centre 33s", "2 off over helped": a finish in a line.
+// "1 centre 33s", "2 off over helped", "1 centre 9s 20moves": a finish in a line.
 QString describe(const Finish& f) {
-    return QStringLiteral("%1 %2 %3%4")
+    return QStringLiteral("%1 %2 %3%4%5")
         .arg(f.marblesLeft)
         .arg(f.inCentre ? "centre" : "off")
         .arg(f.secondsUsed ? QString::number(*f.secondsUsed) + "s" : "over")
-        .arg(f.assisted ? " helped" : "");
+        .arg(f.assisted ? " helped" : "")
+        .arg(f.moves ? QStringLiteral(" %1moves").arg(*f.moves) : "");
 }
 
 Finish finish(const char* text) { // the reverse of describe()
     const QStringList w = QString::fromLatin1(text).split(' ');
+    const QString moves = w.last().endsWith("moves") ? w.last().chopped(5) : QString();
     return {w[0].toInt(), w[1] == "centre",
-            w[2] == "over" ? std::nullopt : std::optional(w[2].chopped(1).toInt()), w.size() > 3};
+            w[2] == "over" ? std::nullopt : std::optional(w[2].chopped(1).toInt()),
+            w.contains("helped"), moves.isEmpty() ? std::nullopt : std::optional(moves.toInt())};
 }
 
 const QDate kDay(2025, 3, 1);
@@ -156,6 +159,16 @@ private slots:
                       "fastest 80 2025-03-01\nbest-with-help 1 2025-03-02 centre\n"
                       "fastest-with-help 5 2025-03-02\n"
             << "fastest";
+        // a file with nothing new stays version 1, which an older copy of the game reads
+        const QByteArray head2 = "Pebblenix records 2\n";
+        QTest::newRow("fewest moves, fewer is better, help apart")
+            << QStringList{"1 centre 90s 22moves", "1 centre 80s 20moves", "1 centre 70s 20moves",
+                           "1 centre 60s helped 19moves", "1 centre 60s helped 21moves"}
+            << head2 + "played 5\ncentre-finishes 5\nbest 1 2025-03-01 centre\n"
+                       "fastest 70 2025-03-03\nfewest-moves 20 2025-03-02\n"
+                       "best-with-help 1 2025-03-04 centre\nfastest-with-help 60 2025-03-04\n"
+                       "fewest-moves-with-help 19 2025-03-04\n"
+            << "fastest moves";
     }
     void keepingRecords() {
         QFETCH(QStringList, finishes);
@@ -171,6 +184,8 @@ private slots:
             shown << "best";
         if (r.fastestWithHelpShown())
             shown << "fastest";
+        if (r.fewestMovesWithHelpShown())
+            shown << "moves";
         QCOMPARE(shown.join(' '), shownWithHelp);
     }
 
@@ -182,8 +197,14 @@ private slots:
               "fastest soon 2025-03-01", "best 1  2025-03-01"})
             QTest::newRow(QByteArray(line).replace('\n', '|'))
                 << "Pebblenix records 1\n" + QByteArray(line) + "\n";
+        for (const char* line : {"fewest-moves 17 2025-03-01", "fewest-moves 32 2025-03-01",
+                                 "fewest-moves-with-help 20"})
+            QTest::newRow(line) << "Pebblenix records 2\n" + QByteArray(line) + "\n";
+        QTest::newRow("version 2's line in version 1")
+            << QByteArray("Pebblenix records 1\nfewest-moves 18 2025-03-01\n");
         QTest::newRow("no header") << QByteArray("played 1\n");
-        QTest::newRow("version 2") << QByteArray("Pebblenix records 2\nplayed 1\n");
+        QTest::newRow("version 02") << QByteArray("Pebblenix records 02\nplayed 1\n");
+        QTest::newRow("version 3") << QByteArray("Pebblenix records 3\nplayed 1\n");
     }
     void damagedTextsAreRefused() {
         QFETCH(QByteArray, text);
@@ -258,6 +279,24 @@ private slots:
         struct stat st {};
         QVERIFY(lstat(QFile::encodeName(dir.filePath(aside[0])), &st) == 0);
         QCOMPARE(S_ISLNK(st.st_mode), kind.contains("link"));
+    }
+
+    // A file written by a newer copy of the game is neither damaged, nor set aside, nor
+    // replaced by a game or a reset: told once, and no game is recorded.
+    void aNewerFileIsLeftAlone() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("records.txt");
+        const QByteArray newer = "Pebblenix records 3\nplayed 7\nsomething new\n";
+        writeAll(path, newer);
+        RecordsFile file(path);
+        QSignalSpy told(&file, &RecordsFile::problem);
+        QCOMPARE(file.read().played, 0);
+        file.add(finish("1 centre 40s 18moves"), kDay);
+        file.reset();
+        QCOMPARE(told.size(), 1);
+        QVERIFY(told[0][0].toString().contains("newer version of Pebblenix"));
+        QCOMPARE(readAll(path), newer);
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"records.txt"});
     }
 
     // Records that cannot be written are told once, not after every game, with the reason.

@@ -475,6 +475,11 @@
             <numerusform>un’altra copia di Pebblenix ha tenuto bloccato il file fino alla fine; partite non registrate: %n</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Your records in %1 were written by a newer version of Pebblenix, which this one cannot read. They are left as they are, and no game is recorded.</source>
+        <extracomment>%1 the records file.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Solve</name>

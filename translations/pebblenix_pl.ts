@@ -478,6 +478,11 @@
             <numerusform>inna kopia programu Pebblenix blokowała plik do końca; niezapisane gry: %n</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Your records in %1 were written by a newer version of Pebblenix, which this one cannot read. They are left as they are, and no game is recorded.</source>
+        <extracomment>%1 the records file.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Solve</name>

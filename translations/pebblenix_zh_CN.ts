@@ -472,6 +472,11 @@
             <numerusform>另一个 Pebblenix 实例直到最后都锁定着该文件；未记录的对局：%n</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Your records in %1 were written by a newer version of Pebblenix, which this one cannot read. They are left as they are, and no game is recorded.</source>
+        <extracomment>%1 the records file.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Solve</name>
