@@ -146,7 +146,7 @@ QStringList dialogFaults(UiSeam& ui) {
     WinningLineDialog line(nullptr);
     line.showLine(std::vector<Jump>(31, Jump(38, 24)), 32, true);
     RecordsDialog records(nullptr, ui);
-    Records r{123456, 789, {}, {}, {}};
+    Records r{123456, 789, {}, {}, {}, {}, {}};
     r.best = {BestFinish{12, false, QDate(2026, 12, 24)}, BestFinish{1, true, QDate(2026, 9, 30)}};
     r.fastest = {FastestFinish{101, QDate(2026, 11, 28)}, FastestFinish{42, QDate(2026, 5, 17)}};
     r.fewestMoves = {MovesFinish{31, QDate(2026, 10, 31)}, MovesFinish{18, QDate(2026, 1, 31)}};
