@@ -27,7 +27,8 @@ public:
     static void present(QPointer<RecordsDialog>& open, QWidget* parent, UiSeam& ui,
                         RecordsFile& records);
 
-    void showRecords(const Records& records);
+    // The days of Today's Problem in a row count up to `today`.
+    void showRecords(const Records& records, const QDate& today = QDate::currentDate());
 
     QLabel* played = nullptr;
     QLabel* centreFinishes = nullptr;
@@ -35,6 +36,8 @@ public:
     QLabel* bestWithHelp = nullptr; // shown only where it beats the best without help
     QLabel* fastest = nullptr;
     QLabel* fastestWithHelp = nullptr;
+    QLabel* problemsSolved = nullptr; // shown once a problem is solved
+    QLabel* daysInARow = nullptr;     // shown once Today's Problem is solved
     QPushButton* resetButton = nullptr;
     QPushButton* closeButton = nullptr;
 

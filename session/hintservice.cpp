@@ -1,5 +1,6 @@
 #include "session/hintservice.h"
 
+#include <QCoreApplication>
 #include <QThread>
 
 namespace pebblenix {
@@ -10,6 +11,8 @@ HintService::HintService(const QString& path, QObject* parent) : QObject(parent)
 HintService::~HintService() {
     if (worker_)
         worker_->wait();
+    if (movesWorker_)
+        movesWorker_->wait();
 }
 
 void HintService::whenReady(QObject* context, Ready ready) {
@@ -43,6 +46,48 @@ void HintService::finished(std::shared_ptr<SolutionFile> file, const QString& er
     for (auto& [context, ready] : waiting)
         if (context)
             ready(engine_.get(), error_);
+}
+
+void HintService::whenMovesReady(QObject* context, MovesReady ready) {
+    if (movesState_ == State::Ready || movesState_ == State::Failed) {
+        ready(moves_.get(), movesError_);
+        return;
+    }
+    movesWaiting_.emplace_back(context, std::move(ready));
+    if (movesState_ == State::Loading)
+        return;
+    movesState_ = State::Loading;
+    whenReady(this, [this](const HintEngine* engine, const QString& error) {
+        if (engine)
+            readMoves();
+        else
+            movesFinished(nullptr, error);
+    });
+}
+
+void HintService::readMoves() {
+    QThread* worker = movesWorker_ = QThread::create(
+        [this, hints = file_, path = findMoveFile(QCoreApplication::applicationDirPath())] {
+            QString error;
+            std::shared_ptr<MoveFile> file = MoveFile::open(path, hints->table(), error);
+            QMetaObject::invokeMethod(
+                this, [this, file, error] { movesFinished(file, error); }, Qt::QueuedConnection);
+        });
+    connect(worker, &QThread::finished, worker, &QObject::deleteLater);
+    worker->start();
+}
+
+void HintService::movesFinished(std::shared_ptr<MoveFile> file, const QString& error) {
+    moveFile_ = std::move(file);
+    movesError_ = error;
+    if (moveFile_)
+        moves_ = std::make_unique<FewestMoves>(file_->table(), moveFile_->table());
+    movesState_ = moveFile_ ? State::Ready : State::Failed;
+    auto waiting = std::move(movesWaiting_);
+    movesWaiting_.clear();
+    for (auto& [context, ready] : waiting)
+        if (context)
+            ready(moves_.get(), movesError_);
 }
 
 } // namespace pebblenix

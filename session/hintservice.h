@@ -4,6 +4,7 @@
 // thread, so the window never waits.
 
 #include "files/solutionfile.h"
+#include "game/fewestmoves.h"
 #include "game/hint.h"
 
 #include <QObject>
@@ -31,9 +32,17 @@ public:
     // The engine once the table is loaded; nothing before or when it cannot be.
     const HintEngine* engine() const { return engine_.get(); }
 
+    using MovesReady = std::function<void(const FewestMoves* moves, const QString& error)>;
+    // The same for the fewest moves, whose table is read on a worker thread after the
+    // table of solutions, which it needs: only when first wanted, as it adds 12 MB.
+    void whenMovesReady(QObject* context, MovesReady ready);
+    const FewestMoves* moves() const { return moves_.get(); }
+
 private:
     enum class State { Idle, Loading, Ready, Failed };
     void finished(std::shared_ptr<SolutionFile> file, const QString& error);
+    void readMoves();
+    void movesFinished(std::shared_ptr<MoveFile> file, const QString& error);
 
     QString path_;
     State state_ = State::Idle;
@@ -42,6 +51,12 @@ private:
     std::unique_ptr<HintEngine> engine_;
     QString error_;
     std::vector<std::pair<QPointer<QObject>, Ready>> waiting_;
+    State movesState_ = State::Idle;
+    QPointer<QThread> movesWorker_;
+    std::shared_ptr<MoveFile> moveFile_;
+    std::unique_ptr<FewestMoves> moves_;
+    QString movesError_;
+    std::vector<std::pair<QPointer<QObject>, MovesReady>> movesWaiting_;
 };
 
 } // namespace pebblenix
