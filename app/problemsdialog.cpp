@@ -149,26 +149,26 @@ const ProblemRow* ProblemsDialog::chosen() const {
 }
 
 void ProblemsDialog::chosenChanged() {
-    const QTreeWidgetItem* item = list->currentItem();
+    QTreeWidgetItem* item = list->currentItem();
     playButton->setEnabled(chosen() != nullptr);
-    if (!item) {
-        details->setText(indexProblem_);
-        return;
-    }
-    const int row = item->data(NameColumn, kRowRole).toInt();
-    if (row < 0) {
-        details->setText(singleHoleReason(-1 - row).value_or(QString()));
-        return;
-    }
+    details->setText(item ? detailsOf(item->data(NameColumn, kRowRole).toInt()) : indexProblem_);
+    if (item) // a screen reader tells it with the row
+        item->setData(NameColumn, Qt::AccessibleDescriptionRole, details->text());
+}
+
+QString ProblemsDialog::detailsOf(int row) const {
+    if (row < 0)
+        return singleHoleReason(-1 - row).value_or(QString());
     const ProblemRow& problem = rows_[std::size_t(row)];
-    if (!problem.position) {
-        details->setText(problem.problem);
-        return;
-    }
-    //: %1 is a large number, such as "64" or "74,000,000": how many games of random
-    //: jumps it takes on average to see one finish in the centre.
-    QStringList said{tr("Jumps made at random finish in the centre about once in %1 games.")
-                         .arg(QLocale().toString(qRound64(1 / problem.entry.chance)))};
+    if (!problem.position)
+        return problem.problem;
+    QStringList said;
+    // A chance so small that its games do not fit a number is not a problem of ours.
+    if (problem.entry.chance >= 1e-15)
+        //: %1 is a large number, such as "64" or "74,000,000": how many games of random
+        //: jumps it takes on average to see one finish in the centre.
+        said << tr("Jumps made at random finish in the centre about once in %1 games.")
+                    .arg(QLocale().toString(qRound64(1 / problem.entry.chance)));
     const auto finishes = finishesOf(records_, problem.id);
     if (finishes[Unaided])
         //: %1 the date.
@@ -180,7 +180,12 @@ void ProblemsDialog::chosenChanged() {
         said << tr("You solved it with help in %n moves, on %1.", nullptr,
                    finishes[Assisted]->moves)
                     .arg(dateText(finishes[Assisted]->date));
-    details->setText(said.join(QLatin1Char(' ')));
+    return said.join(QLatin1Char(' '));
+}
+
+void ProblemsDialog::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    list->scrollToItem(list->currentItem()); // a row chosen before the list was shown
 }
 
 void ProblemsDialog::nextUnsolved() {

@@ -40,9 +40,15 @@ public:
 signals:
     void playRequested(const ProblemRow& problem);
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
     void nextUnsolved();
     void chosenChanged();
+    // What is said of a row: a problem's place in the list, or -1 - the hole of a start
+    // that cannot finish.
+    QString detailsOf(int row) const;
     void fitList();
 
     std::vector<ProblemRow> rows_;

@@ -100,7 +100,7 @@ private slots:
                  "Pebblenix records 2\nplayed 0\ncentre-finishes 0\n"
                  "problem cross unaided 5 2026-03-01\nproblem plus unaided 6 2026-03-01\n"
                  "problem snowflake with-help 7 2026-03-01\ndaily-streak 2 " +
-                     QDate::currentDate().addDays(-1).toString(Qt::ISODate).toLatin1() +
+                     QDate::currentDate().addDays(-2).toString(Qt::ISODate).toLatin1() +
                      "\ndaily-best 3\n");
         auto* problems = opened<ProblemsDialog>("mnuproblems");
         QTreeWidget* list = problems->list;
@@ -120,7 +120,7 @@ private slots:
         w->mnurecords_Click();
         auto* records = w->findChild<RecordsDialog*>();
         QCOMPARE(records->problemsSolved->text(), QStringLiteral("3, of which 2 without help"));
-        QCOMPARE(records->daysInARow->text(), QStringLiteral("2 (your longest run: 3)"));
+        QCOMPARE(records->daysInARow->text(), QStringLiteral("0 (your longest run: 3)"));
     }
 
     // The verdict follows every marble put or taken: a finish and its fewest moves, none,
