@@ -3,6 +3,7 @@
 #include "app/boardwidget.h"
 #include "app/enginewait.h"
 #include "app/frmgame.h"
+#include "app/present.h"
 #include "app/problemsdialog.h"
 #include "app/services.h"
 #include "app/setupdialog.h"
@@ -18,12 +19,6 @@
 namespace pebblenix {
 
 namespace {
-
-void present(QWidget* dialog) {
-    dialog->show();
-    dialog->raise();
-    dialog->activateWindow();
-}
 
 // The last day's problem made: the same date always gives the same one, and a Sunday's
 // takes up to a second and a half.

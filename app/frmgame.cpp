@@ -4,6 +4,7 @@
 #include "app/challengecommands.h"
 #include "app/enginewait.h"
 #include "app/mainmenu.h"
+#include "app/present.h"
 #include "app/recordsdialog.h"
 #include "app/reviewdialog.h"
 #include "app/services.h"
@@ -32,13 +33,6 @@ namespace pebblenix {
 
 namespace {
 const QString kTitle = QString::fromLatin1(kProgramTitle);
-
-// Shows a dialog of the window's and brings it to the front, with the keyboard in it.
-void present(QWidget* dialog) {
-    dialog->show();
-    dialog->raise();
-    dialog->activateWindow();
-}
 } // namespace
 
 frmgame::frmgame(Services& services)

@@ -151,7 +151,13 @@ const ProblemRow* ProblemsDialog::chosen() const {
 void ProblemsDialog::chosenChanged() {
     QTreeWidgetItem* item = list->currentItem();
     playButton->setEnabled(chosen() != nullptr);
-    details->setText(item ? detailsOf(item->data(NameColumn, kRowRole).toInt()) : indexProblem_);
+    QStringList said;
+    if (!indexProblem_.isEmpty())
+        //: Above the reason, a file's path and what is wrong with it.
+        said << tr("The list of problems cannot be read.") << indexProblem_;
+    if (item)
+        said << detailsOf(item->data(NameColumn, kRowRole).toInt());
+    details->setText(said.join(QLatin1Char('\n')));
     if (item) // a screen reader tells it with the row
         item->setData(NameColumn, Qt::AccessibleDescriptionRole, details->text());
 }

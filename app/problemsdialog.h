@@ -51,8 +51,8 @@ private:
     QString detailsOf(int row) const;
     void fitList();
 
+    QString indexProblem_; // why the index cannot be read; before rows_, which sets it
     std::vector<ProblemRow> rows_;
-    QString indexProblem_; // why the index cannot be read
     Records records_;
 };
 

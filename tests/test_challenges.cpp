@@ -123,6 +123,27 @@ private slots:
         QCOMPARE(records->daysInARow->text(), QStringLiteral("0 (your longest run: 3)"));
     }
 
+    // A list or a problem that cannot be read is told below the list, and cannot be played.
+    void whatCannotBeRead_data() {
+        QTest::addColumn<QByteArray>("index");
+        QTest::addColumn<int>("rows");
+        QTest::addColumn<QString>("says");
+        QTest::newRow("the list") << QByteArray("cross.pnx 0.5 Cross\n") << 28
+                                  << "The list of problems cannot be read.\n";
+        QTest::newRow("a problem") << QByteArray("gone.pnx 0.5 5 Cross\n") << 29
+                                   << "You have provided an invalid file format";
+    }
+    void whatCannotBeRead() {
+        QFETCH(QByteArray, index);
+        QFETCH(int, rows);
+        QFETCH(QString, says);
+        writeAll(dir.filePath("index.txt"), index);
+        ProblemsDialog problems(nullptr, dir.path(), Records{});
+        QCOMPARE(problems.list->topLevelItemCount(), rows);
+        QVERIFY(!problems.playButton->isEnabled());
+        QVERIFY2(problems.details->text().startsWith(says), qPrintable(problems.details->text()));
+    }
+
     // The verdict follows every marble put or taken: a finish and its fewest moves, none,
     // or none by the rule of three.
     void theEditorsVerdict_data() {

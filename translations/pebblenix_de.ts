@@ -759,6 +759,11 @@ The list&apos;s name for a screen reader.</extracomment>
         <extracomment>Next Unsolved found no problem left to solve without help.</extracomment>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>The list of problems cannot be read.</source>
+        <extracomment>Above the reason, a file&apos;s path and what is wrong with it.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>pebblenix::RecordsDialog</name>
