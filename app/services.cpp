@@ -21,7 +21,8 @@ Services::Services(UiSeam& ui, Registry& registry, HintService& engine, RecordsF
 ProgramServices::ProgramServices()
     : ui_(makeRealUi()), registry_(makePlatformRegistry()),
       engine_(
-          std::make_unique<HintService>(findSolutionFile(QCoreApplication::applicationDirPath()))),
+          std::make_unique<HintService>(findSolutionFile(QCoreApplication::applicationDirPath()),
+                                        findMoveFile(QCoreApplication::applicationDirPath()))),
       // Kept with the program, so that a game still waiting for another copy's lock is
       // written when its window has long been replaced.
       records_(std::make_unique<RecordsFile>(RecordsFile::defaultPath())),

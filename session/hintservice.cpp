@@ -1,18 +1,18 @@
 #include "session/hintservice.h"
 
-#include <QCoreApplication>
 #include <QThread>
 
 namespace pebblenix {
 
-HintService::HintService(const QString& path, QObject* parent) : QObject(parent), path_(path) {}
+HintService::HintService(const QString& path, const QString& movesPath, QObject* parent)
+    : QObject(parent), path_(path), movesPath_(movesPath) {}
 
 // A table still loading when the program ends is waited for, not torn from under it.
 HintService::~HintService() {
-    if (worker_)
-        worker_->wait();
     if (movesWorker_)
         movesWorker_->wait();
+    if (worker_)
+        worker_->wait();
 }
 
 void HintService::whenReady(QObject* context, Ready ready) {
@@ -49,45 +49,43 @@ void HintService::finished(std::shared_ptr<SolutionFile> file, const QString& er
 }
 
 void HintService::whenMovesReady(QObject* context, MovesReady ready) {
-    if (movesState_ == State::Ready || movesState_ == State::Failed) {
-        ready(moves_.get(), movesError_);
+    if (movesReady()) {
+        ready(fewest_.get(), movesError_);
         return;
     }
     movesWaiting_.emplace_back(context, std::move(ready));
-    if (movesState_ == State::Loading)
+    if (moves_ == State::Loading)
         return;
-    movesState_ = State::Loading;
+    moves_ = State::Loading;
+    // The table of solutions first: the table of fewest moves is checked against it.
     whenReady(this, [this](const HintEngine* engine, const QString& error) {
-        if (engine)
-            readMoves();
-        else
+        if (!engine) {
             movesFinished(nullptr, error);
-    });
-}
-
-void HintService::readMoves() {
-    QThread* worker = movesWorker_ = QThread::create(
-        [this, hints = file_, path = findMoveFile(QCoreApplication::applicationDirPath())] {
+            return;
+        }
+        QThread* worker = movesWorker_ = QThread::create([this, path = movesPath_,
+                                                          &hints = file_->table()] {
             QString error;
-            std::shared_ptr<MoveFile> file = MoveFile::open(path, hints->table(), error);
+            std::shared_ptr<MoveFile> file = MoveFile::open(path, hints, error);
             QMetaObject::invokeMethod(
                 this, [this, file, error] { movesFinished(file, error); }, Qt::QueuedConnection);
         });
-    connect(worker, &QThread::finished, worker, &QObject::deleteLater);
-    worker->start();
+        connect(worker, &QThread::finished, worker, &QObject::deleteLater);
+        worker->start();
+    });
 }
 
 void HintService::movesFinished(std::shared_ptr<MoveFile> file, const QString& error) {
-    moveFile_ = std::move(file);
+    movesFile_ = std::move(file);
     movesError_ = error;
-    if (moveFile_)
-        moves_ = std::make_unique<FewestMoves>(file_->table(), moveFile_->table());
-    movesState_ = moveFile_ ? State::Ready : State::Failed;
+    if (movesFile_)
+        fewest_ = std::make_unique<FewestMoves>(file_->table(), movesFile_->table());
+    moves_ = movesFile_ ? State::Ready : State::Failed;
     auto waiting = std::move(movesWaiting_);
     movesWaiting_.clear();
     for (auto& [context, ready] : waiting)
         if (context)
-            ready(moves_.get(), movesError_);
+            ready(fewest_.get(), movesError_);
 }
 
 } // namespace pebblenix

@@ -80,7 +80,8 @@ private:
 struct TestServices {
     FakeUi fake;
     std::unique_ptr<Registry> registry = makePlatformRegistry();
-    HintService engine{findSolutionFile(QCoreApplication::applicationDirPath())};
+    HintService engine{findSolutionFile(QCoreApplication::applicationDirPath()),
+                       findMoveFile(QCoreApplication::applicationDirPath())};
     RecordsFile records{RecordsFile::defaultPath()};
     Services services{fake, *registry, engine, records};
 };
