@@ -98,6 +98,9 @@ screenshot: build
 	tools/screenshot-review.sh $(BUILD)/pebblenix docs/review-game.png
 	tools/screenshot-line.sh $(BUILD)/pebblenix docs/winning-line.png
 	tools/screenshot-view.sh $(BUILD)/pebblenix docs/zoom-show-jumps.png
+	tools/screenshot-challenges.sh $(BUILD)/pebblenix problems docs/problems.png
+	tools/screenshot-challenges.sh $(BUILD)/pebblenix setup docs/set-up-position.png
+	tools/screenshot-challenges.sh $(BUILD)/pebblenix today docs/todays-problem.png
 
 bench: build
 	./$(BUILD)/bench/pebblenix-bench $(BUILD)/pebblenix-solutions.bin

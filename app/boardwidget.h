@@ -27,6 +27,8 @@ public:
 
     // Places the cells for a zoom in percent; `marble` is the marble's picture at it.
     void setZoom(int zoom, const QImage& marble);
+    int zoom() const { return zoom_; }
+    const QImage& marble() const { return marble_; }
     // Shows the marbles, the picked-up marble (its cell flat) and Show Jumps' marks. A
     // dragged marble is picked up, and its picture follows the pointer instead.
     void showBoard(const Marbles& marbles, std::optional<int> picked, const JumpMarks& marks);

@@ -1,9 +1,11 @@
 #include "app/frmgame.h"
 
 #include "about/frmabout.h"
+#include "app/challengecommands.h"
 #include "app/enginewait.h"
 #include "app/mainmenu.h"
 #include "app/movesline.h"
+#include "app/present.h"
 #include "app/recordsdialog.h"
 #include "app/reviewdialog.h"
 #include "app/services.h"
@@ -74,6 +76,7 @@ frmgame::frmgame(Services& services)
     });
     pic[kCentre]->setFocus(Qt::ActiveWindowFocusReason); // arrow keys start from the centre
 
+    new ChallengeCommands(this, services_); // Problems, Today's Problem, Set Up Position
     menu_ = new MainMenu(this); // runs the slot named after an item: mnunew_Click for mnunew
     connect(menu_, &MainMenu::colourChosen, this, &frmgame::SaveMarbleColor);
     zoom_ = new WindowZoom(this, controls, *menu_);
@@ -162,10 +165,10 @@ void frmgame::Form_Unload(int& Cancel) {
     DelTempFile();
 }
 
-void frmgame::replaceWindow() {
+frmgame* frmgame::replaceWindow() {
     frmgame* fresh = create(services_);
     if (!fresh)
-        return; // its loading failed and has ended the program
+        return nullptr; // its loading failed and has ended the program
     fresh->show();
     // The dialogs that follow the board follow it to the new window, where they stood.
     const auto carry = [this, fresh](auto dialog, void (frmgame::*open)()) {
@@ -180,6 +183,7 @@ void frmgame::replaceWindow() {
     carry(&frmgame::frmrecords, &frmgame::mnurecords_Click);
     gb_showboredbox = false;
     close();
+    return fresh;
 }
 
 bool frmgame::confirmNewGame() {

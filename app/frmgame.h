@@ -39,6 +39,9 @@ public:
     void Form_Unload(int& Cancel);
     void Form_Resize();
     void SaveMarbleColor(quint8 col);
+    bool confirmNewGame();
+    // A new game in a new window, which it returns; nothing when loading that failed.
+    frmgame* replaceWindow();
 
     // The board: a click on a hole, the jump it may make, and the end of the game.
     void ResetGame();
@@ -108,9 +111,7 @@ private:
     void wantVerdicts();
     // Makes a jump for the player (a drop, Play Next Jump) exactly as their clicks would.
     void playJump(const Jump& jump);
-    bool confirmNewGame();
     void loadFailurePath();
-    void replaceWindow();
     // Saves to `name` and makes it the game's file; says why if it cannot. Nothing for
     // an empty name, a cancelled dialog.
     void saveTo(const QString& name);

@@ -20,6 +20,7 @@ struct Item {
     const char* keys = ""; // in the portable form, several separated by "; "
     bool checkable = false;
     bool separatorBefore = false;
+    const char* context = kContext; // of the caption's translation
 };
 
 const Item kItems[] = {
@@ -37,6 +38,15 @@ const Item kItems[] = {
     {0, "mnureview", QT_TRANSLATE_NOOP("pebblenix::frmgame", "Re&view Game\u2026")},
     {0, "mnuwinningline", QT_TRANSLATE_NOOP("pebblenix::frmgame", "Winning &Line\u2026"), "Ctrl+L"},
     {0, "mnurecords", QT_TRANSLATE_NOOP("pebblenix::frmgame", "R&ecords\u2026")},
+    //: Opens the list of problems: shapes of marbles to reduce to one marble in the centre.
+    {0, "mnuproblems", QT_TRANSLATE_NOOP("pebblenix::ChallengeCommands", "&Problems\u2026"),
+     "Ctrl+P", false, false, "pebblenix::ChallengeCommands"},
+    //: Starts the problem of the day, the same for every player that day.
+    {0, "mnutoday", QT_TRANSLATE_NOOP("pebblenix::ChallengeCommands", "&Today's Problem"), "Ctrl+T",
+     false, false, "pebblenix::ChallengeCommands"},
+    //: Opens a board on which the player puts and takes marbles, to play from there.
+    {0, "mnusetup", QT_TRANSLATE_NOOP("pebblenix::ChallengeCommands", "Set Up Pos&ition\u2026"), "",
+     false, false, "pebblenix::ChallengeCommands"},
     //: A submenu of Game: the twelve marble colours.
     {0, "mnucolor", QT_TRANSLATE_NOOP("pebblenix::frmgame", "Marble &Color")},
     //: The first of twelve marble colours in Game > Marble Color. The letter after & is its
@@ -78,8 +88,8 @@ const Title kMenus[] = {
     {"mnuHelp", QT_TRANSLATE_NOOP("pebblenix::frmgame", "&Help")},
 };
 
-QString translated(const char* text) {
-    return QCoreApplication::translate(kContext, text);
+QString translated(const char* text, const char* context = kContext) {
+    return QCoreApplication::translate(context, text);
 }
 
 } // namespace
@@ -98,8 +108,7 @@ MainMenu::MainMenu(QMainWindow* window) : QObject(window), window_(window) {
     connect(menus_[2].menu, &QMenu::aboutToShow, this, &MainMenu::viewAboutToShow);
     for (int i = 0; i < int(std::size(kItems)); ++i) {
         const bool command = kItems[i].menu != 1 && std::strcmp(kItems[i].name, "mnucolor") != 0;
-        if (command && window->metaObject()->indexOfSlot(
-                           (QByteArray(kItems[i].name) + "_Click()").constData()) < 0)
+        if (command && !commandTarget(kItems[i].name))
             qFatal("the menu item %s has no command", kItems[i].name); // a mistake of ours
         // Until its menu is filled, an item's key works through the window.
         if (*kItems[i].keys)
@@ -115,10 +124,10 @@ QAction* MainMenu::make(int index) {
     QAction* action = nullptr;
     if (name == QLatin1String("mnucolor")) {
         QMenu* colours = menus_[1].menu;
-        colours->setTitle(translated(item.caption));
+        colours->setTitle(translated(item.caption, item.context));
         action = colours->menuAction();
     } else {
-        action = new QAction(translated(item.caption), window_);
+        action = new QAction(translated(item.caption, item.context), window_);
         action->setObjectName(name);
         QList<QKeySequence> keys;
         for (const QString& key : QString::fromLatin1(item.keys).split(QStringLiteral("; ")))
@@ -132,7 +141,8 @@ QAction* MainMenu::make(int index) {
             if (colour)
                 emit colourChosen(static_cast<quint8>(name.mid(3).toInt()));
             else
-                QMetaObject::invokeMethod(window_, qPrintable(name + QLatin1String("_Click")));
+                QMetaObject::invokeMethod(commandTarget(name.toLatin1()),
+                                          qPrintable(name + QLatin1String("_Click")));
         });
     }
     if (name == QLatin1String("mnushowjumps")) {
@@ -165,6 +175,16 @@ void MainMenu::fill(Menu& m) {
             m.menu->addSeparator();
         m.menu->addAction(make(index));
     }
+}
+
+QObject* MainMenu::commandTarget(const QByteArray& name) const {
+    const QByteArray slot = name + "_Click()";
+    if (window_->metaObject()->indexOfSlot(slot.constData()) >= 0)
+        return window_;
+    for (QObject* child : window_->children())
+        if (child->metaObject()->indexOfSlot(slot.constData()) >= 0)
+            return child;
+    return nullptr;
 }
 
 QAction* MainMenu::item(const QString& name) {

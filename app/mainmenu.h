@@ -17,8 +17,8 @@ namespace pebblenix {
 class MainMenu : public QObject {
     Q_OBJECT
 public:
-    // An item runs the window's slot named after it (mnunew_Click for mnunew); a colour
-    // tells its picture id.
+    // An item runs the slot named after it (mnunew_Click for mnunew) of the window, or of
+    // an object of the window's own that has it; a colour tells its picture id.
     explicit MainMenu(QMainWindow* window);
 
     // The item of that name, made now if its menu has not been opened yet.
@@ -40,6 +40,7 @@ private:
         bool filled = false;
     };
     QAction* make(int index);
+    QObject* commandTarget(const QByteArray& name) const;
     void fill(Menu& menu);
 
     QMainWindow* window_;

@@ -10,6 +10,7 @@
 #include <QLocale>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace pebblenix {
 
@@ -87,6 +88,10 @@ RecordsDialog::RecordsDialog(QWidget* parent, UiSeam& ui) : QDialog(parent) {
     //: In Records: the same, with help (a hint, a rewind, Review Game, the winning line or
     //: the fewest moves shown by View > Show Moves).
     row(QCoreApplication::translate("Moves", "Fewest moves with help:"), fewestMovesWithHelp);
+    //: Problems of Game > Problems finished with one marble in the centre.
+    row(tr("Problems solved:"), problemsSolved);
+    //: Today's Problem solved on this many days in a row, up to today or yesterday.
+    row(tr("Today's Problem, days in a row:"), daysInARow);
 
     auto* buttons = new QDialogButtonBox(this);
     resetButton = buttons->addButton(tr("&Reset Records\u2026"), QDialogButtonBox::ResetRole);
@@ -122,7 +127,7 @@ void RecordsDialog::present(QPointer<RecordsDialog>& open, QWidget* parent, UiSe
     open->activateWindow();
 }
 
-void RecordsDialog::showRecords(const Records& r) {
+void RecordsDialog::showRecords(const Records& r, const QDate& today) {
     played->setText(QLocale().toString(r.played));
     centreFinishes->setText(QLocale().toString(r.centreFinishes));
     best->setText(bestText(r.best[Unaided]));
@@ -137,6 +142,17 @@ void RecordsDialog::showRecords(const Records& r) {
     fewestMoves->setText(movesText(r.fewestMoves[Unaided]));
     fewestMovesWithHelp->setText(movesText(movesHelped));
     form_->setRowVisible(fewestMovesWithHelp, movesHelped.has_value());
+    const auto unaided = std::count_if(r.problems.begin(), r.problems.end(),
+                                       [](const auto& p) { return p.second[Unaided].has_value(); });
+    //: %1 how many problems the player has solved, %2 how many of them without help.
+    problemsSolved->setText(tr("%1, of which %2 without help")
+                                .arg(QLocale().toString(qlonglong(r.problems.size())),
+                                     QLocale().toString(qlonglong(unaided))));
+    //: %n the days in a row up to today, %1 the most days in a row so far.
+    daysInARow->setText(tr("%n (your longest run: %1)", nullptr, r.streakOn(today))
+                            .arg(QLocale().toString(r.daily.best)));
+    form_->setRowVisible(problemsSolved, !r.problems.empty());
+    form_->setRowVisible(daysInARow, r.daily.best > 0);
 }
 
 } // namespace pebblenix

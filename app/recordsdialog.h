@@ -28,7 +28,8 @@ public:
     static void present(QPointer<RecordsDialog>& open, QWidget* parent, UiSeam& ui,
                         RecordsFile& records);
 
-    void showRecords(const Records& records);
+    // The days of Today's Problem in a row count up to `today`.
+    void showRecords(const Records& records, const QDate& today = QDate::currentDate());
 
     QLabel* played = nullptr;
     QLabel* centreFinishes = nullptr;
@@ -38,6 +39,8 @@ public:
     QLabel* fastestWithHelp = nullptr;
     QLabel* fewestMoves = nullptr; // of a centre finish of a game from the start
     QLabel* fewestMovesWithHelp = nullptr;
+    QLabel* problemsSolved = nullptr; // shown once a problem is solved
+    QLabel* daysInARow = nullptr;     // shown once Today's Problem is solved
     QPushButton* resetButton = nullptr;
     QPushButton* closeButton = nullptr;
 

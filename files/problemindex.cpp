@@ -99,7 +99,8 @@ constexpr const char* kNames[] = {
 // Why an index line is refused. %1 is its number.
 QString badLine(int number) {
     //: Why the list of problems cannot be read. %1 is the number of a line of the list's
-    //: file, index.txt, that does not name a game file, a chance from 0 to 1 and a name.
+    //: file, index.txt, that does not name a game file, a chance from 0 to 1, a number of
+    //: moves and a name.
     return QCoreApplication::translate("Problems",
                                        "line %1 of the list of problems is not a problem")
         .arg(number);
@@ -123,7 +124,7 @@ std::optional<std::vector<ProblemEntry>> readProblemIndex(const QString& folder,
         //: any list of problems.
         return fail(QCoreApplication::translate("Problems", "the list of problems is too long"));
     static const QRegularExpression entry(
-        QStringLiteral(R"(^([a-z0-9][a-z0-9-]*\.pnx)[ \t]+(\S+)[ \t]+(\S.*?)\s*$)"));
+        QStringLiteral(R"(^([a-z0-9][a-z0-9-]*\.pnx)[ \t]+(\S+)[ \t]+(\d{1,2})[ \t]+(\S.*?)\s*$)"));
     std::vector<ProblemEntry> entries;
     const QList<QByteArray> lines = bytes->split('\n');
     for (int i = 0; i < lines.size(); ++i) {
@@ -135,7 +136,8 @@ std::optional<std::vector<ProblemEntry>> readProblemIndex(const QString& folder,
         const double chance = match.hasMatch() ? match.captured(2).toDouble(&number) : 0;
         if (!number || !(chance >= 0 && chance <= 1))
             return fail(badLine(i + 1));
-        entries.push_back({match.captured(1), chance, match.captured(3).toUtf8()});
+        entries.push_back(
+            {match.captured(1), chance, match.captured(3).toInt(), match.captured(4).toUtf8()});
     }
     return entries;
 }

@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSet>
 #include <algorithm>
 #include <cerrno>
 #include <sys/stat.h>
@@ -34,7 +35,11 @@ const char* const kFewestMovesKeys[] = {"fewest-moves", "fewest-moves-with-help"
 // the lowest version that holds its lines, so that an older copy of the game keeps reading
 // it for as long as it can.
 const std::pair<const char*, int> kKeySince[] = {{"fewest-moves", 2},
-                                                 {"fewest-moves-with-help", 2}};
+                                                 {"fewest-moves-with-help", 2},
+                                                 {"problem", 2},
+                                                 {"daily-streak", 2},
+                                                 {"daily-best", 2}};
+const char* const kProblemHelp[] = {"unaided", "with-help"};
 
 int versionOf(const QByteArray& key) {
     for (const auto& [name, version] : kKeySince)
@@ -88,6 +93,15 @@ bool readLine(Records& r, const QByteArray& key, const QList<QByteArray>& f) {
             r.fastest[help] = FastestFinish{seconds, *date};
             return true;
         }
+        if (key == "problem" && f.size() == 4 && f[1] == kProblemHelp[help]) {
+            const QString id = QString::fromLatin1(f[0]);
+            const auto moves = number(f[2], kMostProblemMoves);
+            const auto date = dateOf(f[3]);
+            if (!isProblemId(id) || !moves || *moves < 1 || !date)
+                return false;
+            r.problems[id][help] = ProblemFinish{*moves, *date};
+            return true;
+        }
         if (key == kFewestMovesKeys[help] && f.size() == 2) {
             const auto moves = number(f[0], kMostStartMoves);
             const auto date = dateOf(f[1]);
@@ -96,6 +110,19 @@ bool readLine(Records& r, const QByteArray& key, const QList<QByteArray>& f) {
             r.fewestMoves[help] = MovesFinish{*moves, *date};
             return true;
         }
+    }
+    if (key == "daily-streak" && f.size() == 2) {
+        const auto days = number(f[0], kMostGames);
+        const auto date = dateOf(f[1]);
+        if (!days || *days < 1 || !date)
+            return false;
+        r.daily.days = *days;
+        r.daily.last = *date;
+        return true;
+    }
+    if (key == "daily-best" && f.size() == 1) {
+        const auto days = number(f[0], kMostGames);
+        return days && *days >= 1 && (r.daily.best = *days, true);
     }
     return false;
 }
@@ -136,6 +163,16 @@ QByteArray formatRecords(const Records& r) {
         if (const auto& m = r.fewestMoves[help])
             line(kFewestMovesKeys[help], QByteArray::number(m->moves), m->date);
     }
+    for (const auto& [id, finishes] : r.problems)
+        for (int help : {Unaided, Assisted})
+            if (const auto& p = finishes[help])
+                line("problem",
+                     id.toLatin1() + ' ' + kProblemHelp[help] + ' ' + QByteArray::number(p->moves),
+                     p->date);
+    if (r.daily.days > 0) {
+        line("daily-streak", QByteArray::number(r.daily.days), r.daily.last);
+        line("daily-best", QByteArray::number(r.daily.best));
+    }
     return kHeader + QByteArray::number(version) + '\n' + body;
 }
 
@@ -144,19 +181,24 @@ std::optional<Records> parseRecords(const QByteArray& text) {
     if (version < 1 || version > kRecordsVersion)
         return std::nullopt;
     Records r;
-    QList<QByteArray> seen;
+    QSet<QByteArray> seen;
     const QList<QByteArray> lines = text.split('\n');
     for (qsizetype i = 1; i < lines.size(); ++i) {
         if (lines[i].isEmpty())
             continue;
         QList<QByteArray> fields = lines[i].split(' ');
         const QByteArray key = fields.takeFirst();
+        // A problem has a line for each kind of help.
+        const QByteArray once =
+            key == "problem" ? key + ' ' + fields.value(0) + ' ' + fields.value(1) : key;
         // A key of a later version than the file's is one its version does not know.
-        if (seen.contains(key) || versionOf(key) > version || !readLine(r, key, fields))
+        if (seen.contains(once) || versionOf(key) > version || !readLine(r, key, fields))
             return std::nullopt;
-        seen << key;
+        seen << once;
     }
-    if (r.centreFinishes > r.played)
+    // The longest run of days is never shorter than the last, and they come together.
+    if (r.centreFinishes > r.played || r.daily.best < r.daily.days ||
+        (r.daily.best > 0) != (r.daily.days > 0))
         return std::nullopt;
     return r;
 }
@@ -280,8 +322,8 @@ void RecordsFile::writeWaiting(int waitMs, bool retry) {
     if (waiting_.empty())
         return;
     const auto added = [this](Records& r) {
-        for (const auto& [finish, date] : waiting_)
-            r.add(finish, date);
+        for (const auto& game : waiting_)
+            game(r);
     };
     if (update(added, waitMs) != Done::Busy) {
         waiting_.clear(); // written, or told why not
@@ -314,7 +356,11 @@ Records RecordsFile::read() {
 }
 
 void RecordsFile::add(const Finish& finish, const QDate& date) {
-    waiting_.emplace_back(finish, date);
+    add([finish, date](Records& r) { r.add(finish, date); });
+}
+
+void RecordsFile::add(std::function<void(Records&)> game) {
+    waiting_.push_back(std::move(game));
     writeWaiting(kLockWaitMs, true);
     speak();
 }

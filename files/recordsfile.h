@@ -21,6 +21,8 @@ namespace pebblenix {
 //   best[-with-help] MARBLES DATE [centre]
 //   fastest[-with-help] SECONDS|over DATE
 //   fewest-moves[-with-help] MOVES DATE (version 2)
+//   problem ID unaided|with-help MOVES DATE (version 2, one a problem and kind of help)
+//   daily-streak DAYS LASTDATE / daily-best DAYS (version 2)
 // Dates in ISO form (2025-01-31). V is the lowest version that holds the lines: 1 until a
 // line of version 2 is there.
 QByteArray formatRecords(const Records& records);
@@ -49,6 +51,8 @@ public:
     // file. If another copy is writing just then, it is tried again shortly; play never
     // waits for it, and a wait that goes on is told once.
     void add(const Finish& finish, const QDate& date);
+    // The same for a game whose end `game` puts into the records (a problem, a day).
+    void add(std::function<void(Records&)> game);
     // Back to no records.
     void reset();
     bool hasWaiting() const { return !waiting_.empty(); }
@@ -76,7 +80,7 @@ private:
     void speak();                   // with no lock held
 
     QString path_;
-    std::vector<std::pair<Finish, QDate>> waiting_;
+    std::vector<std::function<void(Records&)>> waiting_; // games, each as it changes them
     QTimer retry_;
     int busyRetries_ = 0;
     bool ending_ = false;

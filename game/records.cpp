@@ -57,6 +57,35 @@ void Records::add(const Finish& finish, const QDate& date) {
         keepBest(fewestMoves[help], MovesFinish{*finish.moves, date}, fewerMoves);
 }
 
+bool isProblemId(const QString& id) {
+    return id.size() >= 1 && id.size() <= 40 && std::all_of(id.begin(), id.end(), [](QChar c) {
+               return (c >= u'a' && c <= u'z') || (c >= u'0' && c <= u'9') || c == u'-';
+           });
+}
+
+void Records::addProblem(const QString& id, Help help, int moves, const QDate& date) {
+    if (!isProblemId(id) || moves < 1 || moves > kMostProblemMoves ||
+        (!problems.count(id) && problems.size() >= kMostProblemRecords))
+        return;
+    keepBest(problems[id][help], ProblemFinish{moves, date},
+             [](const ProblemFinish& a, const ProblemFinish& b) { return a.moves < b.moves; });
+}
+
+void Records::addDay(const QDate& day) {
+    if (!day.isValid() || (daily.last.isValid() && day <= daily.last))
+        return;
+    daily.days = daily.last.isValid() && daily.last.daysTo(day) == 1
+                     ? std::min(daily.days + 1, kMostGames)
+                     : 1;
+    daily.last = day;
+    daily.best = std::max(daily.best, daily.days);
+}
+
+int Records::streakOn(const QDate& today) const {
+    const qint64 since = daily.last.isValid() ? daily.last.daysTo(today) : -1;
+    return since == 0 || since == 1 ? daily.days : 0;
+}
+
 std::optional<BestFinish> Records::bestWithHelpShown() const {
     return shownBeside(best[Assisted], best[Unaided], isBetter);
 }

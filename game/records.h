@@ -4,6 +4,7 @@
 #include <QDate>
 #include <QString>
 #include <array>
+#include <map>
 #include <optional>
 
 namespace pebblenix {
@@ -51,6 +52,30 @@ struct MovesFinish {
     bool operator==(const MovesFinish&) const = default;
 };
 
+// A problem of the collection finished in the centre: the fewest moves, and the day they
+// were first reached.
+struct ProblemFinish {
+    int moves = 0;
+    QDate date;
+    bool operator==(const ProblemFinish&) const = default;
+};
+// A problem's board holds at most 32 marbles, so a finish takes at most 31 moves.
+inline constexpr int kMostProblemMoves = 31;
+// Problems beyond this many are not recorded, so that the records file stays small.
+inline constexpr std::size_t kMostProblemRecords = 400;
+
+// A problem's name in the records: its game file's name without ".pnx", 1 to 40 of
+// a-z, 0-9 and '-'.
+bool isProblemId(const QString& id);
+
+// Today's Problem solved on days in a row: the run that ends on `last`, and the longest.
+struct DailyStreak {
+    int days = 0;
+    QDate last;
+    int best = 0;
+    bool operator==(const DailyStreak&) const = default;
+};
+
 // Fewer marbles is better; with one marble, the centre is.
 bool isBetter(const BestFinish& a, const BestFinish& b);
 // Fewer seconds is better; any time is better than over time.
@@ -67,8 +92,18 @@ struct Records {
     std::array<std::optional<FastestFinish>, 2> fastest; // of centre finishes only
     // The fewest moves of a centre finish of a game played from the start without Open.
     std::array<std::optional<MovesFinish>, 2> fewestMoves;
+    // Each problem finished in the centre, by its name, with and without help.
+    std::map<QString, std::array<std::optional<ProblemFinish>, 2>> problems;
+    DailyStreak daily;
 
     void add(const Finish& finish, const QDate& date);
+    // A problem finished in the centre in `moves` on `date`.
+    void addProblem(const QString& id, Help help, int moves, const QDate& date);
+    // Today's Problem of `day` finished in the centre: once a day, and a day after the last
+    // one lengthens the run. An earlier day than the last changes nothing.
+    void addDay(const QDate& day);
+    // The days in a row that still count on `today`: none once a day has been missed.
+    int streakOn(const QDate& today) const;
     // The best with help, when it beats the best without (or there is none): the one worth
     // showing beside it.
     std::optional<BestFinish> bestWithHelpShown() const;

@@ -1,6 +1,7 @@
 #include "session/gamesession.h"
 
 #include "files/recordsfile.h"
+#include "game/movecount.h"
 #include "game/winningline.h"
 #include "session/hintservice.h"
 
@@ -55,8 +56,40 @@ BeforeJump GameSession::undoWriter(const QString& message) const {
 
 void GameSession::newGame() {
     game_ = Game();
+    challenge_.reset();
     emit boardChanged();
     emit changed();
+}
+
+void GameSession::start(const Position& position, const Challenge& challenge) {
+    game_.setPosition(position);
+    fileName_.clear();
+    challenge_ = challenge;
+    challengeBoard_ = position.marbles;
+    emit boardChanged();
+    emit changed();
+}
+
+const Challenge* GameSession::challenge() const {
+    return challenge_ && game_.firstPosition() == challengeBoard_ ? &*challenge_ : nullptr;
+}
+
+void GameSession::record(const Finish& finish) {
+    const QDate today = QDate::currentDate();
+    const Challenge* playing = challenge();
+    if (!playing || playing->kind == Challenge::Kind::SetUp) {
+        records_.add(finish, today);
+        return;
+    }
+    if (!finish.inCentre)
+        return; // only a solution counts for a problem or a day
+    if (playing->kind == Challenge::Kind::Daily) {
+        records_.add([day = playing->day](Records& r) { r.addDay(day); });
+        return;
+    }
+    records_.add([id = playing->problem, help = finish.assisted ? Assisted : Unaided,
+                  moves = moveCount(game_.jumps()),
+                  today](Records& r) { r.addProblem(id, help, moves, today); });
 }
 
 Result GameSession::made(const Result& result) {
@@ -66,7 +99,7 @@ Result GameSession::made(const Result& result) {
         emit boardChanged();
     emit changed();
     if (result.finished) // before any message, so that the game is kept whatever follows
-        records_.add(*result.finished, QDate::currentDate());
+        record(*result.finished);
     if (result.outcome == Outcome::Won || result.outcome == Outcome::LastMarbleOffCentre)
         emit gameEnded(result.outcome);
     return result;
@@ -97,6 +130,7 @@ ReadResult GameSession::open(const QString& path) {
     ReadResult read = readGameFile(path);
     if (read.position) {
         game_.setPosition(*read.position);
+        challenge_.reset();
         fileName_ = path;
         emit boardChanged();
         emit changed();

@@ -10,6 +10,7 @@
 #include "game/movereview.h"
 #include "game/review.h"
 
+#include <QDate>
 #include <QObject>
 #include <QString>
 #include <optional>
@@ -19,6 +20,17 @@ namespace pebblenix {
 class HintEngine;
 class HintService;
 class RecordsFile;
+
+// What a game started from a board other than the start is played as. Its end goes to its
+// own records: a problem's to the problem's, a day's to the run of days; a board set up by
+// hand counts as an opened game does. None of them is a game from the start.
+struct Challenge {
+    enum class Kind { Problem, Daily, SetUp };
+    Kind kind = Kind::SetUp;
+    QString problem; // the problem's game file without ".pnx"
+    QDate day;       // the day whose problem it is
+    QString title;   // what the window calls it, translated
+};
 
 class GameSession : public QObject {
     Q_OBJECT
@@ -46,6 +58,12 @@ public:
 
     // A new game: 32 marbles, the clock stopped at "120".
     void newGame();
+    // A game from `position` played as `challenge`, with no file of its own: Save asks for
+    // a name.
+    void start(const Position& position, const Challenge& challenge);
+    // The challenge being played, while the game goes on from its board: New, Open, or
+    // another copy's undo file ends it.
+    const Challenge* challenge() const;
     // A click on a hole: starts the clock, then picks up, puts down or jumps. A jump writes
     // the undo file first; when it cannot, the jump is refused and the reason told in the
     // result.
@@ -98,12 +116,16 @@ private:
     BeforeJump undoWriter(const QString& message) const;
     // Tells what a jump did, and keeps a game that has ended.
     Result made(const Result& result);
+    // Puts a game that has ended into the records it belongs to.
+    void record(const Finish& finish);
 
     HintService& engine_;
     RecordsFile& records_;
     Game game_;
     QString fileName_;
     UndoFolder undo_;
+    std::optional<Challenge> challenge_;
+    Marbles challengeBoard_{}; // where it started
 };
 
 } // namespace pebblenix

@@ -60,7 +60,8 @@ Position positionWith(std::initializer_list<int> marbles, const QByteArray& cloc
     return p;
 }
 
-const HintEngine& tableEngine() {
+namespace {
+const SolutionTable& solutionTable() {
     static const auto file = [] {
         QString error;
         auto opened =
@@ -69,8 +70,26 @@ const HintEngine& tableEngine() {
             qFatal("the table of solutions cannot be used: %s", qPrintable(error));
         return opened;
     }();
-    static const HintEngine engine(file->table());
+    return file->table();
+}
+} // namespace
+
+const HintEngine& tableEngine() {
+    static const HintEngine engine(solutionTable());
     return engine;
+}
+
+const FewestMoves& tableMoves() {
+    static const auto file = [] {
+        QString error;
+        auto opened = MoveFile::open(findMoveFile(QCoreApplication::applicationDirPath()),
+                                     solutionTable(), error);
+        if (!opened)
+            qFatal("the table of fewest moves cannot be used: %s", qPrintable(error));
+        return opened;
+    }();
+    static const FewestMoves moves(solutionTable(), file->table());
+    return moves;
 }
 
 QByteArray readAll(const QString& path) {

@@ -3,6 +3,7 @@
 // program, a lowered file-size limit, and game files made to order.
 
 #include "files/gamefile.h"
+#include "game/fewestmoves.h"
 #include "game/hint.h"
 
 #include <QByteArray>
@@ -13,8 +14,8 @@
 #include <QTest>
 #include <algorithm>
 #include <memory>
-#include <vector>
 #include <unistd.h>
+#include <vector>
 
 namespace pebblenix::test {
 
@@ -81,6 +82,8 @@ inline QByteArray gameFileWith(std::initializer_list<int> marbles, const QByteAr
 // The hint engine on the build's table of solutions, loaded once; the test ends if it
 // cannot be.
 const HintEngine& tableEngine();
+// The fewest-moves engine on the build's tables, loaded once.
+const FewestMoves& tableMoves();
 
 QByteArray readAll(const QString& path);
 void writeAll(const QString& path, const QByteArray& bytes);

@@ -51,18 +51,20 @@ class TestProblems : public QObject {
 
 private slots:
     // One row a problem: a valid game file as the game writes it, starting afresh, with a
-    // finish in the centre and the chance the index says.
+    // finish in the centre and the chance and fewest moves the index says.
     void eachProblem_data() {
         QTest::addColumn<QString>("file");
         QTest::addColumn<double>("stored");
+        QTest::addColumn<int>("par");
         const auto index = readProblemIndex(problemFolder());
         QVERIFY(index);
         for (const ProblemEntry& e : *index)
-            QTest::newRow(qPrintable(e.file)) << e.file << e.chance;
+            QTest::newRow(qPrintable(e.file)) << e.file << e.chance << e.par;
     }
     void eachProblem() {
         QFETCH(QString, file);
         QFETCH(double, stored);
+        QFETCH(int, par);
         const QByteArray bytes = readAll(QDir(problemFolder()).filePath(file));
         const auto parsed = parseGameFile(bytes);
         QVERIFY2(parsed.position, qPrintable(parsed.problem));
@@ -70,6 +72,8 @@ private slots:
         QCOMPARE(*parsed.position, startingPosition(toMarbles(board)));
         QCOMPARE(formatGameFile(*parsed.position), bytes);
         QVERIFY(engine.canFinishInCentre(board));
+        const int fewest = *tableMoves().fewestMoves(board);
+        QVERIFY2(par == fewest, qPrintable(QStringLiteral("write %1 moves").arg(fewest)));
         const double exact = *chance.of(board);
         QVERIFY2(std::abs(stored - exact) <= 1e-5 * exact,
                  qPrintable(QStringLiteral("write %1 %2").arg(file).arg(exact, 0, 'g', 6)));
@@ -246,12 +250,13 @@ private slots:
         QTest::addColumn<QByteArray>("text");
         QTest::addColumn<QString>("read"); // the names read, or the problem
         const char* rows[][3] = {
-            {"two", "# list\n\na.pnx 0.5 Cross\r\nb-2.pnx 1e-8 Full Board, d1 Empty \n",
-             "Cross|Full Board, d1 Empty"},
-            {"a path", "../a.pnx 0.5 Cross\n", "line 1 "},
-            {"no name", "#\na.pnx 0.5\n", "line 2 "},
-            {"above one", "a.pnx 1.5 Cross\n", "line 1 "},
-            {"not a number", "a.pnx nan Cross\n", "line 1 "}};
+            {"two", "# list\n\na.pnx 0.5 5 Cross\r\nb-2.pnx 1e-8 18 Full Board, d1 Empty \n",
+             "Cross 5|Full Board, d1 Empty 18"},
+            {"a path", "../a.pnx 0.5 5 Cross\n", "line 1 "},
+            {"no name", "#\na.pnx 0.5 5\n", "line 2 "},
+            {"no moves", "a.pnx 0.5 Cross\n", "line 1 "},
+            {"above one", "a.pnx 1.5 5 Cross\n", "line 1 "},
+            {"not a number", "a.pnx nan 5 Cross\n", "line 1 "}};
         for (const auto& [name, text, read] : rows)
             QTest::newRow(name) << QByteArray(text) << QString(read);
         QTest::newRow("too long") << QByteArray(65537, '#') << QString("too long");
@@ -265,7 +270,7 @@ private slots:
         const auto index = readProblemIndex(dir.path(), &problem);
         QStringList names;
         for (const ProblemEntry& e : index.value_or(std::vector<ProblemEntry>()))
-            names << QString::fromUtf8(e.name);
+            names << QString::fromUtf8(e.name) + ' ' + QString::number(e.par);
         QVERIFY2((index ? names.join('|') : problem).contains(read), qPrintable(problem));
     }
 };

@@ -189,6 +189,51 @@ private slots:
         QCOMPARE(shown.join(' '), shownWithHelp);
     }
 
+    // Each problem solved, kept apart with and without help, fewer moves better and the
+    // first of equals kept; the days of Today's Problem solved in a row, a day solved twice
+    // counted once, a day missed starting a new run; as written and read back.
+    void problemsAndDays_data() {
+        QTest::addColumn<QStringList>("solved"); // one a day from kDay: "cross 5 [helped]",
+                                                 // or "day N", the problem of kDay + N
+        QTest::addColumn<QByteArray>("lines");   // after played and centre-finishes
+        QTest::addColumn<QString>("streak");     // on the last day solved and two days later
+        QTest::newRow("problems")
+            << QStringList{"cross 6", "cross 5", "cross 5", "cross 4 helped", "plus 9 helped"}
+            << QByteArray("problem cross unaided 5 2025-03-02\nproblem cross with-help 4 "
+                          "2025-03-04\nproblem plus with-help 9 2025-03-05\n")
+            << "0 0";
+        QTest::newRow("days in a row, one solved twice")
+            << QStringList{"day 0", "day 1", "day 1", "day 2"}
+            << QByteArray("daily-streak 3 2025-03-03\ndaily-best 3\n") << "3 0";
+        QTest::newRow("a day missed")
+            << QStringList{"day 0", "day 1", "day 3"}
+            << QByteArray("daily-streak 1 2025-03-04\ndaily-best 2\n") << "1 0";
+        QTest::newRow("an earlier day changes nothing")
+            << QStringList{"day 2", "day 1"}
+            << QByteArray("daily-streak 1 2025-03-03\ndaily-best 1\n") << "1 0";
+    }
+    void problemsAndDays() {
+        QFETCH(QStringList, solved);
+        QFETCH(QByteArray, lines);
+        QFETCH(QString, streak);
+        Records r;
+        for (qsizetype i = 0; i < solved.size(); ++i) {
+            const QStringList w = solved[i].split(' ');
+            if (w[0] == "day")
+                r.addDay(kDay.addDays(w[1].toInt()));
+            else
+                r.addProblem(w[0], w.size() > 2 ? Assisted : Unaided, w[1].toInt(),
+                             kDay.addDays(i));
+        }
+        const QByteArray file = "Pebblenix records 2\nplayed 0\ncentre-finishes 0\n" + lines;
+        QCOMPARE(formatRecords(r), file);
+        QCOMPARE(parseRecords(file), std::optional(r));
+        QCOMPARE(QStringLiteral("%1 %2")
+                     .arg(r.streakOn(r.daily.last))
+                     .arg(r.streakOn(r.daily.last.addDays(2))),
+                 streak);
+    }
+
     void damagedTextsAreRefused_data() {
         QTest::addColumn<QByteArray>("text");
         for (const char* line :
@@ -197,11 +242,21 @@ private slots:
               "fastest soon 2025-03-01", "best 1  2025-03-01"})
             QTest::newRow(QByteArray(line).replace('\n', '|'))
                 << "Pebblenix records 1\n" + QByteArray(line) + "\n";
-        for (const char* line : {"fewest-moves 17 2025-03-01", "fewest-moves 32 2025-03-01",
-                                 "fewest-moves-with-help 20"})
-            QTest::newRow(line) << "Pebblenix records 2\n" + QByteArray(line) + "\n";
+        for (const char* line :
+             {"fewest-moves 17 2025-03-01", "fewest-moves 32 2025-03-01",
+              "fewest-moves-with-help 20", "problem Cross unaided 5 2025-03-01",
+              "problem ../x unaided 5 2025-03-01", "problem cross helped 5 2025-03-01",
+              "problem cross unaided 0 2025-03-01", "problem cross unaided 32 2025-03-01",
+              "problem cross unaided 5 2025-03-01\nproblem cross unaided 6 2025-03-02",
+              "problem aaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaa unaided 5 2025-03-01",
+              "daily-streak 3 2025-03-01\ndaily-best 2", "daily-streak 3 2025-03-01",
+              "daily-best 2", "daily-streak 0 2025-03-01\ndaily-best 2"})
+            QTest::newRow(QByteArray(line).replace('\n', '|'))
+                << "Pebblenix records 2\n" + QByteArray(line) + "\n";
         QTest::newRow("version 2's line in version 1")
             << QByteArray("Pebblenix records 1\nfewest-moves 18 2025-03-01\n");
+        QTest::newRow("a problem in version 1")
+            << QByteArray("Pebblenix records 1\nproblem cross unaided 5 2025-03-01\n");
         QTest::newRow("no header") << QByteArray("played 1\n");
         QTest::newRow("version 02") << QByteArray("Pebblenix records 02\nplayed 1\n");
         QTest::newRow("version 3") << QByteArray("Pebblenix records 3\nplayed 1\n");

@@ -25,8 +25,8 @@ private slots:
         QTest::newRow("a jump") << newGamePosition() << QList<int>{10, 24} << true << "1 - 0";
         QTest::newRow("won") << positionWith({22, 23}, "087") << QList<int>{22, 24} << true
                              << "1 won 1";
-        QTest::newRow("off centre") << positionWith({2, 3}) << QList<int>{2, 4} << true
-                                    << "1 off 1";
+        QTest::newRow("off centre")
+            << positionWith({2, 3}) << QList<int>{2, 4} << true << "1 off 1";
         QTest::newRow("no jump left, no message")
             << positionWith({2, 3, 46}) << QList<int>{2, 4} << true << "1 - 1";
         QTest::newRow("no undo file, no jump")
@@ -49,17 +49,62 @@ private slots:
         Result last;
         for (int cell : clicks)
             last = session.click(cell);
-        const QString outcome = ended.isEmpty() ? "-"
+        const QString outcome = ended.isEmpty()                                ? "-"
                                 : ended[0][0].value<Outcome>() == Outcome::Won ? "won"
                                                                                : "off";
-        QCOMPARE(QStringLiteral("%1 %2 %3").arg(board.size()).arg(outcome).arg(records.read().played),
-                 seen);
+        QCOMPARE(
+            QStringLiteral("%1 %2 %3").arg(board.size()).arg(outcome).arg(records.read().played),
+            seen);
         QCOMPARE(last.outcome == Outcome::Refused, !undoFolder);
         if (!undoFolder)
             QVERIFY(last.reason.startsWith("The move was not made, because the undo file"));
         else if (board.size())
             QCOMPARE(readAll(session.undoFile()), formatGameFile(start)); // the position before
         QCOMPARE(session.fileName(), dir.filePath("start.pnx"));
+    }
+
+    // A game started as a problem or a day goes to its own records, only when it is solved; a
+    // board set up by hand, or any game after an Open, goes to the main ones.
+    void challenges_data() {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<Position>("start");
+        QTest::addColumn<bool>("opened"); // the same board opened from a file first
+        QTest::addColumn<QString>("records");
+        const Position won = positionWith({22, 23}), lost = positionWith({2, 3});
+        const int problem = int(Challenge::Kind::Problem), day = int(Challenge::Kind::Daily);
+        QTest::newRow("a problem") << problem << won << false
+                                   << "2\nplayed 0\ncentre-finishes 0\nproblem cross unaided 1 ";
+        QTest::newRow("a problem not solved") << problem << lost << false << "";
+        QTest::newRow("a day") << day << won << false
+                               << "2\nplayed 0\ncentre-finishes 0\ndaily-streak 1 2025-03-01\n";
+        QTest::newRow("a day not solved") << day << lost << false << "";
+        QTest::newRow("a board set up")
+            << int(Challenge::Kind::SetUp) << won << false << "1\nplayed 1\ncentre-finishes 1\n";
+        QTest::newRow("a problem, then Open")
+            << problem << won << true << "1\nplayed 1\ncentre-finishes 1\n";
+    }
+    void challenges() {
+        QFETCH(int, kind);
+        QFETCH(Position, start);
+        QFETCH(bool, opened);
+        QFETCH(QString, records);
+        QTemporaryDir dir;
+        HintService engine(dir.filePath("no table"));
+        RecordsFile file(dir.filePath("records.txt"));
+        GameSession session(engine, file);
+        session.setUndoFolder({dir.path()});
+        session.start(start, {Challenge::Kind(kind), "cross", QDate(2025, 3, 1), "Cross"});
+        QVERIFY(session.challenge() && session.fileName().isEmpty());
+        if (opened) {
+            writeAll(dir.filePath("start.pnx"), formatGameFile(start));
+            session.open(dir.filePath("start.pnx"));
+            QVERIFY(!session.challenge());
+        }
+        session.jump(start.marbles[2] ? 2 : 22, start.marbles[2] ? 4 : 24);
+        const QString text = readAll(dir.filePath("records.txt"));
+        QVERIFY2(records.isEmpty() ? text.isEmpty()
+                                   : text.startsWith("Pebblenix records " + records),
+                 qPrintable(text));
     }
 
     // A folder made for one session alone goes with it, its undo file too.

@@ -520,7 +520,7 @@
     </message>
     <message>
         <source>line %1 of the list of problems is not a problem</source>
-        <extracomment>Why the list of problems cannot be read. %1 is the number of a line of the list&apos;s file, index.txt, that does not name a game file, a chance from 0 to 1 and a name.</extracomment>
+        <extracomment>Why the list of problems cannot be read. %1 is the number of a line of the list&apos;s file, index.txt, that does not name a game file, a chance from 0 to 1, a number of moves and a name.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -707,6 +707,39 @@
     </message>
 </context>
 <context>
+    <name>pebblenix::ChallengeCommands</name>
+    <message>
+        <source>%1 - %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Today&apos;s Problem (%1)</source>
+        <extracomment>The main window&apos;s title names it so while it is played. %1 is its grade, such as &quot;Hard&quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The position could not be saved.<byte value="xd"/>
+%1: %2.</source>
+        <extracomment>%1 is the game file&apos;s path, %2 why it could not be written.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Problems…</source>
+        <extracomment>Opens the list of problems: shapes of marbles to reduce to one marble in the centre.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Today&apos;s Problem</source>
+        <extracomment>Starts the problem of the day, the same for every player that day.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Set Up Pos&amp;ition…</source>
+        <extracomment>Opens a board on which the player puts and takes marbles, to play from there.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>pebblenix::GameSession</name>
     <message>
         <source>The move was not made, because the undo file could not be written.<byte value="xd"/>
@@ -739,6 +772,108 @@
         <source>Marbles left</source>
         <extracomment>and the marbles left on the board after it.</extracomment>
         <translation>Knikkers over</translation>
+    </message>
+</context>
+<context>
+    <name>pebblenix::ProblemsDialog</name>
+    <message>
+        <source>Problems</source>
+        <extracomment>The title of the list of problems.
+----------
+The list&apos;s name for a screen reader.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Problem</source>
+        <extracomment>The columns of the list of problems: the problem&apos;s name, its grade (Easy to Master), the marbles it starts with, the fewest moves that solve it (a move is one marble&apos;s jumps one after another), and whether the player has solved it.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Grade</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Marbles</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fewest Moves</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Solved</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Full Board, %1 Empty</source>
+        <extracomment>A row of the list of problems: the full board with one hole empty, from which the last marble can never finish in the centre. %1 is the hole, such as &quot;c1&quot; (never translated).</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No centre finish</source>
+        <extracomment>Shown in the Grade column of a start that cannot be solved.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Play</source>
+        <extracomment>Starts the chosen problem, as Game &gt; New starts a game.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Next &amp;Unsolved</source>
+        <extracomment>Goes to the next problem in the list not yet solved without help.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not yet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>In %n moves</source>
+        <extracomment>In the Solved column: the player solved the problem without help, in %n moves at the fewest (never fewer than 5, so English needs no singular).</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>With help, in %n moves</source>
+        <extracomment>In the Solved column: solved only with help (a hint, the winning line...).</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Jumps made at random finish in the centre about once in %1 games.</source>
+        <extracomment>%1 is a large number, such as &quot;64&quot; or &quot;74,000,000&quot;: how many games of random jumps it takes on average to see one finish in the centre.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>You solved it without help in %n moves, on %1.</source>
+        <extracomment>%1 the date.</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>You solved it with help in %n moves, on %1.</source>
+        <extracomment>With help: after a hint, the winning line, Review Game or a rewind. %1 the date.</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>You have solved every problem without help.</source>
+        <extracomment>Next Unsolved found no problem left to solve without help.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The list of problems cannot be read.</source>
+        <extracomment>Above the reason, a file&apos;s path and what is wrong with it.</extracomment>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -815,6 +950,29 @@
         <source>Reset all your records? They cannot be brought back.</source>
         <translation>Al uw records wissen? Ze kunnen niet worden teruggehaald.</translation>
     </message>
+    <message>
+        <source>Problems solved:</source>
+        <extracomment>Problems of Game &gt; Problems finished with one marble in the centre.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Today&apos;s Problem, days in a row:</source>
+        <extracomment>Today&apos;s Problem solved on this many days in a row, up to today or yesterday.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, of which %2 without help</source>
+        <extracomment>%1 how many problems the player has solved, %2 how many of them without help.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n (your longest run: %1)</source>
+        <extracomment>%n the days in a row up to today, %1 the most days in a row so far.</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>pebblenix::ReviewDialog</name>
@@ -877,6 +1035,47 @@
         <source>Jump %1, %2, lost the centre finish. %3 would have kept it.</source>
         <extracomment>Review Game&apos;s summary above the list: %1 is the jump&apos;s number in the game, %2 the jump (&quot;d4 -&gt; b4&quot;), %3 a jump that would have kept the finish.</extracomment>
         <translation>Sprong %1, %2, maakte eindigen in het midden onmogelijk. Met %3 was het mogelijk gebleven.</translation>
+    </message>
+</context>
+<context>
+    <name>pebblenix::SetUpDialog</name>
+    <message>
+        <source>Set Up Position</source>
+        <extracomment>The title of the position editor, where the player puts and takes marbles.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Board to set up</source>
+        <extracomment>The board of the position editor, for a screen reader: a click, Space or Enter on a hole puts a marble in it or takes it out.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Clear</source>
+        <extracomment>Takes every marble off the board being set up.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Full</source>
+        <extracomment>Puts a marble in every hole of the board being set up.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Play From Here</source>
+        <extracomment>Starts a game from the board set up, as Game &gt; New starts one.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save &amp;As…</source>
+        <extracomment>Saves the board set up as a game file.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Marbles on the board: %n</source>
+        <extracomment>Above the verdict of the position editor: how many marbles the board holds.</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -1,0 +1,144 @@
+#include "app/challengecommands.h"
+
+#include "app/boardwidget.h"
+#include "app/enginewait.h"
+#include "app/frmgame.h"
+#include "app/present.h"
+#include "app/problemsdialog.h"
+#include "app/services.h"
+#include "app/setupdialog.h"
+#include "files/recordsfile.h"
+#include "game/dailyproblem.h"
+#include "seam/uiseam.h"
+#include "session/hintservice.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QThread>
+
+namespace pebblenix {
+
+namespace {
+
+// The last day's problem made: the same date always gives the same one, and a Sunday's
+// takes up to a second and a half.
+std::optional<std::pair<QDate, DailyProblem>>& lastDay() {
+    static std::optional<std::pair<QDate, DailyProblem>> made;
+    return made;
+}
+
+} // namespace
+
+ChallengeCommands::ChallengeCommands(frmgame* window, Services& services)
+    : QObject(window), window_(window), services_(services) {
+    setObjectName(QStringLiteral("challenges"));
+    connect(&window->session(), &GameSession::boardChanged, this, &ChallengeCommands::showTitle);
+}
+
+ChallengeCommands::~ChallengeCommands() {
+    if (today_)
+        today_->wait();
+}
+
+bool ChallengeCommands::play(const Position& position, const Challenge& challenge) {
+    if (!window_->session().game().jumps().empty() && !window_->confirmNewGame())
+        return false;
+    if (frmgame* fresh = window_->replaceWindow())
+        fresh->session().start(position, challenge);
+    return true;
+}
+
+void ChallengeCommands::showTitle() {
+    const Challenge* playing = window_->session().challenge();
+    const QString program = QString::fromLatin1(kProgramTitle);
+    window_->setWindowTitle(playing && !playing->title.isEmpty()
+                                //: The main window's title while a problem is played: %1 is
+                                //: what is played ("Cross", "Today's Problem (Hard)"), %2
+                                //: the program's name.
+                                ? tr("%1 - %2").arg(playing->title, program)
+                                : program);
+}
+
+void ChallengeCommands::mnuproblems_Click() {
+    if (!problems) {
+        const Challenge* playing = window_->session().challenge();
+        problems = new ProblemsDialog(
+            window_, findProblemFolder(QCoreApplication::applicationDirPath()),
+            services_.records.read(),
+            playing && playing->kind == Challenge::Kind::Problem ? playing->problem : QString());
+        connect(&services_.records, &RecordsFile::changed, problems,
+                [this] { problems->showRecords(services_.records.read()); });
+        connect(problems, &ProblemsDialog::playRequested, this, [this](ProblemRow row) {
+            play(*row.position,
+                 {Challenge::Kind::Problem, row.id, QDate(), problemName(row.entry.name)});
+        });
+    }
+    present(problems);
+}
+
+void ChallengeCommands::mnutoday_Click() {
+    const QDate today = QDate::currentDate();
+    const auto start = [this](const QDate& day, const DailyProblem& problem) {
+        //: The main window's title names it so while it is played. %1 is its grade, such
+        //: as "Hard".
+        const QString title = tr("Today's Problem (%1)").arg(gradeName(problem.grade));
+        play(problem.position, {Challenge::Kind::Daily, QString(), day, title});
+    };
+    withHintEngine(services_.engine, services_.ui, window_,
+                   [this, today, start](const HintEngine& engine) {
+                       if (lastDay() && lastDay()->first == today) {
+                           start(today, lastDay()->second);
+                           return;
+                       }
+                       if (today_)
+                           return; // being made: it starts when it is ready
+                       // Off the window's thread: a Sunday's takes up to 1.5 s.
+                       QApplication::setOverrideCursor(Qt::BusyCursor);
+                       QThread* worker = today_ = QThread::create([this, today, start, &engine] {
+                           const DailyProblem problem = dailyProblem(today, engine);
+                           QMetaObject::invokeMethod(
+                               this,
+                               [today, start, problem] {
+                                   lastDay() = {today, problem};
+                                   start(today, problem);
+                               },
+                               Qt::QueuedConnection);
+                       });
+                       // Whatever becomes of the window by then, the cursor comes back.
+                       connect(worker, &QThread::finished, qApp,
+                               [] { QApplication::restoreOverrideCursor(); });
+                       connect(worker, &QThread::finished, worker, &QObject::deleteLater);
+                       worker->start();
+                   });
+}
+
+void ChallengeCommands::mnusetup_Click() {
+    withHintEngine(services_.engine, services_.ui, window_, [this](const HintEngine& engine) {
+        if (!setUp) {
+            setUp = new SetUpDialog(window_, window_->session().game().marbles(),
+                                    window_->Frame1->marble(), window_->Frame1->zoom(), engine);
+            connect(setUp, &SetUpDialog::playRequested, this, [this](const Marbles& board) {
+                play(startingPosition(board), {Challenge::Kind::SetUp, QString(), QDate(), {}});
+            });
+            connect(setUp, &SetUpDialog::saveRequested, this, &ChallengeCommands::saveBoard);
+            services_.engine.whenMovesReady(
+                setUp, [dialog = setUp](const FewestMoves* moves, const QString&) {
+                    if (dialog)
+                        dialog->setMoves(moves);
+                });
+        }
+        present(setUp);
+    });
+}
+
+void ChallengeCommands::saveBoard(const Marbles& board) {
+    const QString name = window_->CDiabox.ShowSave(services_.ui, setUp);
+    if (name.isEmpty())
+        return; // the dialog was cancelled
+    if (const auto failure = writeGameFile(name, startingPosition(board)))
+        //: %1 is the game file's path, %2 why it could not be written.
+        services_.ui.tellFailure(setUp, tr("The position could not be saved.\r\n%1: %2.")
+                                            .arg(QDir::toNativeSeparators(name), *failure));
+}
+
+} // namespace pebblenix
