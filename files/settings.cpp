@@ -192,6 +192,13 @@ std::optional<QString> ColourSetting::clearAll() {
         .arg(QDir::toNativeSeparators(file.fileName()), file.errorString());
 }
 
+namespace {
+bool isOn(const QByteArray& text, const QString& section, const QString& key) {
+    const QString on = readIniValue(text, section, key).value_or(QString());
+    return on == QLatin1String("1") || on.compare(QLatin1String("true"), Qt::CaseInsensitive) == 0;
+}
+} // namespace
+
 ViewSetting ViewSetting::read() {
     ViewSetting view;
     const auto text = readFileBounded(ColourSetting::filePath(), kMaxSettingsBytes);
@@ -203,10 +210,7 @@ ViewSetting ViewSetting::read() {
                          .toInt(&ok);
     if (ok && std::find(kZoomSteps.begin(), kZoomSteps.end(), zoom) != kZoomSteps.end())
         view.zoom = zoom;
-    const QString on = readIniValue(*text, QStringLiteral("View"), QStringLiteral("ShowJumps"))
-                           .value_or(QString());
-    view.showJumps =
-        on == QLatin1String("1") || on.compare(QLatin1String("true"), Qt::CaseInsensitive) == 0;
+    view.showJumps = isOn(*text, QStringLiteral("View"), QStringLiteral("ShowJumps"));
     return view;
 }
 
@@ -215,8 +219,16 @@ std::optional<QString> ViewSetting::writeZoom(int percent) {
 }
 
 std::optional<QString> ViewSetting::writeShowJumps(bool on) {
-    return writeSetting(QStringLiteral("View"), QStringLiteral("ShowJumps"),
-                        on ? QStringLiteral("true") : QStringLiteral("false"));
+    return writeOption(QStringLiteral("View"), QStringLiteral("ShowJumps"), on);
+}
+
+bool readOption(const QString& section, const QString& key) {
+    const auto text = readFileBounded(ColourSetting::filePath(), kMaxSettingsBytes);
+    return text && isOn(*text, section, key);
+}
+
+std::optional<QString> writeOption(const QString& section, const QString& key, bool on) {
+    return writeSetting(section, key, on ? QStringLiteral("true") : QStringLiteral("false"));
 }
 
 } // namespace pebblenix

@@ -55,6 +55,9 @@ void GameSession::newGame() {
 Result GameSession::made(const Result& result) {
     const bool moved = result.outcome == Outcome::Jumped || result.outcome == Outcome::Won ||
                        result.outcome == Outcome::LastMarbleOffCentre;
+    const bool stops = result.finished && tellWhenItEnds_;
+    if (stops)
+        game_.stopClock();
     if (moved)
         emit boardChanged();
     emit changed();
@@ -62,6 +65,8 @@ Result GameSession::made(const Result& result) {
         records_.add(*result.finished, QDate::currentDate());
     if (result.outcome == Outcome::Won || result.outcome == Outcome::LastMarbleOffCentre)
         emit gameEnded(result.outcome);
+    else if (stops)
+        emit noJumpLeft(result.finished->marblesLeft);
     return result;
 }
 
