@@ -6,6 +6,7 @@
 #include "app/recordsdialog.h"
 #include "app/reviewdialog.h"
 #include "app/services.h"
+#include "app/windowextras.h"
 #include "app/windowlayout.h"
 #include "app/windowzoom.h"
 #include "app/winninglinedialog.h"
@@ -31,13 +32,6 @@ namespace pebblenix {
 
 namespace {
 const QString kTitle = QString::fromLatin1(kProgramTitle);
-
-// Shows a dialog of the window's and brings it to the front, with the keyboard in it.
-void present(QWidget* dialog) {
-    dialog->show();
-    dialog->raise();
-    dialog->activateWindow();
-}
 } // namespace
 
 frmgame::frmgame(Services& services)
@@ -80,9 +74,11 @@ frmgame::frmgame(Services& services)
     });
     pic[kCentre]->setFocus(Qt::ActiveWindowFocusReason); // arrow keys start from the centre
 
-    menu_ = new MainMenu(this); // runs the slot named after an item: mnunew_Click for mnunew
+    extras_ = new WindowExtras(this, services, session_, Frame1);
+    menu_ = new MainMenu(this, extras_); // runs the slot named after an item: mnunew_Click
     connect(menu_, &MainMenu::colourChosen, this, &frmgame::SaveMarbleColor);
-    zoom_ = new WindowZoom(this, controls, *menu_);
+    zoom_ = new WindowZoom(this, controls, *menu_, services.ui.dialogZoom);
+    extras_->attach(*menu_, *zoom_);
     connect(zoom_, &WindowZoom::changed, this, &frmgame::refresh);
     connect(zoom_, &WindowZoom::stored, this, &frmgame::storeView);
     // The screen and the window's frame may have changed since the last look.
@@ -242,11 +238,11 @@ void frmgame::refresh() {
         jumpMarks(game.marbles(), showJumps() ? picked : std::nullopt, services_.engine.engine());
     if (showsVerdict(marks)) // marks that tell which jumps keep the finish help as a hint does
         session_.markAssisted();
-    Frame1->showBoard(game.marbles(), game.selection(), marks);
+    Frame1->showBoard(game.marbles(), game.selection(), marks, showJumps());
     lblmarbles_On_hand->setText(game.countText());
     lbltime->setText(game.clock());
-    if (game.clockRunning() && !Timer1->isActive())
-        Timer1->start();
+    if (game.clockRunning() != Timer1->isActive()) // Tell Me When It Ends stops it
+        game.clockRunning() ? Timer1->start() : Timer1->stop();
 }
 
 // A click starts the clock and picks up or puts down a marble; the click on an empty hole
@@ -385,25 +381,24 @@ void frmgame::rewindTo(std::size_t jump) {
 void frmgame::mnureview_Click() {
     withHintEngine(services_.engine, services_.ui, this, [this](const HintEngine& engine) {
         if (!frmreview) {
-            frmreview = new ReviewDialog(this);
+            frmreview = extras_->made(new ReviewDialog(this));
             frmreview->addActions({menuItem("mnuundo"), menuItem("mnurewind")}); // Ctrl+Z, R
             connect(frmreview, &ReviewDialog::goBackRequested, this, &frmgame::rewindTo);
             frmreview->follow(session_, engine);
         }
-        present(frmreview);
+        DialogZoom::present(frmreview);
     });
 }
 
 void frmgame::mnuwinningline_Click() {
     withHintEngine(services_.engine, services_.ui, this, [this](const HintEngine& engine) {
         if (!frmwinningline) {
-            frmwinningline = new WinningLineDialog(this);
+            frmwinningline = extras_->made(new WinningLineDialog(this));
             frmwinningline->addActions({menuItem("mnuundo"), menuItem("mnurewind")});
             connect(frmwinningline, &WinningLineDialog::playRequested, this, &frmgame::playJump);
             frmwinningline->follow(session_, engine);
-            frmwinningline->placeBeside(this);
         }
-        present(frmwinningline);
+        DialogZoom::present(frmwinningline);
     });
 }
 

@@ -22,6 +22,7 @@ namespace pebblenix {
 class MainMenu;
 class RecordsDialog;
 class ReviewDialog;
+class WindowExtras;
 class WindowZoom;
 class WinningLineDialog;
 struct Services;
@@ -126,6 +127,7 @@ private:
     QPointer<WinningLineDialog> frmwinningline;
     QPointer<RecordsDialog> frmrecords;
     WindowZoom* zoom_ = nullptr;
+    WindowExtras* extras_ = nullptr;
 };
 
 } // namespace pebblenix

@@ -12,6 +12,7 @@ namespace pebblenix {
 namespace {
 
 constexpr char kContext[] = "pebblenix::frmgame";
+constexpr char kExtras[] = "pebblenix::WindowExtras"; // the items that came later
 
 struct Item {
     int menu; // 0 Game, 1 the colours, 2 View, 3 Help
@@ -20,6 +21,8 @@ struct Item {
     const char* keys = ""; // in the portable form, several separated by "; "
     bool checkable = false;
     bool separatorBefore = false;
+    const char* context = kContext; // of the caption and the tip
+    const char* tip = nullptr;      // the item's status tip, shown as its tooltip
 };
 
 const Item kItems[] = {
@@ -37,6 +40,14 @@ const Item kItems[] = {
     {0, "mnureview", QT_TRANSLATE_NOOP("pebblenix::frmgame", "Re&view Game\u2026")},
     {0, "mnuwinningline", QT_TRANSLATE_NOOP("pebblenix::frmgame", "Winning &Line\u2026"), "Ctrl+L"},
     {0, "mnurecords", QT_TRANSLATE_NOOP("pebblenix::frmgame", "R&ecords\u2026")},
+    //: A Game menu option, off until chosen: when no jump is left the game says so, and
+    //: the clock stops at the end of every game.
+    {0, "mnutellwhenends", QT_TRANSLATE_NOOP("pebblenix::WindowExtras", "Tell Me &When It Ends"),
+     "", true, false, kExtras,
+     //: The tip of Game > Tell Me When It Ends.
+     QT_TRANSLATE_NOOP("pebblenix::WindowExtras",
+                       "When no jump is left, says so and how many marbles remain; at the end "
+                       "of every game the clock stops.")},
     //: A submenu of Game: the twelve marble colours.
     {0, "mnucolor", QT_TRANSLATE_NOOP("pebblenix::frmgame", "Marble &Color")},
     //: The first of twelve marble colours in Game > Marble Color. The letter after & is its
@@ -57,7 +68,24 @@ const Item kItems[] = {
     {2, "mnuzoomin", QT_TRANSLATE_NOOP("pebblenix::frmgame", "Zoom &In"), "Ctrl++; Ctrl+="},
     {2, "mnuzoomout", QT_TRANSLATE_NOOP("pebblenix::frmgame", "Zoom &Out"), "Ctrl+-"},
     {2, "mnuactualsize", QT_TRANSLATE_NOOP("pebblenix::frmgame", "&Actual Size"), "Ctrl+0"},
-    {2, "mnushowjumps", QT_TRANSLATE_NOOP("pebblenix::frmgame", "Show &Jumps"), "", true, true},
+    {2, "mnushowjumps", QT_TRANSLATE_NOOP("pebblenix::frmgame", "Show &Jumps"), "", true, true,
+     kContext,
+     //: The tip of View > Show Jumps: the marks differ by shape.
+     QT_TRANSLATE_NOOP("pebblenix::WindowExtras",
+                       "Marks the holes the picked-up marble can jump to: a ring with a tick "
+                       "where the jump keeps a finish with the last marble in the centre "
+                       "possible, a cross where it loses it, and a small dot while the game "
+                       "cannot tell. The picked-up marble has a ring round it.")},
+    //: A View menu option: the columns' letters and the rows' numbers around the board.
+    {2, "mnushowcoordinates", QT_TRANSLATE_NOOP("pebblenix::WindowExtras", "Show &Coordinates"), "",
+     true, false, kExtras,
+     //: The tip of View > Show Coordinates.
+     QT_TRANSLATE_NOOP("pebblenix::WindowExtras",
+                       "Shows the columns' letters, a to g, and the rows' numbers, 1 to 7, "
+                       "around the board: the names hints and lists give the holes.")},
+    //: Opens the rules and the ways to play, with what each mark on the board means.
+    {3, "mnuhowtoplay", QT_TRANSLATE_NOOP("pebblenix::WindowExtras", "&How to Play"), "F1", false,
+     false, kExtras},
     {3, "mnuabout", QT_TRANSLATE_NOOP("pebblenix::frmgame", "&About Pebblenix")},
 };
 
@@ -76,13 +104,14 @@ const Title kMenus[] = {
     {"mnuHelp", QT_TRANSLATE_NOOP("pebblenix::frmgame", "&Help")},
 };
 
-QString translated(const char* text) {
-    return QCoreApplication::translate(kContext, text);
+QString translated(const char* text, const char* context = kContext) {
+    return QCoreApplication::translate(context, text);
 }
 
 } // namespace
 
-MainMenu::MainMenu(QMainWindow* window) : QObject(window), window_(window) {
+MainMenu::MainMenu(QMainWindow* window, QObject* more)
+    : QObject(window), window_(window), more_(more) {
     for (const Title& title : kMenus) {
         auto* menu = title.caption ? window->menuBar()->addMenu(translated(title.caption))
                                    : new QMenu(window);
@@ -96,13 +125,20 @@ MainMenu::MainMenu(QMainWindow* window) : QObject(window), window_(window) {
     connect(menus_[2].menu, &QMenu::aboutToShow, this, &MainMenu::viewAboutToShow);
     for (int i = 0; i < int(std::size(kItems)); ++i) {
         const bool command = kItems[i].menu != 1 && std::strcmp(kItems[i].name, "mnucolor") != 0;
-        if (command && window->metaObject()->indexOfSlot(
-                           (QByteArray(kItems[i].name) + "_Click()").constData()) < 0)
+        if (command && !receiver(kItems[i].name))
             qFatal("the menu item %s has no command", kItems[i].name); // a mistake of ours
         // Until its menu is filled, an item's key works through the window.
         if (*kItems[i].keys)
             window->addAction(make(i));
     }
+}
+
+QObject* MainMenu::receiver(const char* name) const {
+    const QByteArray slot = QByteArray(name) + "_Click()";
+    for (QObject* candidate : {static_cast<QObject*>(window_), more_})
+        if (candidate && candidate->metaObject()->indexOfSlot(slot.constData()) >= 0)
+            return candidate;
+    return nullptr;
 }
 
 QAction* MainMenu::make(int index) {
@@ -116,7 +152,7 @@ QAction* MainMenu::make(int index) {
         colours->setTitle(translated(item.caption));
         action = colours->menuAction();
     } else {
-        action = new QAction(translated(item.caption), window_);
+        action = new QAction(translated(item.caption, item.context), window_);
         action->setObjectName(name);
         QList<QKeySequence> keys;
         for (const QString& key : QString::fromLatin1(item.keys).split(QStringLiteral("; ")))
@@ -125,24 +161,20 @@ QAction* MainMenu::make(int index) {
         action->setShortcuts(keys);
         action->setCheckable(item.checkable);
         action->setChecked(checked_[name]);
-        connect(action, &QAction::triggered, this, [this, name, colour = item.menu == 1](bool on) {
-            checked_[name] = on;
-            if (colour)
-                emit colourChosen(static_cast<quint8>(name.mid(3).toInt()));
-            else
-                QMetaObject::invokeMethod(window_, qPrintable(name + QLatin1String("_Click")));
-        });
+        connect(action, &QAction::triggered, this,
+                [this, name, &item, colour = item.menu == 1](bool on) {
+                    checked_[name] = on;
+                    if (colour)
+                        emit colourChosen(static_cast<quint8>(name.mid(3).toInt()));
+                    else
+                        QMetaObject::invokeMethod(receiver(item.name),
+                                                  qPrintable(name + QLatin1String("_Click")));
+                });
     }
-    if (name == QLatin1String("mnushowjumps")) {
-        //: Shown as the tip of the View menu's Show Jumps item.
-        action->setStatusTip(QCoreApplication::translate(
-            "pebblenix::frmgame",
-            "Marks the holes the picked-up marble can jump to: a filled ring where "
-            "the jump keeps a finish with the last marble in the centre possible, a "
-            "hollow ring where it loses it, and a small dot while the game cannot "
-            "tell."));
+    if (item.tip) {
+        action->setStatusTip(translated(item.tip, kExtras));
         action->setToolTip(action->statusTip());
-        menus_[2].menu->setToolTipsVisible(true); // the window has no status bar for the tip
+        menus_[std::size_t(item.menu)].menu->setToolTipsVisible(true); // there is no status bar
     }
     made_[index] = action;
     return action;

@@ -17,9 +17,9 @@ namespace pebblenix {
 class MainMenu : public QObject {
     Q_OBJECT
 public:
-    // An item runs the window's slot named after it (mnunew_Click for mnunew); a colour
-    // tells its picture id.
-    explicit MainMenu(QMainWindow* window);
+    // An item runs the slot named after it (mnunew_Click for mnunew), the window's or,
+    // when the window has none, that of `more`; a colour tells its picture id.
+    explicit MainMenu(QMainWindow* window, QObject* more = nullptr);
 
     // The item of that name, made now if its menu has not been opened yet.
     QAction* item(const QString& name);
@@ -41,8 +41,11 @@ private:
     };
     QAction* make(int index);
     void fill(Menu& menu);
+    // Whose slot an item runs.
+    QObject* receiver(const char* name) const;
 
     QMainWindow* window_;
+    QObject* more_;
     std::vector<Menu> menus_;
     std::map<int, QAction*> made_;
     std::map<QString, bool> checked_;

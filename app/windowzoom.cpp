@@ -4,6 +4,7 @@
 #include "app/mainmenu.h"
 #include "drawing/marblepictures.h"
 #include "files/settings.h"
+#include "seam/dialogzoom.h"
 #include "view/zoom.h"
 
 #include <QAction>
@@ -11,22 +12,27 @@
 #include <QMenuBar>
 #include <QScreen>
 #include <algorithm>
-#include <cmath>
 
 namespace pebblenix {
 
-WindowZoom::WindowZoom(QMainWindow* window, const WindowControls& controls, MainMenu& menu)
-    : QObject(window), window_(window), controls_(controls), menu_(menu) {}
+WindowZoom::WindowZoom(QMainWindow* window, const WindowControls& controls, MainMenu& menu,
+                       DialogZoom& dialogs)
+    : QObject(window), window_(window), controls_(controls), menu_(menu), dialogs_(dialogs) {}
 
 bool WindowZoom::start(int colour, int zoom) {
     colour_ = colour;
     zoom_ = std::min(zoom, largest());
-    marble_ = marblePicture(colour_, pictureScale(), zoom_);
+    marble_ = drawMarble();
+    dialogs_.setPercent(zoom_);
     return !marble_.isNull();
 }
 
+QImage WindowZoom::drawMarble() const {
+    return marblePicture(colour_, window_->devicePixelRatioF(), zoom_);
+}
+
 void WindowZoom::layOut() {
-    layOutWindow(window_->centralWidget(), controls_, zoom_);
+    layOutWindow(window_->centralWidget(), controls_, zoom_, coordinates_);
     controls_.Frame1->setZoom(zoom_, marble_);
     fixSize();
 }
@@ -42,10 +48,6 @@ void WindowZoom::fixSize() {
         window_->resize(fixed);
 }
 
-int WindowZoom::pictureScale() const {
-    return std::max(1, static_cast<int>(std::ceil(window_->devicePixelRatioF())));
-}
-
 int WindowZoom::largest() const {
     const QScreen* where = window_->screen();
     if (!where)
@@ -53,16 +55,23 @@ int WindowZoom::largest() const {
     // The window manager's frame, once the window has one.
     const QSize frame = window_->frameGeometry().size() - window_->geometry().size();
     const int menu = window_->menuBar()->sizeHint().height();
-    return largestZoom(where->availableGeometry().size(),
-                       [&](int step) { return clientSize(step) + QSize(0, menu) + frame; });
+    return largestZoom(where->availableGeometry().size(), [&](int step) {
+        return clientSize(step, coordinates_) + QSize(0, menu) + frame;
+    });
 }
 
 void WindowZoom::setZoom(int percent) {
     percent = std::min(percent, largest());
     if (percent == zoom_)
         return;
+    apply(percent);
+    emit stored(ViewSetting::writeZoom(zoom_));
+}
+
+void WindowZoom::apply(int percent) {
     zoom_ = percent;
-    marble_ = marblePicture(colour_, pictureScale(), zoom_);
+    marble_ = drawMarble();
+    dialogs_.setPercent(zoom_);
     layOut();
     emit changed();
     updateActions();
@@ -70,7 +79,14 @@ void WindowZoom::setZoom(int percent) {
     if (const QScreen* where = window_->screen(); where && window_->isVisible())
         window_->move(window_->pos() +
                       pullInside(window_->frameGeometry(), where->availableGeometry()));
-    emit stored(ViewSetting::writeZoom(zoom_));
+}
+
+// A step the larger window no longer fits shows at the largest that does; the stored step
+// stays, as for a smaller screen.
+void WindowZoom::setCoordinates(bool on) {
+    coordinates_ = on;
+    if (!marble_.isNull())
+        apply(std::min(zoom_, largest()));
 }
 
 void WindowZoom::updateActions() {
@@ -93,7 +109,7 @@ void WindowZoom::actualSize() {
 }
 
 void WindowZoom::screenChanged() {
-    marble_ = marblePicture(colour_, pictureScale(), zoom_);
+    marble_ = drawMarble();
     controls_.Frame1->setZoom(zoom_, marble_);
     emit changed();
     updateActions();

@@ -10,7 +10,6 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
-#include <QScreen>
 #include <QScrollBar>
 #include <QTreeWidget>
 #include <QVBoxLayout>
@@ -58,6 +57,7 @@ void WinningLineDialog::showLine(const std::optional<std::vector<Jump>>& line, i
     for (std::size_t i = 0; line && i < line->size(); ++i) {
         auto* row = new QTreeWidgetItem(list, {QString::number(i + 1), jumpName((*line)[i]),
                                                QString::number(marbles - int(i) - 1)});
+        setJump(row, (*line)[i]);
         row->setTextAlignment(0, Qt::AlignRight | Qt::AlignVCenter);
         row->setTextAlignment(2, Qt::AlignRight | Qt::AlignVCenter);
     }
@@ -75,14 +75,6 @@ void WinningLineDialog::showLine(const std::optional<std::vector<Jump>>& line, i
     const int row =
         list->sizeHintForRow(0) > 0 ? list->sizeHintForRow(0) : list->fontMetrics().height() + 4;
     list->setMinimumHeight(list->header()->sizeHint().height() + kRowsShown * row + frame);
-}
-
-void WinningLineDialog::placeBeside(QWidget* window) {
-    adjustSize();
-    const QPoint beside = window->frameGeometry().topRight() + QPoint(8, 0);
-    if (const QScreen* where = window->screen();
-        where && where->availableGeometry().contains(QRect(beside, frameSize())))
-        move(beside);
 }
 
 // A game played with its winning line in view is played with help.

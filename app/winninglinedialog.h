@@ -20,9 +20,6 @@ public:
     // possible, and then whether the game started from a position that could finish.
     void showLine(const std::optional<std::vector<Jump>>& line, int marbles, bool startFinishable);
 
-    // Stands beside `window`, where it fits on the screen.
-    void placeBeside(QWidget* window);
-
 signals:
     // The player asked for the line's first jump.
     void playRequested(const Jump& jump);
