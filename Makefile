@@ -91,13 +91,17 @@ fuzz: build $(FUZZ_BUILD)/build.ninja
 translations: deps $(BUILD)/build.ninja
 	cmake --build $(BUILD) --target update_translations
 
-# The README's pictures of Review Game, of Winning Line and of the board at 200 % with Show
-# Jumps, taken from the real program under Xvfb.
+# The README's pictures of Review Game, of Winning Line, of the board at 200 % with Show
+# Jumps, of Show Jumps' marks in three colours, of the coordinates with a chosen jump and of
+# How to Play, taken from the real program under Xvfb.
 screenshot: build
 	@$(MAKE) --no-print-directory install-packages WANTED="xvfb xdotool x11-apps netpbm"
 	tools/screenshot-review.sh $(BUILD)/pebblenix docs/review-game.png
 	tools/screenshot-line.sh $(BUILD)/pebblenix docs/winning-line.png
 	tools/screenshot-view.sh $(BUILD)/pebblenix docs/zoom-show-jumps.png
+	tools/screenshot-marks.sh $(BUILD)/pebblenix docs/show-jumps-marks.png
+	tools/screenshot-coordinates.sh $(BUILD)/pebblenix docs/coordinates.png
+	tools/screenshot-howtoplay.sh $(BUILD)/pebblenix docs/how-to-play.png
 
 bench: build
 	./$(BUILD)/bench/pebblenix-bench $(BUILD)/pebblenix-solutions.bin
