@@ -64,6 +64,10 @@ JumpListDialog::JumpListDialog(QWidget* parent, const QString& title, const QStr
     });
 }
 
+JumpListDialog::~JumpListDialog() {
+    disconnect(list, nullptr, this, nullptr);
+}
+
 void JumpListDialog::follow(GameSession& session, const HintEngine& engine) {
     session_ = &session;
     engine_ = &engine;

@@ -28,6 +28,9 @@ public:
     QPushButton* action = nullptr; // Go Back, Play Next Jump
     QPushButton* closeButton = nullptr;
 
+    // The list, going with the dialog, tells nothing more.
+    ~JumpListDialog() override;
+
     // Shows what the engine makes of the session's game now, and again whenever its board
     // changes, until the dialog closes.
     void follow(GameSession& session, const HintEngine& engine);

@@ -64,6 +64,8 @@ void placeCoordinates(const WindowControls& c, int zoom, bool shown) {
     for (int i = 0; i < 2 * kSide; ++i) {
         QLabel* label = c.coordinates[std::size_t(i)];
         label->setVisible(shown);
+        if (!shown)
+            continue; // a font of a new size costs start-up time
         const int along = frame + first + 480 * (i % kSide);
         if (i < kSide) { // a letter, above its column
             label->setGeometry(px(along, zoom), px(60, zoom), px(480, zoom), px(240, zoom));

@@ -366,7 +366,8 @@ private slots:
             checkZoom(*w, zoom);
             QList<int> sizes;
             for (const QLabel* label : w->findChildren<QLabel*>())
-                sizes << label->font().pixelSize();
+                if (label->isVisible())
+                    sizes << label->font().pixelSize();
             actual = actual.isEmpty() ? sizes : actual;
             for (qsizetype i = 0; i < actual.size(); ++i)
                 QVERIFY(sizes[i] * 100 >= actual[i] * (zoom - 10));
