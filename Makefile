@@ -91,8 +91,9 @@ fuzz: build $(FUZZ_BUILD)/build.ninja
 translations: deps $(BUILD)/build.ninja
 	cmake --build $(BUILD) --target update_translations
 
-# The README's pictures of Review Game, of Winning Line and of the board at 200 % with Show
-# Jumps, taken from the real program under Xvfb.
+# The README's pictures of Review Game, of Winning Line, of the board at 200 % with Show
+# Jumps, of Show Jumps' marks in three colours, of the coordinates with a chosen jump and of
+# How to Play, taken from the real program under Xvfb.
 screenshot: build
 	@$(MAKE) --no-print-directory install-packages WANTED="xvfb xdotool x11-apps netpbm"
 	tools/screenshot-review.sh $(BUILD)/pebblenix docs/review-game.png
@@ -101,6 +102,9 @@ screenshot: build
 	tools/screenshot-challenges.sh $(BUILD)/pebblenix problems docs/problems.png
 	tools/screenshot-challenges.sh $(BUILD)/pebblenix setup docs/set-up-position.png
 	tools/screenshot-challenges.sh $(BUILD)/pebblenix today docs/todays-problem.png
+	tools/screenshot-marks.sh $(BUILD)/pebblenix docs/show-jumps-marks.png
+	tools/screenshot-coordinates.sh $(BUILD)/pebblenix docs/coordinates.png
+	tools/screenshot-howtoplay.sh $(BUILD)/pebblenix docs/how-to-play.png
 
 bench: build
 	./$(BUILD)/bench/pebblenix-bench $(BUILD)/pebblenix-solutions.bin

@@ -4,8 +4,11 @@
 #include "drawing/fonts.h"
 #include "drawing/marblepictures.h"
 #include "drawing/twips.h"
+#include "seam/uiseam.h"
 
+#include <QApplication>
 #include <QCloseEvent>
+#include <QEvent>
 #include <QIcon>
 #include <QLabel>
 #include <QPixmap>
@@ -16,10 +19,9 @@ namespace pebblenix {
 
 namespace {
 
-QLabel* makeLabel(QWidget* parent, const QString& name, int left, int top, int width, int height) {
+QLabel* makeLabel(QWidget* parent, const QString& name) {
     auto* label = new QLabel(parent);
     label->setObjectName(name);
-    label->setGeometry(px(left), px(top), px(width), px(height));
     return label;
 }
 
@@ -34,31 +36,25 @@ frmAbout::frmAbout(Registry& reg, UiSeam& ui) : reg_(reg), ui_(ui) {
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
                    Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     setWindowIcon(applicationIcon());
-    setFixedSize(kClientWidth, kClientHeight);
 
-    picIcon = makeLabel(this, QStringLiteral("picIcon"), 120, 240, 540, 540);
+    picIcon = makeLabel(this, QStringLiteral("picIcon"));
 
     //: The About box's button that closes it.
     cmdOK = new QPushButton(tr("OK"), this);
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
-    cmdOK->setGeometry(px(3165), px(4035), px(1260), px(345));
     cmdOK->setDefault(true);
     connect(cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
 
     //: The About box's button that starts the system's information tool.
     cmdSysInfo = new QPushButton(tr("&System Info..."), this);
     cmdSysInfo->setObjectName(QStringLiteral("cmdSysInfo"));
-    cmdSysInfo->setGeometry(px(4740), px(4035), px(1245), px(345));
     connect(cmdSysInfo, &QPushButton::clicked, this, &frmAbout::cmdSysInfo_Click);
-    for (QPushButton* button : {cmdOK, cmdSysInfo}) // a translated caption may be longer
-        fitFont(button, button->font(), {button->text()}, false);
 
-    Label2 = makeLabel(this, QStringLiteral("Label2"), 1080, 840, 855, 255);
+    Label2 = makeLabel(this, QStringLiteral("Label2"));
     //: The About box's label before the authors' name.
     Label2->setText(tr("Author"));
-    fitFont(Label2, layoutFont(FontKind::SansSerif, 9.75, true), {Label2->text()}, false);
 
-    Label1 = makeLabel(this, QStringLiteral("Label1"), 2040, 720, 2775, 375);
+    Label1 = makeLabel(this, QStringLiteral("Label1"));
     //: The About box's authors' name, in a box of its own beside "Author".
     Label1->setText(tr("The Pebblenix developers"));
     Label1->setFrameStyle(QFrame::Box | QFrame::Plain);
@@ -67,33 +63,68 @@ frmAbout::frmAbout(Registry& reg, UiSeam& ui) : reg_(reg), ui_(ui) {
     QPalette shade = Label1->palette();
     shade.setColor(QPalette::Window, palette().color(QPalette::Inactive, QPalette::Midlight));
     Label1->setPalette(shade);
-    // The face it was drawn for is narrower than the one that stands in for it: even the
-    // English name needs 80 % of its size, so only the 8-point floor holds here.
-    fitFont(Label1, layoutFont(FontKind::ComicSans, 11.25, true), {Label1->text()}, false,
-            QString(), kEightPointPixels);
 
-    lblDescription = makeLabel(this, QStringLiteral("lblDescription"), 1080, 1245, 4485, 2610);
+    lblDescription = makeLabel(this, QStringLiteral("lblDescription"));
     lblDescription->setWordWrap(true);
     lblDescription->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     QPalette black = lblDescription->palette();
     black.setColor(QPalette::WindowText, Qt::black);
     lblDescription->setPalette(black);
 
-    lblTitle = makeLabel(this, QStringLiteral("lblTitle"), 1050, 240, 1185, 345);
+    lblTitle = makeLabel(this, QStringLiteral("lblTitle"));
     lblTitle->setPalette(black);
 
     // Only the buttons take the focus; OK has it when the box opens.
     setTabOrder(cmdOK, cmdSysInfo);
+    layOut();
+}
+
+// Every control where it was drawn at the zoom step, with its font fitted to its text; a
+// text that does not fit gets room.
+void frmAbout::layOut() {
+    const int zoom = zoomOf(this);
+    const auto place = [zoom](QWidget* control, int left, int top, int width, int height) {
+        control->setGeometry(px(left, zoom), px(top, zoom), px(width, zoom), px(height, zoom));
+    };
+    const auto points = [zoom](double size) { return size * zoom / 100; };
+    place(picIcon, 120, 240, 540, 540);
+    place(cmdOK, 3165, 4035, 1260, 345);
+    place(cmdSysInfo, 4740, 4035, 1245, 345);
+    for (QPushButton* button : {cmdOK, cmdSysInfo}) // a translated caption may be longer
+        fitFont(button, zoomedFont(QApplication::font(button), zoom), {button->text()}, false);
+    place(Label2, 1080, 840, 855, 255);
+    fitFont(Label2, layoutFont(FontKind::SansSerif, points(9.75), true), {Label2->text()}, false);
+    place(Label1, 2040, 720, 2775, 375);
+    // The face it was drawn for is narrower than the one that stands in for it: even the
+    // English name needs 80 % of its size, so only the 8-point floor holds here.
+    fitFont(Label1, layoutFont(FontKind::ComicSans, points(11.25), true), {Label1->text()}, false,
+            QString(), kEightPointPixels);
+    place(lblDescription, 1080, 1245, 4485, 2610);
+    place(lblTitle, 1050, 240, 1185, 345);
+    if (!lblTitle->text().isEmpty()) { // loaded
+        // The marble at 100 % stays the pixel art, sharp on a screen of ratio 2 as well.
+        picIcon->setPixmap(
+            QPixmap::fromImage(zoom == 100 ? marblePicture(kAppIconId, 2)
+                                           : marblePicture(kAppIconId, devicePixelRatioF(), zoom)));
+        lblTitle->setFont(layoutFont(FontKind::ArialBlack, points(12), false));
+        lblTitle->adjustSize(); // the title label sizes itself to its text
+        fitFont(lblDescription, font(), {lblDescription->text()}, true);
+    }
+    makeRoom();
+}
+
+void frmAbout::changeEvent(QEvent* event) {
+    QDialog::changeEvent(event);
+    if (event->type() == QEvent::FontChange) // a new zoom step
+        layOut();
 }
 
 frmAbout* frmAbout::present(QPointer<frmAbout>& open, Registry& reg, UiSeam& ui) {
     if (!open) {
-        open = new frmAbout(reg, ui);
+        open = ui.dialogZoom.made(new frmAbout(reg, ui));
         open->Form_Load();
     }
-    open->show();
-    open->raise();
-    open->activateWindow();
+    DialogZoom::present(open);
     return open.data();
 }
 
@@ -123,17 +154,12 @@ QString frmAbout::descriptionText() {
 }
 
 void frmAbout::Form_Load() {
-    picIcon->setPixmap(QPixmap::fromImage(marblePicture(kAppIconId, 2)));
     //: The About box's title.
     setWindowTitle(tr("About Pebblenix"));
-    const QString title = titleText();
-    lblTitle->setText(title);
-    lblTitle->setFont(layoutFont(FontKind::ArialBlack, 12, false));
-    lblTitle->adjustSize(); // the title label sizes itself to its text
+    lblTitle->setText(titleText());
     QString description = descriptionText();
     lblDescription->setText(description.replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
-    fitFont(lblDescription, font(), {lblDescription->text()}, true);
-    makeRoom();
+    layOut();
 }
 
 // A text that does not fit at the readable floor gets room: a label or a button grows to
@@ -141,10 +167,12 @@ void frmAbout::Form_Load() {
 // more, then more height. The buttons stay in the bottom right corner. English fits as
 // laid out, so there nothing moves.
 void frmAbout::makeRoom() {
+    const int clientWidth = px(kClientWidth * 15, zoomOf(this));
+    const int clientHeight = px(kClientHeight * 15, zoomOf(this));
     const auto end = [](const QWidget* w) { return w->x() + w->width(); };
-    const int margin = kClientWidth - end(cmdSysInfo); // right of the buttons
-    const int gap = cmdSysInfo->x() - end(cmdOK);      // between them
-    const int nameMargin = kClientWidth - end(Label1);
+    const int margin = clientWidth - end(cmdSysInfo); // right of the buttons
+    const int gap = cmdSysInfo->x() - end(cmdOK);     // between them
+    const int nameMargin = clientWidth - end(Label1);
     const int descriptionWidth = lblDescription->width();
     // Taller too, for a script whose lines are higher than the layout's (Chinese).
     const auto grow = [](QWidget* control, int width) {
@@ -158,8 +186,8 @@ void frmAbout::makeRoom() {
     grow(cmdOK, cmdOK->sizeHint().width());
     grow(cmdSysInfo, cmdSysInfo->sizeHint().width());
     int wider = std::max(
-        {0, end(Label1) + nameMargin - kClientWidth,
-         lblDescription->x() + cmdOK->width() + gap + cmdSysInfo->width() + margin - kClientWidth});
+        {0, end(Label1) + nameMargin - clientWidth,
+         lblDescription->x() + cmdOK->width() + gap + cmdSysInfo->width() + margin - clientWidth});
 
     lblDescription->resize(descriptionWidth + wider, lblDescription->height());
     while (!textFits(lblDescription, lblDescription->text(), true) &&
@@ -171,7 +199,7 @@ void frmAbout::makeRoom() {
                                        lblDescription->height());
     lblDescription->resize(lblDescription->width(), lblDescription->height() + taller);
 
-    setFixedSize(kClientWidth + wider, kClientHeight + taller);
+    setFixedSize(clientWidth + wider, clientHeight + taller);
     cmdSysInfo->move(width() - margin - cmdSysInfo->width(), cmdSysInfo->y() + taller);
     cmdOK->move(cmdSysInfo->x() - gap - cmdOK->width(), cmdOK->y() + taller);
 }

@@ -2,7 +2,7 @@
 // The About box: the program's name and version, its authors and a button for the
 // system-information tool. One modeless instance for the program, without an owner
 // window, so it outlives a replaced main window and keeps the program running while it
-// is open.
+// is open. It is laid out as it was drawn, at the zoom step.
 
 #include <QDialog>
 #include <QPointer>
@@ -47,8 +47,10 @@ public slots:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
+    void layOut();
     void makeRoom();
 
     Registry& reg_;

@@ -1,6 +1,7 @@
 #pragma once
 // A small registry layer shaped like the three advapi32 calls the About box uses. On
-// Windows it calls them; elsewhere there is no registry and every key is missing.
+// Windows it calls them; elsewhere there is no registry, and every key is missing but the
+// system-information tool's, which names the desktop's own tool found on PATH.
 // The program makes the platform's once and hands it on; tests hand on a fake.
 
 #include <cstdint>

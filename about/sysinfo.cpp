@@ -30,9 +30,14 @@ bool findTool(Registry& reg, std::string& path) {
 } // namespace
 
 void StartSysInfo(Registry& reg, UiSeam& ui, QWidget* parent) {
-    std::string path;
-    if (findTool(reg, path) && ui.startProgram(QString::fromLocal8Bit(path)))
-        return;
+    std::string path, arguments;
+    if (findTool(reg, path)) {
+        GetKeyValue(reg, kHKeyLocalMachine, kToolKey, kToolArguments, arguments);
+        if (ui.startProgram(
+                QString::fromLocal8Bit(path),
+                QString::fromLocal8Bit(arguments).split(QLatin1Char(' '), Qt::SkipEmptyParts)))
+            return;
+    }
     ui.message(parent, QString::fromLatin1(kProgramTitle),
                //: A message box when the About box's System Info button finds no
                //: system-information tool to start (always so on Linux).

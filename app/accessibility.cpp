@@ -23,7 +23,10 @@ public:
         switch (t) {
         case QAccessible::Name:
             return QString::fromLatin1(cellName(c->index()).data());
-        case QAccessible::Description:
+        case QAccessible::Description: // and what a key just did there
+            return c->announcement().isEmpty()
+                       ? c->stateText()
+                       : c->stateText() + QStringLiteral(". ") + c->announcement();
         case QAccessible::Value:
             return c->stateText();
         default:

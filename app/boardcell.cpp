@@ -1,5 +1,8 @@
 #include "app/boardcell.h"
 
+#include "drawing/boardmarks.h"
+#include "drawing/marblepictures.h"
+
 #include <QAccessible>
 #include <QApplication>
 #include <QKeyEvent>
@@ -23,12 +26,26 @@ BoardCell::BoardCell(int index, QWidget* parent) : QFrame(parent), index_(index)
     setFocusPolicy(Qt::StrongFocus);
 }
 
-void BoardCell::setState(const QImage& picture, bool marble, bool selected) {
-    if (marble == marble_ && selected == flat_ && picture.cacheKey() == picture_.cacheKey())
+void BoardCell::setState(const QImage& picture, bool marble, bool selected, bool ringed) {
+    ringed = ringed && selected && marble;
+    if (marble == marble_ && selected == flat_ && ringed == ringed_ &&
+        picture.cacheKey() == picture_.cacheKey())
         return;
     picture_ = picture;
     marble_ = marble;
+    ringed_ = ringed;
+    announcement_.clear();
     setFlat(selected);
+}
+
+void BoardCell::setChosen(bool chosen) {
+    if (std::exchange(chosen_, chosen) != chosen)
+        update();
+}
+
+void BoardCell::announce(const QString& text) {
+    announcement_ = text;
+    stateChanged();
 }
 
 QString BoardCell::stateText() const {
@@ -127,8 +144,12 @@ void BoardCell::paintEvent(QPaintEvent* event) {
         painter.drawImage(pictureOffset(), picture_);
         painter.restore();
     }
-    if (mark_ != JumpMark::None)
-        paintJumpMark(painter);
+    const qreal unit = zoom_ / 100.0;
+    if (ringed_) // round the disc's centre, which lies a little above the cell's
+        drawPickedRing(painter, pictureOffset() + kMarbleDisc.center() * unit, unit);
+    if (chosen_)
+        drawChosenHole(painter, rect(), unit);
+    drawJumpMark(painter, QRectF(rect()).center(), unit, mark_);
     const int k = lineWidth(); // the marks grow with the border
     if (marked_) {
         painter.setPen(QPen(palette().color(QPalette::Highlight), 2 * k));
@@ -140,20 +161,6 @@ void BoardCell::paintEvent(QPaintEvent* event) {
     }
     painter.end();
     QFrame::paintEvent(event);
-}
-
-// A filled ring where the jump keeps the centre finish, a hollow one where it loses it,
-// and a small dot where that is not known: told apart by shape, not only by colour.
-void BoardCell::paintJumpMark(QPainter& painter) const {
-    const qreal unit = zoom_ / 100.0;
-    const QColor colour = palette().color(QPalette::Highlight);
-    painter.save();
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(mark_ == JumpMark::Legal ? Qt::NoPen : QPen(colour, 2 * unit));
-    painter.setBrush(mark_ == JumpMark::LosesFinish ? Qt::NoBrush : QBrush(colour));
-    const qreal radius = (mark_ == JumpMark::Legal ? 2.5 : 5) * unit;
-    painter.drawEllipse(QRectF(rect()).center(), radius, radius);
-    painter.restore();
 }
 
 // A press and release on the cell is a click. A marble pressed and moved further than a
@@ -201,18 +208,26 @@ void BoardCell::keyPressEvent(QKeyEvent* event) {
         return;
     }
     focusMark_ = true;
+    announcement_.clear();
+    // An arrow moves the focus a hole; with Shift the marble jumps two.
+    const auto step = [this, jump = bool(event->modifiers() & Qt::ShiftModifier)](int dx, int dy) {
+        if (jump)
+            emit jumpKey(index_, dx, dy);
+        else
+            emit moveFocus(index_, dx, dy);
+    };
     switch (event->key()) {
     case Qt::Key_Left:
-        emit moveFocus(index_, -1, 0);
+        step(-1, 0);
         break;
     case Qt::Key_Right:
-        emit moveFocus(index_, 1, 0);
+        step(1, 0);
         break;
     case Qt::Key_Up:
-        emit moveFocus(index_, 0, -1);
+        step(0, -1);
         break;
     case Qt::Key_Down:
-        emit moveFocus(index_, 0, 1);
+        step(0, 1);
         break;
     case Qt::Key_Space:
     case Qt::Key_Return:
@@ -241,6 +256,7 @@ void BoardCell::focusOutEvent(QFocusEvent* event) {
         emit dragCancelled(index_);
     }
     focusMark_ = false;
+    announcement_.clear();
     update();
     QFrame::focusOutEvent(event);
 }

@@ -1,7 +1,7 @@
 #pragma once
 // One hole of the board as the player sees it: a framed picture cell, shown or hidden,
 // with the sunken 3D look or, for the selected marble, the flat look. A marble can be
-// dragged from it to another hole.
+// dragged from it to another hole, or jumped by a key.
 
 #include "view/jumpmarks.h"
 
@@ -18,8 +18,9 @@ public:
 
     int index() const { return index_; }
 
-    // Shows a marble (with its picture) or an empty hole, selected or not.
-    void setState(const QImage& picture, bool marble, bool selected);
+    // Shows a marble (with its picture) or an empty hole, selected or not; a selected marble
+    // `ringed` has a ring drawn round it too.
+    void setState(const QImage& picture, bool marble, bool selected, bool ringed = false);
     bool hasMarble() const { return marble_; }
     const QImage& Picture() const { return picture_; }
 
@@ -33,6 +34,9 @@ public:
 
     void setJumpMark(JumpMark mark);
     JumpMark jumpMark() const { return mark_; }
+    // A hole of the jump chosen in Review Game or Winning Line is framed.
+    void setChosen(bool chosen);
+    bool isChosen() const { return chosen_; }
 
     // Draws a ring inside the border that blinks for about a second; it changes nothing
     // else, so it cannot be mistaken for a selection.
@@ -43,12 +47,17 @@ public:
     // What a screen reader says of the hole: "marble", "empty", or "selected marble", and
     // for a hole Show Jumps marks, what a jump there would do.
     QString stateText() const;
+    // A screen reader is told `text` with the hole, until the board or the focus moves on.
+    void announce(const QString& text);
+    const QString& announcement() const { return announcement_; }
     // The keyboard focus mark shows only once the keyboard has been used on the board.
     bool showsFocusMark() const { return hasFocus() && focusMark_; }
 
 signals:
     void clicked(int index);
     void moveFocus(int index, int dx, int dy);
+    // Shift and an arrow key: the marble here jumps that way.
+    void jumpKey(int index, int dx, int dy);
     // The marble pressed at `from` is being dragged, now at `to` (both in this cell's
     // coordinates).
     void dragged(int index, QPoint from, QPoint to);
@@ -68,12 +77,14 @@ protected:
 
 private:
     void stateChanged();
-    void paintJumpMark(QPainter& painter) const;
 
     int index_;
     bool marble_ = false;
     QImage picture_;
     bool flat_ = false;
+    bool ringed_ = false;
+    bool chosen_ = false;
+    QString announcement_;
     bool pressed_ = false;
     bool dragging_ = false;
     QPoint pressedAt_;

@@ -4,6 +4,7 @@
 
 #include <QLabel>
 #include <QPixmap>
+#include <algorithm>
 
 namespace pebblenix {
 
@@ -14,6 +15,7 @@ BoardWidget::BoardWidget(QWidget* parent) : QGroupBox(parent) {
         cell->setObjectName(QStringLiteral("pic%1").arg(i));
         connect(cell, &BoardCell::clicked, this, &BoardWidget::clicked);
         connect(cell, &BoardCell::moveFocus, this, &BoardWidget::moveFocus);
+        connect(cell, &BoardCell::jumpKey, this, &BoardWidget::keyJump);
         connect(cell, &BoardCell::dragged, this, &BoardWidget::marbleDragged);
         connect(cell, &BoardCell::dropped, this, &BoardWidget::marbleDropped);
         connect(cell, &BoardCell::dragCancelled, this, &BoardWidget::endDrag);
@@ -40,12 +42,13 @@ void BoardWidget::showHoles() {
 }
 
 void BoardWidget::showBoard(const Marbles& marbles, std::optional<int> picked,
-                            const JumpMarks& marks) {
+                            const JumpMarks& marks, bool ringPicked) {
     if (dragFrom_)
         picked = dragFrom_;
     for (int i = 0; i < kCells; ++i) {
         const bool marble = marbles[static_cast<std::size_t>(i)];
-        cell(i)->setState(marble && dragFrom_ != i ? marble_ : QImage(), marble, picked == i);
+        cell(i)->setState(marble && dragFrom_ != i ? marble_ : QImage(), marble, picked == i,
+                          ringPicked && dragFrom_ != i);
         cell(i)->setJumpMark(marks[static_cast<std::size_t>(i)]);
     }
 }
@@ -64,6 +67,47 @@ void BoardWidget::moveFocus(int index, int dx, int dy) {
             return;
         }
     }
+}
+
+// The marble on `from` jumps two holes that way, as a drop there would make it; the focus
+// goes with it, and a screen reader is told what happened.
+void BoardWidget::keyJump(int from, int dx, int dy) {
+    const int x = from % kSide + 2 * dx, y = from / kSide + 2 * dy;
+    const int to = y * kSide + x;
+    Marbles shown{};
+    for (int i = 0; i < kCells; ++i)
+        shown[std::size_t(i)] = cell(i)->hasMarble();
+    const QString name = QLatin1String(cellName(from).data());
+    if (!shown[std::size_t(from)]) {
+        //: What a screen reader says when Shift and an arrow key are pressed on an empty
+        //: hole; %1 names the hole ("d4").
+        cell(from)->announce(tr("There is no marble on %1 to jump.").arg(name));
+        return;
+    }
+    if (dragFrom_ || x < 0 || x >= kSide || y < 0 || y >= kSide || !canJump(shown, from, to)) {
+        //: What a screen reader says when Shift and an arrow key ask for a jump the board
+        //: does not allow; %1 names the hole ("d4").
+        cell(from)->announce(tr("The marble on %1 cannot jump that way.").arg(name));
+        return;
+    }
+    emit dropped(from, to);
+    if (!cell(to)->hasMarble() || cell(from)->hasMarble())
+        return; // refused, and the player told why
+    const auto left = std::count_if(cells_.begin(), cells_.end(),
+                                    [](const BoardCell* c) { return c->hasMarble(); });
+    //: What a screen reader says after Shift and an arrow key made a jump: %1 the hole the
+    //: marble left, %2 the one it jumped over, %3 the one it landed on ("d2", "d3", "d4");
+    //: %n the marbles now on the board.
+    cell(to)->announce(
+        tr("The marble on %1 jumped over %2 to %3. %n marbles left.", nullptr, int(left))
+            .arg(name, QLatin1String(cellName((from + to) / 2).data()),
+                 QLatin1String(cellName(to).data())));
+    cell(to)->setFocus(Qt::TabFocusReason);
+}
+
+void BoardWidget::markJump(const std::optional<Jump>& jump) {
+    for (int i = 0; i < kCells; ++i)
+        cell(i)->setChosen(jump && (jump->from == i || jump->to == i));
 }
 
 // The dragged marble follows the pointer, over the whole window, keeping the place under

@@ -1,8 +1,9 @@
 #pragma once
 // The board as the player sees and handles it: the frame of 49 cells, of which the 33
 // holes show, a marble dragged from one hole to another, the arrow keys' walk over the
-// holes and a hint's blinking hole. It shows a board it is given and tells what the
-// player did; the rules are the game's.
+// holes and the jumps of Shift and an arrow, a hint's blinking hole and a chosen jump's
+// holes. It shows a board it is given and tells what the player did; the rules are the
+// game's.
 
 #include "app/boardcell.h"
 #include "game/board.h"
@@ -29,9 +30,11 @@ public:
     void setZoom(int zoom, const QImage& marble);
     int zoom() const { return zoom_; }
     const QImage& marble() const { return marble_; }
-    // Shows the marbles, the picked-up marble (its cell flat) and Show Jumps' marks. A
-    // dragged marble is picked up, and its picture follows the pointer instead.
-    void showBoard(const Marbles& marbles, std::optional<int> picked, const JumpMarks& marks);
+    // Shows the marbles, the picked-up marble (its cell flat, and ringed when `ringPicked`)
+    // and Show Jumps' marks. A dragged marble is picked up, and its picture follows the
+    // pointer instead.
+    void showBoard(const Marbles& marbles, std::optional<int> picked, const JumpMarks& marks,
+                   bool ringPicked = false);
     // Shows the off-board cells hidden and the holes shown.
     void showHoles();
 
@@ -44,15 +47,20 @@ public:
     void blink(int cell);
     void stopBlinking();
 
+    // Frames the two holes of `jump`, or none.
+    void markJump(const std::optional<Jump>& jump);
+
 signals:
     void clicked(int index);
-    // A marble dragged from `from` was let go over hole `to`.
+    // A marble dragged from `from` was let go over hole `to`, or a key asked it to jump
+    // there.
     void dropped(int from, int to);
     // A drag began or ended: the picked-up marble changed.
     void dragChanged();
 
 private:
     void moveFocus(int index, int dx, int dy);
+    void keyJump(int index, int dx, int dy);
     void marbleDragged(int index, QPoint from, QPoint to);
     void marbleDropped(int index, QPoint at);
     // The hole whose square of the board holds `at`, a point in this frame.

@@ -3,12 +3,12 @@
 #include "app/boardwidget.h"
 #include "app/enginewait.h"
 #include "app/frmgame.h"
-#include "app/present.h"
 #include "app/problemsdialog.h"
 #include "app/services.h"
 #include "app/setupdialog.h"
 #include "files/recordsfile.h"
 #include "game/dailyproblem.h"
+#include "seam/dialogzoom.h"
 #include "seam/uiseam.h"
 #include "session/hintservice.h"
 
@@ -62,10 +62,10 @@ void ChallengeCommands::showTitle() {
 void ChallengeCommands::mnuproblems_Click() {
     if (!problems) {
         const Challenge* playing = window_->session().challenge();
-        problems = new ProblemsDialog(
+        problems = services_.ui.dialogZoom.made(new ProblemsDialog(
             window_, findProblemFolder(QCoreApplication::applicationDirPath()),
             services_.records.read(),
-            playing && playing->kind == Challenge::Kind::Problem ? playing->problem : QString());
+            playing && playing->kind == Challenge::Kind::Problem ? playing->problem : QString()));
         connect(&services_.records, &RecordsFile::changed, problems,
                 [this] { problems->showRecords(services_.records.read()); });
         connect(problems, &ProblemsDialog::playRequested, this, [this](ProblemRow row) {
@@ -73,7 +73,7 @@ void ChallengeCommands::mnuproblems_Click() {
                  {Challenge::Kind::Problem, row.id, QDate(), problemName(row.entry.name)});
         });
     }
-    present(problems);
+    DialogZoom::present(problems);
 }
 
 void ChallengeCommands::mnutoday_Click() {
@@ -115,8 +115,9 @@ void ChallengeCommands::mnutoday_Click() {
 void ChallengeCommands::mnusetup_Click() {
     withHintEngine(services_.engine, services_.ui, window_, [this](const HintEngine& engine) {
         if (!setUp) {
-            setUp = new SetUpDialog(window_, window_->session().game().marbles(),
-                                    window_->Frame1->marble(), window_->Frame1->zoom(), engine);
+            setUp = services_.ui.dialogZoom.made(
+                new SetUpDialog(window_, window_->session().game().marbles(),
+                                window_->Frame1->marble(), window_->Frame1->zoom(), engine));
             connect(setUp, &SetUpDialog::playRequested, this, [this](const Marbles& board) {
                 play(startingPosition(board), {Challenge::Kind::SetUp, QString(), QDate(), {}});
             });
@@ -127,7 +128,7 @@ void ChallengeCommands::mnusetup_Click() {
                         dialog->setMoves(moves);
                 });
         }
-        present(setUp);
+        DialogZoom::present(setUp);
     });
 }
 

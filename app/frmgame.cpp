@@ -5,10 +5,10 @@
 #include "app/enginewait.h"
 #include "app/mainmenu.h"
 #include "app/movesline.h"
-#include "app/present.h"
 #include "app/recordsdialog.h"
 #include "app/reviewdialog.h"
 #include "app/services.h"
+#include "app/windowextras.h"
 #include "app/windowlayout.h"
 #include "app/windowzoom.h"
 #include "app/winninglinedialog.h"
@@ -77,9 +77,11 @@ frmgame::frmgame(Services& services)
     pic[kCentre]->setFocus(Qt::ActiveWindowFocusReason); // arrow keys start from the centre
 
     new ChallengeCommands(this, services_); // Problems, Today's Problem, Set Up Position
-    menu_ = new MainMenu(this); // runs the slot named after an item: mnunew_Click for mnunew
+    extras_ = new WindowExtras(this, services, session_, Frame1);
+    menu_ = new MainMenu(this); // runs the slot named after an item: mnunew_Click
     connect(menu_, &MainMenu::colourChosen, this, &frmgame::SaveMarbleColor);
-    zoom_ = new WindowZoom(this, controls, *menu_);
+    zoom_ = new WindowZoom(this, controls, *menu_, services.ui.dialogZoom);
+    extras_->attach(*menu_, *zoom_);
     connect(zoom_, &WindowZoom::changed, this, &frmgame::refresh);
     connect(zoom_, &WindowZoom::stored, this, &frmgame::storeView);
     moves_ = new MovesLine(session_, controls, *menu_, *zoom_); // before the window's size
@@ -237,11 +239,11 @@ void frmgame::refresh() {
         jumpMarks(game.marbles(), showJumps() ? picked : std::nullopt, services_.engine.engine());
     if (showsVerdict(marks)) // marks that tell which jumps keep the finish help as a hint does
         session_.markAssisted();
-    Frame1->showBoard(game.marbles(), game.selection(), marks);
+    Frame1->showBoard(game.marbles(), game.selection(), marks, showJumps());
     lblmarbles_On_hand->setText(game.countText());
     lbltime->setText(game.clock());
-    if (game.clockRunning() && !Timer1->isActive())
-        Timer1->start();
+    if (game.clockRunning() != Timer1->isActive()) // Tell Me When It Ends stops it
+        game.clockRunning() ? Timer1->start() : Timer1->stop();
 }
 
 // A click starts the clock and picks up or puts down a marble; the click on an empty hole
@@ -380,25 +382,20 @@ void frmgame::rewindTo(std::size_t jump) {
 void frmgame::mnureview_Click() {
     withHintEngine(services_.engine, services_.ui, this, [this](const HintEngine& engine) {
         if (!frmreview) {
-            frmreview = new ReviewDialog(this);
-            frmreview->addActions({menuItem("mnuundo"), menuItem("mnurewind")}); // Ctrl+Z, R
+            frmreview = extras_->made(new ReviewDialog(this), engine);
             connect(frmreview, &ReviewDialog::goBackRequested, this, &frmgame::rewindTo);
-            frmreview->follow(session_, engine);
         }
-        frmreview->present();
+        DialogZoom::present(frmreview);
     });
 }
 
 void frmgame::mnuwinningline_Click() {
     withHintEngine(services_.engine, services_.ui, this, [this](const HintEngine& engine) {
         if (!frmwinningline) {
-            frmwinningline = new WinningLineDialog(this, services_.ui);
-            frmwinningline->addActions({menuItem("mnuundo"), menuItem("mnurewind")});
+            frmwinningline = extras_->made(new WinningLineDialog(this, services_.ui), engine);
             connect(frmwinningline, &WinningLineDialog::playRequested, this, &frmgame::playJump);
-            frmwinningline->follow(session_, engine);
-            frmwinningline->placeBeside(this);
         }
-        frmwinningline->present();
+        DialogZoom::present(frmwinningline);
     });
 }
 

@@ -23,6 +23,7 @@ class MainMenu;
 class MovesLine;
 class RecordsDialog;
 class ReviewDialog;
+class WindowExtras;
 class WindowZoom;
 class WinningLineDialog;
 struct Services;
@@ -130,6 +131,7 @@ private:
     QPointer<RecordsDialog> frmrecords;
     WindowZoom* zoom_ = nullptr;
     MovesLine* moves_ = nullptr;
+    WindowExtras* extras_ = nullptr;
 };
 
 } // namespace pebblenix

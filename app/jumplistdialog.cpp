@@ -3,13 +3,20 @@
 #include "session/gamesession.h"
 
 #include <QDialogButtonBox>
+#include <QEvent>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+#include <utility>
 
 namespace pebblenix {
+
+namespace {
+constexpr int kJumpRole = Qt::UserRole; // the row's jump, its two holes
+} // namespace
 
 JumpListDialog::JumpListDialog(QWidget* parent, const QString& title, const QStringList& headers,
                                const QString& actionText)
@@ -49,12 +56,16 @@ JumpListDialog::JumpListDialog(QWidget* parent, const QString& title, const QStr
     layout->addWidget(summary);
     layout->addWidget(list, 1);
     layout->addWidget(buttons);
+
+    connect(list, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* row) {
+        const QVariant jump = row ? row->data(1, kJumpRole) : QVariant();
+        emit jumpChosen(jump.isValid() ? std::optional(Jump(jump.toPoint().x(), jump.toPoint().y()))
+                                       : std::nullopt);
+    });
 }
 
-void JumpListDialog::present() {
-    show();
-    raise();
-    activateWindow();
+JumpListDialog::~JumpListDialog() {
+    disconnect(list, nullptr, this, nullptr);
 }
 
 void JumpListDialog::follow(GameSession& session, const HintEngine& engine) {
@@ -67,6 +78,32 @@ void JumpListDialog::follow(GameSession& session, const HintEngine& engine) {
 void JumpListDialog::showAgain() {
     if (session_)
         showFrom(*session_, *engine_);
+}
+
+void JumpListDialog::setJump(QTreeWidgetItem* row, const Jump& jump) {
+    row->setData(1, kJumpRole, QPoint(jump.from, jump.to));
+}
+
+// A new zoom step: the rows again, measured in the new font, and the dialog sized to them.
+void JumpListDialog::changeEvent(QEvent* event) {
+    QDialog::changeEvent(event);
+    if (event->type() != QEvent::FontChange)
+        return;
+    showAgain();
+    sizeToContents();
+}
+
+void JumpListDialog::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (!std::exchange(placed_, true) && parentWidget())
+        placeBeside(parentWidget()->window());
+}
+
+void JumpListDialog::placeBeside(QWidget* window) {
+    const QPoint beside = window->frameGeometry().topRight() + QPoint(8, 0);
+    if (const QScreen* where = window->screen();
+        where && where->availableGeometry().contains(QRect(beside, frameSize())))
+        move(beside);
 }
 
 } // namespace pebblenix

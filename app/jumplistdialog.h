@@ -1,14 +1,19 @@
 #pragma once
 // What Review Game and Winning Line share: a modeless dialog of the main window with a
 // summary above a list of jumps, and a button for the selected or next jump, the default
-// that Enter presses, beside Close.
+// that Enter presses, beside Close. It tells which row's jump is chosen, and follows the
+// zoom step's font.
+
+#include "game/board.h"
 
 #include <QDialog>
 #include <QStringList>
+#include <optional>
 
 class QLabel;
 class QPushButton;
 class QTreeWidget;
+class QTreeWidgetItem;
 
 namespace pebblenix {
 
@@ -23,11 +28,18 @@ public:
     QPushButton* action = nullptr; // Go Back, Play Next Jump
     QPushButton* closeButton = nullptr;
 
+    // The list, going with the dialog, tells nothing more.
+    ~JumpListDialog() override;
+
     // Shows what the engine makes of the session's game now, and again whenever its board
     // changes, until the dialog closes.
     void follow(GameSession& session, const HintEngine& engine);
-    // Shows it in front, with the keyboard in it.
-    void present();
+    // Stands beside `window`, where it fits on the screen.
+    void placeBeside(QWidget* window);
+
+signals:
+    // The chosen row is the jump's, or no row is chosen.
+    void jumpChosen(const std::optional<Jump>& jump);
 
 protected:
     // `headers` are the list's columns after the three every list has (the jump's number,
@@ -37,10 +49,18 @@ protected:
     virtual void showFrom(GameSession& session, const HintEngine& engine) = 0;
     // Shows the session's game again, as when its board changes; nothing before follow().
     void showAgain();
+    // Sizes the dialog to its contents at the font it has now.
+    virtual void sizeToContents() { adjustSize(); }
+    // The row shows `jump`, which it tells when chosen.
+    static void setJump(QTreeWidgetItem* row, const Jump& jump);
+    void changeEvent(QEvent* event) override;
+    // First shown, it stands beside its window.
+    void showEvent(QShowEvent* event) override;
 
 private:
     GameSession* session_ = nullptr;
     const HintEngine* engine_ = nullptr;
+    bool placed_ = false;
 };
 
 } // namespace pebblenix

@@ -12,6 +12,7 @@ namespace pebblenix {
 namespace {
 
 constexpr char kContext[] = "pebblenix::frmgame";
+constexpr char kExtras[] = "pebblenix::WindowExtras"; // the items that came later
 
 struct Item {
     int menu; // 0 Game, 1 the colours, 2 View, 3 Help
@@ -20,7 +21,8 @@ struct Item {
     const char* keys = ""; // in the portable form, several separated by "; "
     bool checkable = false;
     bool separatorBefore = false;
-    const char* context = kContext; // of the caption's translation
+    const char* context = kContext; // of the caption and the tip
+    const char* tip = nullptr;      // the item's status tip, shown as its tooltip
 };
 
 const Item kItems[] = {
@@ -47,6 +49,14 @@ const Item kItems[] = {
     //: Opens a board on which the player puts and takes marbles, to play from there.
     {0, "mnusetup", QT_TRANSLATE_NOOP("pebblenix::ChallengeCommands", "Set Up Pos&ition\u2026"), "",
      false, false, "pebblenix::ChallengeCommands"},
+    //: A Game menu option, off until chosen: when no jump is left the game says so, and
+    //: the clock stops at the end of every game.
+    {0, "mnutellwhenends", QT_TRANSLATE_NOOP("pebblenix::WindowExtras", "Tell Me &When It Ends"),
+     "", true, false, kExtras,
+     //: The tip of Game > Tell Me When It Ends.
+     QT_TRANSLATE_NOOP("pebblenix::WindowExtras",
+                       "When no jump is left, says so and how many marbles remain; at the end "
+                       "of every game the clock stops.")},
     //: A submenu of Game: the twelve marble colours.
     {0, "mnucolor", QT_TRANSLATE_NOOP("pebblenix::frmgame", "Marble &Color")},
     //: The first of twelve marble colours in Game > Marble Color. The letter after & is its
@@ -67,9 +77,26 @@ const Item kItems[] = {
     {2, "mnuzoomin", QT_TRANSLATE_NOOP("pebblenix::frmgame", "Zoom &In"), "Ctrl++; Ctrl+="},
     {2, "mnuzoomout", QT_TRANSLATE_NOOP("pebblenix::frmgame", "Zoom &Out"), "Ctrl+-"},
     {2, "mnuactualsize", QT_TRANSLATE_NOOP("pebblenix::frmgame", "&Actual Size"), "Ctrl+0"},
-    {2, "mnushowjumps", QT_TRANSLATE_NOOP("pebblenix::frmgame", "Show &Jumps"), "", true, true},
+    {2, "mnushowjumps", QT_TRANSLATE_NOOP("pebblenix::frmgame", "Show &Jumps"), "", true, true,
+     kContext,
+     //: The tip of View > Show Jumps: the marks differ by shape.
+     QT_TRANSLATE_NOOP("pebblenix::WindowExtras",
+                       "Marks the holes the picked-up marble can jump to: a ring with a tick "
+                       "where the jump keeps a finish with the last marble in the centre "
+                       "possible, a cross where it loses it, and a small dot while the game "
+                       "cannot tell. The picked-up marble has a ring round it.")},
     //: Shows below the board the moves made and the fewest moves that still finish.
     {2, "mnushowmoves", QT_TRANSLATE_NOOP("pebblenix::frmgame", "Show &Moves"), "", true},
+    //: A View menu option: the columns' letters and the rows' numbers around the board.
+    {2, "mnushowcoordinates", QT_TRANSLATE_NOOP("pebblenix::WindowExtras", "Show &Coordinates"), "",
+     true, false, kExtras,
+     //: The tip of View > Show Coordinates.
+     QT_TRANSLATE_NOOP("pebblenix::WindowExtras",
+                       "Shows the columns' letters, a to g, and the rows' numbers, 1 to 7, "
+                       "around the board: the names hints and lists give the holes.")},
+    //: Opens the rules and the ways to play, with what each mark on the board means.
+    {3, "mnuhowtoplay", QT_TRANSLATE_NOOP("pebblenix::WindowExtras", "&How to Play"), "F1", false,
+     false, kExtras},
     {3, "mnuabout", QT_TRANSLATE_NOOP("pebblenix::frmgame", "&About Pebblenix")},
 };
 
@@ -145,16 +172,10 @@ QAction* MainMenu::make(int index) {
                                           qPrintable(name + QLatin1String("_Click")));
         });
     }
-    if (name == QLatin1String("mnushowjumps")) {
-        //: Shown as the tip of the View menu's Show Jumps item.
-        action->setStatusTip(QCoreApplication::translate(
-            "pebblenix::frmgame",
-            "Marks the holes the picked-up marble can jump to: a filled ring where "
-            "the jump keeps a finish with the last marble in the centre possible, a "
-            "hollow ring where it loses it, and a small dot while the game cannot "
-            "tell."));
+    if (item.tip) {
+        action->setStatusTip(translated(item.tip, kExtras));
         action->setToolTip(action->statusTip());
-        menus_[2].menu->setToolTipsVisible(true); // the window has no status bar for the tip
+        menus_[std::size_t(item.menu)].menu->setToolTipsVisible(true); // there is no status bar
     }
     if (name == QLatin1String("mnushowmoves"))
         //: Shown as the tip of the View menu's Show Moves item.

@@ -116,15 +116,13 @@ RecordsDialog::RecordsDialog(QWidget* parent, UiSeam& ui) : QDialog(parent) {
 void RecordsDialog::present(QPointer<RecordsDialog>& open, QWidget* parent, UiSeam& ui,
                             RecordsFile& records) {
     if (!open) {
-        RecordsDialog* dialog = open = new RecordsDialog(parent, ui);
+        RecordsDialog* dialog = open = ui.dialogZoom.made(new RecordsDialog(parent, ui));
         connect(dialog, &RecordsDialog::resetConfirmed, &records, [&records] { records.reset(); });
         connect(&records, &RecordsFile::changed, dialog,
                 [dialog, &records] { dialog->showRecords(records.read()); });
     }
     open->showRecords(records.read());
-    open->show();
-    open->raise();
-    open->activateWindow();
+    DialogZoom::present(open);
 }
 
 void RecordsDialog::showRecords(const Records& r, const QDate& today) {

@@ -1,6 +1,7 @@
 #include "app/reviewdialog.h"
 
 #include "game/verdicts.h"
+#include "seam/dialogzoom.h"
 #include "session/gamesession.h"
 #include "session/hintservice.h"
 
@@ -68,8 +69,11 @@ QString ReviewDialog::finishText(Finish finish) {
 
 // Wide enough for the widest row a game can have, so that no column is cut short in any
 // language and the dialog does not change size during a game; never narrower than the
-// English layout. The rows are measured as the list draws them, then taken away.
+// English layout at the zoom step. The rows are measured as the list draws them, beside
+// the rows it shows, which stay.
 void ReviewDialog::sizeToContents() {
+    const int current = list->indexOfTopLevelItem(list->currentItem());
+    const QList<QTreeWidgetItem*> shown = list->invisibleRootItem()->takeChildren();
     for (Finish finish : {Finish::Possible, Finish::NotPossible, Finish::Lost}) {
         auto* row = new QTreeWidgetItem(list, {QStringLiteral("31"), jumpName({10, 24}),
                                                QStringLiteral("32"), finishText(finish)});
@@ -84,12 +88,16 @@ void ReviewDialog::sizeToContents() {
         columns += widest;
     }
     list->clear();
+    list->addTopLevelItems(shown);
+    list->setCurrentItem(list->topLevelItem(current));
+    const int zoom = zoomOf(this);
     const int frame = 2 * list->frameWidth() + list->verticalScrollBar()->sizeHint().width();
     const QMargins margins = layout()->contentsMargins();
-    const int width = std::max(
-        {380, columns + frame + margins.left() + margins.right(), layout()->minimumSize().width()});
+    const int width =
+        std::max({380 * zoom / 100, columns + frame + margins.left() + margins.right(),
+                  layout()->minimumSize().width()});
     setMinimumWidth(width);
-    resize(width, 420);
+    resize(withinScreen(this, QSize(width, 420 * zoom / 100)));
 }
 
 void ReviewDialog::markLost(QTreeWidgetItem* row, const QString& keeper) {
@@ -163,6 +171,7 @@ void ReviewDialog::showReview(const Review& review, const std::optional<MovesRev
                                                  : Finish::NotPossible;
         auto* row = new QTreeWidgetItem(list, {QString::number(i + 1), jumpName(j.jump),
                                                QString::number(j.marblesLeft), finishText(finish)});
+        setJump(row, j.jump);
         row->setTextAlignment(0, Qt::AlignRight | Qt::AlignVCenter);
         row->setTextAlignment(2, Qt::AlignRight | Qt::AlignVCenter);
         if (lost) {

@@ -29,11 +29,11 @@ signals:
 
 protected:
     void showFrom(GameSession& session, const HintEngine& engine) override;
+    void sizeToContents() override;
 
 private:
     enum class Finish { Possible, NotPossible, Lost };
     static QString finishText(Finish finish);
-    void sizeToContents();
     void markLost(QTreeWidgetItem* row, const QString& keeper);
     // Marks the rows of the costly move; the sentence that tells of it.
     QString markCostly(const Review& review, const MovesReview& moves);

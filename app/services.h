@@ -1,7 +1,7 @@
 #pragma once
 // What a main window is given when it is made, rather than reaching for it: the seam that
 // boxes and dialogs go through, the registry, the hint engine, the records, and the one
-// About box. They live as long as the program (or a test), across replaced windows.
+// About box and How to Play. They live as long as the program (or a test), across replaced windows.
 
 #include <QPointer>
 #include <memory>
@@ -10,6 +10,7 @@ namespace pebblenix {
 
 class frmAbout;
 class HintService;
+class HowToPlayDialog;
 class RecordsFile;
 class Registry;
 class UiSeam;
@@ -23,6 +24,7 @@ struct Services {
     HintService& engine;
     RecordsFile& records;
     QPointer<frmAbout> about; // while it is open
+    QPointer<HowToPlayDialog> howToPlay;
 };
 
 // The program's own: the real seam, the platform's registry, the table of solutions beside

@@ -5,6 +5,7 @@
 #include "app/movesline.h"
 #include "drawing/fonts.h"
 #include "drawing/twips.h"
+#include "game/board.h"
 
 #include <QCoreApplication>
 #include <QLabel>
@@ -53,6 +54,31 @@ void fitCaptions(const QFont& font, std::initializer_list<std::pair<QLabel*, int
     }
 }
 
+// The band the coordinates take above and left of the board, in twips.
+constexpr int kCoordinateBand = 240;
+
+// The letters above the columns and the numbers left of the rows, centred on the holes'
+// squares (480 twips apart, 240 inside the frame), just outside the frame.
+void placeCoordinates(const WindowControls& c, int zoom, bool shown) {
+    const QFont font = layoutFont(FontKind::SansSerif, 8.25 * zoom / 100, true);
+    const int frame = 240 + kCoordinateBand, first = 240 + 375 / 2 - 240;
+    for (int i = 0; i < 2 * kSide; ++i) {
+        QLabel* label = c.coordinates[std::size_t(i)];
+        label->setVisible(shown);
+        if (!shown)
+            continue; // a font of a new size costs start-up time
+        const int along = frame + first + 480 * (i % kSide);
+        if (i < kSide) { // a letter, above its column
+            label->setGeometry(px(along, zoom), px(60, zoom), px(480, zoom), px(240, zoom));
+            label->setAlignment(Qt::AlignHCenter | Qt::AlignBottom);
+        } else { // a number, left of its row
+            label->setGeometry(px(120, zoom), px(along - 120, zoom), px(300, zoom), px(480, zoom));
+            label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        }
+        fitFont(label, font, {label->text()}, false, QString(), kAnySize);
+    }
+}
+
 } // namespace
 
 namespace {
@@ -61,9 +87,10 @@ constexpr int kMovesTop = kClientHeight * 15;
 constexpr int kMovesLine = 345;
 } // namespace
 
-QSize clientSize(int zoom, bool movesLine) {
-    return {px(kClientWidth * 15, zoom),
-            px(kClientHeight * 15 + (movesLine ? kMovesLine : 0), zoom)};
+QSize clientSize(int zoom, bool movesLine, bool coordinates) {
+    const int band = coordinates ? kCoordinateBand : 0;
+    return {px(kClientWidth * 15 + band, zoom),
+            px(kClientHeight * 15 + band + (movesLine ? kMovesLine : 0), zoom)};
 }
 
 bool showsMovesLine(const WindowControls& controls) {
@@ -101,19 +128,27 @@ WindowControls buildWindowControls(QWidget* client) {
     c.lblmoves[1]->setAlignment(Qt::AlignRight | Qt::AlignTop);
     for (QLabel* label : c.lblmoves)
         label->hide();
+    for (int i = 0; i < 2 * kSide; ++i) { // the notation every text uses: d4 is the centre
+        const QChar name = i < kSide ? QChar('a' + i) : QChar('1' + i - kSide);
+        c.coordinates[std::size_t(i)] =
+            makeLabel(client, QStringLiteral("coordinate_") + name, QString(name));
+        c.coordinates[std::size_t(i)]->hide();
+    }
     return c;
 }
 
-void layOutWindow(QWidget* client, const WindowControls& c, int zoom) {
-    const auto place = [zoom](QWidget* control, int left, int top, int width, int height) {
-        control->setGeometry(px(left, zoom), px(top, zoom), px(width, zoom), px(height, zoom));
+void layOutWindow(QWidget* client, const WindowControls& c, int zoom, bool coordinates) {
+    const int band = coordinates ? kCoordinateBand : 0; // everything moves right and down
+    const auto place = [zoom, band](QWidget* control, int left, int top, int width, int height) {
+        control->setGeometry(px(left + band, zoom), px(top + band, zoom), px(width, zoom),
+                             px(height, zoom));
     };
     const auto font = [zoom](FontKind kind, double points) {
         return layoutFont(kind, points * zoom / 100, true);
     };
-    client->setFixedSize(clientSize(zoom, showsMovesLine(c)));
+    client->setFixedSize(clientSize(zoom, showsMovesLine(c), coordinates));
 
-    place(c.Text1, 120, 3960, 5535, 285);
+    place(c.Text1, 120 - band, 3960, 5535 + band, 285);
     // The contact line is the same in every language and takes the size that fits it on
     // its one line.
     fitFont(c.Text1, font(FontKind::Serif, 8.25), {c.Text1->text()}, false, QString(), kAnySize);
@@ -139,10 +174,11 @@ void layOutWindow(QWidget* client, const WindowControls& c, int zoom) {
                 {{c.Label1[0], px(1200 - 720, zoom)}, {c.Label1[1], px(2520 - 1800, zoom)}});
 
     // Under the contact line's left and right ends, each fitted to the longest it shows.
-    place(c.lblmoves[0], 120, kMovesTop, 2160, 255);
+    place(c.lblmoves[0], 120 - band, kMovesTop, 2160, 255);
     place(c.lblmoves[1], 2280, kMovesTop, 3375, 255);
     for (int label : {0, 1})
         fitFont(c.lblmoves[std::size_t(label)], captionFont, movesLineTexts(label), false);
+    placeCoordinates(c, zoom, coordinates);
 }
 
 } // namespace pebblenix

@@ -4,6 +4,7 @@
 #include "app/mainmenu.h"
 #include "drawing/marblepictures.h"
 #include "files/settings.h"
+#include "seam/dialogzoom.h"
 #include "view/zoom.h"
 
 #include <QAction>
@@ -11,23 +12,28 @@
 #include <QMenuBar>
 #include <QScreen>
 #include <algorithm>
-#include <cmath>
 
 namespace pebblenix {
 
-WindowZoom::WindowZoom(QMainWindow* window, const WindowControls& controls, MainMenu& menu)
-    : QObject(window), window_(window), controls_(controls), menu_(menu) {}
+WindowZoom::WindowZoom(QMainWindow* window, const WindowControls& controls, MainMenu& menu,
+                       DialogZoom& dialogs)
+    : QObject(window), window_(window), controls_(controls), menu_(menu), dialogs_(dialogs) {}
 
 bool WindowZoom::start(int colour, int zoom) {
     colour_ = colour;
     chosen_ = zoom;
     zoom_ = std::min(zoom, largest());
-    marble_ = marblePicture(colour_, pictureScale(), zoom_);
+    marble_ = drawMarble();
+    dialogs_.setPercent(zoom_);
     return !marble_.isNull();
 }
 
+QImage WindowZoom::drawMarble() const {
+    return marblePicture(colour_, window_->devicePixelRatioF(), zoom_);
+}
+
 void WindowZoom::layOut() {
-    layOutWindow(window_->centralWidget(), controls_, zoom_);
+    layOutWindow(window_->centralWidget(), controls_, zoom_, coordinates_);
     controls_.Frame1->setZoom(zoom_, marble_);
     fixSize();
 }
@@ -43,10 +49,6 @@ void WindowZoom::fixSize() {
         window_->resize(fixed);
 }
 
-int WindowZoom::pictureScale() const {
-    return std::max(1, static_cast<int>(std::ceil(window_->devicePixelRatioF())));
-}
-
 int WindowZoom::largest() const {
     const QScreen* where = window_->screen();
     if (!where)
@@ -55,38 +57,41 @@ int WindowZoom::largest() const {
     const QSize frame = window_->frameGeometry().size() - window_->geometry().size();
     const int menu = window_->menuBar()->sizeHint().height();
     const bool moves = showsMovesLine(controls_);
-    return largestZoom(where->availableGeometry().size(),
-                       [&](int step) { return clientSize(step, moves) + QSize(0, menu) + frame; });
+    return largestZoom(where->availableGeometry().size(), [&](int step) {
+        return clientSize(step, moves, coordinates_) + QSize(0, menu) + frame;
+    });
 }
 
 void WindowZoom::setZoom(int percent) {
     percent = std::min(percent, largest());
     if (percent == zoom_)
         return;
-    zoom_ = chosen_ = percent;
-    marble_ = marblePicture(colour_, pictureScale(), zoom_);
-    layOut();
-    emit changed();
-    updateActions();
-    pullInside();
+    chosen_ = percent;
+    apply(percent);
     emit stored(ViewSetting::writeZoom(zoom_));
 }
 
-void WindowZoom::pullInside() {
-    if (const QScreen* where = window_->screen(); where && window_->isVisible())
-        window_->move(window_->pos() +
-                      pebblenix::pullInside(window_->frameGeometry(), where->availableGeometry()));
-}
-
-void WindowZoom::refit() {
-    if (const int fits = std::min(chosen_, largest()); fits != zoom_) {
-        zoom_ = fits;
-        marble_ = marblePicture(colour_, pictureScale(), zoom_);
-    }
+void WindowZoom::apply(int percent) {
+    zoom_ = percent;
+    marble_ = drawMarble();
+    dialogs_.setPercent(zoom_);
     layOut();
     emit changed();
     updateActions();
-    pullInside();
+    // A window grown past the screen's edge comes back inside it.
+    if (const QScreen* where = window_->screen(); where && window_->isVisible())
+        window_->move(window_->pos() +
+                      pullInside(window_->frameGeometry(), where->availableGeometry()));
+}
+
+void WindowZoom::refit() {
+    apply(std::min(chosen_, largest()));
+}
+
+void WindowZoom::setCoordinates(bool on) {
+    coordinates_ = on;
+    if (!marble_.isNull())
+        refit();
 }
 
 void WindowZoom::updateActions() {
@@ -109,7 +114,7 @@ void WindowZoom::actualSize() {
 }
 
 void WindowZoom::screenChanged() {
-    marble_ = marblePicture(colour_, pictureScale(), zoom_);
+    marble_ = drawMarble();
     controls_.Frame1->setZoom(zoom_, marble_);
     emit changed();
     updateActions();

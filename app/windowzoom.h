@@ -1,7 +1,8 @@
 #pragma once
 // The main window at a zoom step: its controls laid out and the marbles drawn for the step
 // and the screen's density, the steps its screen has room for, the View menu's zoom items
-// and the window's one size at each step.
+// and the window's one size at each step, with or without the board's coordinates. The
+// dialogs follow the step.
 
 #include "app/windowlayout.h"
 
@@ -13,12 +14,14 @@ class QMainWindow;
 
 namespace pebblenix {
 
+class DialogZoom;
 class MainMenu;
 
 class WindowZoom : public QObject {
     Q_OBJECT
 public:
-    WindowZoom(QMainWindow* window, const WindowControls& controls, MainMenu& menu);
+    WindowZoom(QMainWindow* window, const WindowControls& controls, MainMenu& menu,
+               DialogZoom& dialogs);
 
     int zoom() const { return zoom_; }
     // The marble of picture `colour` at the zoom; null when there is no such picture.
@@ -30,13 +33,15 @@ public:
     void layOut();
     // Keeps the window at its one size for the zoom.
     void fixSize();
-    // Lays the window out again after a line was shown or hidden: at the step last chosen,
-    // or at the largest the screen has room for, which is not stored.
+    // Lays the window out again after a line or the coordinates were shown or hidden: at
+    // the step last chosen, or at the largest the screen has room for, which is not stored.
     void refit();
 
     void zoomIn();
     void zoomOut();
     void actualSize();
+    // Shows the board's coordinates, the window growing to hold them, or hides them.
+    void setCoordinates(bool on);
     // Greys out the steps the screen has no room for.
     void updateActions();
     // The window went to another screen: its density draws the marbles, its room bounds
@@ -51,16 +56,17 @@ signals:
 
 private:
     void setZoom(int percent);
-    // Back inside the screen, when the window has grown past its edge.
-    void pullInside();
+    // Lays the window out again at `percent` and tells who follows it.
+    void apply(int percent);
     // The largest step at which the window fits the screen's available area.
     int largest() const;
-    // Device pixels to a pixel of the marble pictures: the screen's ratio, rounded up.
-    int pictureScale() const;
+    QImage drawMarble() const;
 
     QMainWindow* window_;
     WindowControls controls_;
     MainMenu& menu_;
+    DialogZoom& dialogs_;
+    bool coordinates_ = false;
     int colour_ = 0;
     int zoom_ = 100;
     int chosen_ = 100; // stored, or chosen since

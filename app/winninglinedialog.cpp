@@ -16,7 +16,6 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScreen>
 #include <QScrollBar>
 #include <QTreeWidget>
 #include <QVBoxLayout>
@@ -89,8 +88,10 @@ bool WinningLineDialog::showNoLine(bool noLine, bool empty, bool startFinishable
     return noLine || empty;
 }
 
-void WinningLineDialog::addRow(const QString& number, const QString& jumps, int marblesLeft) {
+void WinningLineDialog::addRow(const QString& number, const QString& jumps, int marblesLeft,
+                               const Jump& holes) {
     auto* row = new QTreeWidgetItem(list, {number, jumps, QString::number(marblesLeft)});
+    setJump(row, holes);
     row->setTextAlignment(0, Qt::AlignRight | Qt::AlignVCenter);
     row->setTextAlignment(2, Qt::AlignRight | Qt::AlignVCenter);
 }
@@ -105,7 +106,7 @@ void WinningLineDialog::showLine(const std::optional<std::vector<Jump>>& line, i
         tr("Jumps to the last marble in the centre: %n", nullptr, static_cast<int>(line->size())));
     next_ = line->front();
     for (std::size_t i = 0; i < line->size(); ++i)
-        addRow(QString::number(i + 1), jumpName((*line)[i]), marbles - int(i) - 1);
+        addRow(QString::number(i + 1), jumpName((*line)[i]), marbles - int(i) - 1, (*line)[i]);
     fitList();
 }
 
@@ -133,7 +134,9 @@ void WinningLineDialog::showMoves(const std::optional<MoveLine>& line, int marbl
     for (std::size_t i = 0; i < line->size(); ++i) {
         marbles -= static_cast<int>((*line)[i].size());
         const int number = static_cast<int>(i) + !goesOn;
-        addRow(number ? QString::number(number) : QString(), moveName((*line)[i]), marbles);
+        // A move's row marks where its marble starts and where it ends.
+        addRow(number ? QString::number(number) : QString(), moveName((*line)[i]), marbles,
+               Jump((*line)[i].front().from, (*line)[i].back().to));
     }
     if (goesOn)
         //: The tip of Winning Line's first row when it has no number.
@@ -160,14 +163,6 @@ void WinningLineDialog::fitList() {
     const int row =
         list->sizeHintForRow(0) > 0 ? list->sizeHintForRow(0) : list->fontMetrics().height() + 4;
     list->setMinimumHeight(list->header()->sizeHint().height() + kRowsShown * row + frame);
-}
-
-void WinningLineDialog::placeBeside(QWidget* window) {
-    adjustSize();
-    const QPoint beside = window->frameGeometry().topRight() + QPoint(8, 0);
-    if (const QScreen* where = window->screen();
-        where && where->availableGeometry().contains(QRect(beside, frameSize())))
-        move(beside);
 }
 
 // A game played with its winning line in view is played with help.

@@ -34,9 +34,6 @@ public:
     void showMoves(const std::optional<MoveLine>& line, int marbles, bool startFinishable,
                    bool goesOn);
 
-    // Stands beside `window`, where it fits on the screen.
-    void placeBeside(QWidget* window);
-
 signals:
     // The player asked for the line's first jump.
     void playRequested(const Jump& jump);
@@ -47,7 +44,7 @@ protected:
 private:
     // Shows what no line has: no finish left, or the finish already there.
     bool showNoLine(bool noLine, bool empty, bool startFinishable);
-    void addRow(const QString& number, const QString& jumps, int marblesLeft);
+    void addRow(const QString& number, const QString& jumps, int marblesLeft, const Jump& holes);
     // As wide as the columns need, and tall enough for a dozen rows.
     void fitList();
 

@@ -1,9 +1,12 @@
 #include "drawing/marblepictures.h"
 
+#include <QPainter>
 #include <QPixmap>
+#include <QPolygonF>
 #include <QRgb>
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <optional>
 
 namespace pebblenix {
@@ -87,23 +90,59 @@ std::optional<MarbleColours> marbleColours(int id) {
     }
 }
 
+// An ellipse as a polygon of many sides: the painter's own curves are cut into sides a
+// fraction of a pixel off, which shows as an uneven edge on a large disc.
+QPolygonF ellipse(const QRectF& bounds) {
+    constexpr int kSides = 360;
+    QPolygonF sides;
+    for (int i = 0; i < kSides; ++i) {
+        const double angle = 2 * M_PI * i / kSides;
+        sides << bounds.center() + QPointF(std::cos(angle) * bounds.width() / 2,
+                                           std::sin(angle) * bounds.height() / 2);
+    }
+    return sides;
+}
+
+// The disc as a shape rather than pixels: the ring colour over the whole disc and the fill
+// a picture pixel inside it, each edge anti-aliased. Drawn premultiplied, so that the edge
+// fades into transparency and never into the black of the transparent pixels.
+QImage smoothMarble(const MarbleColours& colours, qreal ratio, int zoom) {
+    const qreal unit = std::max(ratio, 0.5) * zoom / 100.0; // device pixels to a picture pixel
+    const int size = std::max(1, qRound(kPictureSize * unit));
+    QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    painter.scale(qreal(size) / kPictureSize, qreal(size) / kPictureSize);
+    painter.setBrush(QColor(colours.ring));
+    painter.drawPolygon(ellipse(kMarbleDisc));
+    painter.setBrush(QColor(colours.fill));
+    painter.drawPolygon(ellipse(kMarbleDisc.adjusted(1, 1, -1, -1)));
+    painter.end();
+    image.setDevicePixelRatio(size * 100.0 / (kPictureSize * zoom));
+    return image;
+}
+
 } // namespace
 
-QImage marblePicture(int id, int scale, int zoom) {
+QImage marblePicture(int id, qreal ratio, int zoom) {
     const auto colours = marbleColours(id);
     if (!colours)
         return QImage();
+    if (zoom != 100)
+        return smoothMarble(*colours, ratio, zoom);
     QImage image(kPictureSize, kPictureSize, QImage::Format_ARGB32);
     image.fill(Qt::transparent);
     for (int y = 0; y < kPictureSize; ++y)
         for (int x = 0; x < kPictureSize; ++x)
             if (inDisc(x, y))
                 image.setPixel(x, y, onRing(x, y) ? colours->ring : colours->fill);
-    scale = std::max(scale, 1);
-    const int size = std::max(1, kPictureSize * scale * zoom / 100);
     // Each device pixel takes the picture's pixel under it, never a blend: pixel art stays crisp.
-    if (size != kPictureSize)
-        image = image.scaled(size, size, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+    const int scale = std::max(1, static_cast<int>(std::ceil(ratio)));
+    if (scale != 1)
+        image = image.scaled(kPictureSize * scale, kPictureSize * scale, Qt::IgnoreAspectRatio,
+                             Qt::FastTransformation);
     image.setDevicePixelRatio(scale);
     return image;
 }

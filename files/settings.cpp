@@ -192,6 +192,13 @@ std::optional<QString> ColourSetting::clearAll() {
         .arg(QDir::toNativeSeparators(file.fileName()), file.errorString());
 }
 
+namespace {
+bool isOn(const QByteArray& text, const QString& section, const QString& key) {
+    const QString on = readIniValue(text, section, key).value_or(QString());
+    return on == QLatin1String("1") || on.compare(QLatin1String("true"), Qt::CaseInsensitive) == 0;
+}
+} // namespace
+
 ViewSetting ViewSetting::read() {
     ViewSetting view;
     const auto text = readFileBounded(ColourSetting::filePath(), kMaxSettingsBytes);
@@ -203,15 +210,9 @@ ViewSetting ViewSetting::read() {
                          .toInt(&ok);
     if (ok && std::find(kZoomSteps.begin(), kZoomSteps.end(), zoom) != kZoomSteps.end())
         view.zoom = zoom;
-    const auto flag = [&text](const char* key) {
-        const QString on = readIniValue(*text, QStringLiteral("View"), QString::fromLatin1(key))
-                               .value_or(QString());
-        return on == QLatin1String("1") ||
-               on.compare(QLatin1String("true"), Qt::CaseInsensitive) == 0;
-    };
-    view.showJumps = flag("ShowJumps");
-    view.showMoves = flag("ShowMoves");
-    view.fewestMovesLine = flag("FewestMovesLine");
+    view.showJumps = isOn(*text, QStringLiteral("View"), QStringLiteral("ShowJumps"));
+    view.showMoves = isOn(*text, QStringLiteral("View"), QStringLiteral("ShowMoves"));
+    view.fewestMovesLine = isOn(*text, QStringLiteral("View"), QStringLiteral("FewestMovesLine"));
     return view;
 }
 
@@ -219,23 +220,25 @@ std::optional<QString> ViewSetting::writeZoom(int percent) {
     return writeSetting(QStringLiteral("View"), QStringLiteral("Zoom"), QString::number(percent));
 }
 
-namespace {
-std::optional<QString> writeFlag(const char* key, bool on) {
-    return writeSetting(QStringLiteral("View"), QString::fromLatin1(key),
-                        on ? QStringLiteral("true") : QStringLiteral("false"));
+bool readOption(const QString& section, const QString& key) {
+    const auto text = readFileBounded(ColourSetting::filePath(), kMaxSettingsBytes);
+    return text && isOn(*text, section, key);
 }
-} // namespace
+
+std::optional<QString> writeOption(const QString& section, const QString& key, bool on) {
+    return writeSetting(section, key, on ? QStringLiteral("true") : QStringLiteral("false"));
+}
 
 std::optional<QString> ViewSetting::writeShowJumps(bool on) {
-    return writeFlag("ShowJumps", on);
+    return writeOption(QStringLiteral("View"), QStringLiteral("ShowJumps"), on);
 }
 
 std::optional<QString> ViewSetting::writeShowMoves(bool on) {
-    return writeFlag("ShowMoves", on);
+    return writeOption(QStringLiteral("View"), QStringLiteral("ShowMoves"), on);
 }
 
 std::optional<QString> ViewSetting::writeFewestMovesLine(bool on) {
-    return writeFlag("FewestMovesLine", on);
+    return writeOption(QStringLiteral("View"), QStringLiteral("FewestMovesLine"), on);
 }
 
 } // namespace pebblenix

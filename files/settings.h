@@ -60,4 +60,9 @@ struct ViewSetting {
     static std::optional<QString> writeFewestMovesLine(bool on);
 };
 
+// An option of the View or Game menu, stored as `key` in `[section]`: on only when stored
+// as "true" or "1". Writing it keeps the rest; on failure it returns why.
+bool readOption(const QString& section, const QString& key);
+std::optional<QString> writeOption(const QString& section, const QString& key, bool on);
+
 } // namespace pebblenix

@@ -32,7 +32,7 @@ void applyJump(Marbles& m, const Jump& j) {
 Game::Game() : position_(newGamePosition()), first_(position_.marbles) {}
 
 Result Game::click(int cell, const BeforeJump& beforeJump) {
-    clockRunning_ = true;
+    clockRunning_ = !clockStopped_;
     if (selection_)
         return jump(*selection_, cell, beforeJump);
     select(cell);
@@ -96,13 +96,18 @@ Result Game::rewind(std::size_t jump, const BeforeJump& beforeJump) {
     jumps_.resize(jump);
     selection_.reset();
     assisted_ = true;
-    ended_ = false;
+    ended_ = clockStopped_ = false;
     return {Outcome::Rewound, {}};
 }
 
 void Game::select(int cell) {
     if (isHole(cell) && hasMarble(cell))
         selection_ = cell;
+}
+
+void Game::stopClock() {
+    clockRunning_ = false;
+    clockStopped_ = true;
 }
 
 void Game::tick() {
@@ -115,7 +120,7 @@ void Game::setPosition(const Position& position) {
     jumps_.clear();
     fromStart_ = false;
     assisted_ = false;
-    ended_ = false;
+    ended_ = clockStopped_ = false;
 }
 
 void Game::restore(const Position& position) {
@@ -123,7 +128,7 @@ void Game::restore(const Position& position) {
     position_ = position;
     if (position.marbles == before)
         return; // the same position again: the list stands
-    ended_ = false;
+    ended_ = clockStopped_ = false;
     if (saved_ && saved_->board == position.marbles) {
         first_ = saved_->first;
         jumps_ = saved_->jumps;

@@ -45,6 +45,9 @@ public:
     const QString& countText() const { return position_.countText; }
     const QString& clock() const { return position_.clock; }
     bool clockRunning() const { return clockRunning_; }
+    // Stops the clock at the end of a game. A click starts it again only once Undo, a rewind
+    // or a file has changed the position.
+    void stopClock();
     const Position& position() const { return position_; }
     // The engine has helped this game (a hint, Review Game, the winning line; a rewind
     // marks itself): its finish will say so.
@@ -82,6 +85,7 @@ private:
     Position position_;
     std::optional<int> selection_;
     bool clockRunning_ = false;
+    bool clockStopped_ = false;
     Marbles first_;
     std::vector<Jump> jumps_;
     bool fromStart_ = true; // without Open: a centre finish counts its moves

@@ -4,9 +4,12 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QLabel>
 #include <QMessageBox>
 #include <QProcess>
+#include <QStyle>
 #include <QWidget>
+#include <optional>
 
 namespace pebblenix {
 
@@ -28,6 +31,22 @@ QMessageBox::Icon boxIcon(MsgIcon icon) {
     return QMessageBox::NoIcon;
 }
 
+std::optional<QStyle::StandardPixmap> standardPixmap(QMessageBox::Icon icon) {
+    switch (icon) {
+    case QMessageBox::Question:
+        return QStyle::SP_MessageBoxQuestion;
+    case QMessageBox::Critical:
+        return QStyle::SP_MessageBoxCritical;
+    case QMessageBox::Warning:
+        return QStyle::SP_MessageBoxWarning;
+    case QMessageBox::Information:
+        return QStyle::SP_MessageBoxInformation;
+    case QMessageBox::NoIcon:
+        break;
+    }
+    return std::nullopt;
+}
+
 class RealUi final : public UiSeam {
 public:
     MsgAnswer message(QWidget* parent, const QString& title, const QString& text, MsgIcon icon,
@@ -35,6 +54,7 @@ public:
         QString shown = text;
         shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
         QMessageBox box(boxIcon(icon), title, shown, QMessageBox::NoButton, parent);
+        zoom(box);
         if (buttons == MsgButtons::YesNo) {
             box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
             box.setDefaultButton(QMessageBox::Yes);
@@ -62,8 +82,22 @@ public:
         return dialog.selectedFiles().value(0);
     }
 
-    bool startProgram(const QString& path) override {
-        return !path.isEmpty() && QProcess::startDetached(path, {});
+    bool startProgram(const QString& path, const QStringList& arguments) override {
+        return !path.isEmpty() && QProcess::startDetached(path, arguments);
+    }
+
+    // The box at the window's zoom step, its icon drawn afresh at the step's size.
+    void zoom(QMessageBox& box) {
+        const int percent = dialogZoom.percent();
+        zoomDialog(&box, percent);
+        auto* icon = box.findChild<QLabel*>(QStringLiteral("qt_msgboxex_icon_label"));
+        const auto pixmap = standardPixmap(box.icon());
+        if (percent == 100 || !icon || !pixmap)
+            return;
+        const int size = box.style()->pixelMetric(QStyle::PM_MessageBoxIconSize, nullptr, &box);
+        icon->setPixmap(box.style()
+                            ->standardIcon(*pixmap, nullptr, &box)
+                            .pixmap(QSize(size, size) * percent / 100, box.devicePixelRatio()));
     }
 
     void endProgram(int exitCode) override {

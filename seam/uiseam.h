@@ -4,7 +4,10 @@
 // the real one; tests put a scripted fake in its place, so that they run headless and
 // never wait.
 
+#include "seam/dialogzoom.h"
+
 #include <QString>
+#include <QStringList>
 #include <memory>
 
 class QWidget;
@@ -28,8 +31,9 @@ public:
                               MsgIcon icon, MsgButtons buttons) = 0;
     // The chosen file name, or empty when the player cancels.
     virtual QString fileDialog(QWidget* parent, const FileDialog& dialog, bool save) = 0;
-    // Starts a program by its path in its own window; false when it cannot be started.
-    virtual bool startProgram(const QString& path) = 0;
+    // Starts a program by its path, with `arguments`, in its own window; false when it
+    // cannot be started.
+    virtual bool startProgram(const QString& path, const QStringList& arguments) = 0;
     // Ends the program at once: every window goes, nothing more is asked.
     virtual void endProgram(int exitCode) = 0;
 
@@ -37,6 +41,9 @@ public:
     void tellFailure(QWidget* parent, const QString& text);
     // An information box with OK, captioned with the program's title.
     void tellInformation(QWidget* parent, const QString& text);
+
+    // The main window's zoom step, which the boxes and the dialogs made through it follow.
+    DialogZoom dialogZoom;
 };
 
 // The real boxes, dialogs and programs.

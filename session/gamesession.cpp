@@ -95,6 +95,9 @@ void GameSession::record(const Finish& finish) {
 Result GameSession::made(const Result& result) {
     const bool moved = result.outcome == Outcome::Jumped || result.outcome == Outcome::Won ||
                        result.outcome == Outcome::LastMarbleOffCentre;
+    const bool stops = result.finished && tellWhenItEnds_;
+    if (stops)
+        game_.stopClock();
     if (moved)
         emit boardChanged();
     emit changed();
@@ -102,6 +105,8 @@ Result GameSession::made(const Result& result) {
         record(*result.finished);
     if (result.outcome == Outcome::Won || result.outcome == Outcome::LastMarbleOffCentre)
         emit gameEnded(result.outcome);
+    else if (stops)
+        emit noJumpLeft(result.finished->marblesLeft);
     return result;
 }
 

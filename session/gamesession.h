@@ -75,6 +75,8 @@ public:
     void tick();
     // The engine has helped this game.
     void markAssisted() { game_.markAssisted(); }
+    // Tell Me When It Ends: at a win or a dead end the clock stops, and a dead end says so.
+    void setTellWhenItEnds(bool on) { tellWhenItEnds_ = on; }
 
     // Reads a game file onto the board and makes it the game's file. An invalid file, or
     // a missing folder, changes nothing.
@@ -109,6 +111,8 @@ signals:
     void changed();
     // A jump left one marble: `outcome` says whether it stands in the centre.
     void gameEnded(Outcome outcome);
+    // With Tell Me When It Ends: a jump left `marbles` marbles, more than one, and no jump.
+    void noJumpLeft(int marbles);
 
 private:
     // The undo file's writer for Game, whose failure is `message` with the path as %1 and
@@ -126,6 +130,7 @@ private:
     UndoFolder undo_;
     std::optional<Challenge> challenge_;
     Marbles challengeBoard_{}; // where it started
+    bool tellWhenItEnds_ = false;
 };
 
 } // namespace pebblenix

@@ -3,6 +3,7 @@
 // German chosen by the system: menus in German, the clock and the game files untouched by it.
 
 #include "about/frmabout.h"
+#include "app/howtoplaydialog.h"
 #include "app/movesline.h"
 #include "app/problemsdialog.h"
 #include "app/recordsdialog.h"
@@ -150,7 +151,8 @@ QStringList columnFaults(const QTreeWidget* list) {
     return faults;
 }
 
-// Winning Line with a whole line of jumps, and Records with every row filled in.
+// Winning Line with a whole line of jumps, Records with every row filled in, and How to
+// Play.
 QStringList dialogFaults(UiSeam& ui) {
     WinningLineDialog line(nullptr, ui);
     line.showLine(std::vector<Jump>(31, Jump(38, 24)), 32, true);
@@ -167,8 +169,10 @@ QStringList dialogFaults(UiSeam& ui) {
     Marbles onePerColour{};
     onePerColour[24] = onePerColour[31] = true;
     SetUpDialog setUp(nullptr, onePerColour, marblePicture(101), 100, tableEngine());
+    HowToPlayDialog help;
     QStringList faults;
-    for (QDialog* dialog : std::initializer_list<QDialog*>{&line, &records, &problems, &setUp}) {
+    for (QDialog* dialog :
+         std::initializer_list<QDialog*>{&line, &records, &problems, &setUp, &help}) {
         dialog->show();
         faults << faultsIn(dialog);
     }
@@ -202,6 +206,9 @@ QStringList messageFaults(const std::vector<Key>& texts) {
 const QStringList kAwaitingTranslation = {
     "Problems",
     "Verdict",
+    "pebblenix::BoardWidget",
+    "pebblenix::HowToPlayDialog",
+    "pebblenix::WindowExtras",
     "Moves",
     "Show &Moves",
     "Shows the moves made, a chain of jumps by one marble counting once, and the fewest "

@@ -5,6 +5,7 @@
 #include "tests/registry_cases.h"
 #include "tests/uisupport.h"
 
+#include <QRegularExpression>
 #include <map>
 #include <optional>
 
@@ -110,6 +111,60 @@ private slots:
         if (told)
             QVERIFY(fake.last().text == "System Information Is Unavailable At This Time" &&
                     fake.last().title == "Pebblenix" && fake.last().icon == MsgIcon::None);
+    }
+
+    // Without a registry the tool's key names the desktop's own tool, the first found on
+    // PATH of kinfocenter, gnome-control-center (with its About panel), xfce4-about and
+    // hardinfo; the button starts it, a stand-in here that writes how it was started. Only
+    // a program file in an absolute folder counts.
+    void aDesktopToolOnThePath_data() {
+        QTest::addColumn<QStringList>("installed"); // in the folders "a", "b" and "." of PATH
+        QTest::addColumn<QString>("started");       // nothing: the message that there is none
+        QTest::newRow("none") << QStringList() << "";
+        QTest::newRow("hardinfo") << QStringList{"b/hardinfo"} << "b/hardinfo";
+        QTest::newRow("GNOME's About panel") << QStringList{"a/hardinfo", "b/gnome-control-center"}
+                                             << "b/gnome-control-center info-overview";
+        QTest::newRow("KDE's first, in any folder")
+            << QStringList{"a/xfce4-about", "b/kinfocenter"} << "b/kinfocenter";
+        QTest::newRow("not a program, a folder")
+            << QStringList{"a/kinfocenter-", "a/gnome-control-center/", "b/xfce4-about"}
+            << "b/xfce4-about";
+        QTest::newRow("a relative folder") << QStringList{"./kinfocenter"} << "";
+    }
+    void aDesktopToolOnThePath() {
+        QFETCH(QStringList, installed);
+        QFETCH(QString, started);
+        QTemporaryDir dir;
+        const QString marker = dir.filePath("started");
+        for (const char* folder : {"a", "b", "c"})
+            QDir(dir.path()).mkdir(folder);
+        for (QString name : installed) {
+            const bool program = !name.endsWith('-');
+            name = dir.filePath(name.replace("./", "c/").remove(QRegularExpression("-$")));
+            if (name.endsWith('/')) {
+                QDir().mkdir(name);
+                continue;
+            }
+            test::writeAll(name, "#!/bin/sh\necho \"$0 $*\" >\"$STAND_IN_MARKER\"\n");
+            QFile(name).setPermissions(program ? QFile::ReadOwner | QFile::ExeOwner
+                                               : QFile::ReadOwner);
+        }
+        const QByteArray path = qgetenv("PATH");
+        qputenv("PATH", QFile::encodeName(dir.filePath("a") + ":" + dir.filePath("b") + ":c:"));
+        qputenv("STAND_IN_MARKER", QFile::encodeName(marker));
+        const QString current = QDir::currentPath();
+        QDir::setCurrent(dir.path());
+        test::FakeUi fake;
+        const std::unique_ptr<UiSeam> real = makeRealUi();
+        StartSysInfo(*makePlatformRegistry(), started.isEmpty() ? fake : *real, nullptr);
+        qputenv("PATH", path);
+        QDir::setCurrent(current);
+        if (started.isEmpty()) {
+            QVERIFY(fake.saw("System Information Is Unavailable At This Time"));
+            return;
+        }
+        QTRY_COMPARE(QString::fromLocal8Bit(test::readAll(marker)).trimmed(),
+                     dir.filePath(started));
     }
 };
 

@@ -20,22 +20,36 @@ private slots:
         QTest::addColumn<Position>("start"); // opened from a file
         QTest::addColumn<QList<int>>("clicks");
         QTest::addColumn<bool>("undoFolder"); // false: it has gone
-        QTest::addColumn<QString>("seen");    // boardChanged, gameEnded, games recorded
-        QTest::newRow("a pick") << newGamePosition() << QList<int>{10} << true << "0 - 0";
-        QTest::newRow("a jump") << newGamePosition() << QList<int>{10, 24} << true << "1 - 0";
-        QTest::newRow("won") << positionWith({22, 23}, "087") << QList<int>{22, 24} << true
-                             << "1 won 1";
+        QTest::addColumn<bool>("tell");       // Tell Me When It Ends
+        // boardChanged, gameEnded, games recorded, the marbles a dead end tells of, the clock
+        QTest::addColumn<QString>("seen");
+        const QList<int> won{22, 24}, offCentre{2, 4};
+        const Position deadEnd = positionWith({2, 3, 46});
+        QTest::newRow("a pick") << newGamePosition() << QList<int>{10} << true << false
+                                << "0 - 0 - runs";
+        QTest::newRow("a jump") << newGamePosition() << QList<int>{10, 24} << true << true
+                                << "1 - 0 - runs";
+        QTest::newRow("won") << positionWith({22, 23}, "087") << won << true << false
+                             << "1 won 1 - runs";
         QTest::newRow("off centre")
-            << positionWith({2, 3}) << QList<int>{2, 4} << true << "1 off 1";
+            << positionWith({2, 3}) << offCentre << true << false << "1 off 1 - runs";
         QTest::newRow("no jump left, no message")
-            << positionWith({2, 3, 46}) << QList<int>{2, 4} << true << "1 - 1";
+            << deadEnd << offCentre << true << false << "1 - 1 - runs";
         QTest::newRow("no undo file, no jump")
-            << positionWith({22, 23}) << QList<int>{22, 24} << false << "0 - 0";
+            << positionWith({22, 23}) << won << false << true << "0 - 0 - runs";
+        QTest::newRow("told: won")
+            << positionWith({22, 23}) << won << true << true << "1 won 1 - stops";
+        QTest::newRow("told: off centre")
+            << positionWith({2, 3}) << offCentre << true << true << "1 off 1 - stops";
+        // a click on a marble after the end leaves the clock stopped
+        QTest::newRow("told: no jump left")
+            << deadEnd << QList<int>{2, 4, 46} << true << true << "1 - 1 2 stops";
     }
     void clicks() {
         QFETCH(Position, start);
         QFETCH(QList<int>, clicks);
         QFETCH(bool, undoFolder);
+        QFETCH(bool, tell);
         QFETCH(QString, seen);
         QTemporaryDir dir;
         writeAll(dir.filePath("start.pnx"), formatGameFile(start));
@@ -43,18 +57,24 @@ private slots:
         RecordsFile records(dir.filePath("records.txt"));
         GameSession session(engine, records);
         session.setUndoFolder({undoFolder ? dir.path() : dir.filePath("gone")});
+        session.setTellWhenItEnds(tell);
         QVERIFY(session.open(dir.filePath("start.pnx")).position);
         QSignalSpy board(&session, &GameSession::boardChanged);
         QSignalSpy ended(&session, &GameSession::gameEnded);
+        QSignalSpy told(&session, &GameSession::noJumpLeft);
         Result last;
         for (int cell : clicks)
             last = session.click(cell);
         const QString outcome = ended.isEmpty()                                ? "-"
                                 : ended[0][0].value<Outcome>() == Outcome::Won ? "won"
                                                                                : "off";
-        QCOMPARE(
-            QStringLiteral("%1 %2 %3").arg(board.size()).arg(outcome).arg(records.read().played),
-            seen);
+        QCOMPARE(QStringLiteral("%1 %2 %3 %4 %5")
+                     .arg(board.size())
+                     .arg(outcome)
+                     .arg(records.read().played)
+                     .arg(told.isEmpty() ? "-" : told[0][0].toString())
+                     .arg(session.game().clockRunning() ? "runs" : "stops"),
+                 seen);
         QCOMPARE(last.outcome == Outcome::Refused, !undoFolder);
         if (!undoFolder)
             QVERIFY(last.reason.startsWith("The move was not made, because the undo file"));

@@ -2,20 +2,27 @@
 // messages at the end, Undo, Hint, Rewind and Review, the keyboard, dragging a marble, the
 // View menu and what a screen reader is told.
 
+#include "about/frmabout.h"
+#include "app/howtoplaydialog.h"
+#include "app/recordsdialog.h"
 #include "app/reviewdialog.h"
 #include "app/winninglinedialog.h"
+#include "drawing/marblepictures.h"
 #include "files/settings.h"
+#include "game/winningline.h"
 #include "session/hintservice.h"
 #include "tests/uisupport.h"
 
 #include <QAccessible>
 #include <QLabel>
+#include <QLayout>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTimer>
 #include <QTreeWidget>
 #include <QWindow>
+#include <cmath>
 #include <functional>
 
 using namespace pebblenix;
@@ -54,8 +61,8 @@ void dragTo(frmgame& w, int from, QPoint to) {
     QTest::mouseMove(w.windowHandle(), to);
 }
 
-// What a step shows: the window's size, and marbles with no pixel blended between their
-// colours and the cell's.
+// What a step shows: the window's size, and marbles that at 100 % have no pixel blended
+// between their colours and the cell's.
 void checkZoom(frmgame& w, int zoom) {
     QCOMPARE(zoomOf(w), zoom);
     QCOMPARE(w.size(), clientSize(zoom) + QSize(0, w.menuBar()->sizeHint().height()));
@@ -65,12 +72,99 @@ void checkZoom(frmgame& w, int zoom) {
     for (int y = 2; y < cell.height() - 2; ++y)
         for (int x = 2; x < cell.width() - 2; ++x) {
             const QColor c = cell.pixelColor(x, y);
-            QVERIFY(c == QColor(0, 0, 128) || c == Qt::white || c == background);
+            QVERIFY(zoom != 100 || c == QColor(0, 0, 128) || c == Qt::white || c == background);
             disc += c != background;
         }
     QVERIFY(disc * 100000 >= 192 * zoom * zoom * 9);
     QCOMPARE(w.menuItem("mnuzoomin")->isEnabled(), zoom < 200); // 250 % does not fit the screen
     QCOMPARE(w.menuItem("mnuzoomout")->isEnabled(), zoom > 100);
+}
+
+// The window of that kind that stands on its own, if one is shown.
+template <class Window> Window* topLevel() {
+    for (QWidget* top : QApplication::topLevelWidgets())
+        if (auto* found = qobject_cast<Window*>(top); found && found->isVisible())
+            return found;
+    return nullptr;
+}
+
+// A hole as its cell draws it at 100 %: a marble of picture `colour` or none (0), picked up
+// (and ringed, as with Show Jumps) or not, with a mark.
+QImage holeImage(int colour, bool picked, bool ringed, JumpMark mark) {
+    BoardCell cell(kCentre, nullptr);
+    cell.resize(25, 25);
+    cell.setState(colour ? marblePicture(colour) : QImage(), colour != 0, picked, ringed);
+    cell.setJumpMark(mark);
+    return cell.grab().toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+// The pixels where two pictures of a hole differ: what a mark adds.
+using Mask = std::vector<QPoint>;
+Mask difference(const QImage& a, const QImage& b) {
+    Mask mask;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x)
+            if (a.pixel(x, y) != b.pixel(x, y))
+                mask.emplace_back(x, y);
+    return mask;
+}
+
+// How much of two masks is the same: shared pixels over all their pixels.
+double overlap(const Mask& a, const Mask& b) {
+    const auto shared = std::count_if(
+        a.begin(), a.end(), [&](QPoint p) { return std::find(b.begin(), b.end(), p) != b.end(); });
+    return double(shared) / double(a.size() + b.size() - shared);
+}
+
+// The radius of the largest disc of one colour inside a mark: a filled disc is as wide as
+// the mark, a line is thin.
+int solidRadius(const QImage& drawn, const Mask& mask) {
+    int widest = 0;
+    for (QPoint p : mask) {
+        const auto solid = [&](int r) {
+            for (int dy = -r; dy <= r; ++dy)
+                for (int dx = -r; dx <= r; ++dx)
+                    if (dx * dx + dy * dy <= r * r &&
+                        (std::find(mask.begin(), mask.end(), p + QPoint(dx, dy)) == mask.end() ||
+                         drawn.pixel(p + QPoint(dx, dy)) != drawn.pixel(p)))
+                        return false;
+            return true;
+        };
+        for (int r = widest + 1; solid(r); ++r)
+            widest = r;
+    }
+    return widest;
+}
+
+// Relative luminance, after a person's view of the colour: 0 as it is (and as a grey
+// picture keeps it), 1 without red cones, 2 without green ones (Vienot, Brettel and
+// Mollon's matrices on linear RGB).
+double luminance(QColor c, int vision) {
+    const auto linear = [](double v) {
+        return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+    };
+    double r = linear(c.redF()), g = linear(c.greenF()), b = linear(c.blueF());
+    if (vision) {
+        const double k = vision == 1 ? 0.11238 : 0.29275;
+        const double mixed = k * r + (1 - k) * g;
+        b += (vision == 1 ? 0.00401 : -0.02234) * (r - g);
+        r = g = mixed;
+    }
+    return 0.2126 * r + 0.7152 * g + 0.0722 * b;
+}
+
+double contrast(QColor a, QColor b, int vision) {
+    const double la = luminance(a, vision), lb = luminance(b, vision);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+// The cells of the board that show a chosen jump's frame.
+QList<int> chosenHoles(const frmgame& w) {
+    QList<int> holes;
+    for (int i = 0; i < kCells; ++i)
+        if (w.pic[std::size_t(i)]->isChosen())
+            holes << i;
+    return holes;
 }
 
 // Each menu shortcut, or a real mouse click (no keys), after a first jump, and what shows
@@ -94,6 +188,7 @@ const Shortcut kShortcuts[] = {
     {"Ctrl+=", [](frmgame& w, FakeUi&) { return zoomOf(w) == 125; }},
     {"Ctrl++, Ctrl+-", [](frmgame& w, FakeUi&) { return zoomOf(w) == 100; }},
     {"Ctrl++, Ctrl+0", [](frmgame& w, FakeUi&) { return zoomOf(w) == 100; }},
+    {"F1", [](frmgame&, FakeUi&) { return topLevel<HowToPlayDialog>(); }},
     {"", [](frmgame& w, FakeUi&) { return picked(w) == 31; }}};
 
 } // namespace
@@ -114,6 +209,8 @@ private slots:
         w.reset();
         made.reset();
         ColourSetting::clearAll();
+        while (QWidget* help = topLevel<HowToPlayDialog>())
+            delete help;
     }
 
     // A jump and its Undo, as the eye and a screen reader see them.
@@ -280,7 +377,8 @@ private slots:
             checkZoom(*w, zoom);
             QList<int> sizes;
             for (const QLabel* label : w->findChildren<QLabel*>())
-                sizes << label->font().pixelSize();
+                if (label->isVisible())
+                    sizes << label->font().pixelSize();
             actual = actual.isEmpty() ? sizes : actual;
             for (qsizetype i = 0; i < actual.size(); ++i)
                 QVERIFY(sizes[i] * 100 >= actual[i] * (zoom - 10));
@@ -358,11 +456,8 @@ private slots:
                  QString(on ? "empty, a jump here keeps the centre finish" : "empty"));
         QCOMPARE(looks(*w, 22),
                  QString(on ? "empty, a jump here loses the centre finish" : "empty"));
-        const auto filled = [&](int cell) { // the hole shows through the middle of a ring
-            const QImage i = w->pic[std::size_t(cell)]->grab().toImage();
-            return i.pixelColor(i.rect().center()) != i.pixelColor(3, 3);
-        };
-        QVERIFY(filled(38) == on && !filled(22));
+        const QImage d4 = w->pic[24]->grab().toImage(); // ringed: black above the disc
+        QCOMPARE(d4.pixelColor(12, 12 - 10) == Qt::black, on && pick != "drag");
         if (pick == "drag") { // put back: no marble is picked up
             press(Qt::Key_Escape);
             QTest::mouseRelease(w->windowHandle(), Qt::LeftButton, {}, centreOf(*w, 25));
@@ -450,6 +545,203 @@ private slots:
         for (QWidget* top : QApplication::topLevelWidgets())
             if (auto* g = qobject_cast<frmgame*>(top); g && g->isVisible())
                 w.reset(g);
+    }
+
+    // Show Jumps' three marks and the picked-up marble's ring as their cells draw them: each
+    // mark a shape of its own, none a disc that could pass for a marble, and each with a
+    // good share of its pixels in contrast with the marble's colour and the board, as anyone
+    // sees them and as a person without red or green cones does.
+    void marksByShape_data() {
+        QTest::addColumn<int>("colour");
+        for (int colour = 101; colour <= 112; ++colour)
+            QTest::addRow("%d", colour) << colour;
+    }
+    void marksByShape() {
+        QFETCH(int, colour);
+        const QImage hole = holeImage(0, false, false, JumpMark::None);
+        const QColor board = hole.pixelColor(12, 12);
+        const QColor marble = marblePicture(colour).pixelColor(16, 16);
+        const struct {
+            const char* name;
+            QImage drawn, without;
+        } marks[] = {{"keeps", holeImage(0, false, false, JumpMark::KeepsFinish), hole},
+                     {"loses", holeImage(0, false, false, JumpMark::LosesFinish), hole},
+                     {"legal", holeImage(0, false, false, JumpMark::Legal), hole},
+                     {"ring", holeImage(colour, true, true, JumpMark::None),
+                      holeImage(colour, true, false, JumpMark::None)}};
+        std::vector<Mask> lines; // of each mark, what stands out on the board: its shape
+        for (const auto& [name, drawn, without] : marks) {
+            const Mask mask = difference(drawn, without);
+            QVERIFY2(mask.size() >= 12, name);
+            QVERIFY2(solidRadius(drawn, mask) <= 2, name); // a marble is a disc 15 across
+            Mask& line = lines.emplace_back();
+            std::copy_if(mask.begin(), mask.end(), std::back_inserter(line),
+                         [&](QPoint p) { return contrast(drawn.pixelColor(p), board, 0) >= 3; });
+            for (std::size_t j = 0; j + 1 < lines.size(); ++j)
+                QVERIFY2(overlap(line, lines[j]) < 0.5, name);
+            for (int vision : {0, 1, 2})
+                for (QColor against : {marble, board}) {
+                    const auto standsOut = std::count_if(mask.begin(), mask.end(), [&](QPoint p) {
+                        return contrast(drawn.pixelColor(p), against, vision) >= 3;
+                    });
+                    QVERIFY2(standsOut >= 0.3 * double(mask.size()),
+                             qPrintable(QString("%1 against %2, vision %3")
+                                            .arg(name, against.name())
+                                            .arg(vision)));
+                }
+        }
+    }
+
+    // View > Show Coordinates, remembered: the window grows by a band holding a-g above the
+    // columns and 1-7 left of the rows. A row chosen in Review Game or Winning Line frames its
+    // jump's two holes until another is chosen or the dialog closes.
+    void coordinatesAndAChosenJump() {
+        w->menuItem("mnushowcoordinates")->trigger();
+        w.reset(frmgame::create(made->services));
+        w->show();
+        QVERIFY(QTest::qWaitForWindowExposed(w.get()));
+        QCOMPARE(w->centralWidget()->size(), clientSize(100, false, true));
+        for (int i = 0; i < kSide; ++i) {
+            const QLabel* letter =
+                w->findChild<QLabel*>(QString("coordinate_%1").arg(QChar('a' + i)));
+            const QLabel* number = w->findChild<QLabel*>(QString("coordinate_%1").arg(i + 1));
+            QVERIFY(letter && letter->isVisible() && number && number->isVisible());
+            const QRect column =
+                w->pic[std::size_t(3 * kSide + i)]->geometry().translated(w->Frame1->pos());
+            const QRect row =
+                w->pic[std::size_t(i * kSide + 3)]->geometry().translated(w->Frame1->pos());
+            QVERIFY(std::abs(letter->geometry().center().x() - column.center().x()) <= 1);
+            QVERIFY(letter->geometry().bottom() < w->Frame1->y());
+            QVERIFY(std::abs(number->geometry().center().y() - row.center().y()) <= 1);
+            QVERIFY(number->geometry().right() < w->Frame1->x());
+        }
+        playLosingLine(*w, 6);
+        w->mnureview_Click();
+        QTRY_VERIFY_WITH_TIMEOUT(w->findChild<ReviewDialog*>(), 20000);
+        ReviewDialog* review = w->findChild<ReviewDialog*>();
+        QCOMPARE(chosenHoles(*w), QList<int>({22, 24})); // d4 -> b4, the losing jump
+        review->list->setCurrentItem(review->list->topLevelItem(0));
+        QCOMPARE(chosenHoles(*w), QList<int>({24, 38})); // d6 -> d4
+        review->close();
+        QTRY_COMPARE(chosenHoles(*w), QList<int>());
+        w->mnurewind_Click(); // back to before d4 -> b4: the line's first jump is marked
+        w->mnuwinningline_Click();
+        QTRY_VERIFY(w->findChild<WinningLineDialog*>());
+        const Jump next = winningLine(shownMarbles(*w), *made->engine.engine())->front();
+        QCOMPARE(chosenHoles(*w),
+                 QList<int>({std::min(next.from, next.to), std::max(next.from, next.to)}));
+    }
+
+    // At 200 % each dialog and message box has twice the font, and grows with it; Review
+    // Game stands beside the board.
+    void dialogsFollowTheZoom_data() {
+        QTest::addColumn<QString>("dialog");
+        for (const char* dialog :
+             {"About", "Review Game", "Winning Line", "Records", "How to Play", "message box"})
+            QTest::newRow(dialog) << dialog;
+    }
+    void dialogsFollowTheZoom() {
+        QFETCH(QString, dialog);
+        QWidget* opened = nullptr;
+        if (dialog == "About")
+            w->mnuabout_Click(), opened = made->services.about;
+        else if (dialog == "Records")
+            w->mnurecords_Click(), opened = w->findChild<RecordsDialog*>();
+        else if (dialog == "How to Play")
+            w->menuItem("mnuhowtoplay")->trigger(), opened = made->services.howToPlay;
+        else if (dialog != "message box") {
+            w->move(0, 0); // room beside it
+            (dialog == "Review Game" ? w->mnureview_Click() : w->mnuwinningline_Click());
+            QTRY_VERIFY_WITH_TIMEOUT(opened = w->findChild<JumpListDialog*>(), 20000);
+            QVERIFY(opened->x() > w->frameGeometry().right());
+        }
+        const std::unique_ptr<UiSeam> real = makeRealUi();
+        const auto box = [&](int percent) { // the real box at a step: its font and size
+            real->dialogZoom.setPercent(percent);
+            std::pair<int, QSize> seen;
+            QTimer::singleShot(0, [&seen] {
+                QWidget* shown = QApplication::activeModalWidget();
+                seen = {QFontInfo(shown->font()).pixelSize(), shown->size()};
+                shown->close();
+            });
+            real->tellInformation(nullptr,
+                                  "You can still finish with the last marble in the centre.");
+            return seen;
+        };
+        const auto look = [&] {
+            return opened ? std::pair(QFontInfo(opened->font()).pixelSize(), opened->size())
+                          : box(zoomOf(*w));
+        };
+        const auto margin = [&] { return opened->layout()->contentsMargins().left(); };
+        const int margins = opened && opened->layout() ? margin() : 0;
+        const auto [font, size] = look();
+        for (int step = 0; step < 3; ++step)
+            w->mnuzoomin_Click();
+        QCOMPARE(zoomOf(*w), 200);
+        QTest::qWait(20); // the layouts take the new sizes
+        const auto [zoomedFont, zoomedSize] = look();
+        QVERIFY2(std::abs(zoomedFont - 2 * font) <= 1, qPrintable(QString::number(zoomedFont)));
+        QVERIFY(zoomedSize.width() > 1.25 * size.width() && zoomedSize.height() > size.height());
+        QVERIFY(!margins || margin() == 2 * margins); // the space between grows too
+        made->fake.answers = {MsgAnswer::No};
+        w->mnunew_Click(); // a box through the seam is told the step
+        QCOMPARE(made->fake.last().zoom, 200);
+        delete made->services.about;
+    }
+
+    // Shift and an arrow key jump the focused marble two holes, the focus going with it, and
+    // a screen reader is told what happened.
+    void twoKeyJumps_data() {
+        QTest::addColumn<QList<int>>("walk"); // arrow keys from d4 to the marble
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("count");
+        QTest::addColumn<int>("focus");
+        QTest::addColumn<QString>("heard");
+        const QList<int> up2{Qt::Key_Up, Qt::Key_Up};
+        QTest::newRow("d2 down")
+            << up2 << int(Qt::Key_Down) << 31 << 24
+            << "marble. The marble on d2 jumped over d3 to d4. 31 marbles left.";
+        QTest::newRow("d6 up") << QList<int>{Qt::Key_Down, Qt::Key_Down} << int(Qt::Key_Up) << 31
+                               << 24
+                               << "marble. The marble on d6 jumped over d5 to d4. 31 marbles left.";
+        QTest::newRow("into a marble") << QList<int>{Qt::Key_Up} << int(Qt::Key_Left) << 32 << 17
+                                       << "marble. The marble on d3 cannot jump that way.";
+        QTest::newRow("off the board")
+            << QList<int>{Qt::Key_Up, Qt::Key_Up, Qt::Key_Up} << int(Qt::Key_Up) << 32 << 3
+            << "marble. The marble on d1 cannot jump that way.";
+        QTest::newRow("an empty hole") << QList<int>() << int(Qt::Key_Up) << 32 << 24
+                                       << "empty. There is no marble on d4 to jump.";
+    }
+    void twoKeyJumps() {
+        QFETCH(QList<int>, walk);
+        QFETCH(int, key);
+        QFETCH(int, count);
+        QFETCH(int, focus);
+        QFETCH(QString, heard);
+        for (int step : walk)
+            press(Qt::Key(step));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key(key), Qt::ShiftModifier);
+        QCOMPARE(shownCount(*w), count);
+        QCOMPARE(QApplication::focusWidget(), w->pic[std::size_t(focus)]);
+        QCOMPARE(QAccessible::queryAccessibleInterface(w->pic[std::size_t(focus)])
+                     ->text(QAccessible::Description),
+                 heard);
+        QVERIFY(made->fake.messages.empty());
+    }
+
+    // Tell Me When It Ends, remembered: a jump that leaves no jump says how many marbles
+    // remain, through the seam, and the clock stops.
+    void tellMeWhenItEnds() {
+        w->menuItem("mnutellwhenends")->trigger();
+        w.reset(frmgame::create(made->services));
+        writeAll(dir.filePath("dead end.pnx"), gameFileWith({2, 3, 46}));
+        QVERIFY(w->OpenPebblenixFile(dir.filePath("dead end.pnx")));
+        jump(*w, 38, 24); // no marble there: the clock starts all the same
+        QVERIFY(w->Timer1->isActive());
+        jump(*w, 2, 4);
+        QVERIFY(made->fake.saw("No jump is left: 2 marbles remain."));
+        QCOMPARE(made->fake.last().icon, MsgIcon::Information);
+        QVERIFY(!w->Timer1->isActive());
     }
 
     void theShortcutsAndAClick_data() {

@@ -25,6 +25,7 @@ struct ShownMessage {
     QString text;
     MsgIcon icon;
     MsgButtons buttons;
+    int zoom; // the main window's step that reached the seam
 };
 
 struct ShownDialog {
@@ -38,21 +39,21 @@ public:
     std::deque<MsgAnswer> answers; // for Yes/No boxes; Yes when none is scripted
     std::vector<ShownDialog> dialogs;
     std::deque<QString> fileNames; // what the dialog returns; cancel when none is scripted
-    QStringList started;
+    QStringList started;           // each program's path, then its arguments after spaces
     bool startSucceeds = true;
     std::vector<int> endedWith;
 
     MsgAnswer message(QWidget*, const QString& title, const QString& text, MsgIcon icon,
                       MsgButtons buttons) override {
-        messages.push_back({title, text, icon, buttons});
+        messages.push_back({title, text, icon, buttons, dialogZoom.percent()});
         return buttons == MsgButtons::Ok ? MsgAnswer::Ok : next(answers, MsgAnswer::Yes);
     }
     QString fileDialog(QWidget*, const FileDialog& dialog, bool save) override {
         dialogs.push_back({dialog, save});
         return next(fileNames, QString());
     }
-    bool startProgram(const QString& path) override {
-        started << path;
+    bool startProgram(const QString& path, const QStringList& arguments) override {
+        started << (QStringList{path} + arguments).join(' ');
         return startSucceeds && !path.isEmpty();
     }
     void endProgram(int exitCode) override { endedWith.push_back(exitCode); }

@@ -26,13 +26,14 @@ start_game() {
     eval "$(xdotool getwindowgeometry --shell "$main")"
 }
 
-# Clicks the cells in turn, at the window's zoom in percent ($zoom, 100 unless set).
+# Clicks the cells in turn, at the window's zoom in percent ($zoom, 100 unless set) and with
+# the coordinates' band ($band, 16 pixels at 100 % when they are shown, 0 unless set).
 click_cells() {
-    local z=${zoom:-100} cell
-    local bar=$((HEIGHT - (289 * z + 50) / 100)) # the client area is 289 pixels high at 100 %
+    local z=${zoom:-100} b=${band:-0} cell
+    local bar=$((HEIGHT - ((289 + b) * z + 50) / 100)) # the client area is 289 pixels high
     for cell in "$@"; do
-        xdotool mousemove --sync $((X + (44 + 32 * (cell % 7)) * z / 100)) \
-            $((Y + bar + (36 + 32 * (cell / 7)) * z / 100)) click 1
+        xdotool mousemove --sync $((X + (44 + b + 32 * (cell % 7)) * z / 100)) \
+            $((Y + bar + (36 + b + 32 * (cell / 7)) * z / 100)) click 1
         sleep 0.2
     done
 }

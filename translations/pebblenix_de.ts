@@ -707,6 +707,27 @@
     </message>
 </context>
 <context>
+    <name>pebblenix::BoardWidget</name>
+    <message>
+        <source>There is no marble on %1 to jump.</source>
+        <extracomment>What a screen reader says when Shift and an arrow key are pressed on an empty hole; %1 names the hole (&quot;d4&quot;).</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The marble on %1 cannot jump that way.</source>
+        <extracomment>What a screen reader says when Shift and an arrow key ask for a jump the board does not allow; %1 names the hole (&quot;d4&quot;).</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>The marble on %1 jumped over %2 to %3. %n marbles left.</source>
+        <extracomment>What a screen reader says after Shift and an arrow key made a jump: %1 the hole the marble left, %2 the one it jumped over, %3 the one it landed on (&quot;d2&quot;, &quot;d3&quot;, &quot;d4&quot;); %n the marbles now on the board.</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>pebblenix::ChallengeCommands</name>
     <message>
         <source>%1 - %2</source>
@@ -754,6 +775,139 @@
         <extracomment>%1 is the undo file&apos;s path, %2 why it could not be written.</extracomment>
         <translation>Das Spiel wurde nicht auf die frühere Stellung zurückgesetzt, weil die Datei zum Rückgängigmachen nicht geschrieben werden konnte.<byte value="xd"/>
 %1: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>pebblenix::HowToPlayDialog</name>
+    <message>
+        <source>How to Play</source>
+        <extracomment>The title of Help &gt; How to Play.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The game</source>
+        <extracomment>A heading in How to Play.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pebblenix is peg solitaire on a board of 33 holes in the shape of a cross. A new game has a marble in every hole but the centre one.</source>
+        <extracomment>How to Play, on the rules. Each paragraph is translated whole; the menu names in these paragraphs are the menus&apos; own, as translated.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A marble jumps over a marble beside it, in its row or its column, into the empty hole just beyond, and the marble it jumped over is taken off the board. Marbles never jump diagonally.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The game is over when no jump is left. The fewer marbles are left, the better: one marble left in the centre hole wins the game.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The clock counts down 120 seconds from your first click on the board. It only tells you how fast you are: when it shows TimeOut!!, you can play on.</source>
+        <extracomment>&quot;TimeOut!!&quot; is what the clock shows, the same in every language.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Moving a marble</source>
+        <extracomment>A heading in How to Play.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>With the mouse, click a marble to pick it up, then click the empty hole two holes away where it should land. A click anywhere else puts it down again. You can also drag a marble onto the hole it jumps to.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>With the keyboard, the arrow keys move a dashed box from hole to hole, and Space or Enter acts as a click on the hole in the box. Shift and an arrow key jump the marble in the box two holes that way at once, and the box goes with it: Shift+Down on d2 jumps it over d3 to d4. A screen reader says what each jump did.</source>
+        <extracomment>Shift and the arrow keys jump a marble; the arrow keys alone move the box.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The holes are named by their column, a to g from the left, and their row, 1 to 7 from the top, so d4 is the centre; hints and lists name a jump by its two holes, as in d2 -&gt; d4. View ▸ Show Coordinates shows the letters and numbers beside the board.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The marks on the board</source>
+        <extracomment>A heading in How to Play.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>With View ▸ Show Jumps on, the marble you pick up has a ring round it, and each hole it can jump to is marked:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The picked-up marble, ringed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A ring with a tick: after this jump the last marble can still finish in the centre.</source>
+        <extracomment>What Show Jumps&apos; ring with a tick means.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A cross: this jump loses the finish in the centre.</source>
+        <extracomment>What Show Jumps&apos; cross means.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A small dot: the marble can jump here, but whether that keeps the finish is not known yet, while the table of solutions loads or when it cannot be read.</source>
+        <extracomment>What Show Jumps&apos; small dot means.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A framed hole: one of the two holes of the jump chosen in Review Game or Winning Line.</source>
+        <extracomment>The frame round the two holes of a jump chosen in a list.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Help when you want it</source>
+        <extracomment>A heading in How to Play.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Every help the game gives is exact: it knows for every position whether the last marble can still finish in the centre. A game finished after a hint, a rewind, Review Game, Winning Line or Show Jumps&apos; marks counts as played with help.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Game ▸ Hint (Ctrl+H) picks up a marble whose jump keeps the centre finish and blinks the hole it should jump to, or says that no such finish is left.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Game ▸ Review Game lists your jumps and shows the one after which the centre finish was lost, with a jump that would have kept it. Go Back to Before This Jump takes the board back to the chosen row.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Game ▸ Rewind to Last Winnable Position (Ctrl+R) takes the board back to just before the jump that lost the centre finish. Undo (Ctrl+Z) takes back the last jump, or the rewind.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Game ▸ Winning Line (Ctrl+L) lists the jumps that take the board in front of you to one marble in the centre; Play Next Jump makes the first of them. Its Fewest Moves choice shows a line with the fewest moves, a run of jumps by one marble counting as one move.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>View ▸ Show Moves shows the moves you have made and the fewest moves that can still finish in the centre.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Game ▸ Tell Me When It Ends says when no jump is left and how many marbles remain, and stops the clock at the end of every game.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Records</source>
+        <extracomment>A heading in How to Play.</extracomment>
+        <translation type="unfinished">Rekorde</translation>
+    </message>
+    <message>
+        <source>Game ▸ Records shows the games you have played, those finished in the centre, your best finish and your fastest centre finish. The bests of games played with help are kept apart from the others.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Problems</source>
+        <extracomment>A heading in How to Play.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Game ▸ Problems offers positions to bring down to one marble in the centre, from easy to very hard. Game ▸ Set Up Position lets you place the marbles yourself, and Game ▸ Today&apos;s Problem is a new problem every day, the same for every player. The same exact help works on all of them.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1079,6 +1233,53 @@ The list&apos;s name for a screen reader.</extracomment>
     </message>
 </context>
 <context>
+    <name>pebblenix::WindowExtras</name>
+    <message>
+        <source>Tell Me &amp;When It Ends</source>
+        <extracomment>A Game menu option, off until chosen: when no jump is left the game says so, and the clock stops at the end of every game.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>When no jump is left, says so and how many marbles remain; at the end of every game the clock stops.</source>
+        <extracomment>The tip of Game &gt; Tell Me When It Ends.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Marks the holes the picked-up marble can jump to: a ring with a tick where the jump keeps a finish with the last marble in the centre possible, a cross where it loses it, and a small dot while the game cannot tell. The picked-up marble has a ring round it.</source>
+        <extracomment>The tip of View &gt; Show Jumps: the marks differ by shape.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show &amp;Coordinates</source>
+        <extracomment>A View menu option: the columns&apos; letters and the rows&apos; numbers around the board.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shows the columns&apos; letters, a to g, and the rows&apos; numbers, 1 to 7, around the board: the names hints and lists give the holes.</source>
+        <extracomment>The tip of View &gt; Show Coordinates.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;How to Play</source>
+        <extracomment>Opens the rules and the ways to play, with what each mark on the board means.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>No jump is left: %n marbles remain.</source>
+        <extracomment>Told when Game &gt; Tell Me When It Ends is on and a jump leaves no jump on the board; %n the marbles left, always more than one.</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The Game menu&apos;s setting could not be saved, so the next game opens with the one stored before.<byte value="xd"/>
+%1.</source>
+        <extracomment>After a change of Game &gt; Tell Me When It Ends. %1 says which file could not be written and why.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>pebblenix::WinningLineDialog</name>
     <message>
         <source>Winning Line</source>
@@ -1391,11 +1592,6 @@ in die Mitte zu bringen.</translation>
         <extracomment>After a change in the View menu (the zoom, Show Jumps). %1 says which file could not be written and why.</extracomment>
         <translation>Die Einstellung im Menü „Ansicht“ konnte nicht gespeichert werden, daher startet das nächste Spiel mit der zuvor gespeicherten.<byte value="xd"/>
 %1.</translation>
-    </message>
-    <message>
-        <source>Marks the holes the picked-up marble can jump to: a filled ring where the jump keeps a finish with the last marble in the centre possible, a hollow ring where it loses it, and a small dot while the game cannot tell.</source>
-        <extracomment>Shown as the tip of the View menu&apos;s Show Jumps item.</extracomment>
-        <translation>Markiert die Löcher, in die die ausgewählte Murmel springen kann: ein gefüllter Ring, wenn nach dem Sprung ein Ende in der Mitte möglich bleibt, ein hohler Ring, wenn der Sprung es verspielt, und ein kleiner Punkt, solange das Spiel das nicht beurteilen kann.</translation>
     </message>
     <message>
         <source>Show &amp;Moves</source>
