@@ -97,11 +97,13 @@ void BoardWidget::keyJump(int from, int dx, int dy) {
                                     [](const BoardCell* c) { return c->hasMarble(); });
     //: What a screen reader says after Shift and an arrow key made a jump: %1 the hole the
     //: marble left, %2 the one it jumped over, %3 the one it landed on ("d2", "d3", "d4");
-    //: %n the marbles now on the board.
-    cell(to)->announce(
-        tr("The marble on %1 jumped over %2 to %3. %n marbles left.", nullptr, int(left))
-            .arg(name, QLatin1String(cellName((from + to) / 2).data()),
-                 QLatin1String(cellName(to).data())));
+    //: %n the marbles now on the board, always more than one.
+    const QString said =
+        left == 1
+            ? tr("The marble on %1 jumped over %2 to %3. One marble is left.")
+            : tr("The marble on %1 jumped over %2 to %3. %n marbles left.", nullptr, int(left));
+    cell(to)->announce(said.arg(name, QLatin1String(cellName((from + to) / 2).data()),
+                                QLatin1String(cellName(to).data())));
     cell(to)->setFocus(Qt::TabFocusReason);
 }
 

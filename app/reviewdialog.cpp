@@ -113,14 +113,21 @@ void ReviewDialog::markLost(QTreeWidgetItem* row, const QString& keeper) {
 
 QString ReviewDialog::markCostly(const Review& review, const MovesReview& moves) {
     const std::size_t costly = *moves.costlyMove;
-    //: The tip of the jumps of the first move after which a centre finish took more moves
-    //: than before it: %n the moves that were enough from the position before that move,
-    //: %1 the moves needed once it was made.
-    const QString tip = QCoreApplication::translate("Moves",
-                                                    "From here %n moves were enough; after "
-                                                    "this move %1.",
-                                                    nullptr, moves.enough)
-                            .arg(moves.needed);
+    const bool one = moves.enough == 1;
+    const QString tip =
+        //: The tip of the jumps of the first move after which a centre finish took more
+        //: moves than before it, when one move was enough from the position before that
+        //: move: %1 the moves needed once it was made.
+        (one ? QCoreApplication::translate("Moves",
+                                           "From here one move was enough; after this move %1.")
+             //: The tip of the jumps of the first move after which a centre finish took
+             //: more moves than before it: %n the moves that were enough from the position
+             //: before that move (always more than one), %1 the moves needed once it was
+             //: made.
+             : QCoreApplication::translate("Moves",
+                                           "From here %n moves were enough; after this move %1.",
+                                           nullptr, moves.enough))
+            .arg(moves.needed);
     std::vector<Jump> move;
     for (std::size_t i = 0; i < moves.moveOf.size() && i < review.jumps.size(); ++i) {
         if (moves.moveOf[i] != costly)
@@ -134,27 +141,45 @@ QString ReviewDialog::markCostly(const Review& review, const MovesReview& moves)
             row->setForeground(c, QColor(102, 60, 0));
             row->setToolTip(c, tip);
         }
-        //: What a screen reader says of a jump of the first move that made the finish
-        //: take more moves than needed: %1 the jump ("d4 -> b4"), %n the moves that were
-        //: enough before the move, %2 those needed after it.
+        const QString said =
+            //: What a screen reader says of a jump of the first move that made the finish
+            //: take more moves than needed, when one move was enough before it: %1 the jump
+            //: ("d4 -> b4"), %2 the moves needed after it.
+            one ? QCoreApplication::translate("Moves",
+                                              "%1, in the move that made the finish take more "
+                                              "moves than needed: from here one move was "
+                                              "enough; after this move %2.")
+                //: What a screen reader says of a jump of the first move that made the
+                //: finish take more moves than needed: %1 the jump ("d4 -> b4"), %n the
+                //: moves that were enough before the move (always more than one), %2 those
+                //: needed after it.
+                : QCoreApplication::translate("Moves",
+                                              "%1, in the move that made the finish take more "
+                                              "moves than needed: from here %n moves were "
+                                              "enough; after this move %2.",
+                                              nullptr, moves.enough);
         row->setData(1, Qt::AccessibleTextRole,
-                     QCoreApplication::translate("Moves",
-                                                 "%1, in the move that made the finish take "
-                                                 "more moves than needed: from here %n moves "
-                                                 "were enough; after this move %2.",
-                                                 nullptr, moves.enough)
-                         .arg(jumpName(review.jumps[i].jump))
-                         .arg(moves.needed));
+                     said.arg(jumpName(review.jumps[i].jump)).arg(moves.needed));
     }
-    //: Review Game's summary, after what it says of the centre finish: %1 the move's
-    //: number in the game, %2 the move ("d2 -> d4 -> d6"), %n the moves that were enough
-    //: from the position before it, %3 the moves needed once it was made.
-    return QCoreApplication::translate("Moves",
-                                       "Move %1, %2, made the finish take more moves than "
-                                       "needed: from here %n moves were enough; after this "
-                                       "move %3.",
-                                       nullptr, moves.enough)
-        .arg(QString::number(costly + 1), unbroken(moveName(move)), QString::number(moves.needed));
+    const QString summary =
+        //: Review Game's summary, after what it says of the centre finish, when one move
+        //: was enough before the move it names: %1 the move's number in the game, %2 the
+        //: move ("d2 -> d4 -> d6"), %3 the moves needed once it was made.
+        one ? QCoreApplication::translate("Moves",
+                                          "Move %1, %2, made the finish take more moves than "
+                                          "needed: from here one move was enough; after this "
+                                          "move %3.")
+            //: Review Game's summary, after what it says of the centre finish: %1 the
+            //: move's number in the game, %2 the move ("d2 -> d4 -> d6"), %n the moves that
+            //: were enough from the position before it (always more than one), %3 the
+            //: moves needed once it was made.
+            : QCoreApplication::translate("Moves",
+                                          "Move %1, %2, made the finish take more moves than "
+                                          "needed: from here %n moves were enough; after this "
+                                          "move %3.",
+                                          nullptr, moves.enough);
+    return summary.arg(QString::number(costly + 1), unbroken(moveName(move)),
+                       QString::number(moves.needed));
 }
 
 void ReviewDialog::showReview(const Review& review, const std::optional<MovesReview>& moves) {

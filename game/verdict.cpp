@@ -31,13 +31,18 @@ Verdict judgePosition(Bits board, const HintEngine& engine) {
 QString verdictText(Verdict verdict, Bits board, std::optional<int> fewestMoves) {
     switch (verdict) {
     case Verdict::CentreFinish:
+        if (fewestMoves == 1)
+            //: The position editor's verdict when one move (one marble's jumps made one
+            //: after another) leaves one marble in the centre.
+            return QCoreApplication::translate(
+                "Verdict", "One marble can still finish in the centre, in one move.");
         if (fewestMoves)
             //: The position editor's verdict. A move is one marble's jumps made one after
-            //: another; %n is the fewest moves that leave one marble in the centre.
+            //: another; %n is the fewest moves that leave one marble in the centre, always
+            //: more than one.
             return QCoreApplication::translate(
-                "Verdict",
-                "One marble can still finish in the centre, in %n move(s) at the fewest.", nullptr,
-                *fewestMoves);
+                "Verdict", "One marble can still finish in the centre, in %n moves at the fewest.",
+                nullptr, *fewestMoves);
         //: The position editor's verdict on the board being set up.
         return QCoreApplication::translate("Verdict", "One marble can still finish in the centre.");
     case Verdict::Finished:

@@ -208,7 +208,7 @@ private slots:
 
     void theVerdictCountsMoves() {
         QCOMPARE(verdictText(Verdict::CentreFinish, 0, 5),
-                 "One marble can still finish in the centre, in 5 move(s) at the fewest.");
+                 "One marble can still finish in the centre, in 5 moves at the fewest.");
     }
 
     // The same date gives the same board, and this one for good: players share it.
