@@ -228,7 +228,6 @@
     </message>
     <message numerus="yes">
         <source>From here %n moves were enough; after this move %1.</source>
-        <extracomment>The tip of the jumps of the first move after which a centre finish took more moves than before it: %n the moves that were enough from the position before that move, %1 the moves needed once it was made.</extracomment>
         <translation type="unfinished">
             <numerusform></numerusform>
             <numerusform></numerusform>
@@ -236,7 +235,6 @@
     </message>
     <message numerus="yes">
         <source>%1, in the move that made the finish take more moves than needed: from here %n moves were enough; after this move %2.</source>
-        <extracomment>What a screen reader says of a jump of the first move that made the finish take more moves than needed: %1 the jump (&quot;d4 -&gt; b4&quot;), %n the moves that were enough before the move, %2 those needed after it.</extracomment>
         <translation type="unfinished">
             <numerusform></numerusform>
             <numerusform></numerusform>
@@ -244,7 +242,6 @@
     </message>
     <message numerus="yes">
         <source>Move %1, %2, made the finish take more moves than needed: from here %n moves were enough; after this move %3.</source>
-        <extracomment>Review Game&apos;s summary, after what it says of the centre finish: %1 the move&apos;s number in the game, %2 the move (&quot;d2 -&gt; d4 -&gt; d6&quot;), %n the moves that were enough from the position before it, %3 the moves needed once it was made.</extracomment>
         <translation type="unfinished">
             <numerusform></numerusform>
             <numerusform></numerusform>
@@ -293,6 +290,21 @@
     <message>
         <source>A line of the fewest moves is not available, because their table cannot be used: %1.</source>
         <extracomment>In Winning Line, when the table of fewest moves (a file installed with the game) cannot be used; %1 says why.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>From here one move was enough; after this move %1.</source>
+        <extracomment>The tip of the jumps of the first move after which a centre finish took more moves than before it, when one move was enough from the position before that move: %1 the moves needed once it was made.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, in the move that made the finish take more moves than needed: from here one move was enough; after this move %2.</source>
+        <extracomment>What a screen reader says of a jump of the first move that made the finish take more moves than needed, when one move was enough before it: %1 the jump (&quot;d4 -&gt; b4&quot;), %2 the moves needed after it.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Move %1, %2, made the finish take more moves than needed: from here one move was enough; after this move %3.</source>
+        <extracomment>Review Game&apos;s summary, after what it says of the centre finish, when one move was enough before the move it names: %1 the move&apos;s number in the game, %2 the move (&quot;d2 -&gt; d4 -&gt; d6&quot;), %3 the moves needed once it was made.</extracomment>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -634,14 +646,6 @@
 </context>
 <context>
     <name>Verdict</name>
-    <message numerus="yes">
-        <source>One marble can still finish in the centre, in %n move(s) at the fewest.</source>
-        <extracomment>The position editor&apos;s verdict. A move is one marble&apos;s jumps made one after another; %n is the fewest moves that leave one marble in the centre.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-        </translation>
-    </message>
     <message>
         <source>One marble can still finish in the centre.</source>
         <extracomment>The position editor&apos;s verdict on the board being set up.</extracomment>
@@ -671,6 +675,19 @@
         <source>The rule of three allows a finish in the centre, but no series of jumps from this board leads to one.</source>
         <extracomment>The position editor&apos;s verdict: the rule of three (see the other verdict) does not forbid a centre finish, but the exact search finds none.</extracomment>
         <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>One marble can still finish in the centre, in one move.</source>
+        <extracomment>The position editor&apos;s verdict when one move (one marble&apos;s jumps made one after another) leaves one marble in the centre.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>One marble can still finish in the centre, in %n moves at the fewest.</source>
+        <extracomment>The position editor&apos;s verdict. A move is one marble&apos;s jumps made one after another; %n is the fewest moves that leave one marble in the centre, always more than one.</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -720,11 +737,15 @@
     </message>
     <message numerus="yes">
         <source>The marble on %1 jumped over %2 to %3. %n marbles left.</source>
-        <extracomment>What a screen reader says after Shift and an arrow key made a jump: %1 the hole the marble left, %2 the one it jumped over, %3 the one it landed on (&quot;d2&quot;, &quot;d3&quot;, &quot;d4&quot;); %n the marbles now on the board.</extracomment>
         <translation type="unfinished">
             <numerusform></numerusform>
             <numerusform></numerusform>
         </translation>
+    </message>
+    <message>
+        <source>The marble on %1 jumped over %2 to %3. One marble is left.</source>
+        <extracomment>What a screen reader says after Shift and an arrow key made a jump: %1 the hole the marble left, %2 the one it jumped over, %3 the one it landed on (&quot;d2&quot;, &quot;d3&quot;, &quot;d4&quot;); %n the marbles now on the board, always more than one.</extracomment>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
