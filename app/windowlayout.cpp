@@ -173,11 +173,14 @@ void layOutWindow(QWidget* client, const WindowControls& c, int zoom, bool coord
     fitCaptions(captionFont,
                 {{c.Label1[0], px(1200 - 720, zoom)}, {c.Label1[1], px(2520 - 1800, zoom)}});
 
-    // Under the contact line's left and right ends, each fitted to the longest it shows.
-    place(c.lblmoves[0], 120 - band, kMovesTop, 2160, 255);
-    place(c.lblmoves[1], 2280, kMovesTop, 3375, 255);
-    for (int label : {0, 1})
-        fitFont(c.lblmoves[std::size_t(label)], captionFont, movesLineTexts(label), false);
+    // Under the contact line's left and right ends, each fitted to the longest it shows; not
+    // while hidden, since a font of a new size costs start-up time.
+    if (showsMovesLine(c)) {
+        place(c.lblmoves[0], 120 - band, kMovesTop, 2160, 255);
+        place(c.lblmoves[1], 2280, kMovesTop, 3375, 255);
+        for (int label : {0, 1})
+            fitFont(c.lblmoves[std::size_t(label)], captionFont, movesLineTexts(label), false);
+    }
     placeCoordinates(c, zoom, coordinates);
 }
 
