@@ -214,7 +214,9 @@ std::optional<QString> writeGameFile(const QString& path, const Position& positi
 std::optional<QString> writeUndoFile(const QString& path, const Position& position) {
     const QByteArray name = QFile::encodeName(path);
     struct stat st {};
-    if (::lstat(name.constData(), &st) == 0 && (!S_ISREG(st.st_mode) || st.st_uid != ::geteuid())) {
+    // A regular file, even another user's, is replaced by the rename; anything else (a link,
+    // a folder, a FIFO) is taken away first, since the write would not replace it.
+    if (::lstat(name.constData(), &st) == 0 && !S_ISREG(st.st_mode)) {
         const int removed =
             S_ISDIR(st.st_mode) ? ::rmdir(name.constData()) : ::unlink(name.constData());
         if (removed != 0)

@@ -45,8 +45,8 @@ ReadResult readGameFile(const QString& path);
 std::optional<QString> writeGameFile(const QString& path, const Position& position);
 
 // Writes the undo file afresh, readable by this user alone: anything of its name that is
-// not a regular file of this user (a link, a FIFO, a folder, another user's file) is
-// removed first, never written through.
+// not a regular file (a link, a FIFO, a folder) is removed first, never written through; a
+// regular file, whoever's, is replaced whole.
 std::optional<QString> writeUndoFile(const QString& path, const Position& position);
 
 // Why a file whose name is not UTF-8 text is not opened.
