@@ -51,12 +51,13 @@ bool ChallengeCommands::play(const Position& position, const Challenge& challeng
 void ChallengeCommands::showTitle() {
     const Challenge* playing = window_->session().challenge();
     const QString program = QString::fromLatin1(kProgramTitle);
-    window_->setWindowTitle(playing && !playing->title.isEmpty()
-                                //: The main window's title while a problem is played: %1 is
-                                //: what is played ("Cross", "Today's Problem (Hard)"), %2
-                                //: the program's name.
-                                ? tr("%1 - %2").arg(playing->title, program)
-                                : program);
+    if (!playing || playing->title.isEmpty()) {
+        window_->setWindowTitle(program);
+        return;
+    }
+    //: The main window's title while a problem is played: %1 is what is played ("Cross",
+    //: "Today's Problem (Hard)"), %2 the program's name.
+    window_->setWindowTitle(tr("%1 - %2").arg(playing->title, program));
 }
 
 void ChallengeCommands::mnuproblems_Click() {
