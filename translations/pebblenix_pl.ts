@@ -164,7 +164,7 @@
     <message>
         <source>its lock file %1 cannot be used (%2), nor set aside (%3)</source>
         <extracomment>Why a file (the records, the settings) could not be written. %1 is the path of its lock file, which another copy of the game also uses, %2 why it cannot be used (such as &quot;it is a link&quot;), %3 why it could not be renamed (the system&apos;s reason, such as &quot;Permission denied&quot;).</extracomment>
-        <translation>nie można użyć jego pliku blokady %1 (%2) ani zachować go pod inną nazwą (%3)</translation>
+        <translation>nie można użyć pliku blokady %1 (%2) ani zachować go pod inną nazwą (%3)</translation>
     </message>
 </context>
 <context>
@@ -192,130 +192,131 @@
     <message numerus="yes">
         <source>Moves: %n</source>
         <extracomment>View &gt; Show Moves, below the board: the moves made, where a move is one marble&apos;s chain of jumps. About 12 characters.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Ruchy: %n</numerusform>
+            <numerusform>Ruchy: %n</numerusform>
+            <numerusform>Ruchy: %n</numerusform>
         </translation>
     </message>
     <message>
         <source>No centre finish left</source>
         <extracomment>View &gt; Show Moves, below the board, right of the moves made: the last marble can no longer finish in the centre. About 24 characters.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Wygrana już niemożliwa</translation>
     </message>
     <message numerus="yes">
         <source>Fewest to finish: %n</source>
         <extracomment>View &gt; Show Moves, below the board, right of the moves made: the fewest moves that still end with the last marble in the centre. About 24 characters.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Najmniej do wygranej: %n</numerusform>
+            <numerusform>Najmniej do wygranej: %n</numerusform>
+            <numerusform>Najmniej do wygranej: %n</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n moves, on %1</source>
         <extracomment>In Records: %n the moves of a centre finish (a move is one marble&apos;s chain of jumps), %1 the date.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n ruch, dnia %1</numerusform>
+            <numerusform>%n ruchy, dnia %1</numerusform>
+            <numerusform>%n ruchów, dnia %1</numerusform>
         </translation>
     </message>
     <message>
         <source>Fewest moves:</source>
         <extracomment>In Records: the centre finish in the fewest moves, of a game played from the start (not opened from a file).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Najmniej ruchów:</translation>
     </message>
     <message>
         <source>Fewest moves with help:</source>
         <extracomment>In Records: the same, with help (a hint, a rewind, Review Game, the winning line or the fewest moves shown by View &gt; Show Moves).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Najmniej ruchów z pomocą:</translation>
     </message>
     <message numerus="yes">
         <source>From here %n moves were enough; after this move %1.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Przed tym ruchem wystarczał %n ruch, a po nim potrzeba było %1.</numerusform>
+            <numerusform>Przed tym ruchem wystarczały %n ruchy, a po nim potrzeba było %1.</numerusform>
+            <numerusform>Przed tym ruchem wystarczało %n ruchów, a po nim potrzeba było %1.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1, in the move that made the finish take more moves than needed: from here %n moves were enough; after this move %2.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 – skok z ruchu, który niepotrzebnie wydłużył drogę do zakończenia na środku: przed tym ruchem wystarczał %n ruch, a po nim potrzeba było %2.</numerusform>
+            <numerusform>%1 – skok z ruchu, który niepotrzebnie wydłużył drogę do zakończenia na środku: przed tym ruchem wystarczały %n ruchy, a po nim potrzeba było %2.</numerusform>
+            <numerusform>%1 – skok z ruchu, który niepotrzebnie wydłużył drogę do zakończenia na środku: przed tym ruchem wystarczało %n ruchów, a po nim potrzeba było %2.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Move %1, %2, made the finish take more moves than needed: from here %n moves were enough; after this move %3.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Ruch nr %1 (%2) niepotrzebnie wydłużył drogę do zakończenia na środku: przed nim wystarczał %n ruch, a po nim potrzeba było %3.</numerusform>
+            <numerusform>Ruch nr %1 (%2) niepotrzebnie wydłużył drogę do zakończenia na środku: przed nim wystarczały %n ruchy, a po nim potrzeba było %3.</numerusform>
+            <numerusform>Ruch nr %1 (%2) niepotrzebnie wydłużył drogę do zakończenia na środku: przed nim wystarczało %n ruchów, a po nim potrzeba było %3.</numerusform>
         </translation>
     </message>
     <message>
         <source>&amp;Any Line</source>
         <extracomment>Winning Line&apos;s choice: the line of jumps the hints follow, whatever its moves.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Dowolna droga</translation>
     </message>
     <message>
         <source>Fewest &amp;Moves</source>
         <extracomment>Winning Line&apos;s choice: a line in the fewest moves, a move being one marble&apos;s chain of jumps.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Najmniej ruchów</translation>
     </message>
     <message>
         <source>The choice of winning line could not be saved, so the next Winning Line opens with the one stored before.<byte value="xd"/>
 %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie udało się zapisać wyboru drogi do wygranej, więc następnym razem okno „Droga do wygranej” otworzy się z wcześniej zapisanym wyborem.<byte value="xd"/>
+%1.</translation>
     </message>
     <message>
         <source>Move</source>
         <extracomment>Winning Line&apos;s column header with Fewest Moves: each row a move, &quot;d2 -&gt; d4 -&gt; d6&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ruch</translation>
     </message>
     <message numerus="yes">
         <source>Moves to the last marble in the centre after the move under way: %n</source>
         <extracomment>Above the list of moves when its first row, without a number, goes on with the marble that has just jumped; the number of moves after it comes last.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Liczba ruchów do zakończenia na środku po bieżącym ruchu: %n</numerusform>
+            <numerusform>Liczba ruchów do zakończenia na środku po bieżącym ruchu: %n</numerusform>
+            <numerusform>Liczba ruchów do zakończenia na środku po bieżącym ruchu: %n</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Moves to the last marble in the centre: %n</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Liczba ruchów do zakończenia na środku: %n</numerusform>
+            <numerusform>Liczba ruchów do zakończenia na środku: %n</numerusform>
+            <numerusform>Liczba ruchów do zakończenia na środku: %n</numerusform>
         </translation>
     </message>
     <message>
         <source>The marble that has just jumped goes on: these jumps belong to the move under way.</source>
         <extracomment>The tip of Winning Line&apos;s first row when it has no number.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Kulka, która właśnie skoczyła, skacze dalej: te skoki należą do bieżącego ruchu.</translation>
     </message>
     <message>
         <source>A line of the fewest moves is not available, because their table cannot be used: %1.</source>
         <extracomment>In Winning Line, when the table of fewest moves (a file installed with the game) cannot be used; %1 says why.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Droga o najmniejszej liczbie ruchów jest niedostępna, ponieważ nie można użyć tablicy ruchów: %1.</translation>
     </message>
     <message>
         <source>From here one move was enough; after this move %1.</source>
         <extracomment>The tip of the jumps of the first move after which a centre finish took more moves than before it, when one move was enough from the position before that move: %1 the moves needed once it was made.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Przed tym ruchem wystarczał jeden ruch, a po nim potrzeba było %1.</translation>
     </message>
     <message>
         <source>%1, in the move that made the finish take more moves than needed: from here one move was enough; after this move %2.</source>
         <extracomment>What a screen reader says of a jump of the first move that made the finish take more moves than needed, when one move was enough before it: %1 the jump (&quot;d4 -&gt; b4&quot;), %2 the moves needed after it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 – skok z ruchu, który niepotrzebnie wydłużył drogę do zakończenia na środku: przed tym ruchem wystarczał jeden ruch, a po nim potrzeba było %2.</translation>
     </message>
     <message>
         <source>Move %1, %2, made the finish take more moves than needed: from here one move was enough; after this move %3.</source>
         <extracomment>Review Game&apos;s summary, after what it says of the centre finish, when one move was enough before the move it names: %1 the move&apos;s number in the game, %2 the move (&quot;d2 -&gt; d4 -&gt; d6&quot;), %3 the moves needed once it was made.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ruch nr %1 (%2) niepotrzebnie wydłużył drogę do zakończenia na środku: przed nim wystarczał jeden ruch, a po nim potrzeba było %3.</translation>
     </message>
 </context>
 <context>
@@ -323,232 +324,232 @@
     <message>
         <source>Cross</source>
         <extracomment>A problem&apos;s name. The problems are shapes of marbles to reduce to one marble in the centre; this one is a Latin cross of six marbles.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Krzyż</translation>
     </message>
     <message>
         <source>Snowflake</source>
         <extracomment>A problem&apos;s name: a snowflake-like star of eleven marbles, one in the centre.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Płatek śniegu</translation>
     </message>
     <message>
         <source>Plus</source>
         <extracomment>A problem&apos;s name: a plus sign of nine marbles.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Plus</translation>
     </message>
     <message>
         <source>Kite</source>
         <extracomment>A problem&apos;s name: a kite on a string, ten marbles.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Latawiec</translation>
     </message>
     <message>
         <source>Sword</source>
         <extracomment>A problem&apos;s name: a sword with its hilt, twelve marbles.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Miecz</translation>
     </message>
     <message>
         <source>Trident</source>
         <extracomment>A problem&apos;s name: a three-pronged spear, eight marbles.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Trójząb</translation>
     </message>
     <message>
         <source>Gateway</source>
         <extracomment>A problem&apos;s name: a gate in a wall, ten marbles.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Brama</translation>
     </message>
     <message>
         <source>Tuning Fork</source>
         <extracomment>A problem&apos;s name: the two-pronged fork musicians tune by, seven marbles.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Kamerton</translation>
     </message>
     <message>
         <source>Small Diamond</source>
         <extracomment>A problem&apos;s name: a diamond (the shape) of twelve marbles around the empty centre.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Mały romb</translation>
     </message>
     <message>
         <source>Hat</source>
         <extracomment>A problem&apos;s name: a hat with a brim, eleven marbles.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Kapelusz</translation>
     </message>
     <message>
         <source>Table</source>
         <extracomment>A problem&apos;s name: a table (the furniture) of twelve marbles.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Stół</translation>
     </message>
     <message>
         <source>Staircase</source>
         <extracomment>A problem&apos;s name: steps running down diagonally, eleven marbles.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Schody</translation>
     </message>
     <message>
         <source>Pyramid</source>
         <extracomment>A problem&apos;s name: rows of one, three, five and seven marbles.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Piramida</translation>
     </message>
     <message>
         <source>Bird</source>
         <extracomment>A problem&apos;s name: a bird with its wings raised, fourteen marbles.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ptak</translation>
     </message>
     <message>
         <source>Heart</source>
         <extracomment>A problem&apos;s name: a heart (the shape), eighteen marbles.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Serce</translation>
     </message>
     <message>
         <source>Bell</source>
         <extracomment>A problem&apos;s name: a bell (the shape), eighteen marbles.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Dzwon</translation>
     </message>
     <message>
         <source>Mask</source>
         <extracomment>A problem&apos;s name: a face mask with two eye holes, nineteen marbles.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Maska</translation>
     </message>
     <message>
         <source>Lantern</source>
         <extracomment>A problem&apos;s name: a lantern (the lamp), fifteen marbles.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Lampion</translation>
     </message>
     <message>
         <source>Goblet</source>
         <extracomment>A problem&apos;s name: a drinking cup on a stem, fifteen marbles.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Kielich</translation>
     </message>
     <message>
         <source>Crown</source>
         <extracomment>A problem&apos;s name: a king&apos;s crown, sixteen marbles.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Korona</translation>
     </message>
     <message>
         <source>Tree</source>
         <extracomment>A problem&apos;s name: a fir tree on its trunk, sixteen marbles.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Choinka</translation>
     </message>
     <message>
         <source>Arrow</source>
         <extracomment>A problem&apos;s name: an arrow pointing up, seventeen marbles.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Strzała</translation>
     </message>
     <message>
         <source>Window</source>
         <extracomment>A problem&apos;s name: a window with panes, nineteen marbles.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Okno</translation>
     </message>
     <message>
         <source>Octagon</source>
         <extracomment>A problem&apos;s name: an eight-sided shape of twenty marbles around the empty centre.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ośmiokąt</translation>
     </message>
     <message>
         <source>Tower</source>
         <extracomment>A problem&apos;s name: a castle tower with battlements, twenty marbles.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Wieża</translation>
     </message>
     <message>
         <source>Diamond</source>
         <extracomment>A problem&apos;s name: a large diamond (the shape) of 24 marbles around the empty centre.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Romb</translation>
     </message>
     <message>
         <source>Double Cross</source>
         <extracomment>A problem&apos;s name: an upright with two crossbars, thirteen marbles.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Podwójny krzyż</translation>
     </message>
     <message>
         <source>Rocket</source>
         <extracomment>A problem&apos;s name: a space rocket, 21 marbles.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Rakieta</translation>
     </message>
     <message>
         <source>Mushroom</source>
         <extracomment>A problem&apos;s name: a mushroom with its cap and stem, 22 marbles.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Grzyb</translation>
     </message>
     <message>
         <source>Fireplace</source>
         <extracomment>A problem&apos;s name: a fireplace, its chimney above, eleven marbles.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Kominek</translation>
     </message>
     <message>
         <source>Keyhole</source>
         <extracomment>A problem&apos;s name: the top half of the board full but for the empty centre, one marble below it, 20 marbles.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Dziurka od klucza</translation>
     </message>
     <message>
         <source>Moat</source>
         <extracomment>A problem&apos;s name: one marble in the centre cut off by an empty ring (the moat of a castle) from the four arms of the board, 25 marbles.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Fosa</translation>
     </message>
     <message>
         <source>Full Board, d1 Empty</source>
         <extracomment>A problem&apos;s name: every hole holds a marble but d1 (column d, row 1), which is empty. d1 is a hole&apos;s name, never translated.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Pełna plansza, puste d1</translation>
     </message>
     <message>
         <source>Full Board, a4 Empty</source>
         <extracomment>A problem&apos;s name: every hole holds a marble but a4, which is empty.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Pełna plansza, puste a4</translation>
     </message>
     <message>
         <source>Full Board, g4 Empty</source>
         <extracomment>A problem&apos;s name: every hole holds a marble but g4, which is empty.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Pełna plansza, puste g4</translation>
     </message>
     <message>
         <source>Full Board, d7 Empty</source>
         <extracomment>A problem&apos;s name: every hole holds a marble but d7, which is empty.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Pełna plansza, puste d7</translation>
     </message>
     <message>
         <source>Ladder</source>
         <extracomment>A problem&apos;s name: a ladder of two rails and rungs down the middle column, 19 marbles.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Drabina</translation>
     </message>
     <message>
         <source>Easy</source>
         <extracomment>A problem&apos;s grade: jumps made at random would finish with one marble in the centre at least once in 100 tries.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Łatwe</translation>
     </message>
     <message>
         <source>Moderate</source>
         <extracomment>A problem&apos;s grade: random jumps finish in the centre once in 100 to 1,000 tries.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Średnie</translation>
     </message>
     <message>
         <source>Hard</source>
         <extracomment>A problem&apos;s grade: random jumps finish in the centre once in 1,000 to 10,000 tries.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Trudne</translation>
     </message>
     <message>
         <source>Very Hard</source>
         <extracomment>A problem&apos;s grade: random jumps finish in the centre once in 10,000 to 100,000 tries.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Bardzo trudne</translation>
     </message>
     <message>
         <source>Expert</source>
         <extracomment>A problem&apos;s grade: random jumps finish in the centre once in 100,000 to a million tries.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Eksperckie</translation>
     </message>
     <message>
         <source>Master</source>
         <extracomment>A problem&apos;s grade, the hardest: random jumps finish in the centre less than once in a million tries.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Mistrzowskie</translation>
     </message>
     <message>
         <source>With only %1 empty at the start, the last marble can never finish in the centre (the rule of three): it can only end on a hole whose row and column each differ from those of %1 by 0, 3 or 6, and the centre&apos;s do not.</source>
         <extracomment>Why a start with one empty hole has no finish in the centre. %1 is that hole, a column letter and a row number such as &quot;c1&quot; (never translated); the centre is d4. The rule of three is the usual name of this argument in peg solitaire.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Gdy na początku puste jest tylko pole %1, ostatnia kulka nigdy nie skończy na środku (reguła trzech): może skończyć tylko na polu, którego rząd i kolumna różnią się od rzędu i kolumny pola %1 o 0, 3 lub 6, a rząd i kolumna środka – nie.</translation>
     </message>
     <message>
         <source>line %1 of the list of problems is not a problem</source>
         <extracomment>Why the list of problems cannot be read. %1 is the number of a line of the list&apos;s file, index.txt, that does not name a game file, a chance from 0 to 1, a number of moves and a name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>wiersz %1 listy zadań nie opisuje zadania</translation>
     </message>
     <message>
         <source>the list of problems is too long</source>
         <extracomment>Why the list of problems cannot be read: its file, index.txt, is larger than any list of problems.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>lista zadań jest za długa</translation>
     </message>
 </context>
 <context>
@@ -598,21 +599,21 @@
     <message>
         <source>Another copy of Pebblenix keeps your records in %1 locked. The games that end are kept, and written as soon as it lets go.</source>
         <extracomment>Told once when a game has ended while another running copy of the game has kept the records file locked for some seconds. %1 is the records file.</extracomment>
-        <translation>Inna kopia programu Pebblenix blokuje rekordy w pliku %1. Zakończone gry zostaną zachowane i zapisane, gdy tylko zwolni blokadę.</translation>
+        <translation>Inna uruchomiona kopia programu Pebblenix blokuje plik rekordów %1. Zakończone gry zostaną zachowane i zapisane, gdy tylko blokada zostanie zwolniona.</translation>
     </message>
     <message numerus="yes">
         <source>another copy of Pebblenix kept the file locked until the end; games not recorded: %n</source>
         <extracomment>Why the records could not be written when the game closed: another copy of the game kept the file locked. %n is how many finished games are not recorded.</extracomment>
         <translation>
-            <numerusform>inna kopia programu Pebblenix blokowała plik do końca; niezapisane gry: %n</numerusform>
-            <numerusform>inna kopia programu Pebblenix blokowała plik do końca; niezapisane gry: %n</numerusform>
-            <numerusform>inna kopia programu Pebblenix blokowała plik do końca; niezapisane gry: %n</numerusform>
+            <numerusform>inna kopia programu Pebblenix do końca nie zwolniła blokady pliku; niezapisane gry: %n</numerusform>
+            <numerusform>inna kopia programu Pebblenix do końca nie zwolniła blokady pliku; niezapisane gry: %n</numerusform>
+            <numerusform>inna kopia programu Pebblenix do końca nie zwolniła blokady pliku; niezapisane gry: %n</numerusform>
         </translation>
     </message>
     <message>
         <source>Your records in %1 were written by a newer version of Pebblenix, which this one cannot read. They are left as they are, and no game is recorded.</source>
         <extracomment>%1 the records file.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Rekordy w pliku %1 zapisała nowsza wersja programu Pebblenix i ta wersja nie potrafi ich odczytać. Plik pozostaje bez zmian, a gry nie są zapisywane w rekordach.</translation>
     </message>
 </context>
 <context>
@@ -661,45 +662,45 @@
     <message>
         <source>One marble can still finish in the centre.</source>
         <extracomment>The position editor&apos;s verdict on the board being set up.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Wciąż można zostawić jedną kulkę na środku.</translation>
     </message>
     <message>
         <source>One marble stands in the centre: this board is already solved.</source>
         <extracomment>The position editor&apos;s verdict on a board with one marble, in the centre.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Jedyna kulka stoi na środku: ta pozycja jest już rozwiązana.</translation>
     </message>
     <message>
         <source>There are no marbles on the board.</source>
         <extracomment>The position editor&apos;s verdict on an empty board.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Na planszy nie ma żadnej kulki.</translation>
     </message>
     <message>
         <source>The only marble stands on %1, not in the centre, and a lone marble cannot jump.</source>
         <extracomment>The position editor&apos;s verdict on a board with one marble. %1 is its hole, a column letter and a row number such as &quot;d1&quot; (never translated).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Jedyna kulka stoi na polu %1, nie na środku, a pojedyncza kulka nie może skoczyć.</translation>
     </message>
     <message>
         <source>No series of jumps can leave one marble in the centre (the rule of three): colour the holes in three colours along the diagonals, either way; every jump changes the number of marbles on each colour by one, so whether each colour holds an odd or even number flips for all three at once, and from this board it never matches a lone marble in the centre.</source>
         <extracomment>The position editor&apos;s verdict. The rule of three is the usual name of this argument in peg solitaire; the three colours are stripes running along the diagonals of the board.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Żaden ciąg skoków nie zostawi jednej kulki na środku (reguła trzech): pokoloruj pola w trzech kolorach pasami wzdłuż przekątnych, w jedną lub w drugą stronę; każdy skok zmienia o jeden liczbę kulek na polach każdego koloru, więc parzystość tych liczb zmienia się naraz dla wszystkich trzech kolorów i z tej pozycji nigdy nie będzie taka jak przy jednej kulce na środku.</translation>
     </message>
     <message>
         <source>The rule of three allows a finish in the centre, but no series of jumps from this board leads to one.</source>
         <extracomment>The position editor&apos;s verdict: the rule of three (see the other verdict) does not forbid a centre finish, but the exact search finds none.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Reguła trzech dopuszcza zakończenie na środku, ale z tej pozycji nie prowadzi do niego żaden ciąg skoków.</translation>
     </message>
     <message>
         <source>One marble can still finish in the centre, in one move.</source>
         <extracomment>The position editor&apos;s verdict when one move (one marble&apos;s jumps made one after another) leaves one marble in the centre.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Wciąż można zostawić jedną kulkę na środku – jednym ruchem.</translation>
     </message>
     <message numerus="yes">
         <source>One marble can still finish in the centre, in %n moves at the fewest.</source>
         <extracomment>The position editor&apos;s verdict. A move is one marble&apos;s jumps made one after another; %n is the fewest moves that leave one marble in the centre, always more than one.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Wciąż można zostawić jedną kulkę na środku – w co najmniej %n ruchu.</numerusform>
+            <numerusform>Wciąż można zostawić jedną kulkę na środku – w co najmniej %n ruchach.</numerusform>
+            <numerusform>Wciąż można zostawić jedną kulkę na środku – w co najmniej %n ruchach.</numerusform>
         </translation>
     </message>
 </context>
@@ -741,58 +742,59 @@
     <message>
         <source>There is no marble on %1 to jump.</source>
         <extracomment>What a screen reader says when Shift and an arrow key are pressed on an empty hole; %1 names the hole (&quot;d4&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Na polu %1 nie ma kulki, która mogłaby skoczyć.</translation>
     </message>
     <message>
         <source>The marble on %1 cannot jump that way.</source>
         <extracomment>What a screen reader says when Shift and an arrow key ask for a jump the board does not allow; %1 names the hole (&quot;d4&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Kulka z pola %1 nie może skoczyć w tę stronę.</translation>
     </message>
     <message numerus="yes">
         <source>The marble on %1 jumped over %2 to %3. %n marbles left.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Kulka z pola %1 przeskoczyła nad %2 na %3. Została %n kulka.</numerusform>
+            <numerusform>Kulka z pola %1 przeskoczyła nad %2 na %3. Zostały %n kulki.</numerusform>
+            <numerusform>Kulka z pola %1 przeskoczyła nad %2 na %3. Zostało %n kulek.</numerusform>
         </translation>
     </message>
     <message>
         <source>The marble on %1 jumped over %2 to %3. One marble is left.</source>
         <extracomment>What a screen reader says after Shift and an arrow key made a jump: %1 the hole the marble left, %2 the one it jumped over, %3 the one it landed on (&quot;d2&quot;, &quot;d3&quot;, &quot;d4&quot;); %n the marbles now on the board, always more than one.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Kulka z pola %1 przeskoczyła nad %2 na %3. Została jedna kulka.</translation>
     </message>
 </context>
 <context>
     <name>pebblenix::ChallengeCommands</name>
     <message>
         <source>%1 - %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 – %2</translation>
     </message>
     <message>
         <source>Today&apos;s Problem (%1)</source>
         <extracomment>The main window&apos;s title names it so while it is played. %1 is its grade, such as &quot;Hard&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Zadanie dnia (%1)</translation>
     </message>
     <message>
         <source>The position could not be saved.<byte value="xd"/>
 %1: %2.</source>
         <extracomment>%1 is the game file&apos;s path, %2 why it could not be written.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Nie udało się zapisać pozycji.<byte value="xd"/>
+%1: %2.</translation>
     </message>
     <message>
         <source>&amp;Problems…</source>
         <extracomment>Opens the list of problems: shapes of marbles to reduce to one marble in the centre.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Zad&amp;ania…</translation>
     </message>
     <message>
         <source>&amp;Today&apos;s Problem</source>
         <extracomment>Starts the problem of the day, the same for every player that day.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Zadanie dn&amp;ia</translation>
     </message>
     <message>
         <source>Set Up Pos&amp;ition…</source>
         <extracomment>Opens a board on which the player puts and takes marbles, to play from there.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ustaw pozycję…</translation>
     </message>
 </context>
 <context>
@@ -801,7 +803,7 @@
         <source>The move was not made, because the undo file could not be written.<byte value="xd"/>
 %1: %2.</source>
         <extracomment>%1 is the undo file&apos;s path, %2 why it could not be written.</extracomment>
-        <translation>Ruch nie został wykonany, ponieważ nie udało się zapisać pliku cofania.<byte value="xd"/>
+        <translation>Skok nie został wykonany, ponieważ nie udało się zapisać pliku cofania.<byte value="xd"/>
 %1: %2.</translation>
     </message>
     <message>
@@ -817,132 +819,132 @@
     <message>
         <source>How to Play</source>
         <extracomment>The title of Help &gt; How to Play.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Jak grać</translation>
     </message>
     <message>
         <source>The game</source>
         <extracomment>A heading in How to Play.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Gra</translation>
     </message>
     <message>
         <source>Pebblenix is peg solitaire on a board of 33 holes in the shape of a cross. A new game has a marble in every hole but the centre one.</source>
         <extracomment>How to Play, on the rules. Each paragraph is translated whole; the menu names in these paragraphs are the menus&apos; own, as translated.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Pebblenix to samotnik na planszy w kształcie krzyża, która ma 33 pola. Na początku nowej gry kulki stoją na wszystkich polach oprócz środkowego.</translation>
     </message>
     <message>
         <source>A marble jumps over a marble beside it, in its row or its column, into the empty hole just beyond, and the marble it jumped over is taken off the board. Marbles never jump diagonally.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kulka przeskakuje nad sąsiednią kulką w tym samym rzędzie lub w tej samej kolumnie na puste pole tuż za nią, a przeskoczona kulka zostaje zdjęta z planszy. Kulki nigdy nie skaczą po przekątnej.</translation>
     </message>
     <message>
         <source>The game is over when no jump is left. The fewer marbles are left, the better: one marble left in the centre hole wins the game.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gra kończy się, gdy nie można już wykonać żadnego skoku. Im mniej kulek zostanie, tym lepiej: jedna kulka na środkowym polu oznacza wygraną.</translation>
     </message>
     <message>
         <source>The clock counts down 120 seconds from your first click on the board. It only tells you how fast you are: when it shows TimeOut!!, you can play on.</source>
         <extracomment>&quot;TimeOut!!&quot; is what the clock shows, the same in every language.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Zegar odlicza 120 sekund od pierwszego kliknięcia na planszy. Pokazuje tylko, jak szybko grasz: gdy wyświetli TimeOut!!, możesz grać dalej.</translation>
     </message>
     <message>
         <source>Moving a marble</source>
         <extracomment>A heading in How to Play.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Jak przesuwać kulki</translation>
     </message>
     <message>
         <source>With the mouse, click a marble to pick it up, then click the empty hole two holes away where it should land. A click anywhere else puts it down again. You can also drag a marble onto the hole it jumps to.</source>
-        <translation type="unfinished"></translation>
+        <translation>Myszą: kliknij kulkę, aby ją wybrać, a potem kliknij puste pole dwa pola dalej, na które ma skoczyć. Kliknięcie w dowolnym innym miejscu anuluje wybór. Kulkę można też przeciągnąć na pole, na które skacze.</translation>
     </message>
     <message>
         <source>With the keyboard, the arrow keys move a dashed box from hole to hole, and Space or Enter acts as a click on the hole in the box. Shift and an arrow key jump the marble in the box two holes that way at once, and the box goes with it: Shift+Down on d2 jumps it over d3 to d4. A screen reader says what each jump did.</source>
         <extracomment>Shift and the arrow keys jump a marble; the arrow keys alone move the box.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Klawiaturą: klawisze strzałek przesuwają przerywaną ramkę z pola na pole, a Spacja lub Enter działa jak kliknięcie pola w ramce. Shift ze strzałką od razu wykonuje skok kulką z ramki o dwa pola w tę stronę, a ramka przesuwa się razem z nią: Shift+Strzałka w dół na d2 przenosi kulkę nad d3 na d4. Czytnik ekranu opisuje wynik każdego skoku.</translation>
     </message>
     <message>
         <source>The holes are named by their column, a to g from the left, and their row, 1 to 7 from the top, so d4 is the centre; hints and lists name a jump by its two holes, as in d2 -&gt; d4. View ▸ Show Coordinates shows the letters and numbers beside the board.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nazwa pola składa się z litery kolumny (od a do g, licząc od lewej) i numeru rzędu (od 1 do 7, licząc od góry), więc d4 to środek; podpowiedzi i listy opisują skok dwoma polami, np. d2 -&gt; d4. Widok ▸ Pokaż współrzędne wyświetla litery i cyfry obok planszy.</translation>
     </message>
     <message>
         <source>The marks on the board</source>
         <extracomment>A heading in How to Play.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Znaczniki na planszy</translation>
     </message>
     <message>
         <source>With View ▸ Show Jumps on, the marble you pick up has a ring round it, and each hole it can jump to is marked:</source>
-        <translation type="unfinished"></translation>
+        <translation>Gdy włączona jest opcja Widok ▸ Pokaż skoki, wybrana kulka jest otoczona obwódką, a każde pole, na które może skoczyć, jest oznaczone:</translation>
     </message>
     <message>
         <source>The picked-up marble, ringed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wybrana kulka z obwódką.</translation>
     </message>
     <message>
         <source>A ring with a tick: after this jump the last marble can still finish in the centre.</source>
         <extracomment>What Show Jumps&apos; ring with a tick means.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Kółko z ptaszkiem: po tym skoku ostatnia kulka wciąż może skończyć na środku.</translation>
     </message>
     <message>
         <source>A cross: this jump loses the finish in the centre.</source>
         <extracomment>What Show Jumps&apos; cross means.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Krzyżyk: ten skok odbiera możliwość zakończenia na środku.</translation>
     </message>
     <message>
         <source>A small dot: the marble can jump here, but whether that keeps the finish is not known yet, while the table of solutions loads or when it cannot be read.</source>
         <extracomment>What Show Jumps&apos; small dot means.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Mała kropka: kulka może tu skoczyć, ale nie wiadomo jeszcze, czy skok zachowa możliwość zakończenia na środku, bo tablica rozwiązań jest wczytywana albo nie da się jej odczytać.</translation>
     </message>
     <message>
         <source>A framed hole: one of the two holes of the jump chosen in Review Game or Winning Line.</source>
         <extracomment>The frame round the two holes of a jump chosen in a list.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Pole w ramce: jedno z dwóch pól skoku wybranego w oknie „Przegląd gry” lub „Droga do wygranej”.</translation>
     </message>
     <message>
         <source>Help when you want it</source>
         <extracomment>A heading in How to Play.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Pomoc, gdy jej potrzebujesz</translation>
     </message>
     <message>
         <source>Every help the game gives is exact: it knows for every position whether the last marble can still finish in the centre. A game finished after a hint, a rewind, Review Game, Winning Line or Show Jumps&apos; marks counts as played with help.</source>
-        <translation type="unfinished"></translation>
+        <translation>Każda pomoc w grze jest dokładna: program wie o każdej pozycji, czy ostatnia kulka może jeszcze skończyć na środku. Gra zakończona po użyciu podpowiedzi, powrotu, przeglądu gry, drogi do wygranej lub znaczników opcji Pokaż skoki liczy się jako rozegrana z pomocą.</translation>
     </message>
     <message>
         <source>Game ▸ Hint (Ctrl+H) picks up a marble whose jump keeps the centre finish and blinks the hole it should jump to, or says that no such finish is left.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gra ▸ Podpowiedź (Ctrl+H) wybiera kulkę, której skok zachowuje możliwość zakończenia na środku, i miga polem, na które powinna skoczyć, albo informuje, że takie zakończenie nie jest już możliwe.</translation>
     </message>
     <message>
         <source>Game ▸ Review Game lists your jumps and shows the one after which the centre finish was lost, with a jump that would have kept it. Go Back to Before This Jump takes the board back to the chosen row.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gra ▸ Przegląd gry wyświetla listę twoich skoków i wskazuje ten, po którym zakończenie na środku stało się niemożliwe, razem ze skokiem, który by je zachował. Przycisk Wróć do chwili przed tym skokiem przywraca planszę do stanu z wybranego wiersza.</translation>
     </message>
     <message>
         <source>Game ▸ Rewind to Last Winnable Position (Ctrl+R) takes the board back to just before the jump that lost the centre finish. Undo (Ctrl+Z) takes back the last jump, or the rewind.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gra ▸ Wróć do ostatniej wygrywającej pozycji (Ctrl+R) przywraca planszę do chwili tuż przed skokiem, który odebrał możliwość zakończenia na środku. Cofnij (Ctrl+Z) cofa ostatni skok albo ten powrót.</translation>
     </message>
     <message>
         <source>Game ▸ Winning Line (Ctrl+L) lists the jumps that take the board in front of you to one marble in the centre; Play Next Jump makes the first of them. Its Fewest Moves choice shows a line with the fewest moves, a run of jumps by one marble counting as one move.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gra ▸ Droga do wygranej (Ctrl+L) wyświetla skoki, które prowadzą od bieżącej pozycji do jednej kulki na środku; przycisk Wykonaj następny skok wykonuje pierwszy z nich. Wybór Najmniej ruchów pokazuje drogę o najmniejszej liczbie ruchów, przy czym seria skoków jednej kulki liczy się jako jeden ruch.</translation>
     </message>
     <message>
         <source>View ▸ Show Moves shows the moves you have made and the fewest moves that can still finish in the centre.</source>
-        <translation type="unfinished"></translation>
+        <translation>Widok ▸ Pokaż ruchy wyświetla liczbę wykonanych ruchów i najmniejszą liczbę ruchów, po których ostatnia kulka wciąż może skończyć na środku.</translation>
     </message>
     <message>
         <source>Game ▸ Tell Me When It Ends says when no jump is left and how many marbles remain, and stops the clock at the end of every game.</source>
-        <translation type="unfinished"></translation>
+        <translation>Po włączeniu opcji Gra ▸ Informuj o końcu gry program mówi, kiedy nie można już wykonać żadnego skoku i ile kulek zostało, a na końcu każdej gry zatrzymuje zegar.</translation>
     </message>
     <message>
         <source>Records</source>
         <extracomment>A heading in How to Play.</extracomment>
-        <translation type="unfinished">Rekordy</translation>
+        <translation>Rekordy</translation>
     </message>
     <message>
         <source>Game ▸ Records shows the games you have played, those finished in the centre, your best finish and your fastest centre finish. The bests of games played with help are kept apart from the others.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gra ▸ Rekordy pokazuje liczbę rozegranych gier i gier zakończonych na środku, twój najlepszy wynik oraz najszybsze zakończenie na środku. Rekordy gier rozegranych z pomocą są przechowywane osobno.</translation>
     </message>
     <message>
         <source>Problems</source>
         <extracomment>A heading in How to Play.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Zadania</translation>
     </message>
     <message>
         <source>Game ▸ Problems offers positions to bring down to one marble in the centre, from easy to very hard. Game ▸ Set Up Position lets you place the marbles yourself, and Game ▸ Today&apos;s Problem is a new problem every day, the same for every player. The same exact help works on all of them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gra ▸ Zadania proponuje pozycje, z których trzeba dojść do jednej kulki na środku, od łatwych po bardzo trudne. Gra ▸ Ustaw pozycję pozwala samodzielnie rozmieścić kulki, a Gra ▸ Zadanie dnia to codziennie nowe zadanie, takie samo dla wszystkich. W każdym z nich działa ta sama dokładna pomoc.</translation>
     </message>
 </context>
 <context>
@@ -970,103 +972,103 @@
         <extracomment>The title of the list of problems.
 ----------
 The list&apos;s name for a screen reader.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Zadania</translation>
     </message>
     <message>
         <source>Problem</source>
         <extracomment>The columns of the list of problems: the problem&apos;s name, its grade (Easy to Master), the marbles it starts with, the fewest moves that solve it (a move is one marble&apos;s jumps one after another), and whether the player has solved it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Zadanie</translation>
     </message>
     <message>
         <source>Grade</source>
-        <translation type="unfinished"></translation>
+        <translation>Poziom</translation>
     </message>
     <message>
         <source>Marbles</source>
-        <translation type="unfinished"></translation>
+        <translation>Kulki</translation>
     </message>
     <message>
         <source>Fewest Moves</source>
-        <translation type="unfinished"></translation>
+        <translation>Najmniej ruchów</translation>
     </message>
     <message>
         <source>Solved</source>
-        <translation type="unfinished"></translation>
+        <translation>Rozwiązane</translation>
     </message>
     <message>
         <source>Full Board, %1 Empty</source>
         <extracomment>A row of the list of problems: the full board with one hole empty, from which the last marble can never finish in the centre. %1 is the hole, such as &quot;c1&quot; (never translated).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Pełna plansza, puste %1</translation>
     </message>
     <message>
         <source>No centre finish</source>
         <extracomment>Shown in the Grade column of a start that cannot be solved.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Nie do rozwiązania</translation>
     </message>
     <message>
         <source>&amp;Play</source>
         <extracomment>Starts the chosen problem, as Game &gt; New starts a game.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Graj</translation>
     </message>
     <message>
         <source>Next &amp;Unsolved</source>
         <extracomment>Goes to the next problem in the list not yet solved without help.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Następne nierozwiązane</translation>
     </message>
     <message>
         <source>Not yet</source>
-        <translation type="unfinished"></translation>
+        <translation>Jeszcze nie</translation>
     </message>
     <message numerus="yes">
         <source>In %n moves</source>
         <extracomment>In the Solved column: the player solved the problem without help, in %n moves at the fewest (never fewer than 5, so English needs no singular).</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>W %n ruchu</numerusform>
+            <numerusform>W %n ruchach</numerusform>
+            <numerusform>W %n ruchach</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>With help, in %n moves</source>
         <extracomment>In the Solved column: solved only with help (a hint, the winning line...).</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Z pomocą, w %n ruchu</numerusform>
+            <numerusform>Z pomocą, w %n ruchach</numerusform>
+            <numerusform>Z pomocą, w %n ruchach</numerusform>
         </translation>
     </message>
     <message>
         <source>Jumps made at random finish in the centre about once in %1 games.</source>
         <extracomment>%1 is a large number, such as &quot;64&quot; or &quot;74,000,000&quot;: how many games of random jumps it takes on average to see one finish in the centre.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Losowe skoki kończą się na środku średnio w jednej grze na %1.</translation>
     </message>
     <message numerus="yes">
         <source>You solved it without help in %n moves, on %1.</source>
         <extracomment>%1 the date.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Rozwiązane bez pomocy w %n ruchu, dnia %1.</numerusform>
+            <numerusform>Rozwiązane bez pomocy w %n ruchach, dnia %1.</numerusform>
+            <numerusform>Rozwiązane bez pomocy w %n ruchach, dnia %1.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>You solved it with help in %n moves, on %1.</source>
         <extracomment>With help: after a hint, the winning line, Review Game or a rewind. %1 the date.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Rozwiązane z pomocą w %n ruchu, dnia %1.</numerusform>
+            <numerusform>Rozwiązane z pomocą w %n ruchach, dnia %1.</numerusform>
+            <numerusform>Rozwiązane z pomocą w %n ruchach, dnia %1.</numerusform>
         </translation>
     </message>
     <message>
         <source>You have solved every problem without help.</source>
         <extracomment>Next Unsolved found no problem left to solve without help.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Udało ci się rozwiązać wszystkie zadania bez pomocy.</translation>
     </message>
     <message>
         <source>The list of problems cannot be read.</source>
         <extracomment>Above the reason, a file&apos;s path and what is wrong with it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Nie można odczytać listy zadań.</translation>
     </message>
 </context>
 <context>
@@ -1148,25 +1150,25 @@ The list&apos;s name for a screen reader.</extracomment>
     <message>
         <source>Problems solved:</source>
         <extracomment>Problems of Game &gt; Problems finished with one marble in the centre.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Rozwiązane zadania:</translation>
     </message>
     <message>
         <source>Today&apos;s Problem, days in a row:</source>
         <extracomment>Today&apos;s Problem solved on this many days in a row, up to today or yesterday.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Zadanie dnia, dni z rzędu:</translation>
     </message>
     <message>
         <source>%1, of which %2 without help</source>
         <extracomment>%1 how many problems the player has solved, %2 how many of them without help.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, w tym %2 bez pomocy</translation>
     </message>
     <message numerus="yes">
         <source>%n (your longest run: %1)</source>
         <extracomment>%n the days in a row up to today, %1 the most days in a row so far.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n (najdłuższa seria: %1)</numerusform>
+            <numerusform>%n (najdłuższa seria: %1)</numerusform>
+            <numerusform>%n (najdłuższa seria: %1)</numerusform>
         </translation>
     </message>
 </context>
@@ -1238,40 +1240,40 @@ The list&apos;s name for a screen reader.</extracomment>
     <message>
         <source>Set Up Position</source>
         <extracomment>The title of the position editor, where the player puts and takes marbles.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ustaw pozycję</translation>
     </message>
     <message>
         <source>Board to set up</source>
         <extracomment>The board of the position editor, for a screen reader: a click, Space or Enter on a hole puts a marble in it or takes it out.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Plansza do ustawiania pozycji</translation>
     </message>
     <message>
         <source>&amp;Clear</source>
         <extracomment>Takes every marble off the board being set up.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Opróżnij</translation>
     </message>
     <message>
         <source>&amp;Full</source>
         <extracomment>Puts a marble in every hole of the board being set up.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Wypełnij</translation>
     </message>
     <message>
         <source>&amp;Play From Here</source>
         <extracomment>Starts a game from the board set up, as Game &gt; New starts one.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Graj od tej pozycji</translation>
     </message>
     <message>
         <source>Save &amp;As…</source>
         <extracomment>Saves the board set up as a game file.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Zapisz &amp;jako…</translation>
     </message>
     <message numerus="yes">
         <source>Marbles on the board: %n</source>
         <extracomment>Above the verdict of the position editor: how many marbles the board holds.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Kulki na planszy: %n</numerusform>
+            <numerusform>Kulki na planszy: %n</numerusform>
+            <numerusform>Kulki na planszy: %n</numerusform>
         </translation>
     </message>
 </context>
@@ -1280,47 +1282,48 @@ The list&apos;s name for a screen reader.</extracomment>
     <message>
         <source>Tell Me &amp;When It Ends</source>
         <extracomment>A Game menu option, off until chosen: when no jump is left the game says so, and the clock stops at the end of every game.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Infor&amp;muj o końcu gry</translation>
     </message>
     <message>
         <source>When no jump is left, says so and how many marbles remain; at the end of every game the clock stops.</source>
         <extracomment>The tip of Game &gt; Tell Me When It Ends.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Gdy nie można już wykonać żadnego skoku, informuje o tym i podaje, ile kulek zostało; na końcu każdej gry zatrzymuje zegar.</translation>
     </message>
     <message>
         <source>Marks the holes the picked-up marble can jump to: a ring with a tick where the jump keeps a finish with the last marble in the centre possible, a cross where it loses it, and a small dot while the game cannot tell. The picked-up marble has a ring round it.</source>
         <extracomment>The tip of View &gt; Show Jumps: the marks differ by shape.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Zaznacza pola, na które może skoczyć wybrana kulka: kółko z ptaszkiem oznacza skok, po którym ostatnia kulka wciąż może skończyć na środku, krzyżyk – skok, który to uniemożliwia, a mała kropka – że gra nie potrafi jeszcze tego ocenić. Wybrana kulka jest otoczona obwódką.</translation>
     </message>
     <message>
         <source>Show &amp;Coordinates</source>
         <extracomment>A View menu option: the columns&apos; letters and the rows&apos; numbers around the board.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Pokaż &amp;współrzędne</translation>
     </message>
     <message>
         <source>Shows the columns&apos; letters, a to g, and the rows&apos; numbers, 1 to 7, around the board: the names hints and lists give the holes.</source>
         <extracomment>The tip of View &gt; Show Coordinates.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Wyświetla wokół planszy litery kolumn (od a do g) i numery rzędów (od 1 do 7), czyli nazwy, którymi podpowiedzi i listy opisują pola.</translation>
     </message>
     <message>
         <source>&amp;How to Play</source>
         <extracomment>Opens the rules and the ways to play, with what each mark on the board means.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Jak grać</translation>
     </message>
     <message numerus="yes">
         <source>No jump is left: %n marbles remain.</source>
         <extracomment>Told when Game &gt; Tell Me When It Ends is on and a jump leaves no jump on the board; %n the marbles left, always more than one.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Nie można już wykonać żadnego skoku: została %n kulka.</numerusform>
+            <numerusform>Nie można już wykonać żadnego skoku: zostały %n kulki.</numerusform>
+            <numerusform>Nie można już wykonać żadnego skoku: zostało %n kulek.</numerusform>
         </translation>
     </message>
     <message>
         <source>The Game menu&apos;s setting could not be saved, so the next game opens with the one stored before.<byte value="xd"/>
 %1.</source>
         <extracomment>After a change of Game &gt; Tell Me When It Ends. %1 says which file could not be written and why.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Nie udało się zapisać ustawienia z menu „Gra”, więc następnym razem gra otworzy się z wcześniej zapisanym ustawieniem.<byte value="xd"/>
+%1.</translation>
     </message>
 </context>
 <context>
@@ -1641,12 +1644,12 @@ na środkowym polu.</translation>
     <message>
         <source>Show &amp;Moves</source>
         <extracomment>Shows below the board the moves made and the fewest moves that still finish.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Pokaż r&amp;uchy</translation>
     </message>
     <message>
         <source>Shows the moves made, a chain of jumps by one marble counting once, and the fewest moves that still finish with the last marble in the centre.</source>
         <extracomment>Shown as the tip of the View menu&apos;s Show Moves item.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Pokazuje liczbę wykonanych ruchów (seria skoków jednej kulki liczy się jako jeden ruch) i najmniejszą liczbę ruchów, po których ostatnia kulka wciąż może skończyć na środku.</translation>
     </message>
 </context>
 </TS>
