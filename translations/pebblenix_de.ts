@@ -190,122 +190,123 @@
     <message numerus="yes">
         <source>Moves: %n</source>
         <extracomment>View &gt; Show Moves, below the board: the moves made, where a move is one marble&apos;s chain of jumps. About 12 characters.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Züge: %n</numerusform>
+            <numerusform>Züge: %n</numerusform>
         </translation>
     </message>
     <message>
         <source>No centre finish left</source>
         <extracomment>View &gt; Show Moves, below the board, right of the moves made: the last marble can no longer finish in the centre. About 24 characters.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Kein Ende in der Mitte mehr</translation>
     </message>
     <message numerus="yes">
         <source>Fewest to finish: %n</source>
         <extracomment>View &gt; Show Moves, below the board, right of the moves made: the fewest moves that still end with the last marble in the centre. About 24 characters.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Noch mindestens: %n</numerusform>
+            <numerusform>Noch mindestens: %n</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n moves, on %1</source>
         <extracomment>In Records: %n the moves of a centre finish (a move is one marble&apos;s chain of jumps), %1 the date.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Zug, am %1</numerusform>
+            <numerusform>%n Züge, am %1</numerusform>
         </translation>
     </message>
     <message>
         <source>Fewest moves:</source>
         <extracomment>In Records: the centre finish in the fewest moves, of a game played from the start (not opened from a file).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Wenigste Züge:</translation>
     </message>
     <message>
         <source>Fewest moves with help:</source>
         <extracomment>In Records: the same, with help (a hint, a rewind, Review Game, the winning line or the fewest moves shown by View &gt; Show Moves).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Wenigste Züge mit Hilfe:</translation>
     </message>
     <message numerus="yes">
         <source>From here %n moves were enough; after this move %1.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Von hier aus hätte %n Zug genügt; nach diesem Zug waren es %1.</numerusform>
+            <numerusform>Von hier aus hätten %n Züge genügt; nach diesem Zug waren es %1.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1, in the move that made the finish take more moves than needed: from here %n moves were enough; after this move %2.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1, im Zug, der den Weg zum Ende in der Mitte unnötig verlängert hat: Von hier aus hätte %n Zug genügt; nach diesem Zug waren es %2.</numerusform>
+            <numerusform>%1, im Zug, der den Weg zum Ende in der Mitte unnötig verlängert hat: Von hier aus hätten %n Züge genügt; nach diesem Zug waren es %2.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Move %1, %2, made the finish take more moves than needed: from here %n moves were enough; after this move %3.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Zug %1, %2, hat den Weg zum Ende in der Mitte unnötig verlängert: Von hier aus hätte %n Zug genügt; nach diesem Zug waren es %3.</numerusform>
+            <numerusform>Zug %1, %2, hat den Weg zum Ende in der Mitte unnötig verlängert: Von hier aus hätten %n Züge genügt; nach diesem Zug waren es %3.</numerusform>
         </translation>
     </message>
     <message>
         <source>&amp;Any Line</source>
         <extracomment>Winning Line&apos;s choice: the line of jumps the hints follow, whatever its moves.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Beliebiger Weg</translation>
     </message>
     <message>
         <source>Fewest &amp;Moves</source>
         <extracomment>Winning Line&apos;s choice: a line in the fewest moves, a move being one marble&apos;s chain of jumps.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Wenigste Züge</translation>
     </message>
     <message>
         <source>The choice of winning line could not be saved, so the next Winning Line opens with the one stored before.<byte value="xd"/>
 %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Auswahl des Lösungswegs konnte nicht gespeichert werden, daher gilt beim nächsten Öffnen des Lösungswegs die zuvor gespeicherte.<byte value="xd"/>
+%1.</translation>
     </message>
     <message>
         <source>Move</source>
         <extracomment>Winning Line&apos;s column header with Fewest Moves: each row a move, &quot;d2 -&gt; d4 -&gt; d6&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Zug</translation>
     </message>
     <message numerus="yes">
         <source>Moves to the last marble in the centre after the move under way: %n</source>
         <extracomment>Above the list of moves when its first row, without a number, goes on with the marble that has just jumped; the number of moves after it comes last.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Züge bis zur letzten Murmel in der Mitte nach dem laufenden Zug: %n</numerusform>
+            <numerusform>Züge bis zur letzten Murmel in der Mitte nach dem laufenden Zug: %n</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Moves to the last marble in the centre: %n</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Züge bis zur letzten Murmel in der Mitte: %n</numerusform>
+            <numerusform>Züge bis zur letzten Murmel in der Mitte: %n</numerusform>
         </translation>
     </message>
     <message>
         <source>The marble that has just jumped goes on: these jumps belong to the move under way.</source>
         <extracomment>The tip of Winning Line&apos;s first row when it has no number.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Die Murmel, die gerade gesprungen ist, springt weiter: Diese Sprünge gehören zum laufenden Zug.</translation>
     </message>
     <message>
         <source>A line of the fewest moves is not available, because their table cannot be used: %1.</source>
         <extracomment>In Winning Line, when the table of fewest moves (a file installed with the game) cannot be used; %1 says why.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ein Lösungsweg mit den wenigsten Zügen ist nicht verfügbar, weil die Tabelle der wenigsten Züge nicht verwendet werden kann: %1.</translation>
     </message>
     <message>
         <source>From here one move was enough; after this move %1.</source>
         <extracomment>The tip of the jumps of the first move after which a centre finish took more moves than before it, when one move was enough from the position before that move: %1 the moves needed once it was made.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Von hier aus hätte ein Zug genügt; nach diesem Zug waren es %1.</translation>
     </message>
     <message>
         <source>%1, in the move that made the finish take more moves than needed: from here one move was enough; after this move %2.</source>
         <extracomment>What a screen reader says of a jump of the first move that made the finish take more moves than needed, when one move was enough before it: %1 the jump (&quot;d4 -&gt; b4&quot;), %2 the moves needed after it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, im Zug, der den Weg zum Ende in der Mitte unnötig verlängert hat: Von hier aus hätte ein Zug genügt; nach diesem Zug waren es %2.</translation>
     </message>
     <message>
         <source>Move %1, %2, made the finish take more moves than needed: from here one move was enough; after this move %3.</source>
         <extracomment>Review Game&apos;s summary, after what it says of the centre finish, when one move was enough before the move it names: %1 the move&apos;s number in the game, %2 the move (&quot;d2 -&gt; d4 -&gt; d6&quot;), %3 the moves needed once it was made.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Zug %1, %2, hat den Weg zum Ende in der Mitte unnötig verlängert: Von hier aus hätte ein Zug genügt; nach diesem Zug waren es %3.</translation>
     </message>
 </context>
 <context>
@@ -313,232 +314,232 @@
     <message>
         <source>Cross</source>
         <extracomment>A problem&apos;s name. The problems are shapes of marbles to reduce to one marble in the centre; this one is a Latin cross of six marbles.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Kreuz</translation>
     </message>
     <message>
         <source>Snowflake</source>
         <extracomment>A problem&apos;s name: a snowflake-like star of eleven marbles, one in the centre.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Schneeflocke</translation>
     </message>
     <message>
         <source>Plus</source>
         <extracomment>A problem&apos;s name: a plus sign of nine marbles.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Pluszeichen</translation>
     </message>
     <message>
         <source>Kite</source>
         <extracomment>A problem&apos;s name: a kite on a string, ten marbles.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Drachen</translation>
     </message>
     <message>
         <source>Sword</source>
         <extracomment>A problem&apos;s name: a sword with its hilt, twelve marbles.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Schwert</translation>
     </message>
     <message>
         <source>Trident</source>
         <extracomment>A problem&apos;s name: a three-pronged spear, eight marbles.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Dreizack</translation>
     </message>
     <message>
         <source>Gateway</source>
         <extracomment>A problem&apos;s name: a gate in a wall, ten marbles.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tor</translation>
     </message>
     <message>
         <source>Tuning Fork</source>
         <extracomment>A problem&apos;s name: the two-pronged fork musicians tune by, seven marbles.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Stimmgabel</translation>
     </message>
     <message>
         <source>Small Diamond</source>
         <extracomment>A problem&apos;s name: a diamond (the shape) of twelve marbles around the empty centre.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Kleine Raute</translation>
     </message>
     <message>
         <source>Hat</source>
         <extracomment>A problem&apos;s name: a hat with a brim, eleven marbles.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Hut</translation>
     </message>
     <message>
         <source>Table</source>
         <extracomment>A problem&apos;s name: a table (the furniture) of twelve marbles.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tisch</translation>
     </message>
     <message>
         <source>Staircase</source>
         <extracomment>A problem&apos;s name: steps running down diagonally, eleven marbles.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Treppe</translation>
     </message>
     <message>
         <source>Pyramid</source>
         <extracomment>A problem&apos;s name: rows of one, three, five and seven marbles.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Pyramide</translation>
     </message>
     <message>
         <source>Bird</source>
         <extracomment>A problem&apos;s name: a bird with its wings raised, fourteen marbles.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Vogel</translation>
     </message>
     <message>
         <source>Heart</source>
         <extracomment>A problem&apos;s name: a heart (the shape), eighteen marbles.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Herz</translation>
     </message>
     <message>
         <source>Bell</source>
         <extracomment>A problem&apos;s name: a bell (the shape), eighteen marbles.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Glocke</translation>
     </message>
     <message>
         <source>Mask</source>
         <extracomment>A problem&apos;s name: a face mask with two eye holes, nineteen marbles.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Maske</translation>
     </message>
     <message>
         <source>Lantern</source>
         <extracomment>A problem&apos;s name: a lantern (the lamp), fifteen marbles.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Laterne</translation>
     </message>
     <message>
         <source>Goblet</source>
         <extracomment>A problem&apos;s name: a drinking cup on a stem, fifteen marbles.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Kelch</translation>
     </message>
     <message>
         <source>Crown</source>
         <extracomment>A problem&apos;s name: a king&apos;s crown, sixteen marbles.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Krone</translation>
     </message>
     <message>
         <source>Tree</source>
         <extracomment>A problem&apos;s name: a fir tree on its trunk, sixteen marbles.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tanne</translation>
     </message>
     <message>
         <source>Arrow</source>
         <extracomment>A problem&apos;s name: an arrow pointing up, seventeen marbles.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Pfeil</translation>
     </message>
     <message>
         <source>Window</source>
         <extracomment>A problem&apos;s name: a window with panes, nineteen marbles.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Fenster</translation>
     </message>
     <message>
         <source>Octagon</source>
         <extracomment>A problem&apos;s name: an eight-sided shape of twenty marbles around the empty centre.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Achteck</translation>
     </message>
     <message>
         <source>Tower</source>
         <extracomment>A problem&apos;s name: a castle tower with battlements, twenty marbles.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Turm</translation>
     </message>
     <message>
         <source>Diamond</source>
         <extracomment>A problem&apos;s name: a large diamond (the shape) of 24 marbles around the empty centre.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Raute</translation>
     </message>
     <message>
         <source>Double Cross</source>
         <extracomment>A problem&apos;s name: an upright with two crossbars, thirteen marbles.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Doppelkreuz</translation>
     </message>
     <message>
         <source>Rocket</source>
         <extracomment>A problem&apos;s name: a space rocket, 21 marbles.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Rakete</translation>
     </message>
     <message>
         <source>Mushroom</source>
         <extracomment>A problem&apos;s name: a mushroom with its cap and stem, 22 marbles.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Pilz</translation>
     </message>
     <message>
         <source>Fireplace</source>
         <extracomment>A problem&apos;s name: a fireplace, its chimney above, eleven marbles.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Kamin</translation>
     </message>
     <message>
         <source>Keyhole</source>
         <extracomment>A problem&apos;s name: the top half of the board full but for the empty centre, one marble below it, 20 marbles.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Schlüsselloch</translation>
     </message>
     <message>
         <source>Moat</source>
         <extracomment>A problem&apos;s name: one marble in the centre cut off by an empty ring (the moat of a castle) from the four arms of the board, 25 marbles.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Burggraben</translation>
     </message>
     <message>
         <source>Full Board, d1 Empty</source>
         <extracomment>A problem&apos;s name: every hole holds a marble but d1 (column d, row 1), which is empty. d1 is a hole&apos;s name, never translated.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Volles Brett, d1 leer</translation>
     </message>
     <message>
         <source>Full Board, a4 Empty</source>
         <extracomment>A problem&apos;s name: every hole holds a marble but a4, which is empty.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Volles Brett, a4 leer</translation>
     </message>
     <message>
         <source>Full Board, g4 Empty</source>
         <extracomment>A problem&apos;s name: every hole holds a marble but g4, which is empty.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Volles Brett, g4 leer</translation>
     </message>
     <message>
         <source>Full Board, d7 Empty</source>
         <extracomment>A problem&apos;s name: every hole holds a marble but d7, which is empty.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Volles Brett, d7 leer</translation>
     </message>
     <message>
         <source>Ladder</source>
         <extracomment>A problem&apos;s name: a ladder of two rails and rungs down the middle column, 19 marbles.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Leiter</translation>
     </message>
     <message>
         <source>Easy</source>
         <extracomment>A problem&apos;s grade: jumps made at random would finish with one marble in the centre at least once in 100 tries.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Leicht</translation>
     </message>
     <message>
         <source>Moderate</source>
         <extracomment>A problem&apos;s grade: random jumps finish in the centre once in 100 to 1,000 tries.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Mittelschwer</translation>
     </message>
     <message>
         <source>Hard</source>
         <extracomment>A problem&apos;s grade: random jumps finish in the centre once in 1,000 to 10,000 tries.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Schwer</translation>
     </message>
     <message>
         <source>Very Hard</source>
         <extracomment>A problem&apos;s grade: random jumps finish in the centre once in 10,000 to 100,000 tries.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Sehr schwer</translation>
     </message>
     <message>
         <source>Expert</source>
         <extracomment>A problem&apos;s grade: random jumps finish in the centre once in 100,000 to a million tries.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Expertenstufe</translation>
     </message>
     <message>
         <source>Master</source>
         <extracomment>A problem&apos;s grade, the hardest: random jumps finish in the centre less than once in a million tries.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Meisterstufe</translation>
     </message>
     <message>
         <source>With only %1 empty at the start, the last marble can never finish in the centre (the rule of three): it can only end on a hole whose row and column each differ from those of %1 by 0, 3 or 6, and the centre&apos;s do not.</source>
         <extracomment>Why a start with one empty hole has no finish in the centre. %1 is that hole, a column letter and a row number such as &quot;c1&quot; (never translated); the centre is d4. The rule of three is the usual name of this argument in peg solitaire.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ist zu Beginn nur %1 leer, kann die letzte Murmel nie in der Mitte enden (Dreierregel): Sie kann nur in einem Loch enden, dessen Reihe und Spalte sich jeweils um 0, 3 oder 6 von denen des Lochs %1 unterscheiden, und für die Mitte trifft das nicht zu.</translation>
     </message>
     <message>
         <source>line %1 of the list of problems is not a problem</source>
         <extracomment>Why the list of problems cannot be read. %1 is the number of a line of the list&apos;s file, index.txt, that does not name a game file, a chance from 0 to 1, a number of moves and a name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Zeile %1 der Aufgabenliste ist keine Aufgabe</translation>
     </message>
     <message>
         <source>the list of problems is too long</source>
         <extracomment>Why the list of problems cannot be read: its file, index.txt, is larger than any list of problems.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>die Aufgabenliste ist zu lang</translation>
     </message>
 </context>
 <context>
@@ -588,20 +589,20 @@
     <message>
         <source>Another copy of Pebblenix keeps your records in %1 locked. The games that end are kept, and written as soon as it lets go.</source>
         <extracomment>Told once when a game has ended while another running copy of the game has kept the records file locked for some seconds. %1 is the records file.</extracomment>
-        <translation>Eine andere Pebblenix-Instanz hält Ihre Rekorde in %1 gesperrt. Die beendeten Spiele bleiben erhalten und werden gespeichert, sobald sie die Sperre freigibt.</translation>
+        <translation>Eine andere Pebblenix-Instanz hält Ihre Rekorde in %1 gesperrt. Beendete Spiele werden vorgemerkt und gespeichert, sobald die Sperre aufgehoben ist.</translation>
     </message>
     <message numerus="yes">
         <source>another copy of Pebblenix kept the file locked until the end; games not recorded: %n</source>
         <extracomment>Why the records could not be written when the game closed: another copy of the game kept the file locked. %n is how many finished games are not recorded.</extracomment>
         <translation>
-            <numerusform>eine andere Pebblenix-Instanz hielt die Datei bis zum Schluss gesperrt; nicht aufgezeichnete Spiele: %n</numerusform>
-            <numerusform>eine andere Pebblenix-Instanz hielt die Datei bis zum Schluss gesperrt; nicht aufgezeichnete Spiele: %n</numerusform>
+            <numerusform>eine andere Pebblenix-Instanz hielt die Datei bis zuletzt gesperrt; nicht aufgezeichnete Spiele: %n</numerusform>
+            <numerusform>eine andere Pebblenix-Instanz hielt die Datei bis zuletzt gesperrt; nicht aufgezeichnete Spiele: %n</numerusform>
         </translation>
     </message>
     <message>
         <source>Your records in %1 were written by a newer version of Pebblenix, which this one cannot read. They are left as they are, and no game is recorded.</source>
         <extracomment>%1 the records file.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ihre Rekorde in %1 stammen von einer neueren Version von Pebblenix und können von dieser Version nicht gelesen werden. Die Datei bleibt unverändert, und es werden keine Spiele aufgezeichnet.</translation>
     </message>
 </context>
 <context>
@@ -649,44 +650,44 @@
     <message>
         <source>One marble can still finish in the centre.</source>
         <extracomment>The position editor&apos;s verdict on the board being set up.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Die letzte Murmel kann noch in der Mitte enden.</translation>
     </message>
     <message>
         <source>One marble stands in the centre: this board is already solved.</source>
         <extracomment>The position editor&apos;s verdict on a board with one marble, in the centre.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Eine einzelne Murmel liegt in der Mitte: Diese Stellung ist bereits gelöst.</translation>
     </message>
     <message>
         <source>There are no marbles on the board.</source>
         <extracomment>The position editor&apos;s verdict on an empty board.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Es liegen keine Murmeln auf dem Brett.</translation>
     </message>
     <message>
         <source>The only marble stands on %1, not in the centre, and a lone marble cannot jump.</source>
         <extracomment>The position editor&apos;s verdict on a board with one marble. %1 is its hole, a column letter and a row number such as &quot;d1&quot; (never translated).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Die einzige Murmel liegt auf %1, nicht in der Mitte, und eine einzelne Murmel kann nicht springen.</translation>
     </message>
     <message>
         <source>No series of jumps can leave one marble in the centre (the rule of three): colour the holes in three colours along the diagonals, either way; every jump changes the number of marbles on each colour by one, so whether each colour holds an odd or even number flips for all three at once, and from this board it never matches a lone marble in the centre.</source>
         <extracomment>The position editor&apos;s verdict. The rule of three is the usual name of this argument in peg solitaire; the three colours are stripes running along the diagonals of the board.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Keine Folge von Sprüngen lässt eine einzelne Murmel in der Mitte übrig (Dreierregel): Färbt man die Löcher entlang der Diagonalen (in einer der beiden Richtungen) reihum in drei Farben, ändert jeder Sprung die Zahl der Murmeln auf jeder Farbe um eins. Ob diese Zahl gerade oder ungerade ist, wechselt also bei allen drei Farben zugleich, und von diesem Brett aus passt das nie zu einer einzelnen Murmel in der Mitte.</translation>
     </message>
     <message>
         <source>The rule of three allows a finish in the centre, but no series of jumps from this board leads to one.</source>
         <extracomment>The position editor&apos;s verdict: the rule of three (see the other verdict) does not forbid a centre finish, but the exact search finds none.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Die Dreierregel erlaubt ein Ende in der Mitte, aber keine Folge von Sprüngen führt von diesem Brett aus dorthin.</translation>
     </message>
     <message>
         <source>One marble can still finish in the centre, in one move.</source>
         <extracomment>The position editor&apos;s verdict when one move (one marble&apos;s jumps made one after another) leaves one marble in the centre.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Die letzte Murmel kann noch in der Mitte enden, in einem einzigen Zug.</translation>
     </message>
     <message numerus="yes">
         <source>One marble can still finish in the centre, in %n moves at the fewest.</source>
         <extracomment>The position editor&apos;s verdict. A move is one marble&apos;s jumps made one after another; %n is the fewest moves that leave one marble in the centre, always more than one.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Die letzte Murmel kann noch in der Mitte enden, in mindestens %n Zug.</numerusform>
+            <numerusform>Die letzte Murmel kann noch in der Mitte enden, in mindestens %n Zügen.</numerusform>
         </translation>
     </message>
 </context>
@@ -728,57 +729,58 @@
     <message>
         <source>There is no marble on %1 to jump.</source>
         <extracomment>What a screen reader says when Shift and an arrow key are pressed on an empty hole; %1 names the hole (&quot;d4&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Auf %1 liegt keine Murmel, die springen könnte.</translation>
     </message>
     <message>
         <source>The marble on %1 cannot jump that way.</source>
         <extracomment>What a screen reader says when Shift and an arrow key ask for a jump the board does not allow; %1 names the hole (&quot;d4&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Die Murmel auf %1 kann nicht in diese Richtung springen.</translation>
     </message>
     <message numerus="yes">
         <source>The marble on %1 jumped over %2 to %3. %n marbles left.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Die Murmel auf %1 ist über %2 nach %3 gesprungen. %n Murmel übrig.</numerusform>
+            <numerusform>Die Murmel auf %1 ist über %2 nach %3 gesprungen. %n Murmeln übrig.</numerusform>
         </translation>
     </message>
     <message>
         <source>The marble on %1 jumped over %2 to %3. One marble is left.</source>
         <extracomment>What a screen reader says after Shift and an arrow key made a jump: %1 the hole the marble left, %2 the one it jumped over, %3 the one it landed on (&quot;d2&quot;, &quot;d3&quot;, &quot;d4&quot;); %n the marbles now on the board, always more than one.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Die Murmel auf %1 ist über %2 nach %3 gesprungen. Eine Murmel übrig.</translation>
     </message>
 </context>
 <context>
     <name>pebblenix::ChallengeCommands</name>
     <message>
         <source>%1 - %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 – %2</translation>
     </message>
     <message>
         <source>Today&apos;s Problem (%1)</source>
         <extracomment>The main window&apos;s title names it so while it is played. %1 is its grade, such as &quot;Hard&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Aufgabe des Tages (%1)</translation>
     </message>
     <message>
         <source>The position could not be saved.<byte value="xd"/>
 %1: %2.</source>
         <extracomment>%1 is the game file&apos;s path, %2 why it could not be written.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Die Stellung konnte nicht gespeichert werden.<byte value="xd"/>
+%1: %2.</translation>
     </message>
     <message>
         <source>&amp;Problems…</source>
         <extracomment>Opens the list of problems: shapes of marbles to reduce to one marble in the centre.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aufgaben…</translation>
     </message>
     <message>
         <source>&amp;Today&apos;s Problem</source>
         <extracomment>Starts the problem of the day, the same for every player that day.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Aufgabe &amp;des Tages</translation>
     </message>
     <message>
         <source>Set Up Pos&amp;ition…</source>
         <extracomment>Opens a board on which the player puts and takes marbles, to play from there.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Stellun&amp;g aufbauen…</translation>
     </message>
 </context>
 <context>
@@ -803,132 +805,132 @@
     <message>
         <source>How to Play</source>
         <extracomment>The title of Help &gt; How to Play.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Spielanleitung</translation>
     </message>
     <message>
         <source>The game</source>
         <extracomment>A heading in How to Play.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Das Spiel</translation>
     </message>
     <message>
         <source>Pebblenix is peg solitaire on a board of 33 holes in the shape of a cross. A new game has a marble in every hole but the centre one.</source>
         <extracomment>How to Play, on the rules. Each paragraph is translated whole; the menu names in these paragraphs are the menus&apos; own, as translated.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Pebblenix ist das Brettspiel Solitär, auch Steckhalma genannt, auf einem kreuzförmigen Brett mit 33 Löchern. Zu Beginn eines neuen Spiels liegt in jedem Loch eine Murmel, nur die Mitte ist frei.</translation>
     </message>
     <message>
         <source>A marble jumps over a marble beside it, in its row or its column, into the empty hole just beyond, and the marble it jumped over is taken off the board. Marbles never jump diagonally.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Murmel springt über eine benachbarte Murmel in ihrer Reihe oder Spalte in das leere Loch direkt dahinter, und die übersprungene Murmel wird vom Brett genommen. Diagonal wird nie gesprungen.</translation>
     </message>
     <message>
         <source>The game is over when no jump is left. The fewer marbles are left, the better: one marble left in the centre hole wins the game.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Spiel ist vorbei, wenn kein Sprung mehr möglich ist. Je weniger Murmeln übrig sind, desto besser: Bleibt zuletzt eine einzige Murmel in der Mitte übrig, ist das Spiel gewonnen.</translation>
     </message>
     <message>
         <source>The clock counts down 120 seconds from your first click on the board. It only tells you how fast you are: when it shows TimeOut!!, you can play on.</source>
         <extracomment>&quot;TimeOut!!&quot; is what the clock shows, the same in every language.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Die Uhr zählt ab Ihrem ersten Klick auf das Brett 120 Sekunden herunter. Sie zeigt nur, wie schnell Sie sind: Wenn sie „TimeOut!!“ anzeigt, können Sie weiterspielen.</translation>
     </message>
     <message>
         <source>Moving a marble</source>
         <extracomment>A heading in How to Play.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Murmeln bewegen</translation>
     </message>
     <message>
         <source>With the mouse, click a marble to pick it up, then click the empty hole two holes away where it should land. A click anywhere else puts it down again. You can also drag a marble onto the hole it jumps to.</source>
-        <translation type="unfinished"></translation>
+        <translation>Klicken Sie mit der Maus auf eine Murmel, um sie auszuwählen, und dann auf das leere Loch zwei Löcher weiter, in dem sie landen soll. Ein Klick auf eine andere Stelle hebt die Auswahl wieder auf. Sie können eine Murmel auch auf das Loch ziehen, in das sie springt.</translation>
     </message>
     <message>
         <source>With the keyboard, the arrow keys move a dashed box from hole to hole, and Space or Enter acts as a click on the hole in the box. Shift and an arrow key jump the marble in the box two holes that way at once, and the box goes with it: Shift+Down on d2 jumps it over d3 to d4. A screen reader says what each jump did.</source>
         <extracomment>Shift and the arrow keys jump a marble; the arrow keys alone move the box.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Mit der Tastatur bewegen die Pfeiltasten einen gestrichelten Rahmen von Loch zu Loch, und die Leertaste oder die Eingabetaste wirkt wie ein Klick auf das Loch im Rahmen. Umschalt und eine Pfeiltaste lassen die Murmel im Rahmen sofort zwei Löcher weit in diese Richtung springen, und der Rahmen geht mit: Umschalt+Pfeil nach unten auf d2 lässt sie über d3 nach d4 springen. Ein Screenreader sagt an, was jeder Sprung bewirkt hat.</translation>
     </message>
     <message>
         <source>The holes are named by their column, a to g from the left, and their row, 1 to 7 from the top, so d4 is the centre; hints and lists name a jump by its two holes, as in d2 -&gt; d4. View ▸ Show Coordinates shows the letters and numbers beside the board.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Löcher werden nach ihrer Spalte, a bis g von links, und ihrer Reihe, 1 bis 7 von oben, benannt, d4 ist also die Mitte; Tipps und Listen nennen einen Sprung nach seinen beiden Löchern, etwa d2 -&gt; d4. Ansicht ▸ Koordinaten anzeigen zeigt die Buchstaben und Zahlen am Rand des Bretts an.</translation>
     </message>
     <message>
         <source>The marks on the board</source>
         <extracomment>A heading in How to Play.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Die Markierungen auf dem Brett</translation>
     </message>
     <message>
         <source>With View ▸ Show Jumps on, the marble you pick up has a ring round it, and each hole it can jump to is marked:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ist Ansicht ▸ Sprünge anzeigen eingeschaltet, hat die ausgewählte Murmel einen Ring, und jedes Loch, in das sie springen kann, ist markiert:</translation>
     </message>
     <message>
         <source>The picked-up marble, ringed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die ausgewählte Murmel mit ihrem Ring.</translation>
     </message>
     <message>
         <source>A ring with a tick: after this jump the last marble can still finish in the centre.</source>
         <extracomment>What Show Jumps&apos; ring with a tick means.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ein Ring mit Häkchen: Nach diesem Sprung kann die letzte Murmel noch in der Mitte enden.</translation>
     </message>
     <message>
         <source>A cross: this jump loses the finish in the centre.</source>
         <extracomment>What Show Jumps&apos; cross means.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ein Kreuz: Dieser Sprung verspielt das Ende in der Mitte.</translation>
     </message>
     <message>
         <source>A small dot: the marble can jump here, but whether that keeps the finish is not known yet, while the table of solutions loads or when it cannot be read.</source>
         <extracomment>What Show Jumps&apos; small dot means.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ein kleiner Punkt: Die Murmel kann hierher springen; ob das Ende in der Mitte dann möglich bleibt, ist aber noch nicht bekannt, weil die Lösungstabelle noch geladen wird oder nicht gelesen werden kann.</translation>
     </message>
     <message>
         <source>A framed hole: one of the two holes of the jump chosen in Review Game or Winning Line.</source>
         <extracomment>The frame round the two holes of a jump chosen in a list.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ein umrahmtes Loch: eines der beiden Löcher des Sprungs, der im Spielverlauf oder im Lösungsweg ausgewählt ist.</translation>
     </message>
     <message>
         <source>Help when you want it</source>
         <extracomment>A heading in How to Play.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Hilfe, wenn Sie sie brauchen</translation>
     </message>
     <message>
         <source>Every help the game gives is exact: it knows for every position whether the last marble can still finish in the centre. A game finished after a hint, a rewind, Review Game, Winning Line or Show Jumps&apos; marks counts as played with help.</source>
-        <translation type="unfinished"></translation>
+        <translation>Jede Hilfe ist exakt: Das Spiel weiß für jede Stellung, ob die letzte Murmel noch in der Mitte enden kann. Ein Spiel, das nach einem Tipp, einem Zurückgehen, dem Spielverlauf, dem Lösungsweg oder den Markierungen von „Sprünge anzeigen“ endet, zählt als mit Hilfe gespielt.</translation>
     </message>
     <message>
         <source>Game ▸ Hint (Ctrl+H) picks up a marble whose jump keeps the centre finish and blinks the hole it should jump to, or says that no such finish is left.</source>
-        <translation type="unfinished"></translation>
+        <translation>Spiel ▸ Tipp (Strg+H) wählt eine Murmel aus, nach deren Sprung das Ende in der Mitte möglich bleibt, und lässt das Loch blinken, in das sie springen sollte, oder meldet, dass kein Ende in der Mitte mehr möglich ist.</translation>
     </message>
     <message>
         <source>Game ▸ Review Game lists your jumps and shows the one after which the centre finish was lost, with a jump that would have kept it. Go Back to Before This Jump takes the board back to the chosen row.</source>
-        <translation type="unfinished"></translation>
+        <translation>Spiel ▸ Spielverlauf listet Ihre Sprünge auf und zeigt den Sprung, der das Ende in der Mitte verspielt hat, sowie einen, mit dem es möglich geblieben wäre. „Zurück vor diesen Sprung“ bringt das Brett auf den Stand vor dem ausgewählten Sprung.</translation>
     </message>
     <message>
         <source>Game ▸ Rewind to Last Winnable Position (Ctrl+R) takes the board back to just before the jump that lost the centre finish. Undo (Ctrl+Z) takes back the last jump, or the rewind.</source>
-        <translation type="unfinished"></translation>
+        <translation>Spiel ▸ Zurück zur letzten gewinnbaren Stellung (Strg+R) bringt das Brett auf den Stand kurz vor dem Sprung, der das Ende in der Mitte verspielt hat. Rückgängig (Strg+Z) macht den letzten Sprung rückgängig, ebenso das Zurückgehen.</translation>
     </message>
     <message>
         <source>Game ▸ Winning Line (Ctrl+L) lists the jumps that take the board in front of you to one marble in the centre; Play Next Jump makes the first of them. Its Fewest Moves choice shows a line with the fewest moves, a run of jumps by one marble counting as one move.</source>
-        <translation type="unfinished"></translation>
+        <translation>Spiel ▸ Lösungsweg (Strg+L) listet die Sprünge auf, die vom aktuellen Brett zu einer einzelnen Murmel in der Mitte führen; „Nächsten Sprung ausführen“ führt den ersten davon aus. Mit der Auswahl „Wenigste Züge“ zeigt er einen Weg mit den wenigsten Zügen, wobei mehrere Sprünge derselben Murmel hintereinander als ein Zug zählen.</translation>
     </message>
     <message>
         <source>View ▸ Show Moves shows the moves you have made and the fewest moves that can still finish in the centre.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ansicht ▸ Züge anzeigen zeigt Ihre bisherigen Züge und die wenigsten Züge, mit denen die letzte Murmel noch in der Mitte enden kann.</translation>
     </message>
     <message>
         <source>Game ▸ Tell Me When It Ends says when no jump is left and how many marbles remain, and stops the clock at the end of every game.</source>
-        <translation type="unfinished"></translation>
+        <translation>Spiel ▸ Spielende melden sagt an, wenn kein Sprung mehr möglich ist und wie viele Murmeln übrig sind, und hält am Ende jedes Spiels die Uhr an.</translation>
     </message>
     <message>
         <source>Records</source>
         <extracomment>A heading in How to Play.</extracomment>
-        <translation type="unfinished">Rekorde</translation>
+        <translation>Rekorde</translation>
     </message>
     <message>
         <source>Game ▸ Records shows the games you have played, those finished in the centre, your best finish and your fastest centre finish. The bests of games played with help are kept apart from the others.</source>
-        <translation type="unfinished"></translation>
+        <translation>Spiel ▸ Rekorde zeigt, wie viele Spiele Sie gespielt und wie viele Sie in der Mitte beendet haben, Ihr bestes Ergebnis und Ihr schnellstes Ende in der Mitte. Die Bestwerte von Spielen mit Hilfe werden getrennt von den anderen geführt.</translation>
     </message>
     <message>
         <source>Problems</source>
         <extracomment>A heading in How to Play.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Aufgaben</translation>
     </message>
     <message>
         <source>Game ▸ Problems offers positions to bring down to one marble in the centre, from easy to very hard. Game ▸ Set Up Position lets you place the marbles yourself, and Game ▸ Today&apos;s Problem is a new problem every day, the same for every player. The same exact help works on all of them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Spiel ▸ Aufgaben bietet Stellungen, die auf eine einzelne Murmel in der Mitte zu bringen sind, von leicht bis sehr schwer. Mit Spiel ▸ Stellung aufbauen setzen Sie die Murmeln selbst, und Spiel ▸ Aufgabe des Tages bringt jeden Tag eine neue Aufgabe, für alle gleich. Bei allen hilft das Spiel ebenso exakt.</translation>
     </message>
 </context>
 <context>
@@ -956,99 +958,99 @@
         <extracomment>The title of the list of problems.
 ----------
 The list&apos;s name for a screen reader.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Aufgaben</translation>
     </message>
     <message>
         <source>Problem</source>
         <extracomment>The columns of the list of problems: the problem&apos;s name, its grade (Easy to Master), the marbles it starts with, the fewest moves that solve it (a move is one marble&apos;s jumps one after another), and whether the player has solved it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Aufgabe</translation>
     </message>
     <message>
         <source>Grade</source>
-        <translation type="unfinished"></translation>
+        <translation>Schwierigkeit</translation>
     </message>
     <message>
         <source>Marbles</source>
-        <translation type="unfinished"></translation>
+        <translation>Murmeln</translation>
     </message>
     <message>
         <source>Fewest Moves</source>
-        <translation type="unfinished"></translation>
+        <translation>Wenigste Züge</translation>
     </message>
     <message>
         <source>Solved</source>
-        <translation type="unfinished"></translation>
+        <translation>Gelöst</translation>
     </message>
     <message>
         <source>Full Board, %1 Empty</source>
         <extracomment>A row of the list of problems: the full board with one hole empty, from which the last marble can never finish in the centre. %1 is the hole, such as &quot;c1&quot; (never translated).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Volles Brett, %1 leer</translation>
     </message>
     <message>
         <source>No centre finish</source>
         <extracomment>Shown in the Grade column of a start that cannot be solved.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Kein Ende in der Mitte</translation>
     </message>
     <message>
         <source>&amp;Play</source>
         <extracomment>Starts the chosen problem, as Game &gt; New starts a game.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Spielen</translation>
     </message>
     <message>
         <source>Next &amp;Unsolved</source>
         <extracomment>Goes to the next problem in the list not yet solved without help.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nächste ungelöste</translation>
     </message>
     <message>
         <source>Not yet</source>
-        <translation type="unfinished"></translation>
+        <translation>Noch nicht</translation>
     </message>
     <message numerus="yes">
         <source>In %n moves</source>
         <extracomment>In the Solved column: the player solved the problem without help, in %n moves at the fewest (never fewer than 5, so English needs no singular).</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>In %n Zug</numerusform>
+            <numerusform>In %n Zügen</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>With help, in %n moves</source>
         <extracomment>In the Solved column: solved only with help (a hint, the winning line...).</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Mit Hilfe, in %n Zug</numerusform>
+            <numerusform>Mit Hilfe, in %n Zügen</numerusform>
         </translation>
     </message>
     <message>
         <source>Jumps made at random finish in the centre about once in %1 games.</source>
         <extracomment>%1 is a large number, such as &quot;64&quot; or &quot;74,000,000&quot;: how many games of random jumps it takes on average to see one finish in the centre.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Zufällige Sprünge enden etwa in einem von %1 Spielen in der Mitte.</translation>
     </message>
     <message numerus="yes">
         <source>You solved it without help in %n moves, on %1.</source>
         <extracomment>%1 the date.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Sie haben sie am %1 ohne Hilfe in %n Zug gelöst.</numerusform>
+            <numerusform>Sie haben sie am %1 ohne Hilfe in %n Zügen gelöst.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>You solved it with help in %n moves, on %1.</source>
         <extracomment>With help: after a hint, the winning line, Review Game or a rewind. %1 the date.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Sie haben sie am %1 mit Hilfe in %n Zug gelöst.</numerusform>
+            <numerusform>Sie haben sie am %1 mit Hilfe in %n Zügen gelöst.</numerusform>
         </translation>
     </message>
     <message>
         <source>You have solved every problem without help.</source>
         <extracomment>Next Unsolved found no problem left to solve without help.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Sie haben alle Aufgaben ohne Hilfe gelöst.</translation>
     </message>
     <message>
         <source>The list of problems cannot be read.</source>
         <extracomment>Above the reason, a file&apos;s path and what is wrong with it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Die Aufgabenliste kann nicht gelesen werden.</translation>
     </message>
 </context>
 <context>
@@ -1128,24 +1130,24 @@ The list&apos;s name for a screen reader.</extracomment>
     <message>
         <source>Problems solved:</source>
         <extracomment>Problems of Game &gt; Problems finished with one marble in the centre.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Gelöste Aufgaben:</translation>
     </message>
     <message>
         <source>Today&apos;s Problem, days in a row:</source>
         <extracomment>Today&apos;s Problem solved on this many days in a row, up to today or yesterday.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Aufgabe des Tages, Tage in Folge:</translation>
     </message>
     <message>
         <source>%1, of which %2 without help</source>
         <extracomment>%1 how many problems the player has solved, %2 how many of them without help.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, davon %2 ohne Hilfe</translation>
     </message>
     <message numerus="yes">
         <source>%n (your longest run: %1)</source>
         <extracomment>%n the days in a row up to today, %1 the most days in a row so far.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n (Ihre längste Serie: %1)</numerusform>
+            <numerusform>%n (Ihre längste Serie: %1)</numerusform>
         </translation>
     </message>
 </context>
@@ -1217,39 +1219,39 @@ The list&apos;s name for a screen reader.</extracomment>
     <message>
         <source>Set Up Position</source>
         <extracomment>The title of the position editor, where the player puts and takes marbles.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Stellung aufbauen</translation>
     </message>
     <message>
         <source>Board to set up</source>
         <extracomment>The board of the position editor, for a screen reader: a click, Space or Enter on a hole puts a marble in it or takes it out.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Brett zum Aufbauen der Stellung</translation>
     </message>
     <message>
         <source>&amp;Clear</source>
         <extracomment>Takes every marble off the board being set up.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Leeren</translation>
     </message>
     <message>
         <source>&amp;Full</source>
         <extracomment>Puts a marble in every hole of the board being set up.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Füllen</translation>
     </message>
     <message>
         <source>&amp;Play From Here</source>
         <extracomment>Starts a game from the board set up, as Game &gt; New starts one.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Von hier aus &amp;spielen</translation>
     </message>
     <message>
         <source>Save &amp;As…</source>
         <extracomment>Saves the board set up as a game file.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Speichern &amp;unter…</translation>
     </message>
     <message numerus="yes">
         <source>Marbles on the board: %n</source>
         <extracomment>Above the verdict of the position editor: how many marbles the board holds.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Murmeln auf dem Brett: %n</numerusform>
+            <numerusform>Murmeln auf dem Brett: %n</numerusform>
         </translation>
     </message>
 </context>
@@ -1258,46 +1260,47 @@ The list&apos;s name for a screen reader.</extracomment>
     <message>
         <source>Tell Me &amp;When It Ends</source>
         <extracomment>A Game menu option, off until chosen: when no jump is left the game says so, and the clock stops at the end of every game.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>S&amp;pielende melden</translation>
     </message>
     <message>
         <source>When no jump is left, says so and how many marbles remain; at the end of every game the clock stops.</source>
         <extracomment>The tip of Game &gt; Tell Me When It Ends.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Meldet, wenn kein Sprung mehr möglich ist und wie viele Murmeln übrig sind; am Ende jedes Spiels hält die Uhr an.</translation>
     </message>
     <message>
         <source>Marks the holes the picked-up marble can jump to: a ring with a tick where the jump keeps a finish with the last marble in the centre possible, a cross where it loses it, and a small dot while the game cannot tell. The picked-up marble has a ring round it.</source>
         <extracomment>The tip of View &gt; Show Jumps: the marks differ by shape.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Markiert die Löcher, in die die ausgewählte Murmel springen kann: ein Ring mit Häkchen, wo das Ende mit der letzten Murmel in der Mitte nach dem Sprung möglich bleibt, ein Kreuz, wo der Sprung es verspielt, und ein kleiner Punkt, solange das Spiel es nicht beurteilen kann. Die ausgewählte Murmel hat einen Ring.</translation>
     </message>
     <message>
         <source>Show &amp;Coordinates</source>
         <extracomment>A View menu option: the columns&apos; letters and the rows&apos; numbers around the board.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Koor&amp;dinaten anzeigen</translation>
     </message>
     <message>
         <source>Shows the columns&apos; letters, a to g, and the rows&apos; numbers, 1 to 7, around the board: the names hints and lists give the holes.</source>
         <extracomment>The tip of View &gt; Show Coordinates.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Zeigt die Buchstaben der Spalten, a bis g, und die Zahlen der Reihen, 1 bis 7, am Rand des Bretts: die Namen, mit denen Tipps und Listen die Löcher bezeichnen.</translation>
     </message>
     <message>
         <source>&amp;How to Play</source>
         <extracomment>Opens the rules and the ways to play, with what each mark on the board means.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Spielanleitung</translation>
     </message>
     <message numerus="yes">
         <source>No jump is left: %n marbles remain.</source>
         <extracomment>Told when Game &gt; Tell Me When It Ends is on and a jump leaves no jump on the board; %n the marbles left, always more than one.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Kein Sprung mehr möglich: %n Murmel bleibt übrig.</numerusform>
+            <numerusform>Kein Sprung mehr möglich: %n Murmeln bleiben übrig.</numerusform>
         </translation>
     </message>
     <message>
         <source>The Game menu&apos;s setting could not be saved, so the next game opens with the one stored before.<byte value="xd"/>
 %1.</source>
         <extracomment>After a change of Game &gt; Tell Me When It Ends. %1 says which file could not be written and why.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Die Einstellung im Menü „Spiel“ konnte nicht gespeichert werden, daher startet das nächste Spiel mit der zuvor gespeicherten.<byte value="xd"/>
+%1.</translation>
     </message>
 </context>
 <context>
@@ -1617,12 +1620,12 @@ in die Mitte zu bringen.</translation>
     <message>
         <source>Show &amp;Moves</source>
         <extracomment>Shows below the board the moves made and the fewest moves that still finish.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Züge anzeigen</translation>
     </message>
     <message>
         <source>Shows the moves made, a chain of jumps by one marble counting once, and the fewest moves that still finish with the last marble in the centre.</source>
         <extracomment>Shown as the tip of the View menu&apos;s Show Moves item.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Zeigt die bisherigen Züge, wobei mehrere Sprünge derselben Murmel hintereinander als ein Zug zählen, und die wenigsten Züge, mit denen die letzte Murmel noch in der Mitte enden kann.</translation>
     </message>
 </context>
 </TS>
