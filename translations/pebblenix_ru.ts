@@ -164,7 +164,7 @@
     <message>
         <source>its lock file %1 cannot be used (%2), nor set aside (%3)</source>
         <extracomment>Why a file (the records, the settings) could not be written. %1 is the path of its lock file, which another copy of the game also uses, %2 why it cannot be used (such as &quot;it is a link&quot;), %3 why it could not be renamed (the system&apos;s reason, such as &quot;Permission denied&quot;).</extracomment>
-        <translation>его файл блокировки %1 нельзя ни использовать (%2), ни переименовать (%3)</translation>
+        <translation>файл блокировки %1 нельзя ни использовать (%2), ни переименовать (%3)</translation>
     </message>
 </context>
 <context>
@@ -192,130 +192,131 @@
     <message numerus="yes">
         <source>Moves: %n</source>
         <extracomment>View &gt; Show Moves, below the board: the moves made, where a move is one marble&apos;s chain of jumps. About 12 characters.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Ходов: %n</numerusform>
+            <numerusform>Ходов: %n</numerusform>
+            <numerusform>Ходов: %n</numerusform>
         </translation>
     </message>
     <message>
         <source>No centre finish left</source>
         <extracomment>View &gt; Show Moves, below the board, right of the moves made: the last marble can no longer finish in the centre. About 24 characters.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Финиш в центре невозможен</translation>
     </message>
     <message numerus="yes">
         <source>Fewest to finish: %n</source>
         <extracomment>View &gt; Show Moves, below the board, right of the moves made: the fewest moves that still end with the last marble in the centre. About 24 characters.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Минимум до финиша: %n</numerusform>
+            <numerusform>Минимум до финиша: %n</numerusform>
+            <numerusform>Минимум до финиша: %n</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n moves, on %1</source>
         <extracomment>In Records: %n the moves of a centre finish (a move is one marble&apos;s chain of jumps), %1 the date.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n ход, %1</numerusform>
+            <numerusform>%n хода, %1</numerusform>
+            <numerusform>%n ходов, %1</numerusform>
         </translation>
     </message>
     <message>
         <source>Fewest moves:</source>
         <extracomment>In Records: the centre finish in the fewest moves, of a game played from the start (not opened from a file).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Меньше всего ходов:</translation>
     </message>
     <message>
         <source>Fewest moves with help:</source>
         <extracomment>In Records: the same, with help (a hint, a rewind, Review Game, the winning line or the fewest moves shown by View &gt; Show Moves).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Меньше всего ходов с подсказками:</translation>
     </message>
     <message numerus="yes">
         <source>From here %n moves were enough; after this move %1.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>До этого хода финиш в центре был возможен за %n ход, после него — только за %1.</numerusform>
+            <numerusform>До этого хода финиш в центре был возможен за %n хода, после него — только за %1.</numerusform>
+            <numerusform>До этого хода финиш в центре был возможен за %n ходов, после него — только за %1.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1, in the move that made the finish take more moves than needed: from here %n moves were enough; after this move %2.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 — часть хода, потребовавшего лишних ходов: до него финиш в центре был возможен за %n ход, после него — только за %2.</numerusform>
+            <numerusform>%1 — часть хода, потребовавшего лишних ходов: до него финиш в центре был возможен за %n хода, после него — только за %2.</numerusform>
+            <numerusform>%1 — часть хода, потребовавшего лишних ходов: до него финиш в центре был возможен за %n ходов, после него — только за %2.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Move %1, %2, made the finish take more moves than needed: from here %n moves were enough; after this move %3.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Ход %1 (%2) потребовал лишних ходов: до него финиш в центре был возможен за %n ход, после него — только за %3.</numerusform>
+            <numerusform>Ход %1 (%2) потребовал лишних ходов: до него финиш в центре был возможен за %n хода, после него — только за %3.</numerusform>
+            <numerusform>Ход %1 (%2) потребовал лишних ходов: до него финиш в центре был возможен за %n ходов, после него — только за %3.</numerusform>
         </translation>
     </message>
     <message>
         <source>&amp;Any Line</source>
         <extracomment>Winning Line&apos;s choice: the line of jumps the hints follow, whatever its moves.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Любой путь</translation>
     </message>
     <message>
         <source>Fewest &amp;Moves</source>
         <extracomment>Winning Line&apos;s choice: a line in the fewest moves, a move being one marble&apos;s chain of jumps.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Минимум ходов</translation>
     </message>
     <message>
         <source>The choice of winning line could not be saved, so the next Winning Line opens with the one stored before.<byte value="xd"/>
 %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось сохранить выбор пути к победе, поэтому в следующий раз окно «Путь к победе» откроется с прежним выбором.<byte value="xd"/>
+%1.</translation>
     </message>
     <message>
         <source>Move</source>
         <extracomment>Winning Line&apos;s column header with Fewest Moves: each row a move, &quot;d2 -&gt; d4 -&gt; d6&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ход</translation>
     </message>
     <message numerus="yes">
         <source>Moves to the last marble in the centre after the move under way: %n</source>
         <extracomment>Above the list of moves when its first row, without a number, goes on with the marble that has just jumped; the number of moves after it comes last.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Ходов до финиша в центре после текущего хода: %n</numerusform>
+            <numerusform>Ходов до финиша в центре после текущего хода: %n</numerusform>
+            <numerusform>Ходов до финиша в центре после текущего хода: %n</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Moves to the last marble in the centre: %n</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Ходов до финиша в центре: %n</numerusform>
+            <numerusform>Ходов до финиша в центре: %n</numerusform>
+            <numerusform>Ходов до финиша в центре: %n</numerusform>
         </translation>
     </message>
     <message>
         <source>The marble that has just jumped goes on: these jumps belong to the move under way.</source>
         <extracomment>The tip of Winning Line&apos;s first row when it has no number.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Шарик, который только что прыгнул, продолжает: эти прыжки — часть текущего хода.</translation>
     </message>
     <message>
         <source>A line of the fewest moves is not available, because their table cannot be used: %1.</source>
         <extracomment>In Winning Line, when the table of fewest moves (a file installed with the game) cannot be used; %1 says why.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Путь с минимумом ходов недоступен, потому что таблицу ходов нельзя использовать: %1.</translation>
     </message>
     <message>
         <source>From here one move was enough; after this move %1.</source>
         <extracomment>The tip of the jumps of the first move after which a centre finish took more moves than before it, when one move was enough from the position before that move: %1 the moves needed once it was made.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>До этого хода финиш в центре был возможен за один ход, после него — только за %1.</translation>
     </message>
     <message>
         <source>%1, in the move that made the finish take more moves than needed: from here one move was enough; after this move %2.</source>
         <extracomment>What a screen reader says of a jump of the first move that made the finish take more moves than needed, when one move was enough before it: %1 the jump (&quot;d4 -&gt; b4&quot;), %2 the moves needed after it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 — часть хода, потребовавшего лишних ходов: до него финиш в центре был возможен за один ход, после него — только за %2.</translation>
     </message>
     <message>
         <source>Move %1, %2, made the finish take more moves than needed: from here one move was enough; after this move %3.</source>
         <extracomment>Review Game&apos;s summary, after what it says of the centre finish, when one move was enough before the move it names: %1 the move&apos;s number in the game, %2 the move (&quot;d2 -&gt; d4 -&gt; d6&quot;), %3 the moves needed once it was made.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ход %1 (%2) потребовал лишних ходов: до него финиш в центре был возможен за один ход, после него — только за %3.</translation>
     </message>
 </context>
 <context>
@@ -323,232 +324,232 @@
     <message>
         <source>Cross</source>
         <extracomment>A problem&apos;s name. The problems are shapes of marbles to reduce to one marble in the centre; this one is a Latin cross of six marbles.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Крест</translation>
     </message>
     <message>
         <source>Snowflake</source>
         <extracomment>A problem&apos;s name: a snowflake-like star of eleven marbles, one in the centre.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Снежинка</translation>
     </message>
     <message>
         <source>Plus</source>
         <extracomment>A problem&apos;s name: a plus sign of nine marbles.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Плюс</translation>
     </message>
     <message>
         <source>Kite</source>
         <extracomment>A problem&apos;s name: a kite on a string, ten marbles.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Воздушный змей</translation>
     </message>
     <message>
         <source>Sword</source>
         <extracomment>A problem&apos;s name: a sword with its hilt, twelve marbles.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Меч</translation>
     </message>
     <message>
         <source>Trident</source>
         <extracomment>A problem&apos;s name: a three-pronged spear, eight marbles.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Трезубец</translation>
     </message>
     <message>
         <source>Gateway</source>
         <extracomment>A problem&apos;s name: a gate in a wall, ten marbles.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ворота</translation>
     </message>
     <message>
         <source>Tuning Fork</source>
         <extracomment>A problem&apos;s name: the two-pronged fork musicians tune by, seven marbles.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Камертон</translation>
     </message>
     <message>
         <source>Small Diamond</source>
         <extracomment>A problem&apos;s name: a diamond (the shape) of twelve marbles around the empty centre.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Малый ромб</translation>
     </message>
     <message>
         <source>Hat</source>
         <extracomment>A problem&apos;s name: a hat with a brim, eleven marbles.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Шляпа</translation>
     </message>
     <message>
         <source>Table</source>
         <extracomment>A problem&apos;s name: a table (the furniture) of twelve marbles.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Стол</translation>
     </message>
     <message>
         <source>Staircase</source>
         <extracomment>A problem&apos;s name: steps running down diagonally, eleven marbles.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ступеньки</translation>
     </message>
     <message>
         <source>Pyramid</source>
         <extracomment>A problem&apos;s name: rows of one, three, five and seven marbles.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Пирамида</translation>
     </message>
     <message>
         <source>Bird</source>
         <extracomment>A problem&apos;s name: a bird with its wings raised, fourteen marbles.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Птица</translation>
     </message>
     <message>
         <source>Heart</source>
         <extracomment>A problem&apos;s name: a heart (the shape), eighteen marbles.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Сердце</translation>
     </message>
     <message>
         <source>Bell</source>
         <extracomment>A problem&apos;s name: a bell (the shape), eighteen marbles.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Колокол</translation>
     </message>
     <message>
         <source>Mask</source>
         <extracomment>A problem&apos;s name: a face mask with two eye holes, nineteen marbles.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Маска</translation>
     </message>
     <message>
         <source>Lantern</source>
         <extracomment>A problem&apos;s name: a lantern (the lamp), fifteen marbles.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Фонарь</translation>
     </message>
     <message>
         <source>Goblet</source>
         <extracomment>A problem&apos;s name: a drinking cup on a stem, fifteen marbles.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Кубок</translation>
     </message>
     <message>
         <source>Crown</source>
         <extracomment>A problem&apos;s name: a king&apos;s crown, sixteen marbles.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Корона</translation>
     </message>
     <message>
         <source>Tree</source>
         <extracomment>A problem&apos;s name: a fir tree on its trunk, sixteen marbles.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ёлка</translation>
     </message>
     <message>
         <source>Arrow</source>
         <extracomment>A problem&apos;s name: an arrow pointing up, seventeen marbles.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Стрела</translation>
     </message>
     <message>
         <source>Window</source>
         <extracomment>A problem&apos;s name: a window with panes, nineteen marbles.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Окно</translation>
     </message>
     <message>
         <source>Octagon</source>
         <extracomment>A problem&apos;s name: an eight-sided shape of twenty marbles around the empty centre.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Восьмиугольник</translation>
     </message>
     <message>
         <source>Tower</source>
         <extracomment>A problem&apos;s name: a castle tower with battlements, twenty marbles.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Башня</translation>
     </message>
     <message>
         <source>Diamond</source>
         <extracomment>A problem&apos;s name: a large diamond (the shape) of 24 marbles around the empty centre.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ромб</translation>
     </message>
     <message>
         <source>Double Cross</source>
         <extracomment>A problem&apos;s name: an upright with two crossbars, thirteen marbles.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Двойной крест</translation>
     </message>
     <message>
         <source>Rocket</source>
         <extracomment>A problem&apos;s name: a space rocket, 21 marbles.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ракета</translation>
     </message>
     <message>
         <source>Mushroom</source>
         <extracomment>A problem&apos;s name: a mushroom with its cap and stem, 22 marbles.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Гриб</translation>
     </message>
     <message>
         <source>Fireplace</source>
         <extracomment>A problem&apos;s name: a fireplace, its chimney above, eleven marbles.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Камин</translation>
     </message>
     <message>
         <source>Keyhole</source>
         <extracomment>A problem&apos;s name: the top half of the board full but for the empty centre, one marble below it, 20 marbles.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Замочная скважина</translation>
     </message>
     <message>
         <source>Moat</source>
         <extracomment>A problem&apos;s name: one marble in the centre cut off by an empty ring (the moat of a castle) from the four arms of the board, 25 marbles.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ров</translation>
     </message>
     <message>
         <source>Full Board, d1 Empty</source>
         <extracomment>A problem&apos;s name: every hole holds a marble but d1 (column d, row 1), which is empty. d1 is a hole&apos;s name, never translated.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Полная доска, пустая d1</translation>
     </message>
     <message>
         <source>Full Board, a4 Empty</source>
         <extracomment>A problem&apos;s name: every hole holds a marble but a4, which is empty.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Полная доска, пустая a4</translation>
     </message>
     <message>
         <source>Full Board, g4 Empty</source>
         <extracomment>A problem&apos;s name: every hole holds a marble but g4, which is empty.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Полная доска, пустая g4</translation>
     </message>
     <message>
         <source>Full Board, d7 Empty</source>
         <extracomment>A problem&apos;s name: every hole holds a marble but d7, which is empty.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Полная доска, пустая d7</translation>
     </message>
     <message>
         <source>Ladder</source>
         <extracomment>A problem&apos;s name: a ladder of two rails and rungs down the middle column, 19 marbles.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Лестница</translation>
     </message>
     <message>
         <source>Easy</source>
         <extracomment>A problem&apos;s grade: jumps made at random would finish with one marble in the centre at least once in 100 tries.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Лёгкая</translation>
     </message>
     <message>
         <source>Moderate</source>
         <extracomment>A problem&apos;s grade: random jumps finish in the centre once in 100 to 1,000 tries.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Средняя</translation>
     </message>
     <message>
         <source>Hard</source>
         <extracomment>A problem&apos;s grade: random jumps finish in the centre once in 1,000 to 10,000 tries.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Трудная</translation>
     </message>
     <message>
         <source>Very Hard</source>
         <extracomment>A problem&apos;s grade: random jumps finish in the centre once in 10,000 to 100,000 tries.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Очень трудная</translation>
     </message>
     <message>
         <source>Expert</source>
         <extracomment>A problem&apos;s grade: random jumps finish in the centre once in 100,000 to a million tries.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Для экспертов</translation>
     </message>
     <message>
         <source>Master</source>
         <extracomment>A problem&apos;s grade, the hardest: random jumps finish in the centre less than once in a million tries.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Для мастеров</translation>
     </message>
     <message>
         <source>With only %1 empty at the start, the last marble can never finish in the centre (the rule of three): it can only end on a hole whose row and column each differ from those of %1 by 0, 3 or 6, and the centre&apos;s do not.</source>
         <extracomment>Why a start with one empty hole has no finish in the centre. %1 is that hole, a column letter and a row number such as &quot;c1&quot; (never translated); the centre is d4. The rule of three is the usual name of this argument in peg solitaire.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Если в начале пуста только лунка %1, последний шарик никогда не окажется в центре (правило трёх): он может остаться только в лунке, у которой и ряд, и столбец отличаются от ряда и столбца лунки %1 на 0, 3 или 6, а у центра это не так.</translation>
     </message>
     <message>
         <source>line %1 of the list of problems is not a problem</source>
         <extracomment>Why the list of problems cannot be read. %1 is the number of a line of the list&apos;s file, index.txt, that does not name a game file, a chance from 0 to 1, a number of moves and a name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>строка %1 списка задач не описывает задачу</translation>
     </message>
     <message>
         <source>the list of problems is too long</source>
         <extracomment>Why the list of problems cannot be read: its file, index.txt, is larger than any list of problems.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>список задач слишком длинный</translation>
     </message>
 </context>
 <context>
@@ -573,7 +574,7 @@
     <message>
         <source>Your records in %1 could not be used (%2). The file was set aside as %3, and new records begin.</source>
         <extracomment>%1 the records file, %2 why it could not be used (a phrase such as &quot;it is damaged&quot;), %3 the name it was given.</extracomment>
-        <translation>Не удалось использовать рекорды из файла %1 (%2). Файл сохранён под именем %3, рекорды начинаются заново.</translation>
+        <translation>Не удалось использовать рекорды из файла %1 (%2). Файл сохранён под именем %3, рекорды будут вестись заново.</translation>
     </message>
     <message>
         <source>Your records in %1 cannot be used (%2), nor set aside (%3), so no game is recorded until it is moved.</source>
@@ -598,21 +599,21 @@
     <message>
         <source>Another copy of Pebblenix keeps your records in %1 locked. The games that end are kept, and written as soon as it lets go.</source>
         <extracomment>Told once when a game has ended while another running copy of the game has kept the records file locked for some seconds. %1 is the records file.</extracomment>
-        <translation>Другой экземпляр Pebblenix держит ваши рекорды в %1 заблокированными. Завершённые партии сохраняются и будут записаны, как только он снимет блокировку.</translation>
+        <translation>Файл рекордов %1 заблокирован другим экземпляром Pebblenix. Завершённые партии не потеряются: они будут записаны, как только блокировка будет снята.</translation>
     </message>
     <message numerus="yes">
         <source>another copy of Pebblenix kept the file locked until the end; games not recorded: %n</source>
         <extracomment>Why the records could not be written when the game closed: another copy of the game kept the file locked. %n is how many finished games are not recorded.</extracomment>
         <translation>
-            <numerusform>другой экземпляр Pebblenix держал файл заблокированным до самого конца; не учтено партий: %n</numerusform>
-            <numerusform>другой экземпляр Pebblenix держал файл заблокированным до самого конца; не учтено партий: %n</numerusform>
-            <numerusform>другой экземпляр Pebblenix держал файл заблокированным до самого конца; не учтено партий: %n</numerusform>
+            <numerusform>другой экземпляр Pebblenix так и не снял блокировку с файла; не учтено партий: %n</numerusform>
+            <numerusform>другой экземпляр Pebblenix так и не снял блокировку с файла; не учтено партий: %n</numerusform>
+            <numerusform>другой экземпляр Pebblenix так и не снял блокировку с файла; не учтено партий: %n</numerusform>
         </translation>
     </message>
     <message>
         <source>Your records in %1 were written by a newer version of Pebblenix, which this one cannot read. They are left as they are, and no game is recorded.</source>
         <extracomment>%1 the records file.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Рекорды в файле %1 записаны более новой версией Pebblenix, и эта версия не может их прочитать. Файл оставлен без изменений, партии не учитываются.</translation>
     </message>
 </context>
 <context>
@@ -661,45 +662,45 @@
     <message>
         <source>One marble can still finish in the centre.</source>
         <extracomment>The position editor&apos;s verdict on the board being set up.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ещё можно оставить один шарик в центре.</translation>
     </message>
     <message>
         <source>One marble stands in the centre: this board is already solved.</source>
         <extracomment>The position editor&apos;s verdict on a board with one marble, in the centre.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>На доске один шарик, и он в центре: позиция уже решена.</translation>
     </message>
     <message>
         <source>There are no marbles on the board.</source>
         <extracomment>The position editor&apos;s verdict on an empty board.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>На доске нет шариков.</translation>
     </message>
     <message>
         <source>The only marble stands on %1, not in the centre, and a lone marble cannot jump.</source>
         <extracomment>The position editor&apos;s verdict on a board with one marble. %1 is its hole, a column letter and a row number such as &quot;d1&quot; (never translated).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Единственный шарик стоит в лунке %1, а не в центре, и прыгнуть ему не через что.</translation>
     </message>
     <message>
         <source>No series of jumps can leave one marble in the centre (the rule of three): colour the holes in three colours along the diagonals, either way; every jump changes the number of marbles on each colour by one, so whether each colour holds an odd or even number flips for all three at once, and from this board it never matches a lone marble in the centre.</source>
         <extracomment>The position editor&apos;s verdict. The rule of three is the usual name of this argument in peg solitaire; the three colours are stripes running along the diagonals of the board.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ни одна последовательность прыжков не оставит один шарик в центре (правило трёх): раскрасьте лунки в три цвета полосами вдоль диагоналей любого направления; каждый прыжок меняет число шариков каждого цвета на единицу, поэтому чётность меняется сразу у всех трёх чисел, и из этой позиции она никогда не совпадёт с чётностью для одного шарика в центре.</translation>
     </message>
     <message>
         <source>The rule of three allows a finish in the centre, but no series of jumps from this board leads to one.</source>
         <extracomment>The position editor&apos;s verdict: the rule of three (see the other verdict) does not forbid a centre finish, but the exact search finds none.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Правило трёх не запрещает финиш в центре, но ни одна последовательность прыжков из этой позиции к нему не ведёт.</translation>
     </message>
     <message>
         <source>One marble can still finish in the centre, in one move.</source>
         <extracomment>The position editor&apos;s verdict when one move (one marble&apos;s jumps made one after another) leaves one marble in the centre.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ещё можно оставить один шарик в центре — за один ход.</translation>
     </message>
     <message numerus="yes">
         <source>One marble can still finish in the centre, in %n moves at the fewest.</source>
         <extracomment>The position editor&apos;s verdict. A move is one marble&apos;s jumps made one after another; %n is the fewest moves that leave one marble in the centre, always more than one.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Ещё можно оставить один шарик в центре — минимум за %n ход.</numerusform>
+            <numerusform>Ещё можно оставить один шарик в центре — минимум за %n хода.</numerusform>
+            <numerusform>Ещё можно оставить один шарик в центре — минимум за %n ходов.</numerusform>
         </translation>
     </message>
 </context>
@@ -741,58 +742,59 @@
     <message>
         <source>There is no marble on %1 to jump.</source>
         <extracomment>What a screen reader says when Shift and an arrow key are pressed on an empty hole; %1 names the hole (&quot;d4&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>В лунке %1 нет шарика: прыгать нечем.</translation>
     </message>
     <message>
         <source>The marble on %1 cannot jump that way.</source>
         <extracomment>What a screen reader says when Shift and an arrow key ask for a jump the board does not allow; %1 names the hole (&quot;d4&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Шарик из лунки %1 не может прыгнуть в эту сторону.</translation>
     </message>
     <message numerus="yes">
         <source>The marble on %1 jumped over %2 to %3. %n marbles left.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Шарик из лунки %1 перепрыгнул через %2 в лунку %3. Остался %n шарик.</numerusform>
+            <numerusform>Шарик из лунки %1 перепрыгнул через %2 в лунку %3. Осталось %n шарика.</numerusform>
+            <numerusform>Шарик из лунки %1 перепрыгнул через %2 в лунку %3. Осталось %n шариков.</numerusform>
         </translation>
     </message>
     <message>
         <source>The marble on %1 jumped over %2 to %3. One marble is left.</source>
         <extracomment>What a screen reader says after Shift and an arrow key made a jump: %1 the hole the marble left, %2 the one it jumped over, %3 the one it landed on (&quot;d2&quot;, &quot;d3&quot;, &quot;d4&quot;); %n the marbles now on the board, always more than one.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Шарик из лунки %1 перепрыгнул через %2 в лунку %3. Остался один шарик.</translation>
     </message>
 </context>
 <context>
     <name>pebblenix::ChallengeCommands</name>
     <message>
         <source>%1 - %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 — %2</translation>
     </message>
     <message>
         <source>Today&apos;s Problem (%1)</source>
         <extracomment>The main window&apos;s title names it so while it is played. %1 is its grade, such as &quot;Hard&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Задача дня (%1)</translation>
     </message>
     <message>
         <source>The position could not be saved.<byte value="xd"/>
 %1: %2.</source>
         <extracomment>%1 is the game file&apos;s path, %2 why it could not be written.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось сохранить позицию.<byte value="xd"/>
+%1: %2.</translation>
     </message>
     <message>
         <source>&amp;Problems…</source>
         <extracomment>Opens the list of problems: shapes of marbles to reduce to one marble in the centre.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Задачи…</translation>
     </message>
     <message>
         <source>&amp;Today&apos;s Problem</source>
         <extracomment>Starts the problem of the day, the same for every player that day.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Задача дн&amp;я</translation>
     </message>
     <message>
         <source>Set Up Pos&amp;ition…</source>
         <extracomment>Opens a board on which the player puts and takes marbles, to play from there.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Расс&amp;тановка позиции…</translation>
     </message>
 </context>
 <context>
@@ -817,132 +819,132 @@
     <message>
         <source>How to Play</source>
         <extracomment>The title of Help &gt; How to Play.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Как играть</translation>
     </message>
     <message>
         <source>The game</source>
         <extracomment>A heading in How to Play.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Игра</translation>
     </message>
     <message>
         <source>Pebblenix is peg solitaire on a board of 33 holes in the shape of a cross. A new game has a marble in every hole but the centre one.</source>
         <extracomment>How to Play, on the rules. Each paragraph is translated whole; the menu names in these paragraphs are the menus&apos; own, as translated.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Pebblenix — это солитёр на крестообразной доске из 33 лунок. В начале новой партии шарики стоят во всех лунках, кроме центральной.</translation>
     </message>
     <message>
         <source>A marble jumps over a marble beside it, in its row or its column, into the empty hole just beyond, and the marble it jumped over is taken off the board. Marbles never jump diagonally.</source>
-        <translation type="unfinished"></translation>
+        <translation>Шарик перепрыгивает через соседний шарик в своём ряду или столбце в пустую лунку сразу за ним, и перепрыгнутый шарик снимается с доски. По диагонали шарики не прыгают.</translation>
     </message>
     <message>
         <source>The game is over when no jump is left. The fewer marbles are left, the better: one marble left in the centre hole wins the game.</source>
-        <translation type="unfinished"></translation>
+        <translation>Партия заканчивается, когда прыжков больше нет. Чем меньше шариков осталось, тем лучше, а если остался один шарик и он в центральной лунке, партия выиграна.</translation>
     </message>
     <message>
         <source>The clock counts down 120 seconds from your first click on the board. It only tells you how fast you are: when it shows TimeOut!!, you can play on.</source>
         <extracomment>&quot;TimeOut!!&quot; is what the clock shows, the same in every language.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Часы отсчитывают 120 секунд с первого щелчка по доске. Они лишь показывают, насколько быстро вы играете: когда на них появится TimeOut!!, можно играть дальше.</translation>
     </message>
     <message>
         <source>Moving a marble</source>
         <extracomment>A heading in How to Play.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Как прыгать шариками</translation>
     </message>
     <message>
         <source>With the mouse, click a marble to pick it up, then click the empty hole two holes away where it should land. A click anywhere else puts it down again. You can also drag a marble onto the hole it jumps to.</source>
-        <translation type="unfinished"></translation>
+        <translation>Мышью: щёлкните шарик, чтобы выбрать его, а затем — пустую лунку через одну от него, куда он должен прыгнуть. Щелчок в любом другом месте отменяет выбор. Шарик можно и перетащить в лунку, куда он прыгает.</translation>
     </message>
     <message>
         <source>With the keyboard, the arrow keys move a dashed box from hole to hole, and Space or Enter acts as a click on the hole in the box. Shift and an arrow key jump the marble in the box two holes that way at once, and the box goes with it: Shift+Down on d2 jumps it over d3 to d4. A screen reader says what each jump did.</source>
         <extracomment>Shift and the arrow keys jump a marble; the arrow keys alone move the box.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>С клавиатуры: клавиши со стрелками переводят пунктирную рамку от лунки к лунке, а Пробел или Enter действуют как щелчок по лунке в рамке. Shift со стрелкой сразу перебрасывает шарик из рамки на две лунки в эту сторону, и рамка следует за ним: Shift+Вниз на d2 перебрасывает шарик через d3 на d4. Программа чтения с экрана сообщает, что произошло после каждого прыжка.</translation>
     </message>
     <message>
         <source>The holes are named by their column, a to g from the left, and their row, 1 to 7 from the top, so d4 is the centre; hints and lists name a jump by its two holes, as in d2 -&gt; d4. View ▸ Show Coordinates shows the letters and numbers beside the board.</source>
-        <translation type="unfinished"></translation>
+        <translation>Лунки обозначаются столбцом (от a до g слева направо) и рядом (от 1 до 7 сверху вниз), так что d4 — это центр; подсказки и списки называют прыжок по двум лункам, например d2 -&gt; d4. Вид ▸ Показывать координаты выводит эти буквы и цифры рядом с доской.</translation>
     </message>
     <message>
         <source>The marks on the board</source>
         <extracomment>A heading in How to Play.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Отметки на доске</translation>
     </message>
     <message>
         <source>With View ▸ Show Jumps on, the marble you pick up has a ring round it, and each hole it can jump to is marked:</source>
-        <translation type="unfinished"></translation>
+        <translation>Когда включено Вид ▸ Показывать прыжки, выбранный шарик обведён кольцом, а каждая лунка, куда он может прыгнуть, отмечена:</translation>
     </message>
     <message>
         <source>The picked-up marble, ringed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Выбранный шарик, обведённый кольцом.</translation>
     </message>
     <message>
         <source>A ring with a tick: after this jump the last marble can still finish in the centre.</source>
         <extracomment>What Show Jumps&apos; ring with a tick means.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Кольцо с галочкой: после этого прыжка ещё можно оставить последний шарик в центре.</translation>
     </message>
     <message>
         <source>A cross: this jump loses the finish in the centre.</source>
         <extracomment>What Show Jumps&apos; cross means.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Крестик: этот прыжок упускает финиш в центре.</translation>
     </message>
     <message>
         <source>A small dot: the marble can jump here, but whether that keeps the finish is not known yet, while the table of solutions loads or when it cannot be read.</source>
         <extracomment>What Show Jumps&apos; small dot means.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Маленькая точка: шарик может прыгнуть сюда, но сохранится ли при этом финиш в центре, пока неизвестно: таблица решений ещё загружается или её не удалось прочитать.</translation>
     </message>
     <message>
         <source>A framed hole: one of the two holes of the jump chosen in Review Game or Winning Line.</source>
         <extracomment>The frame round the two holes of a jump chosen in a list.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Лунка в рамке: одна из двух лунок прыжка, выбранного в окне «Разбор партии» или «Путь к победе».</translation>
     </message>
     <message>
         <source>Help when you want it</source>
         <extracomment>A heading in How to Play.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Помощь, когда она нужна</translation>
     </message>
     <message>
         <source>Every help the game gives is exact: it knows for every position whether the last marble can still finish in the centre. A game finished after a hint, a rewind, Review Game, Winning Line or Show Jumps&apos; marks counts as played with help.</source>
-        <translation type="unfinished"></translation>
+        <translation>Вся помощь в игре точна: для любой позиции игра знает, можно ли ещё оставить последний шарик в центре. Партия, завершённая после подсказки, возврата, разбора партии, пути к победе или с отметками прыжков, считается сыгранной с подсказками.</translation>
     </message>
     <message>
         <source>Game ▸ Hint (Ctrl+H) picks up a marble whose jump keeps the centre finish and blinks the hole it should jump to, or says that no such finish is left.</source>
-        <translation type="unfinished"></translation>
+        <translation>Игра ▸ Подсказка (Ctrl+H) выбирает шарик, прыжок которого сохраняет финиш в центре, и мигающей лункой показывает, куда ему прыгнуть, или сообщает, что финиш в центре уже невозможен.</translation>
     </message>
     <message>
         <source>Game ▸ Review Game lists your jumps and shows the one after which the centre finish was lost, with a jump that would have kept it. Go Back to Before This Jump takes the board back to the chosen row.</source>
-        <translation type="unfinished"></translation>
+        <translation>Игра ▸ Разбор партии перечисляет ваши прыжки и показывает тот, после которого финиш в центре был упущен, и прыжок, который сохранил бы его. Кнопка «Вернуться к позиции до этого прыжка» возвращает доску к выбранной строке.</translation>
     </message>
     <message>
         <source>Game ▸ Rewind to Last Winnable Position (Ctrl+R) takes the board back to just before the jump that lost the centre finish. Undo (Ctrl+Z) takes back the last jump, or the rewind.</source>
-        <translation type="unfinished"></translation>
+        <translation>Игра ▸ Вернуться к последней выигрышной позиции (Ctrl+R) возвращает доску к позиции прямо перед прыжком, упустившим финиш в центре. «Отменить» (Ctrl+Z) отменяет последний прыжок или возврат.</translation>
     </message>
     <message>
         <source>Game ▸ Winning Line (Ctrl+L) lists the jumps that take the board in front of you to one marble in the centre; Play Next Jump makes the first of them. Its Fewest Moves choice shows a line with the fewest moves, a run of jumps by one marble counting as one move.</source>
-        <translation type="unfinished"></translation>
+        <translation>Игра ▸ Путь к победе (Ctrl+L) перечисляет прыжки, ведущие из текущей позиции к одному шарику в центре; кнопка «Сделать следующий прыжок» делает первый из них. Вариант «Минимум ходов» показывает путь с наименьшим числом ходов, где цепочка прыжков одного шарика считается одним ходом.</translation>
     </message>
     <message>
         <source>View ▸ Show Moves shows the moves you have made and the fewest moves that can still finish in the centre.</source>
-        <translation type="unfinished"></translation>
+        <translation>Вид ▸ Показывать ходы выводит число сделанных ходов и наименьшее число ходов, за которое ещё можно оставить последний шарик в центре.</translation>
     </message>
     <message>
         <source>Game ▸ Tell Me When It Ends says when no jump is left and how many marbles remain, and stops the clock at the end of every game.</source>
-        <translation type="unfinished"></translation>
+        <translation>Если включить Игра ▸ Сообщать о конце партии, игра скажет, когда прыжков больше нет и сколько осталось шариков, а в конце каждой партии часы будут останавливаться.</translation>
     </message>
     <message>
         <source>Records</source>
         <extracomment>A heading in How to Play.</extracomment>
-        <translation type="unfinished">Рекорды</translation>
+        <translation>Рекорды</translation>
     </message>
     <message>
         <source>Game ▸ Records shows the games you have played, those finished in the centre, your best finish and your fastest centre finish. The bests of games played with help are kept apart from the others.</source>
-        <translation type="unfinished"></translation>
+        <translation>Игра ▸ Рекорды показывает, сколько партий вы сыграли и сколько из них закончили финишем в центре, ваш лучший результат и самый быстрый финиш в центре. Рекорды партий, сыгранных с подсказками, учитываются отдельно.</translation>
     </message>
     <message>
         <source>Problems</source>
         <extracomment>A heading in How to Play.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Задачи</translation>
     </message>
     <message>
         <source>Game ▸ Problems offers positions to bring down to one marble in the centre, from easy to very hard. Game ▸ Set Up Position lets you place the marbles yourself, and Game ▸ Today&apos;s Problem is a new problem every day, the same for every player. The same exact help works on all of them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Игра ▸ Задачи предлагает позиции, которые нужно свести к одному шарику в центре, от лёгких до очень трудных. Игра ▸ Расстановка позиции позволяет расставить шарики самим, а Игра ▸ Задача дня — это каждый день новая задача, одна для всех игроков. Везде действует та же точная помощь.</translation>
     </message>
 </context>
 <context>
@@ -970,103 +972,103 @@
         <extracomment>The title of the list of problems.
 ----------
 The list&apos;s name for a screen reader.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Задачи</translation>
     </message>
     <message>
         <source>Problem</source>
         <extracomment>The columns of the list of problems: the problem&apos;s name, its grade (Easy to Master), the marbles it starts with, the fewest moves that solve it (a move is one marble&apos;s jumps one after another), and whether the player has solved it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Задача</translation>
     </message>
     <message>
         <source>Grade</source>
-        <translation type="unfinished"></translation>
+        <translation>Сложность</translation>
     </message>
     <message>
         <source>Marbles</source>
-        <translation type="unfinished"></translation>
+        <translation>Шариков</translation>
     </message>
     <message>
         <source>Fewest Moves</source>
-        <translation type="unfinished"></translation>
+        <translation>Минимум ходов</translation>
     </message>
     <message>
         <source>Solved</source>
-        <translation type="unfinished"></translation>
+        <translation>Решена</translation>
     </message>
     <message>
         <source>Full Board, %1 Empty</source>
         <extracomment>A row of the list of problems: the full board with one hole empty, from which the last marble can never finish in the centre. %1 is the hole, such as &quot;c1&quot; (never translated).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Полная доска, пустая %1</translation>
     </message>
     <message>
         <source>No centre finish</source>
         <extracomment>Shown in the Grade column of a start that cannot be solved.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Нет финиша в центре</translation>
     </message>
     <message>
         <source>&amp;Play</source>
         <extracomment>Starts the chosen problem, as Game &gt; New starts a game.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Играть</translation>
     </message>
     <message>
         <source>Next &amp;Unsolved</source>
         <extracomment>Goes to the next problem in the list not yet solved without help.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Следующая &amp;нерешённая</translation>
     </message>
     <message>
         <source>Not yet</source>
-        <translation type="unfinished"></translation>
+        <translation>Пока нет</translation>
     </message>
     <message numerus="yes">
         <source>In %n moves</source>
         <extracomment>In the Solved column: the player solved the problem without help, in %n moves at the fewest (never fewer than 5, so English needs no singular).</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>За %n ход</numerusform>
+            <numerusform>За %n хода</numerusform>
+            <numerusform>За %n ходов</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>With help, in %n moves</source>
         <extracomment>In the Solved column: solved only with help (a hint, the winning line...).</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>С подсказками, за %n ход</numerusform>
+            <numerusform>С подсказками, за %n хода</numerusform>
+            <numerusform>С подсказками, за %n ходов</numerusform>
         </translation>
     </message>
     <message>
         <source>Jumps made at random finish in the centre about once in %1 games.</source>
         <extracomment>%1 is a large number, such as &quot;64&quot; or &quot;74,000,000&quot;: how many games of random jumps it takes on average to see one finish in the centre.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Случайные прыжки приводят к финишу в центре примерно в одной партии из %1.</translation>
     </message>
     <message numerus="yes">
         <source>You solved it without help in %n moves, on %1.</source>
         <extracomment>%1 the date.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Вы решили эту задачу без подсказок за %n ход (%1).</numerusform>
+            <numerusform>Вы решили эту задачу без подсказок за %n хода (%1).</numerusform>
+            <numerusform>Вы решили эту задачу без подсказок за %n ходов (%1).</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>You solved it with help in %n moves, on %1.</source>
         <extracomment>With help: after a hint, the winning line, Review Game or a rewind. %1 the date.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Вы решили эту задачу с подсказками за %n ход (%1).</numerusform>
+            <numerusform>Вы решили эту задачу с подсказками за %n хода (%1).</numerusform>
+            <numerusform>Вы решили эту задачу с подсказками за %n ходов (%1).</numerusform>
         </translation>
     </message>
     <message>
         <source>You have solved every problem without help.</source>
         <extracomment>Next Unsolved found no problem left to solve without help.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Вы решили все задачи без подсказок.</translation>
     </message>
     <message>
         <source>The list of problems cannot be read.</source>
         <extracomment>Above the reason, a file&apos;s path and what is wrong with it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Не удаётся прочитать список задач.</translation>
     </message>
 </context>
 <context>
@@ -1148,25 +1150,25 @@ The list&apos;s name for a screen reader.</extracomment>
     <message>
         <source>Problems solved:</source>
         <extracomment>Problems of Game &gt; Problems finished with one marble in the centre.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Решено задач:</translation>
     </message>
     <message>
         <source>Today&apos;s Problem, days in a row:</source>
         <extracomment>Today&apos;s Problem solved on this many days in a row, up to today or yesterday.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Задача дня, дней подряд:</translation>
     </message>
     <message>
         <source>%1, of which %2 without help</source>
         <extracomment>%1 how many problems the player has solved, %2 how many of them without help.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, из них без подсказок: %2</translation>
     </message>
     <message numerus="yes">
         <source>%n (your longest run: %1)</source>
         <extracomment>%n the days in a row up to today, %1 the most days in a row so far.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n (лучшая серия: %1)</numerusform>
+            <numerusform>%n (лучшая серия: %1)</numerusform>
+            <numerusform>%n (лучшая серия: %1)</numerusform>
         </translation>
     </message>
 </context>
@@ -1238,40 +1240,40 @@ The list&apos;s name for a screen reader.</extracomment>
     <message>
         <source>Set Up Position</source>
         <extracomment>The title of the position editor, where the player puts and takes marbles.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Расстановка позиции</translation>
     </message>
     <message>
         <source>Board to set up</source>
         <extracomment>The board of the position editor, for a screen reader: a click, Space or Enter on a hole puts a marble in it or takes it out.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Доска для расстановки</translation>
     </message>
     <message>
         <source>&amp;Clear</source>
         <extracomment>Takes every marble off the board being set up.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Очистить</translation>
     </message>
     <message>
         <source>&amp;Full</source>
         <extracomment>Puts a marble in every hole of the board being set up.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Заполнить</translation>
     </message>
     <message>
         <source>&amp;Play From Here</source>
         <extracomment>Starts a game from the board set up, as Game &gt; New starts one.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Играть отсюда</translation>
     </message>
     <message>
         <source>Save &amp;As…</source>
         <extracomment>Saves the board set up as a game file.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Сохранить &amp;как…</translation>
     </message>
     <message numerus="yes">
         <source>Marbles on the board: %n</source>
         <extracomment>Above the verdict of the position editor: how many marbles the board holds.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Шариков на доске: %n</numerusform>
+            <numerusform>Шариков на доске: %n</numerusform>
+            <numerusform>Шариков на доске: %n</numerusform>
         </translation>
     </message>
 </context>
@@ -1280,47 +1282,48 @@ The list&apos;s name for a screen reader.</extracomment>
     <message>
         <source>Tell Me &amp;When It Ends</source>
         <extracomment>A Game menu option, off until chosen: when no jump is left the game says so, and the clock stops at the end of every game.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Соо&amp;бщать о конце партии</translation>
     </message>
     <message>
         <source>When no jump is left, says so and how many marbles remain; at the end of every game the clock stops.</source>
         <extracomment>The tip of Game &gt; Tell Me When It Ends.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Когда прыжков больше нет, сообщает об этом и о числе оставшихся шариков; в конце каждой партии часы останавливаются.</translation>
     </message>
     <message>
         <source>Marks the holes the picked-up marble can jump to: a ring with a tick where the jump keeps a finish with the last marble in the centre possible, a cross where it loses it, and a small dot while the game cannot tell. The picked-up marble has a ring round it.</source>
         <extracomment>The tip of View &gt; Show Jumps: the marks differ by shape.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Отмечает лунки, в которые может прыгнуть выбранный шарик: кольцо с галочкой — прыжок сохраняет возможность оставить последний шарик в центре, крестик — упускает её, маленькая точка — игра пока не может это определить. Выбранный шарик обведён кольцом.</translation>
     </message>
     <message>
         <source>Show &amp;Coordinates</source>
         <extracomment>A View menu option: the columns&apos; letters and the rows&apos; numbers around the board.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Показывать &amp;координаты</translation>
     </message>
     <message>
         <source>Shows the columns&apos; letters, a to g, and the rows&apos; numbers, 1 to 7, around the board: the names hints and lists give the holes.</source>
         <extracomment>The tip of View &gt; Show Coordinates.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Показывает вокруг доски буквы столбцов (от a до g) и номера рядов (от 1 до 7): так подсказки и списки называют лунки.</translation>
     </message>
     <message>
         <source>&amp;How to Play</source>
         <extracomment>Opens the rules and the ways to play, with what each mark on the board means.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Как играть</translation>
     </message>
     <message numerus="yes">
         <source>No jump is left: %n marbles remain.</source>
         <extracomment>Told when Game &gt; Tell Me When It Ends is on and a jump leaves no jump on the board; %n the marbles left, always more than one.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Прыжков больше нет: остался %n шарик.</numerusform>
+            <numerusform>Прыжков больше нет: осталось %n шарика.</numerusform>
+            <numerusform>Прыжков больше нет: осталось %n шариков.</numerusform>
         </translation>
     </message>
     <message>
         <source>The Game menu&apos;s setting could not be saved, so the next game opens with the one stored before.<byte value="xd"/>
 %1.</source>
         <extracomment>After a change of Game &gt; Tell Me When It Ends. %1 says which file could not be written and why.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось сохранить настройку меню «Игра», поэтому при следующем запуске будет использована прежняя.<byte value="xd"/>
+%1.</translation>
     </message>
 </context>
 <context>
@@ -1641,12 +1644,12 @@ The list&apos;s name for a screen reader.</extracomment>
     <message>
         <source>Show &amp;Moves</source>
         <extracomment>Shows below the board the moves made and the fewest moves that still finish.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Показывать &amp;ходы</translation>
     </message>
     <message>
         <source>Shows the moves made, a chain of jumps by one marble counting once, and the fewest moves that still finish with the last marble in the centre.</source>
         <extracomment>Shown as the tip of the View menu&apos;s Show Moves item.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Показывает число сделанных ходов (цепочка прыжков одного шарика считается одним ходом) и наименьшее число ходов, за которое ещё можно оставить последний шарик в центре.</translation>
     </message>
 </context>
 </TS>
