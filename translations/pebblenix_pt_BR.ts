@@ -142,7 +142,7 @@
     <message>
         <source>it was made by another version of Pebblenix</source>
         <extracomment>Why the table of solutions behind the hints cannot be used.</extracomment>
-        <translation>foi gerado por outra versão do Pebblenix</translation>
+        <translation>foi gerada por outra versão do Pebblenix</translation>
     </message>
     <message>
         <source>it has the wrong size</source>
@@ -152,7 +152,7 @@
     <message>
         <source>it is damaged</source>
         <extracomment>Why the table of solutions behind the hints cannot be used.</extracomment>
-        <translation>está danificado</translation>
+        <translation>está danificada</translation>
     </message>
     <message>
         <source>another copy of Pebblenix is writing it</source>
@@ -162,7 +162,7 @@
     <message>
         <source>its lock file %1 cannot be used (%2), nor set aside (%3)</source>
         <extracomment>Why a file (the records, the settings) could not be written. %1 is the path of its lock file, which another copy of the game also uses, %2 why it cannot be used (such as &quot;it is a link&quot;), %3 why it could not be renamed (the system&apos;s reason, such as &quot;Permission denied&quot;).</extracomment>
-        <translation>não é possível usar o arquivo de bloqueio %1 (%2) nem guardá-lo com outro nome (%3)</translation>
+        <translation>não é possível usar o arquivo de bloqueio %1 (%2) nem renomeá-lo (%3)</translation>
     </message>
 </context>
 <context>
@@ -178,7 +178,7 @@
     <message>
         <source>This game started from a position that cannot finish with the last marble in the centre.</source>
         <extracomment>The position the jumps start from (a new game, a game file) could never finish with the last marble in the centre.</extracomment>
-        <translation>Esta partida começou de uma posição em que a última bolinha não pode terminar no centro.</translation>
+        <translation>Esta partida começou em uma posição na qual não é possível terminar com a última bolinha no centro.</translation>
     </message>
     <message>
         <source>The last marble is already in the centre.</source>
@@ -190,122 +190,123 @@
     <message numerus="yes">
         <source>Moves: %n</source>
         <extracomment>View &gt; Show Moves, below the board: the moves made, where a move is one marble&apos;s chain of jumps. About 12 characters.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Jogadas: %n</numerusform>
+            <numerusform>Jogadas: %n</numerusform>
         </translation>
     </message>
     <message>
         <source>No centre finish left</source>
         <extracomment>View &gt; Show Moves, below the board, right of the moves made: the last marble can no longer finish in the centre. About 24 characters.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Sem final no centro</translation>
     </message>
     <message numerus="yes">
         <source>Fewest to finish: %n</source>
         <extracomment>View &gt; Show Moves, below the board, right of the moves made: the fewest moves that still end with the last marble in the centre. About 24 characters.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Mínimo para terminar: %n</numerusform>
+            <numerusform>Mínimo para terminar: %n</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n moves, on %1</source>
         <extracomment>In Records: %n the moves of a centre finish (a move is one marble&apos;s chain of jumps), %1 the date.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n jogada, em %1</numerusform>
+            <numerusform>%n jogadas, em %1</numerusform>
         </translation>
     </message>
     <message>
         <source>Fewest moves:</source>
         <extracomment>In Records: the centre finish in the fewest moves, of a game played from the start (not opened from a file).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Mínimo de jogadas:</translation>
     </message>
     <message>
         <source>Fewest moves with help:</source>
         <extracomment>In Records: the same, with help (a hint, a rewind, Review Game, the winning line or the fewest moves shown by View &gt; Show Moves).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Mínimo de jogadas com ajuda:</translation>
     </message>
     <message numerus="yes">
         <source>From here %n moves were enough; after this move %1.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>A partir daqui, bastava %n jogada; depois desta jogada, passaram a ser necessárias %1.</numerusform>
+            <numerusform>A partir daqui, bastavam %n jogadas; depois desta jogada, passaram a ser necessárias %1.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1, in the move that made the finish take more moves than needed: from here %n moves were enough; after this move %2.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1, na jogada que fez o final no centro exigir mais jogadas do que o necessário: a partir daqui, bastava %n jogada; depois desta jogada, passaram a ser necessárias %2.</numerusform>
+            <numerusform>%1, na jogada que fez o final no centro exigir mais jogadas do que o necessário: a partir daqui, bastavam %n jogadas; depois desta jogada, passaram a ser necessárias %2.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Move %1, %2, made the finish take more moves than needed: from here %n moves were enough; after this move %3.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>A jogada %1, %2, fez o final no centro exigir mais jogadas do que o necessário: a partir daqui, bastava %n jogada; depois desta jogada, passaram a ser necessárias %3.</numerusform>
+            <numerusform>A jogada %1, %2, fez o final no centro exigir mais jogadas do que o necessário: a partir daqui, bastavam %n jogadas; depois desta jogada, passaram a ser necessárias %3.</numerusform>
         </translation>
     </message>
     <message>
         <source>&amp;Any Line</source>
         <extracomment>Winning Line&apos;s choice: the line of jumps the hints follow, whatever its moves.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Qualquer caminho</translation>
     </message>
     <message>
         <source>Fewest &amp;Moves</source>
         <extracomment>Winning Line&apos;s choice: a line in the fewest moves, a move being one marble&apos;s chain of jumps.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Mínimo de jogadas</translation>
     </message>
     <message>
         <source>The choice of winning line could not be saved, so the next Winning Line opens with the one stored before.<byte value="xd"/>
 %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível salvar a escolha do caminho da vitória, então da próxima vez a janela Caminho da vitória abrirá com a escolha salva antes.<byte value="xd"/>
+%1.</translation>
     </message>
     <message>
         <source>Move</source>
         <extracomment>Winning Line&apos;s column header with Fewest Moves: each row a move, &quot;d2 -&gt; d4 -&gt; d6&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Jogada</translation>
     </message>
     <message numerus="yes">
         <source>Moves to the last marble in the centre after the move under way: %n</source>
         <extracomment>Above the list of moves when its first row, without a number, goes on with the marble that has just jumped; the number of moves after it comes last.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Jogadas até a última bolinha no centro depois da jogada em andamento: %n</numerusform>
+            <numerusform>Jogadas até a última bolinha no centro depois da jogada em andamento: %n</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Moves to the last marble in the centre: %n</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Jogadas até a última bolinha no centro: %n</numerusform>
+            <numerusform>Jogadas até a última bolinha no centro: %n</numerusform>
         </translation>
     </message>
     <message>
         <source>The marble that has just jumped goes on: these jumps belong to the move under way.</source>
         <extracomment>The tip of Winning Line&apos;s first row when it has no number.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>A bolinha que acabou de saltar continua: estes saltos fazem parte da jogada em andamento.</translation>
     </message>
     <message>
         <source>A line of the fewest moves is not available, because their table cannot be used: %1.</source>
         <extracomment>In Winning Line, when the table of fewest moves (a file installed with the game) cannot be used; %1 says why.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>O caminho com o mínimo de jogadas não está disponível porque não é possível usar a tabela do mínimo de jogadas: %1.</translation>
     </message>
     <message>
         <source>From here one move was enough; after this move %1.</source>
         <extracomment>The tip of the jumps of the first move after which a centre finish took more moves than before it, when one move was enough from the position before that move: %1 the moves needed once it was made.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>A partir daqui, bastava uma jogada; depois desta jogada, passaram a ser necessárias %1.</translation>
     </message>
     <message>
         <source>%1, in the move that made the finish take more moves than needed: from here one move was enough; after this move %2.</source>
         <extracomment>What a screen reader says of a jump of the first move that made the finish take more moves than needed, when one move was enough before it: %1 the jump (&quot;d4 -&gt; b4&quot;), %2 the moves needed after it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, na jogada que fez o final no centro exigir mais jogadas do que o necessário: a partir daqui, bastava uma jogada; depois desta jogada, passaram a ser necessárias %2.</translation>
     </message>
     <message>
         <source>Move %1, %2, made the finish take more moves than needed: from here one move was enough; after this move %3.</source>
         <extracomment>Review Game&apos;s summary, after what it says of the centre finish, when one move was enough before the move it names: %1 the move&apos;s number in the game, %2 the move (&quot;d2 -&gt; d4 -&gt; d6&quot;), %3 the moves needed once it was made.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>A jogada %1, %2, fez o final no centro exigir mais jogadas do que o necessário: a partir daqui, bastava uma jogada; depois desta jogada, passaram a ser necessárias %3.</translation>
     </message>
 </context>
 <context>
@@ -313,232 +314,232 @@
     <message>
         <source>Cross</source>
         <extracomment>A problem&apos;s name. The problems are shapes of marbles to reduce to one marble in the centre; this one is a Latin cross of six marbles.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Cruz</translation>
     </message>
     <message>
         <source>Snowflake</source>
         <extracomment>A problem&apos;s name: a snowflake-like star of eleven marbles, one in the centre.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Floco de neve</translation>
     </message>
     <message>
         <source>Plus</source>
         <extracomment>A problem&apos;s name: a plus sign of nine marbles.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Sinal de mais</translation>
     </message>
     <message>
         <source>Kite</source>
         <extracomment>A problem&apos;s name: a kite on a string, ten marbles.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Pipa</translation>
     </message>
     <message>
         <source>Sword</source>
         <extracomment>A problem&apos;s name: a sword with its hilt, twelve marbles.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Espada</translation>
     </message>
     <message>
         <source>Trident</source>
         <extracomment>A problem&apos;s name: a three-pronged spear, eight marbles.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tridente</translation>
     </message>
     <message>
         <source>Gateway</source>
         <extracomment>A problem&apos;s name: a gate in a wall, ten marbles.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Portal</translation>
     </message>
     <message>
         <source>Tuning Fork</source>
         <extracomment>A problem&apos;s name: the two-pronged fork musicians tune by, seven marbles.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Diapasão</translation>
     </message>
     <message>
         <source>Small Diamond</source>
         <extracomment>A problem&apos;s name: a diamond (the shape) of twelve marbles around the empty centre.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Losango pequeno</translation>
     </message>
     <message>
         <source>Hat</source>
         <extracomment>A problem&apos;s name: a hat with a brim, eleven marbles.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Chapéu</translation>
     </message>
     <message>
         <source>Table</source>
         <extracomment>A problem&apos;s name: a table (the furniture) of twelve marbles.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Mesa</translation>
     </message>
     <message>
         <source>Staircase</source>
         <extracomment>A problem&apos;s name: steps running down diagonally, eleven marbles.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Degraus</translation>
     </message>
     <message>
         <source>Pyramid</source>
         <extracomment>A problem&apos;s name: rows of one, three, five and seven marbles.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Pirâmide</translation>
     </message>
     <message>
         <source>Bird</source>
         <extracomment>A problem&apos;s name: a bird with its wings raised, fourteen marbles.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Pássaro</translation>
     </message>
     <message>
         <source>Heart</source>
         <extracomment>A problem&apos;s name: a heart (the shape), eighteen marbles.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Coração</translation>
     </message>
     <message>
         <source>Bell</source>
         <extracomment>A problem&apos;s name: a bell (the shape), eighteen marbles.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Sino</translation>
     </message>
     <message>
         <source>Mask</source>
         <extracomment>A problem&apos;s name: a face mask with two eye holes, nineteen marbles.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Máscara</translation>
     </message>
     <message>
         <source>Lantern</source>
         <extracomment>A problem&apos;s name: a lantern (the lamp), fifteen marbles.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Lampião</translation>
     </message>
     <message>
         <source>Goblet</source>
         <extracomment>A problem&apos;s name: a drinking cup on a stem, fifteen marbles.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Taça</translation>
     </message>
     <message>
         <source>Crown</source>
         <extracomment>A problem&apos;s name: a king&apos;s crown, sixteen marbles.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Coroa</translation>
     </message>
     <message>
         <source>Tree</source>
         <extracomment>A problem&apos;s name: a fir tree on its trunk, sixteen marbles.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Árvore</translation>
     </message>
     <message>
         <source>Arrow</source>
         <extracomment>A problem&apos;s name: an arrow pointing up, seventeen marbles.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Flecha</translation>
     </message>
     <message>
         <source>Window</source>
         <extracomment>A problem&apos;s name: a window with panes, nineteen marbles.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Janela</translation>
     </message>
     <message>
         <source>Octagon</source>
         <extracomment>A problem&apos;s name: an eight-sided shape of twenty marbles around the empty centre.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Octógono</translation>
     </message>
     <message>
         <source>Tower</source>
         <extracomment>A problem&apos;s name: a castle tower with battlements, twenty marbles.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Torre</translation>
     </message>
     <message>
         <source>Diamond</source>
         <extracomment>A problem&apos;s name: a large diamond (the shape) of 24 marbles around the empty centre.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Losango</translation>
     </message>
     <message>
         <source>Double Cross</source>
         <extracomment>A problem&apos;s name: an upright with two crossbars, thirteen marbles.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Cruz dupla</translation>
     </message>
     <message>
         <source>Rocket</source>
         <extracomment>A problem&apos;s name: a space rocket, 21 marbles.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Foguete</translation>
     </message>
     <message>
         <source>Mushroom</source>
         <extracomment>A problem&apos;s name: a mushroom with its cap and stem, 22 marbles.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Cogumelo</translation>
     </message>
     <message>
         <source>Fireplace</source>
         <extracomment>A problem&apos;s name: a fireplace, its chimney above, eleven marbles.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Lareira</translation>
     </message>
     <message>
         <source>Keyhole</source>
         <extracomment>A problem&apos;s name: the top half of the board full but for the empty centre, one marble below it, 20 marbles.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Buraco da fechadura</translation>
     </message>
     <message>
         <source>Moat</source>
         <extracomment>A problem&apos;s name: one marble in the centre cut off by an empty ring (the moat of a castle) from the four arms of the board, 25 marbles.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Fosso</translation>
     </message>
     <message>
         <source>Full Board, d1 Empty</source>
         <extracomment>A problem&apos;s name: every hole holds a marble but d1 (column d, row 1), which is empty. d1 is a hole&apos;s name, never translated.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tabuleiro cheio, d1 vazia</translation>
     </message>
     <message>
         <source>Full Board, a4 Empty</source>
         <extracomment>A problem&apos;s name: every hole holds a marble but a4, which is empty.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tabuleiro cheio, a4 vazia</translation>
     </message>
     <message>
         <source>Full Board, g4 Empty</source>
         <extracomment>A problem&apos;s name: every hole holds a marble but g4, which is empty.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tabuleiro cheio, g4 vazia</translation>
     </message>
     <message>
         <source>Full Board, d7 Empty</source>
         <extracomment>A problem&apos;s name: every hole holds a marble but d7, which is empty.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tabuleiro cheio, d7 vazia</translation>
     </message>
     <message>
         <source>Ladder</source>
         <extracomment>A problem&apos;s name: a ladder of two rails and rungs down the middle column, 19 marbles.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Escada</translation>
     </message>
     <message>
         <source>Easy</source>
         <extracomment>A problem&apos;s grade: jumps made at random would finish with one marble in the centre at least once in 100 tries.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Fácil</translation>
     </message>
     <message>
         <source>Moderate</source>
         <extracomment>A problem&apos;s grade: random jumps finish in the centre once in 100 to 1,000 tries.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Médio</translation>
     </message>
     <message>
         <source>Hard</source>
         <extracomment>A problem&apos;s grade: random jumps finish in the centre once in 1,000 to 10,000 tries.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Difícil</translation>
     </message>
     <message>
         <source>Very Hard</source>
         <extracomment>A problem&apos;s grade: random jumps finish in the centre once in 10,000 to 100,000 tries.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Muito difícil</translation>
     </message>
     <message>
         <source>Expert</source>
         <extracomment>A problem&apos;s grade: random jumps finish in the centre once in 100,000 to a million tries.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Especialista</translation>
     </message>
     <message>
         <source>Master</source>
         <extracomment>A problem&apos;s grade, the hardest: random jumps finish in the centre less than once in a million tries.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Mestre</translation>
     </message>
     <message>
         <source>With only %1 empty at the start, the last marble can never finish in the centre (the rule of three): it can only end on a hole whose row and column each differ from those of %1 by 0, 3 or 6, and the centre&apos;s do not.</source>
         <extracomment>Why a start with one empty hole has no finish in the centre. %1 is that hole, a column letter and a row number such as &quot;c1&quot; (never translated); the centre is d4. The rule of three is the usual name of this argument in peg solitaire.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Com apenas a casa %1 vazia no início, a última bolinha nunca pode terminar no centro (regra do três): ela só pode terminar em uma casa cuja linha e cuja coluna difiram, cada uma, das de %1 em 0, 3 ou 6, e esse não é o caso do centro.</translation>
     </message>
     <message>
         <source>line %1 of the list of problems is not a problem</source>
         <extracomment>Why the list of problems cannot be read. %1 is the number of a line of the list&apos;s file, index.txt, that does not name a game file, a chance from 0 to 1, a number of moves and a name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>a linha %1 da lista de problemas não descreve um problema</translation>
     </message>
     <message>
         <source>the list of problems is too long</source>
         <extracomment>Why the list of problems cannot be read: its file, index.txt, is larger than any list of problems.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>a lista de problemas é longa demais</translation>
     </message>
 </context>
 <context>
@@ -563,12 +564,12 @@
     <message>
         <source>Your records in %1 could not be used (%2). The file was set aside as %3, and new records begin.</source>
         <extracomment>%1 the records file, %2 why it could not be used (a phrase such as &quot;it is damaged&quot;), %3 the name it was given.</extracomment>
-        <translation>Não foi possível usar seus recordes em %1 (%2). O arquivo foi guardado com o nome %3, e seus recordes recomeçam do zero.</translation>
+        <translation>Não foi possível usar seus recordes em %1 (%2). O arquivo foi renomeado para %3, e seus recordes recomeçam do zero.</translation>
     </message>
     <message>
         <source>Your records in %1 cannot be used (%2), nor set aside (%3), so no game is recorded until it is moved.</source>
         <extracomment>%1 the records file, %2 why it cannot be used, %3 why it could not be renamed.</extracomment>
-        <translation>Não é possível usar seus recordes em %1 (%2) nem guardar o arquivo com outro nome (%3); nenhuma partida será registrada até que ele seja movido.</translation>
+        <translation>Não é possível usar seus recordes em %1 (%2) nem renomear o arquivo (%3); nenhuma partida será registrada até que ele seja movido.</translation>
     </message>
     <message>
         <source>Your records could not be written.<byte value="xd"/>
@@ -588,7 +589,7 @@
     <message>
         <source>Another copy of Pebblenix keeps your records in %1 locked. The games that end are kept, and written as soon as it lets go.</source>
         <extracomment>Told once when a game has ended while another running copy of the game has kept the records file locked for some seconds. %1 is the records file.</extracomment>
-        <translation>Outra instância do Pebblenix mantém seus recordes em %1 bloqueados. As partidas que terminarem são guardadas e gravadas assim que ela liberar o arquivo.</translation>
+        <translation>Outra instância do Pebblenix está bloqueando seus recordes em %1. As partidas que terminarem ficam guardadas e serão gravadas assim que ela liberar o arquivo.</translation>
     </message>
     <message numerus="yes">
         <source>another copy of Pebblenix kept the file locked until the end; games not recorded: %n</source>
@@ -601,7 +602,7 @@
     <message>
         <source>Your records in %1 were written by a newer version of Pebblenix, which this one cannot read. They are left as they are, and no game is recorded.</source>
         <extracomment>%1 the records file.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Seus recordes em %1 foram gravados por uma versão mais nova do Pebblenix, que esta não consegue ler. Eles serão mantidos como estão, e nenhuma partida será registrada.</translation>
     </message>
 </context>
 <context>
@@ -628,14 +629,14 @@
     <message>
         <source>One move</source>
         <extracomment>The last line after a line of play of one move that ends with one marble in the centre hole.</extracomment>
-        <translation>Um movimento</translation>
+        <translation>Uma jogada</translation>
     </message>
     <message numerus="yes">
         <source>%n moves</source>
         <extracomment>The last line after a line of play that ends with one marble in the centre hole: its number of moves, each one marble&apos;s chain of jumps (never 1).</extracomment>
         <translation>
-            <numerusform>%n movimento</numerusform>
-            <numerusform>%n movimentos</numerusform>
+            <numerusform>%n jogada</numerusform>
+            <numerusform>%n jogadas</numerusform>
         </translation>
     </message>
     <message>
@@ -649,44 +650,44 @@
     <message>
         <source>One marble can still finish in the centre.</source>
         <extracomment>The position editor&apos;s verdict on the board being set up.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ainda é possível terminar com uma única bolinha no centro.</translation>
     </message>
     <message>
         <source>One marble stands in the centre: this board is already solved.</source>
         <extracomment>The position editor&apos;s verdict on a board with one marble, in the centre.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Há uma única bolinha, no centro: este tabuleiro já está resolvido.</translation>
     </message>
     <message>
         <source>There are no marbles on the board.</source>
         <extracomment>The position editor&apos;s verdict on an empty board.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Não há bolinhas no tabuleiro.</translation>
     </message>
     <message>
         <source>The only marble stands on %1, not in the centre, and a lone marble cannot jump.</source>
         <extracomment>The position editor&apos;s verdict on a board with one marble. %1 is its hole, a column letter and a row number such as &quot;d1&quot; (never translated).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>A única bolinha está em %1, fora do centro, e uma bolinha sozinha não pode saltar.</translation>
     </message>
     <message>
         <source>No series of jumps can leave one marble in the centre (the rule of three): colour the holes in three colours along the diagonals, either way; every jump changes the number of marbles on each colour by one, so whether each colour holds an odd or even number flips for all three at once, and from this board it never matches a lone marble in the centre.</source>
         <extracomment>The position editor&apos;s verdict. The rule of three is the usual name of this argument in peg solitaire; the three colours are stripes running along the diagonals of the board.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Nenhuma sequência de saltos pode deixar uma única bolinha no centro (regra do três): pinte as casas com três cores ao longo das diagonais, em qualquer uma das duas direções; cada salto muda em um o número de bolinhas de cada cor, então o número de bolinhas de cada uma das três cores passa de par a ímpar, ou de ímpar a par, ao mesmo tempo, e a partir deste tabuleiro essa combinação nunca coincide com a de uma bolinha sozinha no centro.</translation>
     </message>
     <message>
         <source>The rule of three allows a finish in the centre, but no series of jumps from this board leads to one.</source>
         <extracomment>The position editor&apos;s verdict: the rule of three (see the other verdict) does not forbid a centre finish, but the exact search finds none.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>A regra do três permite um final no centro, mas nenhuma sequência de saltos a partir deste tabuleiro chega a ele.</translation>
     </message>
     <message>
         <source>One marble can still finish in the centre, in one move.</source>
         <extracomment>The position editor&apos;s verdict when one move (one marble&apos;s jumps made one after another) leaves one marble in the centre.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ainda é possível terminar com uma única bolinha no centro, em uma jogada.</translation>
     </message>
     <message numerus="yes">
         <source>One marble can still finish in the centre, in %n moves at the fewest.</source>
         <extracomment>The position editor&apos;s verdict. A move is one marble&apos;s jumps made one after another; %n is the fewest moves that leave one marble in the centre, always more than one.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Ainda é possível terminar com uma única bolinha no centro, em no mínimo %n jogada.</numerusform>
+            <numerusform>Ainda é possível terminar com uma única bolinha no centro, em no mínimo %n jogadas.</numerusform>
         </translation>
     </message>
 </context>
@@ -728,57 +729,58 @@
     <message>
         <source>There is no marble on %1 to jump.</source>
         <extracomment>What a screen reader says when Shift and an arrow key are pressed on an empty hole; %1 names the hole (&quot;d4&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Não há bolinha em %1 para saltar.</translation>
     </message>
     <message>
         <source>The marble on %1 cannot jump that way.</source>
         <extracomment>What a screen reader says when Shift and an arrow key ask for a jump the board does not allow; %1 names the hole (&quot;d4&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>A bolinha em %1 não pode saltar nessa direção.</translation>
     </message>
     <message numerus="yes">
         <source>The marble on %1 jumped over %2 to %3. %n marbles left.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>A bolinha em %1 saltou sobre %2 para %3. Resta %n bolinha.</numerusform>
+            <numerusform>A bolinha em %1 saltou sobre %2 para %3. Restam %n bolinhas.</numerusform>
         </translation>
     </message>
     <message>
         <source>The marble on %1 jumped over %2 to %3. One marble is left.</source>
         <extracomment>What a screen reader says after Shift and an arrow key made a jump: %1 the hole the marble left, %2 the one it jumped over, %3 the one it landed on (&quot;d2&quot;, &quot;d3&quot;, &quot;d4&quot;); %n the marbles now on the board, always more than one.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>A bolinha em %1 saltou sobre %2 para %3. Resta uma bolinha.</translation>
     </message>
 </context>
 <context>
     <name>pebblenix::ChallengeCommands</name>
     <message>
         <source>%1 - %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 - %2</translation>
     </message>
     <message>
         <source>Today&apos;s Problem (%1)</source>
         <extracomment>The main window&apos;s title names it so while it is played. %1 is its grade, such as &quot;Hard&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Problema do dia (%1)</translation>
     </message>
     <message>
         <source>The position could not be saved.<byte value="xd"/>
 %1: %2.</source>
         <extracomment>%1 is the game file&apos;s path, %2 why it could not be written.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível salvar a posição.<byte value="xd"/>
+%1: %2.</translation>
     </message>
     <message>
         <source>&amp;Problems…</source>
         <extracomment>Opens the list of problems: shapes of marbles to reduce to one marble in the centre.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Problemas…</translation>
     </message>
     <message>
         <source>&amp;Today&apos;s Problem</source>
         <extracomment>Starts the problem of the day, the same for every player that day.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Pro&amp;blema do dia</translation>
     </message>
     <message>
         <source>Set Up Pos&amp;ition…</source>
         <extracomment>Opens a board on which the player puts and takes marbles, to play from there.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Mon&amp;tar posição…</translation>
     </message>
 </context>
 <context>
@@ -794,7 +796,7 @@
         <source>The game was not rewound, because the undo file could not be written.<byte value="xd"/>
 %1: %2.</source>
         <extracomment>%1 is the undo file&apos;s path, %2 why it could not be written.</extracomment>
-        <translation>Não foi possível voltar a partida porque o arquivo de desfazer não pôde ser gravado.<byte value="xd"/>
+        <translation>Não foi possível voltar porque o arquivo de desfazer não pôde ser gravado.<byte value="xd"/>
 %1: %2.</translation>
     </message>
 </context>
@@ -803,132 +805,132 @@
     <message>
         <source>How to Play</source>
         <extracomment>The title of Help &gt; How to Play.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Como jogar</translation>
     </message>
     <message>
         <source>The game</source>
         <extracomment>A heading in How to Play.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>O jogo</translation>
     </message>
     <message>
         <source>Pebblenix is peg solitaire on a board of 33 holes in the shape of a cross. A new game has a marble in every hole but the centre one.</source>
         <extracomment>How to Play, on the rules. Each paragraph is translated whole; the menu names in these paragraphs are the menus&apos; own, as translated.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>O Pebblenix é um Resta Um jogado em um tabuleiro de 33 casas em forma de cruz. Uma partida nova começa com uma bolinha em cada casa, menos na casa central.</translation>
     </message>
     <message>
         <source>A marble jumps over a marble beside it, in its row or its column, into the empty hole just beyond, and the marble it jumped over is taken off the board. Marbles never jump diagonally.</source>
-        <translation type="unfinished"></translation>
+        <translation>Uma bolinha salta sobre uma bolinha vizinha, na mesma linha ou coluna, para a casa vazia logo depois dela, e a bolinha saltada sai do tabuleiro. As bolinhas nunca saltam na diagonal.</translation>
     </message>
     <message>
         <source>The game is over when no jump is left. The fewer marbles are left, the better: one marble left in the centre hole wins the game.</source>
-        <translation type="unfinished"></translation>
+        <translation>A partida termina quando não resta nenhum salto possível. Quanto menos bolinhas restarem, melhor: você vence a partida quando sobra uma única bolinha, na casa central.</translation>
     </message>
     <message>
         <source>The clock counts down 120 seconds from your first click on the board. It only tells you how fast you are: when it shows TimeOut!!, you can play on.</source>
         <extracomment>&quot;TimeOut!!&quot; is what the clock shows, the same in every language.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>O relógio faz uma contagem regressiva de 120 segundos a partir do seu primeiro clique no tabuleiro. Ele serve só para mostrar a sua rapidez: quando ele mostrar TimeOut!!, você pode continuar jogando.</translation>
     </message>
     <message>
         <source>Moving a marble</source>
         <extracomment>A heading in How to Play.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Como mover uma bolinha</translation>
     </message>
     <message>
         <source>With the mouse, click a marble to pick it up, then click the empty hole two holes away where it should land. A click anywhere else puts it down again. You can also drag a marble onto the hole it jumps to.</source>
-        <translation type="unfinished"></translation>
+        <translation>Com o mouse, clique em uma bolinha para selecioná-la e depois clique na casa vazia, a duas casas de distância, onde ela deve parar. Um clique em qualquer outro lugar desfaz a seleção. Você também pode arrastar a bolinha até a casa para onde ela salta.</translation>
     </message>
     <message>
         <source>With the keyboard, the arrow keys move a dashed box from hole to hole, and Space or Enter acts as a click on the hole in the box. Shift and an arrow key jump the marble in the box two holes that way at once, and the box goes with it: Shift+Down on d2 jumps it over d3 to d4. A screen reader says what each jump did.</source>
         <extracomment>Shift and the arrow keys jump a marble; the arrow keys alone move the box.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Com o teclado, as setas movem um contorno tracejado de casa em casa, e Espaço ou Enter funciona como um clique na casa do contorno. Shift com uma seta faz a bolinha do contorno saltar de uma vez duas casas nessa direção, e o contorno vai junto: Shift+Seta para baixo em d2 faz a bolinha saltar sobre d3 para d4. Um leitor de tela informa o resultado de cada salto.</translation>
     </message>
     <message>
         <source>The holes are named by their column, a to g from the left, and their row, 1 to 7 from the top, so d4 is the centre; hints and lists name a jump by its two holes, as in d2 -&gt; d4. View ▸ Show Coordinates shows the letters and numbers beside the board.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cada casa tem o nome da sua coluna, de a até g a partir da esquerda, e da sua linha, de 1 até 7 a partir de cima; assim, d4 é o centro. As dicas e as listas indicam um salto pelas suas duas casas, como em d2 -&gt; d4. Exibir ▸ Mostrar coordenadas mostra as letras e os números ao lado do tabuleiro.</translation>
     </message>
     <message>
         <source>The marks on the board</source>
         <extracomment>A heading in How to Play.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>As marcas no tabuleiro</translation>
     </message>
     <message>
         <source>With View ▸ Show Jumps on, the marble you pick up has a ring round it, and each hole it can jump to is marked:</source>
-        <translation type="unfinished"></translation>
+        <translation>Com Exibir ▸ Mostrar saltos ativado, a bolinha que você seleciona fica com um anel em volta, e cada casa para onde ela pode saltar recebe uma marca:</translation>
     </message>
     <message>
         <source>The picked-up marble, ringed.</source>
-        <translation type="unfinished"></translation>
+        <translation>A bolinha selecionada, com um anel em volta.</translation>
     </message>
     <message>
         <source>A ring with a tick: after this jump the last marble can still finish in the centre.</source>
         <extracomment>What Show Jumps&apos; ring with a tick means.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Um anel com sinal de certo: depois deste salto, a última bolinha ainda pode terminar no centro.</translation>
     </message>
     <message>
         <source>A cross: this jump loses the finish in the centre.</source>
         <extracomment>What Show Jumps&apos; cross means.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Um X: este salto perde o final no centro.</translation>
     </message>
     <message>
         <source>A small dot: the marble can jump here, but whether that keeps the finish is not known yet, while the table of solutions loads or when it cannot be read.</source>
         <extracomment>What Show Jumps&apos; small dot means.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Um pontinho: a bolinha pode saltar para cá, mas ainda não se sabe se isso mantém o final no centro, enquanto a tabela de soluções carrega ou quando ela não pode ser lida.</translation>
     </message>
     <message>
         <source>A framed hole: one of the two holes of the jump chosen in Review Game or Winning Line.</source>
         <extracomment>The frame round the two holes of a jump chosen in a list.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Uma casa com moldura: uma das duas casas do salto escolhido em Revisar partida ou em Caminho da vitória.</translation>
     </message>
     <message>
         <source>Help when you want it</source>
         <extracomment>A heading in How to Play.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ajuda quando você quiser</translation>
     </message>
     <message>
         <source>Every help the game gives is exact: it knows for every position whether the last marble can still finish in the centre. A game finished after a hint, a rewind, Review Game, Winning Line or Show Jumps&apos; marks counts as played with help.</source>
-        <translation type="unfinished"></translation>
+        <translation>Toda ajuda que o jogo oferece é exata: ele sabe, em qualquer posição, se a última bolinha ainda pode terminar no centro. Uma partida terminada depois de usar Dica, Voltar à última posição vencível, Revisar partida, Caminho da vitória ou as marcas de Mostrar saltos conta como partida com ajuda.</translation>
     </message>
     <message>
         <source>Game ▸ Hint (Ctrl+H) picks up a marble whose jump keeps the centre finish and blinks the hole it should jump to, or says that no such finish is left.</source>
-        <translation type="unfinished"></translation>
+        <translation>Jogo ▸ Dica (Ctrl+H) seleciona uma bolinha cujo salto mantém o final no centro e faz piscar a casa para onde ela deve saltar, ou avisa que esse final já não é possível.</translation>
     </message>
     <message>
         <source>Game ▸ Review Game lists your jumps and shows the one after which the centre finish was lost, with a jump that would have kept it. Go Back to Before This Jump takes the board back to the chosen row.</source>
-        <translation type="unfinished"></translation>
+        <translation>Jogo ▸ Revisar partida lista os seus saltos e mostra aquele depois do qual o final no centro foi perdido, com um salto que o teria mantido. Voltar para antes deste salto leva o tabuleiro de volta à linha escolhida.</translation>
     </message>
     <message>
         <source>Game ▸ Rewind to Last Winnable Position (Ctrl+R) takes the board back to just before the jump that lost the centre finish. Undo (Ctrl+Z) takes back the last jump, or the rewind.</source>
-        <translation type="unfinished"></translation>
+        <translation>Jogo ▸ Voltar à última posição vencível (Ctrl+R) leva o tabuleiro de volta para logo antes do salto que perdeu o final no centro. Desfazer (Ctrl+Z) desfaz o último salto ou essa volta.</translation>
     </message>
     <message>
         <source>Game ▸ Winning Line (Ctrl+L) lists the jumps that take the board in front of you to one marble in the centre; Play Next Jump makes the first of them. Its Fewest Moves choice shows a line with the fewest moves, a run of jumps by one marble counting as one move.</source>
-        <translation type="unfinished"></translation>
+        <translation>Jogo ▸ Caminho da vitória (Ctrl+L) lista os saltos que levam o tabuleiro à sua frente a uma única bolinha no centro; Jogar o próximo salto faz o primeiro deles. A opção Mínimo de jogadas mostra um caminho com o mínimo de jogadas, em que uma sequência de saltos da mesma bolinha conta como uma só jogada.</translation>
     </message>
     <message>
         <source>View ▸ Show Moves shows the moves you have made and the fewest moves that can still finish in the centre.</source>
-        <translation type="unfinished"></translation>
+        <translation>Exibir ▸ Mostrar jogadas mostra as jogadas que você já fez e o mínimo de jogadas com que ainda é possível terminar no centro.</translation>
     </message>
     <message>
         <source>Game ▸ Tell Me When It Ends says when no jump is left and how many marbles remain, and stops the clock at the end of every game.</source>
-        <translation type="unfinished"></translation>
+        <translation>Jogo ▸ Avisar quando a partida terminar informa quando não resta nenhum salto e quantas bolinhas sobraram, e para o relógio ao final de cada partida.</translation>
     </message>
     <message>
         <source>Records</source>
         <extracomment>A heading in How to Play.</extracomment>
-        <translation type="unfinished">Recordes</translation>
+        <translation>Recordes</translation>
     </message>
     <message>
         <source>Game ▸ Records shows the games you have played, those finished in the centre, your best finish and your fastest centre finish. The bests of games played with help are kept apart from the others.</source>
-        <translation type="unfinished"></translation>
+        <translation>Jogo ▸ Recordes mostra as partidas que você jogou, as terminadas no centro, o seu melhor resultado e o seu final no centro mais rápido. Os recordes das partidas com ajuda ficam separados dos outros.</translation>
     </message>
     <message>
         <source>Problems</source>
         <extracomment>A heading in How to Play.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Problemas</translation>
     </message>
     <message>
         <source>Game ▸ Problems offers positions to bring down to one marble in the centre, from easy to very hard. Game ▸ Set Up Position lets you place the marbles yourself, and Game ▸ Today&apos;s Problem is a new problem every day, the same for every player. The same exact help works on all of them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Jogo ▸ Problemas oferece posições para reduzir a uma única bolinha no centro, das fáceis às muito difíceis. Jogo ▸ Montar posição permite colocar as bolinhas onde você quiser, e Jogo ▸ Problema do dia traz um problema novo a cada dia, o mesmo para todo mundo. A mesma ajuda exata funciona em todos eles.</translation>
     </message>
 </context>
 <context>
@@ -956,99 +958,99 @@
         <extracomment>The title of the list of problems.
 ----------
 The list&apos;s name for a screen reader.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Problemas</translation>
     </message>
     <message>
         <source>Problem</source>
         <extracomment>The columns of the list of problems: the problem&apos;s name, its grade (Easy to Master), the marbles it starts with, the fewest moves that solve it (a move is one marble&apos;s jumps one after another), and whether the player has solved it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Problema</translation>
     </message>
     <message>
         <source>Grade</source>
-        <translation type="unfinished"></translation>
+        <translation>Nível</translation>
     </message>
     <message>
         <source>Marbles</source>
-        <translation type="unfinished"></translation>
+        <translation>Bolinhas</translation>
     </message>
     <message>
         <source>Fewest Moves</source>
-        <translation type="unfinished"></translation>
+        <translation>Mínimo de jogadas</translation>
     </message>
     <message>
         <source>Solved</source>
-        <translation type="unfinished"></translation>
+        <translation>Resolvido</translation>
     </message>
     <message>
         <source>Full Board, %1 Empty</source>
         <extracomment>A row of the list of problems: the full board with one hole empty, from which the last marble can never finish in the centre. %1 is the hole, such as &quot;c1&quot; (never translated).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tabuleiro cheio, %1 vazia</translation>
     </message>
     <message>
         <source>No centre finish</source>
         <extracomment>Shown in the Grade column of a start that cannot be solved.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Sem final no centro</translation>
     </message>
     <message>
         <source>&amp;Play</source>
         <extracomment>Starts the chosen problem, as Game &gt; New starts a game.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Jogar</translation>
     </message>
     <message>
         <source>Next &amp;Unsolved</source>
         <extracomment>Goes to the next problem in the list not yet solved without help.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Próximo não &amp;resolvido</translation>
     </message>
     <message>
         <source>Not yet</source>
-        <translation type="unfinished"></translation>
+        <translation>Ainda não</translation>
     </message>
     <message numerus="yes">
         <source>In %n moves</source>
         <extracomment>In the Solved column: the player solved the problem without help, in %n moves at the fewest (never fewer than 5, so English needs no singular).</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Em %n jogada</numerusform>
+            <numerusform>Em %n jogadas</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>With help, in %n moves</source>
         <extracomment>In the Solved column: solved only with help (a hint, the winning line...).</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Com ajuda, em %n jogada</numerusform>
+            <numerusform>Com ajuda, em %n jogadas</numerusform>
         </translation>
     </message>
     <message>
         <source>Jumps made at random finish in the centre about once in %1 games.</source>
         <extracomment>%1 is a large number, such as &quot;64&quot; or &quot;74,000,000&quot;: how many games of random jumps it takes on average to see one finish in the centre.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Com saltos feitos ao acaso, a última bolinha termina no centro cerca de uma vez a cada %1 partidas.</translation>
     </message>
     <message numerus="yes">
         <source>You solved it without help in %n moves, on %1.</source>
         <extracomment>%1 the date.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Você resolveu este problema sem ajuda em %n jogada, no dia %1.</numerusform>
+            <numerusform>Você resolveu este problema sem ajuda em %n jogadas, no dia %1.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>You solved it with help in %n moves, on %1.</source>
         <extracomment>With help: after a hint, the winning line, Review Game or a rewind. %1 the date.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Você resolveu este problema com ajuda em %n jogada, no dia %1.</numerusform>
+            <numerusform>Você resolveu este problema com ajuda em %n jogadas, no dia %1.</numerusform>
         </translation>
     </message>
     <message>
         <source>You have solved every problem without help.</source>
         <extracomment>Next Unsolved found no problem left to solve without help.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Você resolveu todos os problemas sem ajuda.</translation>
     </message>
     <message>
         <source>The list of problems cannot be read.</source>
         <extracomment>Above the reason, a file&apos;s path and what is wrong with it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Não é possível ler a lista de problemas.</translation>
     </message>
 </context>
 <context>
@@ -1128,24 +1130,24 @@ The list&apos;s name for a screen reader.</extracomment>
     <message>
         <source>Problems solved:</source>
         <extracomment>Problems of Game &gt; Problems finished with one marble in the centre.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Problemas resolvidos:</translation>
     </message>
     <message>
         <source>Today&apos;s Problem, days in a row:</source>
         <extracomment>Today&apos;s Problem solved on this many days in a row, up to today or yesterday.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Problema do dia, dias seguidos:</translation>
     </message>
     <message>
         <source>%1, of which %2 without help</source>
         <extracomment>%1 how many problems the player has solved, %2 how many of them without help.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, dos quais %2 sem ajuda</translation>
     </message>
     <message numerus="yes">
         <source>%n (your longest run: %1)</source>
         <extracomment>%n the days in a row up to today, %1 the most days in a row so far.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n (sua maior sequência: %1)</numerusform>
+            <numerusform>%n (sua maior sequência: %1)</numerusform>
         </translation>
     </message>
 </context>
@@ -1217,39 +1219,39 @@ The list&apos;s name for a screen reader.</extracomment>
     <message>
         <source>Set Up Position</source>
         <extracomment>The title of the position editor, where the player puts and takes marbles.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Montar posição</translation>
     </message>
     <message>
         <source>Board to set up</source>
         <extracomment>The board of the position editor, for a screen reader: a click, Space or Enter on a hole puts a marble in it or takes it out.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tabuleiro para montar</translation>
     </message>
     <message>
         <source>&amp;Clear</source>
         <extracomment>Takes every marble off the board being set up.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Limpar</translation>
     </message>
     <message>
         <source>&amp;Full</source>
         <extracomment>Puts a marble in every hole of the board being set up.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Encher</translation>
     </message>
     <message>
         <source>&amp;Play From Here</source>
         <extracomment>Starts a game from the board set up, as Game &gt; New starts one.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Jogar desta posição</translation>
     </message>
     <message>
         <source>Save &amp;As…</source>
         <extracomment>Saves the board set up as a game file.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Salvar &amp;como…</translation>
     </message>
     <message numerus="yes">
         <source>Marbles on the board: %n</source>
         <extracomment>Above the verdict of the position editor: how many marbles the board holds.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Bolinhas no tabuleiro: %n</numerusform>
+            <numerusform>Bolinhas no tabuleiro: %n</numerusform>
         </translation>
     </message>
 </context>
@@ -1258,46 +1260,47 @@ The list&apos;s name for a screen reader.</extracomment>
     <message>
         <source>Tell Me &amp;When It Ends</source>
         <extracomment>A Game menu option, off until chosen: when no jump is left the game says so, and the clock stops at the end of every game.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Avisar &amp;quando a partida terminar</translation>
     </message>
     <message>
         <source>When no jump is left, says so and how many marbles remain; at the end of every game the clock stops.</source>
         <extracomment>The tip of Game &gt; Tell Me When It Ends.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Quando não resta nenhum salto, avisa e diz quantas bolinhas sobraram; ao final de cada partida, o relógio para.</translation>
     </message>
     <message>
         <source>Marks the holes the picked-up marble can jump to: a ring with a tick where the jump keeps a finish with the last marble in the centre possible, a cross where it loses it, and a small dot while the game cannot tell. The picked-up marble has a ring round it.</source>
         <extracomment>The tip of View &gt; Show Jumps: the marks differ by shape.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Marca as casas para onde a bolinha selecionada pode saltar: um anel com sinal de certo onde o salto ainda permite terminar com a última bolinha no centro, um X onde o salto perde essa possibilidade e um pontinho enquanto o jogo não consegue avaliar. A bolinha selecionada fica com um anel em volta.</translation>
     </message>
     <message>
         <source>Show &amp;Coordinates</source>
         <extracomment>A View menu option: the columns&apos; letters and the rows&apos; numbers around the board.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar &amp;coordenadas</translation>
     </message>
     <message>
         <source>Shows the columns&apos; letters, a to g, and the rows&apos; numbers, 1 to 7, around the board: the names hints and lists give the holes.</source>
         <extracomment>The tip of View &gt; Show Coordinates.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Mostra as letras das colunas, de a até g, e os números das linhas, de 1 até 7, em volta do tabuleiro: os nomes que as dicas e as listas dão às casas.</translation>
     </message>
     <message>
         <source>&amp;How to Play</source>
         <extracomment>Opens the rules and the ways to play, with what each mark on the board means.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Como jogar</translation>
     </message>
     <message numerus="yes">
         <source>No jump is left: %n marbles remain.</source>
         <extracomment>Told when Game &gt; Tell Me When It Ends is on and a jump leaves no jump on the board; %n the marbles left, always more than one.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Não resta nenhum salto: sobrou %n bolinha.</numerusform>
+            <numerusform>Não resta nenhum salto: sobraram %n bolinhas.</numerusform>
         </translation>
     </message>
     <message>
         <source>The Game menu&apos;s setting could not be saved, so the next game opens with the one stored before.<byte value="xd"/>
 %1.</source>
         <extracomment>After a change of Game &gt; Tell Me When It Ends. %1 says which file could not be written and why.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível salvar a configuração do menu Jogo, então da próxima vez o jogo abrirá com a configuração salva antes.<byte value="xd"/>
+%1.</translation>
     </message>
 </context>
 <context>
@@ -1451,7 +1454,7 @@ na casa central.</translation>
     <message>
         <source>This game started from a position that cannot finish with the last marble in the centre, so there is nothing to rewind to.</source>
         <extracomment>Game &gt; Rewind: no jump lost the centre finish, because there never was one.</extracomment>
-        <translation>Esta partida começou de uma posição em que a última bolinha não pode terminar no centro, então não há para onde voltar.</translation>
+        <translation>Esta partida começou em uma posição na qual não é possível terminar com a última bolinha no centro, então não há para onde voltar.</translation>
     </message>
     <message>
         <source>&amp;White</source>
@@ -1617,12 +1620,12 @@ na casa central.</translation>
     <message>
         <source>Show &amp;Moves</source>
         <extracomment>Shows below the board the moves made and the fewest moves that still finish.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar &amp;jogadas</translation>
     </message>
     <message>
         <source>Shows the moves made, a chain of jumps by one marble counting once, and the fewest moves that still finish with the last marble in the centre.</source>
         <extracomment>Shown as the tip of the View menu&apos;s Show Moves item.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Mostra as jogadas feitas, em que uma sequência de saltos da mesma bolinha conta como uma só jogada, e o mínimo de jogadas com que ainda é possível terminar com a última bolinha no centro.</translation>
     </message>
 </context>
 </TS>
