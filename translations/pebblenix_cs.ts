@@ -159,7 +159,7 @@
     <message>
         <source>another copy of Pebblenix is writing it</source>
         <extracomment>Why a setting could not be saved; said inside a sentence about the settings file.</extracomment>
-        <translation>právě do něj zapisuje jiná kopie hry Pebblenix</translation>
+        <translation>právě do něj zapisuje jiná spuštěná kopie hry Pebblenix</translation>
     </message>
     <message>
         <source>its lock file %1 cannot be used (%2), nor set aside (%3)</source>
@@ -192,130 +192,131 @@
     <message numerus="yes">
         <source>Moves: %n</source>
         <extracomment>View &gt; Show Moves, below the board: the moves made, where a move is one marble&apos;s chain of jumps. About 12 characters.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Tahy: %n</numerusform>
+            <numerusform>Tahy: %n</numerusform>
+            <numerusform>Tahy: %n</numerusform>
         </translation>
     </message>
     <message>
         <source>No centre finish left</source>
         <extracomment>View &gt; Show Moves, below the board, right of the moves made: the last marble can no longer finish in the centre. About 24 characters.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ve středu už skončit nelze</translation>
     </message>
     <message numerus="yes">
         <source>Fewest to finish: %n</source>
         <extracomment>View &gt; Show Moves, below the board, right of the moves made: the fewest moves that still end with the last marble in the centre. About 24 characters.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Nejméně do středu: %n</numerusform>
+            <numerusform>Nejméně do středu: %n</numerusform>
+            <numerusform>Nejméně do středu: %n</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n moves, on %1</source>
         <extracomment>In Records: %n the moves of a centre finish (a move is one marble&apos;s chain of jumps), %1 the date.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n tah, %1</numerusform>
+            <numerusform>%n tahy, %1</numerusform>
+            <numerusform>%n tahů, %1</numerusform>
         </translation>
     </message>
     <message>
         <source>Fewest moves:</source>
         <extracomment>In Records: the centre finish in the fewest moves, of a game played from the start (not opened from a file).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Nejméně tahů:</translation>
     </message>
     <message>
         <source>Fewest moves with help:</source>
         <extracomment>In Records: the same, with help (a hint, a rewind, Review Game, the winning line or the fewest moves shown by View &gt; Show Moves).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Nejméně tahů s pomocí:</translation>
     </message>
     <message numerus="yes">
         <source>From here %n moves were enough; after this move %1.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Před tímto tahem stačil %n tah; po něm jich bylo potřeba %1.</numerusform>
+            <numerusform>Před tímto tahem stačily %n tahy; po něm jich bylo potřeba %1.</numerusform>
+            <numerusform>Před tímto tahem stačilo %n tahů; po něm jich bylo potřeba %1.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1, in the move that made the finish take more moves than needed: from here %n moves were enough; after this move %2.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1, součást tahu, který zbytečně prodloužil zakončení ve středu: před ním stačil %n tah; po něm jich bylo potřeba %2.</numerusform>
+            <numerusform>%1, součást tahu, který zbytečně prodloužil zakončení ve středu: před ním stačily %n tahy; po něm jich bylo potřeba %2.</numerusform>
+            <numerusform>%1, součást tahu, který zbytečně prodloužil zakončení ve středu: před ním stačilo %n tahů; po něm jich bylo potřeba %2.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Move %1, %2, made the finish take more moves than needed: from here %n moves were enough; after this move %3.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Tah č. %1 (%2) zbytečně prodloužil zakončení ve středu: před ním stačil %n tah; po něm jich bylo potřeba %3.</numerusform>
+            <numerusform>Tah č. %1 (%2) zbytečně prodloužil zakončení ve středu: před ním stačily %n tahy; po něm jich bylo potřeba %3.</numerusform>
+            <numerusform>Tah č. %1 (%2) zbytečně prodloužil zakončení ve středu: před ním stačilo %n tahů; po něm jich bylo potřeba %3.</numerusform>
         </translation>
     </message>
     <message>
         <source>&amp;Any Line</source>
         <extracomment>Winning Line&apos;s choice: the line of jumps the hints follow, whatever its moves.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Libovolná cesta</translation>
     </message>
     <message>
         <source>Fewest &amp;Moves</source>
         <extracomment>Winning Line&apos;s choice: a line in the fewest moves, a move being one marble&apos;s chain of jumps.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nejméně tahů</translation>
     </message>
     <message>
         <source>The choice of winning line could not be saved, so the next Winning Line opens with the one stored before.<byte value="xd"/>
 %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Volbu vítězné cesty se nepodařilo uložit, okno „Vítězná cesta“ se proto příště otevře s dříve uloženou volbou.<byte value="xd"/>
+%1.</translation>
     </message>
     <message>
         <source>Move</source>
         <extracomment>Winning Line&apos;s column header with Fewest Moves: each row a move, &quot;d2 -&gt; d4 -&gt; d6&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tah</translation>
     </message>
     <message numerus="yes">
         <source>Moves to the last marble in the centre after the move under way: %n</source>
         <extracomment>Above the list of moves when its first row, without a number, goes on with the marble that has just jumped; the number of moves after it comes last.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Počet tahů do zakončení ve středu po rozehraném tahu: %n</numerusform>
+            <numerusform>Počet tahů do zakončení ve středu po rozehraném tahu: %n</numerusform>
+            <numerusform>Počet tahů do zakončení ve středu po rozehraném tahu: %n</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Moves to the last marble in the centre: %n</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Počet tahů do zakončení ve středu: %n</numerusform>
+            <numerusform>Počet tahů do zakončení ve středu: %n</numerusform>
+            <numerusform>Počet tahů do zakončení ve středu: %n</numerusform>
         </translation>
     </message>
     <message>
         <source>The marble that has just jumped goes on: these jumps belong to the move under way.</source>
         <extracomment>The tip of Winning Line&apos;s first row when it has no number.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Kulička, která právě skočila, pokračuje: tyto skoky patří k rozehranému tahu.</translation>
     </message>
     <message>
         <source>A line of the fewest moves is not available, because their table cannot be used: %1.</source>
         <extracomment>In Winning Line, when the table of fewest moves (a file installed with the game) cannot be used; %1 says why.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Cesta s nejmenším počtem tahů není k dispozici, protože tabulku nejmenších počtů tahů nelze použít: %1.</translation>
     </message>
     <message>
         <source>From here one move was enough; after this move %1.</source>
         <extracomment>The tip of the jumps of the first move after which a centre finish took more moves than before it, when one move was enough from the position before that move: %1 the moves needed once it was made.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Před tímto tahem stačil jediný tah; po něm jich bylo potřeba %1.</translation>
     </message>
     <message>
         <source>%1, in the move that made the finish take more moves than needed: from here one move was enough; after this move %2.</source>
         <extracomment>What a screen reader says of a jump of the first move that made the finish take more moves than needed, when one move was enough before it: %1 the jump (&quot;d4 -&gt; b4&quot;), %2 the moves needed after it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, součást tahu, který zbytečně prodloužil zakončení ve středu: před ním stačil jediný tah; po něm jich bylo potřeba %2.</translation>
     </message>
     <message>
         <source>Move %1, %2, made the finish take more moves than needed: from here one move was enough; after this move %3.</source>
         <extracomment>Review Game&apos;s summary, after what it says of the centre finish, when one move was enough before the move it names: %1 the move&apos;s number in the game, %2 the move (&quot;d2 -&gt; d4 -&gt; d6&quot;), %3 the moves needed once it was made.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tah č. %1 (%2) zbytečně prodloužil zakončení ve středu: před ním stačil jediný tah; po něm jich bylo potřeba %3.</translation>
     </message>
 </context>
 <context>
@@ -323,232 +324,232 @@
     <message>
         <source>Cross</source>
         <extracomment>A problem&apos;s name. The problems are shapes of marbles to reduce to one marble in the centre; this one is a Latin cross of six marbles.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Kříž</translation>
     </message>
     <message>
         <source>Snowflake</source>
         <extracomment>A problem&apos;s name: a snowflake-like star of eleven marbles, one in the centre.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Sněhová vločka</translation>
     </message>
     <message>
         <source>Plus</source>
         <extracomment>A problem&apos;s name: a plus sign of nine marbles.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Plus</translation>
     </message>
     <message>
         <source>Kite</source>
         <extracomment>A problem&apos;s name: a kite on a string, ten marbles.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Drak</translation>
     </message>
     <message>
         <source>Sword</source>
         <extracomment>A problem&apos;s name: a sword with its hilt, twelve marbles.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Meč</translation>
     </message>
     <message>
         <source>Trident</source>
         <extracomment>A problem&apos;s name: a three-pronged spear, eight marbles.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Trojzubec</translation>
     </message>
     <message>
         <source>Gateway</source>
         <extracomment>A problem&apos;s name: a gate in a wall, ten marbles.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Brána</translation>
     </message>
     <message>
         <source>Tuning Fork</source>
         <extracomment>A problem&apos;s name: the two-pronged fork musicians tune by, seven marbles.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ladička</translation>
     </message>
     <message>
         <source>Small Diamond</source>
         <extracomment>A problem&apos;s name: a diamond (the shape) of twelve marbles around the empty centre.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Malý kosočtverec</translation>
     </message>
     <message>
         <source>Hat</source>
         <extracomment>A problem&apos;s name: a hat with a brim, eleven marbles.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Klobouk</translation>
     </message>
     <message>
         <source>Table</source>
         <extracomment>A problem&apos;s name: a table (the furniture) of twelve marbles.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Stůl</translation>
     </message>
     <message>
         <source>Staircase</source>
         <extracomment>A problem&apos;s name: steps running down diagonally, eleven marbles.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Schodiště</translation>
     </message>
     <message>
         <source>Pyramid</source>
         <extracomment>A problem&apos;s name: rows of one, three, five and seven marbles.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Pyramida</translation>
     </message>
     <message>
         <source>Bird</source>
         <extracomment>A problem&apos;s name: a bird with its wings raised, fourteen marbles.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Pták</translation>
     </message>
     <message>
         <source>Heart</source>
         <extracomment>A problem&apos;s name: a heart (the shape), eighteen marbles.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Srdce</translation>
     </message>
     <message>
         <source>Bell</source>
         <extracomment>A problem&apos;s name: a bell (the shape), eighteen marbles.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Zvon</translation>
     </message>
     <message>
         <source>Mask</source>
         <extracomment>A problem&apos;s name: a face mask with two eye holes, nineteen marbles.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Maska</translation>
     </message>
     <message>
         <source>Lantern</source>
         <extracomment>A problem&apos;s name: a lantern (the lamp), fifteen marbles.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Lucerna</translation>
     </message>
     <message>
         <source>Goblet</source>
         <extracomment>A problem&apos;s name: a drinking cup on a stem, fifteen marbles.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Pohár</translation>
     </message>
     <message>
         <source>Crown</source>
         <extracomment>A problem&apos;s name: a king&apos;s crown, sixteen marbles.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Koruna</translation>
     </message>
     <message>
         <source>Tree</source>
         <extracomment>A problem&apos;s name: a fir tree on its trunk, sixteen marbles.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Jedle</translation>
     </message>
     <message>
         <source>Arrow</source>
         <extracomment>A problem&apos;s name: an arrow pointing up, seventeen marbles.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Šipka</translation>
     </message>
     <message>
         <source>Window</source>
         <extracomment>A problem&apos;s name: a window with panes, nineteen marbles.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Okno</translation>
     </message>
     <message>
         <source>Octagon</source>
         <extracomment>A problem&apos;s name: an eight-sided shape of twenty marbles around the empty centre.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Osmiúhelník</translation>
     </message>
     <message>
         <source>Tower</source>
         <extracomment>A problem&apos;s name: a castle tower with battlements, twenty marbles.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Věž</translation>
     </message>
     <message>
         <source>Diamond</source>
         <extracomment>A problem&apos;s name: a large diamond (the shape) of 24 marbles around the empty centre.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Kosočtverec</translation>
     </message>
     <message>
         <source>Double Cross</source>
         <extracomment>A problem&apos;s name: an upright with two crossbars, thirteen marbles.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Dvojitý kříž</translation>
     </message>
     <message>
         <source>Rocket</source>
         <extracomment>A problem&apos;s name: a space rocket, 21 marbles.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Raketa</translation>
     </message>
     <message>
         <source>Mushroom</source>
         <extracomment>A problem&apos;s name: a mushroom with its cap and stem, 22 marbles.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Hřib</translation>
     </message>
     <message>
         <source>Fireplace</source>
         <extracomment>A problem&apos;s name: a fireplace, its chimney above, eleven marbles.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Krb</translation>
     </message>
     <message>
         <source>Keyhole</source>
         <extracomment>A problem&apos;s name: the top half of the board full but for the empty centre, one marble below it, 20 marbles.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Klíčová dírka</translation>
     </message>
     <message>
         <source>Moat</source>
         <extracomment>A problem&apos;s name: one marble in the centre cut off by an empty ring (the moat of a castle) from the four arms of the board, 25 marbles.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Vodní příkop</translation>
     </message>
     <message>
         <source>Full Board, d1 Empty</source>
         <extracomment>A problem&apos;s name: every hole holds a marble but d1 (column d, row 1), which is empty. d1 is a hole&apos;s name, never translated.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Plná deska, prázdná d1</translation>
     </message>
     <message>
         <source>Full Board, a4 Empty</source>
         <extracomment>A problem&apos;s name: every hole holds a marble but a4, which is empty.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Plná deska, prázdná a4</translation>
     </message>
     <message>
         <source>Full Board, g4 Empty</source>
         <extracomment>A problem&apos;s name: every hole holds a marble but g4, which is empty.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Plná deska, prázdná g4</translation>
     </message>
     <message>
         <source>Full Board, d7 Empty</source>
         <extracomment>A problem&apos;s name: every hole holds a marble but d7, which is empty.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Plná deska, prázdná d7</translation>
     </message>
     <message>
         <source>Ladder</source>
         <extracomment>A problem&apos;s name: a ladder of two rails and rungs down the middle column, 19 marbles.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Žebřík</translation>
     </message>
     <message>
         <source>Easy</source>
         <extracomment>A problem&apos;s grade: jumps made at random would finish with one marble in the centre at least once in 100 tries.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Snadná</translation>
     </message>
     <message>
         <source>Moderate</source>
         <extracomment>A problem&apos;s grade: random jumps finish in the centre once in 100 to 1,000 tries.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Středně těžká</translation>
     </message>
     <message>
         <source>Hard</source>
         <extracomment>A problem&apos;s grade: random jumps finish in the centre once in 1,000 to 10,000 tries.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Těžká</translation>
     </message>
     <message>
         <source>Very Hard</source>
         <extracomment>A problem&apos;s grade: random jumps finish in the centre once in 10,000 to 100,000 tries.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Velmi těžká</translation>
     </message>
     <message>
         <source>Expert</source>
         <extracomment>A problem&apos;s grade: random jumps finish in the centre once in 100,000 to a million tries.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Pro experty</translation>
     </message>
     <message>
         <source>Master</source>
         <extracomment>A problem&apos;s grade, the hardest: random jumps finish in the centre less than once in a million tries.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Mistrovská</translation>
     </message>
     <message>
         <source>With only %1 empty at the start, the last marble can never finish in the centre (the rule of three): it can only end on a hole whose row and column each differ from those of %1 by 0, 3 or 6, and the centre&apos;s do not.</source>
         <extracomment>Why a start with one empty hole has no finish in the centre. %1 is that hole, a column letter and a row number such as &quot;c1&quot; (never translated); the centre is d4. The rule of three is the usual name of this argument in peg solitaire.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Když je na začátku prázdná jen jamka %1, poslední kulička nikdy nemůže skončit ve středu (pravidlo tří): může skončit jen v jamce, jejíž řádek i sloupec se od řádku a sloupce jamky %1 liší o 0, 3 nebo 6, a střed tuto podmínku nesplňuje.</translation>
     </message>
     <message>
         <source>line %1 of the list of problems is not a problem</source>
         <extracomment>Why the list of problems cannot be read. %1 is the number of a line of the list&apos;s file, index.txt, that does not name a game file, a chance from 0 to 1, a number of moves and a name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>řádek %1 seznamu úloh nepopisuje úlohu</translation>
     </message>
     <message>
         <source>the list of problems is too long</source>
         <extracomment>Why the list of problems cannot be read: its file, index.txt, is larger than any list of problems.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>seznam úloh je příliš dlouhý</translation>
     </message>
 </context>
 <context>
@@ -598,21 +599,21 @@
     <message>
         <source>Another copy of Pebblenix keeps your records in %1 locked. The games that end are kept, and written as soon as it lets go.</source>
         <extracomment>Told once when a game has ended while another running copy of the game has kept the records file locked for some seconds. %1 is the records file.</extracomment>
-        <translation>Jiná kopie hry Pebblenix drží vaše rekordy v souboru %1 zamčené. Dohrané hry se uchovají a zapíšou, jakmile zámek uvolní.</translation>
+        <translation>Jiná spuštěná kopie hry Pebblenix drží vaše rekordy v souboru %1 zamčené. Dohrané hry si hra zatím pamatuje a zapíše je, jakmile se zámek uvolní.</translation>
     </message>
     <message numerus="yes">
         <source>another copy of Pebblenix kept the file locked until the end; games not recorded: %n</source>
         <extracomment>Why the records could not be written when the game closed: another copy of the game kept the file locked. %n is how many finished games are not recorded.</extracomment>
         <translation>
-            <numerusform>jiná kopie hry Pebblenix držela soubor zamčený až do konce; nezaznamenané hry: %n</numerusform>
-            <numerusform>jiná kopie hry Pebblenix držela soubor zamčený až do konce; nezaznamenané hry: %n</numerusform>
-            <numerusform>jiná kopie hry Pebblenix držela soubor zamčený až do konce; nezaznamenané hry: %n</numerusform>
+            <numerusform>jiná spuštěná kopie hry Pebblenix držela soubor zamčený až do konce; %n hra se nezaznamenala</numerusform>
+            <numerusform>jiná spuštěná kopie hry Pebblenix držela soubor zamčený až do konce; %n hry se nezaznamenaly</numerusform>
+            <numerusform>jiná spuštěná kopie hry Pebblenix držela soubor zamčený až do konce; %n her se nezaznamenalo</numerusform>
         </translation>
     </message>
     <message>
         <source>Your records in %1 were written by a newer version of Pebblenix, which this one cannot read. They are left as they are, and no game is recorded.</source>
         <extracomment>%1 the records file.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Vaše rekordy v souboru %1 zapsala novější verze hry Pebblenix a tato verze je neumí přečíst. Soubor zůstane beze změny a žádné hry se nebudou zaznamenávat.</translation>
     </message>
 </context>
 <context>
@@ -661,45 +662,45 @@
     <message>
         <source>One marble can still finish in the centre.</source>
         <extracomment>The position editor&apos;s verdict on the board being set up.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Stále lze skončit s poslední kuličkou ve středu.</translation>
     </message>
     <message>
         <source>One marble stands in the centre: this board is already solved.</source>
         <extracomment>The position editor&apos;s verdict on a board with one marble, in the centre.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ve středu stojí jediná kulička: tato pozice už je vyřešená.</translation>
     </message>
     <message>
         <source>There are no marbles on the board.</source>
         <extracomment>The position editor&apos;s verdict on an empty board.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Na desce nejsou žádné kuličky.</translation>
     </message>
     <message>
         <source>The only marble stands on %1, not in the centre, and a lone marble cannot jump.</source>
         <extracomment>The position editor&apos;s verdict on a board with one marble. %1 is its hole, a column letter and a row number such as &quot;d1&quot; (never translated).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Jediná kulička stojí v jamce %1, ne ve středu, a osamocená kulička nemůže skočit.</translation>
     </message>
     <message>
         <source>No series of jumps can leave one marble in the centre (the rule of three): colour the holes in three colours along the diagonals, either way; every jump changes the number of marbles on each colour by one, so whether each colour holds an odd or even number flips for all three at once, and from this board it never matches a lone marble in the centre.</source>
         <extracomment>The position editor&apos;s verdict. The rule of three is the usual name of this argument in peg solitaire; the three colours are stripes running along the diagonals of the board.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Žádná řada skoků nenechá ve středu jedinou kuličku (pravidlo tří): obarvěte jamky v pruzích podél úhlopříček třemi barvami, v jednom či druhém směru. Každý skok změní počet kuliček v jamkách každé barvy o jednu, takže se u všech tří barev naráz změní, zda je jich sudý, nebo lichý počet – a z této pozice to nikdy neodpovídá jediné kuličce ve středu.</translation>
     </message>
     <message>
         <source>The rule of three allows a finish in the centre, but no series of jumps from this board leads to one.</source>
         <extracomment>The position editor&apos;s verdict: the rule of three (see the other verdict) does not forbid a centre finish, but the exact search finds none.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Pravidlo tří zakončení ve středu připouští, ale z této pozice k němu nevede žádná řada skoků.</translation>
     </message>
     <message>
         <source>One marble can still finish in the centre, in one move.</source>
         <extracomment>The position editor&apos;s verdict when one move (one marble&apos;s jumps made one after another) leaves one marble in the centre.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Stále lze skončit s poslední kuličkou ve středu, a to jediným tahem.</translation>
     </message>
     <message numerus="yes">
         <source>One marble can still finish in the centre, in %n moves at the fewest.</source>
         <extracomment>The position editor&apos;s verdict. A move is one marble&apos;s jumps made one after another; %n is the fewest moves that leave one marble in the centre, always more than one.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Stále lze skončit s poslední kuličkou ve středu, a to nejméně za %n tah.</numerusform>
+            <numerusform>Stále lze skončit s poslední kuličkou ve středu, a to nejméně za %n tahy.</numerusform>
+            <numerusform>Stále lze skončit s poslední kuličkou ve středu, a to nejméně za %n tahů.</numerusform>
         </translation>
     </message>
 </context>
@@ -741,58 +742,59 @@
     <message>
         <source>There is no marble on %1 to jump.</source>
         <extracomment>What a screen reader says when Shift and an arrow key are pressed on an empty hole; %1 names the hole (&quot;d4&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>V jamce %1 není žádná kulička, která by mohla skočit.</translation>
     </message>
     <message>
         <source>The marble on %1 cannot jump that way.</source>
         <extracomment>What a screen reader says when Shift and an arrow key ask for a jump the board does not allow; %1 names the hole (&quot;d4&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Kulička z %1 tímto směrem skočit nemůže.</translation>
     </message>
     <message numerus="yes">
         <source>The marble on %1 jumped over %2 to %3. %n marbles left.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Kulička z %1 přeskočila přes %2 do %3. Zbývá %n kulička.</numerusform>
+            <numerusform>Kulička z %1 přeskočila přes %2 do %3. Zbývají %n kuličky.</numerusform>
+            <numerusform>Kulička z %1 přeskočila přes %2 do %3. Zbývá %n kuliček.</numerusform>
         </translation>
     </message>
     <message>
         <source>The marble on %1 jumped over %2 to %3. One marble is left.</source>
         <extracomment>What a screen reader says after Shift and an arrow key made a jump: %1 the hole the marble left, %2 the one it jumped over, %3 the one it landed on (&quot;d2&quot;, &quot;d3&quot;, &quot;d4&quot;); %n the marbles now on the board, always more than one.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Kulička z %1 přeskočila přes %2 do %3. Zbývá jediná kulička.</translation>
     </message>
 </context>
 <context>
     <name>pebblenix::ChallengeCommands</name>
     <message>
         <source>%1 - %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 – %2</translation>
     </message>
     <message>
         <source>Today&apos;s Problem (%1)</source>
         <extracomment>The main window&apos;s title names it so while it is played. %1 is its grade, such as &quot;Hard&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Úloha dne (%1)</translation>
     </message>
     <message>
         <source>The position could not be saved.<byte value="xd"/>
 %1: %2.</source>
         <extracomment>%1 is the game file&apos;s path, %2 why it could not be written.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Pozici se nepodařilo uložit.<byte value="xd"/>
+%1: %2.</translation>
     </message>
     <message>
         <source>&amp;Problems…</source>
         <extracomment>Opens the list of problems: shapes of marbles to reduce to one marble in the centre.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ú&amp;lohy…</translation>
     </message>
     <message>
         <source>&amp;Today&apos;s Problem</source>
         <extracomment>Starts the problem of the day, the same for every player that day.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Úloha &amp;dne</translation>
     </message>
     <message>
         <source>Set Up Pos&amp;ition…</source>
         <extracomment>Opens a board on which the player puts and takes marbles, to play from there.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sestavit pozici…</translation>
     </message>
 </context>
 <context>
@@ -801,14 +803,14 @@
         <source>The move was not made, because the undo file could not be written.<byte value="xd"/>
 %1: %2.</source>
         <extracomment>%1 is the undo file&apos;s path, %2 why it could not be written.</extracomment>
-        <translation>Tah nebyl proveden, protože se nepodařilo zapsat soubor pro vracení tahů.<byte value="xd"/>
+        <translation>Skok nebyl proveden, protože se nepodařilo zapsat soubor pro vracení tahů.<byte value="xd"/>
 %1: %2.</translation>
     </message>
     <message>
         <source>The game was not rewound, because the undo file could not be written.<byte value="xd"/>
 %1: %2.</source>
         <extracomment>%1 is the undo file&apos;s path, %2 why it could not be written.</extracomment>
-        <translation>Hra nebyla vrácena, protože se nepodařilo zapsat soubor pro vracení tahů.<byte value="xd"/>
+        <translation>Návrat nebyl proveden, protože se nepodařilo zapsat soubor pro vracení tahů.<byte value="xd"/>
 %1: %2.</translation>
     </message>
 </context>
@@ -817,132 +819,132 @@
     <message>
         <source>How to Play</source>
         <extracomment>The title of Help &gt; How to Play.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Jak hrát</translation>
     </message>
     <message>
         <source>The game</source>
         <extracomment>A heading in How to Play.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Hra</translation>
     </message>
     <message>
         <source>Pebblenix is peg solitaire on a board of 33 holes in the shape of a cross. A new game has a marble in every hole but the centre one.</source>
         <extracomment>How to Play, on the rules. Each paragraph is translated whole; the menu names in these paragraphs are the menus&apos; own, as translated.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Pebblenix je solitér s kuličkami na desce se 33 jamkami ve tvaru kříže. Na začátku nové hry je kulička v každé jamce kromě prostřední.</translation>
     </message>
     <message>
         <source>A marble jumps over a marble beside it, in its row or its column, into the empty hole just beyond, and the marble it jumped over is taken off the board. Marbles never jump diagonally.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kulička přeskočí sousední kuličku ve svém řádku nebo sloupci do prázdné jamky hned za ní a přeskočená kulička se z desky odebere. Kuličky nikdy neskáčou šikmo.</translation>
     </message>
     <message>
         <source>The game is over when no jump is left. The fewer marbles are left, the better: one marble left in the centre hole wins the game.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hra končí, když už nelze provést žádný skok. Čím méně kuliček zbude, tím lépe: jediná kulička v prostřední jamce znamená vítězství.</translation>
     </message>
     <message>
         <source>The clock counts down 120 seconds from your first click on the board. It only tells you how fast you are: when it shows TimeOut!!, you can play on.</source>
         <extracomment>&quot;TimeOut!!&quot; is what the clock shows, the same in every language.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Hodiny odpočítávají 120 sekund od vašeho prvního kliknutí na desku. Jen ukazují, jak rychle hrajete: když zobrazí TimeOut!!, můžete hrát dál.</translation>
     </message>
     <message>
         <source>Moving a marble</source>
         <extracomment>A heading in How to Play.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ovládání</translation>
     </message>
     <message>
         <source>With the mouse, click a marble to pick it up, then click the empty hole two holes away where it should land. A click anywhere else puts it down again. You can also drag a marble onto the hole it jumps to.</source>
-        <translation type="unfinished"></translation>
+        <translation>Myší: kliknutím kuličku vyberete, pak klikněte na prázdnou jamku o dvě jamky dál, kam má dopadnout. Kliknutím kamkoli jinam výběr zrušíte. Kuličku také můžete přetáhnout do jamky, do které skáče.</translation>
     </message>
     <message>
         <source>With the keyboard, the arrow keys move a dashed box from hole to hole, and Space or Enter acts as a click on the hole in the box. Shift and an arrow key jump the marble in the box two holes that way at once, and the box goes with it: Shift+Down on d2 jumps it over d3 to d4. A screen reader says what each jump did.</source>
         <extracomment>Shift and the arrow keys jump a marble; the arrow keys alone move the box.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Klávesnicí: šipky posouvají čárkovaný rámeček z jamky na jamku a mezerník nebo Enter funguje jako kliknutí na jamku v rámečku. Shift se šipkou nechá kuličku v rámečku rovnou skočit o dvě jamky daným směrem a rámeček se přesune s ní: Shift+šipka dolů na d2 s ní skočí přes d3 do d4. Čtečka obrazovky oznámí, jak každý skok dopadl.</translation>
     </message>
     <message>
         <source>The holes are named by their column, a to g from the left, and their row, 1 to 7 from the top, so d4 is the centre; hints and lists name a jump by its two holes, as in d2 -&gt; d4. View ▸ Show Coordinates shows the letters and numbers beside the board.</source>
-        <translation type="unfinished"></translation>
+        <translation>Jamky se označují sloupcem (a až g zleva) a řádkem (1 až 7 shora), takže d4 je střed; rady a seznamy uvádějí skok jeho dvěma jamkami, například d2 -&gt; d4. Zobrazení ▸ Zobrazit souřadnice ukáže písmena a čísla vedle desky.</translation>
     </message>
     <message>
         <source>The marks on the board</source>
         <extracomment>A heading in How to Play.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Značky na desce</translation>
     </message>
     <message>
         <source>With View ▸ Show Jumps on, the marble you pick up has a ring round it, and each hole it can jump to is marked:</source>
-        <translation type="unfinished"></translation>
+        <translation>Když je zapnuto Zobrazení ▸ Zobrazit skoky, má vybraná kulička kolem sebe kroužek a každá jamka, do které může skočit, je označená:</translation>
     </message>
     <message>
         <source>The picked-up marble, ringed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vybraná kulička v kroužku.</translation>
     </message>
     <message>
         <source>A ring with a tick: after this jump the last marble can still finish in the centre.</source>
         <extracomment>What Show Jumps&apos; ring with a tick means.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Kroužek s fajfkou: po tomto skoku může poslední kulička ještě skončit ve středu.</translation>
     </message>
     <message>
         <source>A cross: this jump loses the finish in the centre.</source>
         <extracomment>What Show Jumps&apos; cross means.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Křížek: tento skok znemožní zakončení ve středu.</translation>
     </message>
     <message>
         <source>A small dot: the marble can jump here, but whether that keeps the finish is not known yet, while the table of solutions loads or when it cannot be read.</source>
         <extracomment>What Show Jumps&apos; small dot means.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Malá tečka: kulička sem může skočit, ale zatím není známo, zda skok zachová zakončení ve středu – tabulka řešení se ještě načítá nebo ji nelze přečíst.</translation>
     </message>
     <message>
         <source>A framed hole: one of the two holes of the jump chosen in Review Game or Winning Line.</source>
         <extracomment>The frame round the two holes of a jump chosen in a list.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Jamka v rámečku: jedna ze dvou jamek skoku vybraného v okně Rozbor hry nebo Vítězná cesta.</translation>
     </message>
     <message>
         <source>Help when you want it</source>
         <extracomment>A heading in How to Play.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Pomoc na požádání</translation>
     </message>
     <message>
         <source>Every help the game gives is exact: it knows for every position whether the last marble can still finish in the centre. A game finished after a hint, a rewind, Review Game, Winning Line or Show Jumps&apos; marks counts as played with help.</source>
-        <translation type="unfinished"></translation>
+        <translation>Veškerá pomoc ve hře je přesná: hra u každé pozice ví, zda poslední kulička ještě může skončit ve středu. Hra dokončená po použití rady, návratu, rozboru hry, vítězné cesty nebo značek Zobrazit skoky se počítá jako hraná s pomocí.</translation>
     </message>
     <message>
         <source>Game ▸ Hint (Ctrl+H) picks up a marble whose jump keeps the centre finish and blinks the hole it should jump to, or says that no such finish is left.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hra ▸ Rada (Ctrl+H) vybere kuličku, jejíž skok zachová zakončení ve středu, a rozbliká jamku, do které má skočit, nebo oznámí, že takové zakončení už není možné.</translation>
     </message>
     <message>
         <source>Game ▸ Review Game lists your jumps and shows the one after which the centre finish was lost, with a jump that would have kept it. Go Back to Before This Jump takes the board back to the chosen row.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hra ▸ Rozbor hry vypíše vaše skoky a ukáže ten, po kterém už zakončení ve středu nebylo možné, spolu se skokem, který by ho zachoval. Tlačítko Vrátit se před tento skok vrátí desku před skok ve vybraném řádku.</translation>
     </message>
     <message>
         <source>Game ▸ Rewind to Last Winnable Position (Ctrl+R) takes the board back to just before the jump that lost the centre finish. Undo (Ctrl+Z) takes back the last jump, or the rewind.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hra ▸ Vrátit se k poslední vyhratelné pozici (Ctrl+R) vrátí desku těsně před skok, který znemožnil zakončení ve středu. Zpět (Ctrl+Z) vrátí poslední skok nebo zruší návrat.</translation>
     </message>
     <message>
         <source>Game ▸ Winning Line (Ctrl+L) lists the jumps that take the board in front of you to one marble in the centre; Play Next Jump makes the first of them. Its Fewest Moves choice shows a line with the fewest moves, a run of jumps by one marble counting as one move.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hra ▸ Vítězná cesta (Ctrl+L) vypíše skoky, které z pozice na desce vedou k jediné kuličce ve středu; tlačítko Zahrát další skok provede první z nich. Volba Nejméně tahů ukáže cestu s nejmenším počtem tahů, přičemž řada skoků jedné kuličky se počítá jako jeden tah.</translation>
     </message>
     <message>
         <source>View ▸ Show Moves shows the moves you have made and the fewest moves that can still finish in the centre.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zobrazení ▸ Zobrazit tahy ukáže počet vašich tahů a nejmenší počet tahů, za který lze ještě skončit ve středu.</translation>
     </message>
     <message>
         <source>Game ▸ Tell Me When It Ends says when no jump is left and how many marbles remain, and stops the clock at the end of every game.</source>
-        <translation type="unfinished"></translation>
+        <translation>Když je zapnuto Hra ▸ Upozorňovat na konec hry, hra oznámí, že už nelze provést žádný skok a kolik kuliček zbývá, a na konci každé hry zastaví hodiny.</translation>
     </message>
     <message>
         <source>Records</source>
         <extracomment>A heading in How to Play.</extracomment>
-        <translation type="unfinished">Rekordy</translation>
+        <translation>Rekordy</translation>
     </message>
     <message>
         <source>Game ▸ Records shows the games you have played, those finished in the centre, your best finish and your fastest centre finish. The bests of games played with help are kept apart from the others.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hra ▸ Rekordy ukáže počet odehraných her a her zakončených ve středu, váš nejlepší výsledek a nejrychlejší zakončení ve středu. Rekordy her hraných s pomocí se vedou zvlášť.</translation>
     </message>
     <message>
         <source>Problems</source>
         <extracomment>A heading in How to Play.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Úlohy</translation>
     </message>
     <message>
         <source>Game ▸ Problems offers positions to bring down to one marble in the centre, from easy to very hard. Game ▸ Set Up Position lets you place the marbles yourself, and Game ▸ Today&apos;s Problem is a new problem every day, the same for every player. The same exact help works on all of them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hra ▸ Úlohy nabízí pozice, ze kterých máte dojít k jediné kuličce ve středu, od snadných po velmi těžké. V okně Hra ▸ Sestavit pozici si kuličky rozmístíte podle svého a Hra ▸ Úloha dne přináší každý den novou úlohu, pro všechny hráče stejnou. U všech funguje stejná přesná pomoc.</translation>
     </message>
 </context>
 <context>
@@ -970,103 +972,103 @@
         <extracomment>The title of the list of problems.
 ----------
 The list&apos;s name for a screen reader.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Úlohy</translation>
     </message>
     <message>
         <source>Problem</source>
         <extracomment>The columns of the list of problems: the problem&apos;s name, its grade (Easy to Master), the marbles it starts with, the fewest moves that solve it (a move is one marble&apos;s jumps one after another), and whether the player has solved it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Úloha</translation>
     </message>
     <message>
         <source>Grade</source>
-        <translation type="unfinished"></translation>
+        <translation>Obtížnost</translation>
     </message>
     <message>
         <source>Marbles</source>
-        <translation type="unfinished"></translation>
+        <translation>Kuličky</translation>
     </message>
     <message>
         <source>Fewest Moves</source>
-        <translation type="unfinished"></translation>
+        <translation>Nejméně tahů</translation>
     </message>
     <message>
         <source>Solved</source>
-        <translation type="unfinished"></translation>
+        <translation>Vyřešeno</translation>
     </message>
     <message>
         <source>Full Board, %1 Empty</source>
         <extracomment>A row of the list of problems: the full board with one hole empty, from which the last marble can never finish in the centre. %1 is the hole, such as &quot;c1&quot; (never translated).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Plná deska, prázdná %1</translation>
     </message>
     <message>
         <source>No centre finish</source>
         <extracomment>Shown in the Grade column of a start that cannot be solved.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Bez zakončení ve středu</translation>
     </message>
     <message>
         <source>&amp;Play</source>
         <extracomment>Starts the chosen problem, as Game &gt; New starts a game.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hrát</translation>
     </message>
     <message>
         <source>Next &amp;Unsolved</source>
         <extracomment>Goes to the next problem in the list not yet solved without help.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Další nevyřešená</translation>
     </message>
     <message>
         <source>Not yet</source>
-        <translation type="unfinished"></translation>
+        <translation>Zatím ne</translation>
     </message>
     <message numerus="yes">
         <source>In %n moves</source>
         <extracomment>In the Solved column: the player solved the problem without help, in %n moves at the fewest (never fewer than 5, so English needs no singular).</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Za %n tah</numerusform>
+            <numerusform>Za %n tahy</numerusform>
+            <numerusform>Za %n tahů</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>With help, in %n moves</source>
         <extracomment>In the Solved column: solved only with help (a hint, the winning line...).</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>S pomocí, za %n tah</numerusform>
+            <numerusform>S pomocí, za %n tahy</numerusform>
+            <numerusform>S pomocí, za %n tahů</numerusform>
         </translation>
     </message>
     <message>
         <source>Jumps made at random finish in the centre about once in %1 games.</source>
         <extracomment>%1 is a large number, such as &quot;64&quot; or &quot;74,000,000&quot;: how many games of random jumps it takes on average to see one finish in the centre.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Při náhodných skocích skončí ve středu zhruba jedna hra z %1.</translation>
     </message>
     <message numerus="yes">
         <source>You solved it without help in %n moves, on %1.</source>
         <extracomment>%1 the date.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Vyřešeno bez pomoci za %n tah dne %1.</numerusform>
+            <numerusform>Vyřešeno bez pomoci za %n tahy dne %1.</numerusform>
+            <numerusform>Vyřešeno bez pomoci za %n tahů dne %1.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>You solved it with help in %n moves, on %1.</source>
         <extracomment>With help: after a hint, the winning line, Review Game or a rewind. %1 the date.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Vyřešeno s pomocí za %n tah dne %1.</numerusform>
+            <numerusform>Vyřešeno s pomocí za %n tahy dne %1.</numerusform>
+            <numerusform>Vyřešeno s pomocí za %n tahů dne %1.</numerusform>
         </translation>
     </message>
     <message>
         <source>You have solved every problem without help.</source>
         <extracomment>Next Unsolved found no problem left to solve without help.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Všechny úlohy máte vyřešené bez pomoci.</translation>
     </message>
     <message>
         <source>The list of problems cannot be read.</source>
         <extracomment>Above the reason, a file&apos;s path and what is wrong with it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Seznam úloh nelze přečíst.</translation>
     </message>
 </context>
 <context>
@@ -1148,25 +1150,25 @@ The list&apos;s name for a screen reader.</extracomment>
     <message>
         <source>Problems solved:</source>
         <extracomment>Problems of Game &gt; Problems finished with one marble in the centre.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Vyřešené úlohy:</translation>
     </message>
     <message>
         <source>Today&apos;s Problem, days in a row:</source>
         <extracomment>Today&apos;s Problem solved on this many days in a row, up to today or yesterday.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Úloha dne, dní v řadě:</translation>
     </message>
     <message>
         <source>%1, of which %2 without help</source>
         <extracomment>%1 how many problems the player has solved, %2 how many of them without help.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, z toho %2 bez pomoci</translation>
     </message>
     <message numerus="yes">
         <source>%n (your longest run: %1)</source>
         <extracomment>%n the days in a row up to today, %1 the most days in a row so far.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n (nejdelší série: %1)</numerusform>
+            <numerusform>%n (nejdelší série: %1)</numerusform>
+            <numerusform>%n (nejdelší série: %1)</numerusform>
         </translation>
     </message>
 </context>
@@ -1238,40 +1240,40 @@ The list&apos;s name for a screen reader.</extracomment>
     <message>
         <source>Set Up Position</source>
         <extracomment>The title of the position editor, where the player puts and takes marbles.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Sestavení pozice</translation>
     </message>
     <message>
         <source>Board to set up</source>
         <extracomment>The board of the position editor, for a screen reader: a click, Space or Enter on a hole puts a marble in it or takes it out.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Sestavovaná deska</translation>
     </message>
     <message>
         <source>&amp;Clear</source>
         <extracomment>Takes every marble off the board being set up.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vyprázdnit</translation>
     </message>
     <message>
         <source>&amp;Full</source>
         <extracomment>Puts a marble in every hole of the board being set up.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zaplnit</translation>
     </message>
     <message>
         <source>&amp;Play From Here</source>
         <extracomment>Starts a game from the board set up, as Game &gt; New starts one.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hrát odsud</translation>
     </message>
     <message>
         <source>Save &amp;As…</source>
         <extracomment>Saves the board set up as a game file.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Uložit &amp;jako…</translation>
     </message>
     <message numerus="yes">
         <source>Marbles on the board: %n</source>
         <extracomment>Above the verdict of the position editor: how many marbles the board holds.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Počet kuliček na desce: %n</numerusform>
+            <numerusform>Počet kuliček na desce: %n</numerusform>
+            <numerusform>Počet kuliček na desce: %n</numerusform>
         </translation>
     </message>
 </context>
@@ -1280,47 +1282,48 @@ The list&apos;s name for a screen reader.</extracomment>
     <message>
         <source>Tell Me &amp;When It Ends</source>
         <extracomment>A Game menu option, off until chosen: when no jump is left the game says so, and the clock stops at the end of every game.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>U&amp;pozorňovat na konec hry</translation>
     </message>
     <message>
         <source>When no jump is left, says so and how many marbles remain; at the end of every game the clock stops.</source>
         <extracomment>The tip of Game &gt; Tell Me When It Ends.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Když už nelze provést žádný skok, oznámí to i počet zbývajících kuliček; na konci každé hry se zastaví hodiny.</translation>
     </message>
     <message>
         <source>Marks the holes the picked-up marble can jump to: a ring with a tick where the jump keeps a finish with the last marble in the centre possible, a cross where it loses it, and a small dot while the game cannot tell. The picked-up marble has a ring round it.</source>
         <extracomment>The tip of View &gt; Show Jumps: the marks differ by shape.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Označí jamky, do kterých může vybraná kulička skočit: kroužkem s fajfkou tam, kde skok zachová možnost skončit s poslední kuličkou ve středu, křížkem tam, kde ji znemožní, a malou tečkou, dokud to hra nedokáže určit. Vybraná kulička je v kroužku.</translation>
     </message>
     <message>
         <source>Show &amp;Coordinates</source>
         <extracomment>A View menu option: the columns&apos; letters and the rows&apos; numbers around the board.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Zobrazit souřa&amp;dnice</translation>
     </message>
     <message>
         <source>Shows the columns&apos; letters, a to g, and the rows&apos; numbers, 1 to 7, around the board: the names hints and lists give the holes.</source>
         <extracomment>The tip of View &gt; Show Coordinates.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Zobrazí kolem desky písmena sloupců (a až g) a čísla řádků (1 až 7), podle kterých rady a seznamy označují jamky.</translation>
     </message>
     <message>
         <source>&amp;How to Play</source>
         <extracomment>Opens the rules and the ways to play, with what each mark on the board means.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Jak hrát</translation>
     </message>
     <message numerus="yes">
         <source>No jump is left: %n marbles remain.</source>
         <extracomment>Told when Game &gt; Tell Me When It Ends is on and a jump leaves no jump on the board; %n the marbles left, always more than one.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Už není možný žádný skok: zbývá %n kulička.</numerusform>
+            <numerusform>Už není možný žádný skok: zbývají %n kuličky.</numerusform>
+            <numerusform>Už není možný žádný skok: zbývá %n kuliček.</numerusform>
         </translation>
     </message>
     <message>
         <source>The Game menu&apos;s setting could not be saved, so the next game opens with the one stored before.<byte value="xd"/>
 %1.</source>
         <extracomment>After a change of Game &gt; Tell Me When It Ends. %1 says which file could not be written and why.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Nastavení z nabídky „Hra“ se nepodařilo uložit, příští hra se proto otevře s dříve uloženým nastavením.<byte value="xd"/>
+%1.</translation>
     </message>
 </context>
 <context>
@@ -1641,12 +1644,12 @@ do prostřední jamky.</translation>
     <message>
         <source>Show &amp;Moves</source>
         <extracomment>Shows below the board the moves made and the fewest moves that still finish.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Zobrazit &amp;tahy</translation>
     </message>
     <message>
         <source>Shows the moves made, a chain of jumps by one marble counting once, and the fewest moves that still finish with the last marble in the centre.</source>
         <extracomment>Shown as the tip of the View menu&apos;s Show Moves item.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Zobrazí počet provedených tahů (řada skoků jedné kuličky se počítá jako jeden tah) a nejmenší počet tahů, za který lze ještě skončit s poslední kuličkou ve středu.</translation>
     </message>
 </context>
 </TS>
