@@ -176,8 +176,8 @@ void layOutWindow(QWidget* client, const WindowControls& c, int zoom, bool coord
     // Under the contact line's left and right ends, each fitted to the longest it shows; not
     // while hidden, since a font of a new size costs start-up time.
     if (showsMovesLine(c)) {
-        place(c.lblmoves[0], 120 - band, kMovesTop, 2160, 255);
-        place(c.lblmoves[1], 2280, kMovesTop, 3375, 255);
+        place(c.lblmoves[0], 120 - band, kMovesTop, 2160, 300);
+        place(c.lblmoves[1], 2280, kMovesTop, 3375, 300);
         for (int label : {0, 1})
             fitFont(c.lblmoves[std::size_t(label)], captionFont, movesLineTexts(label), false);
     }
