@@ -72,6 +72,10 @@ void BoardWidget::moveFocus(int index, int dx, int dy) {
 // The marble on `from` jumps two holes that way, as a drop there would make it; the focus
 // goes with it, and a screen reader is told what happened.
 void BoardWidget::keyJump(int from, int dx, int dy) {
+    if (!keyJumps_) {
+        moveFocus(from, dx, dy);
+        return;
+    }
     const int x = from % kSide + 2 * dx, y = from / kSide + 2 * dy;
     const int to = y * kSide + x;
     Marbles shown{};

@@ -49,6 +49,9 @@ public:
 
     // Frames the two holes of `jump`, or none.
     void markJump(const std::optional<Jump>& jump);
+    // Whether Shift and an arrow jump the focused marble; otherwise they move the focus as
+    // the arrow alone does (a board being set up has no jumps).
+    void setKeyJumps(bool on) { keyJumps_ = on; }
 
 signals:
     void clicked(int index);
@@ -71,6 +74,7 @@ private:
     std::optional<int> dragFrom_;
     QImage marble_;
     int zoom_ = 100;
+    bool keyJumps_ = true;
 };
 
 } // namespace pebblenix

@@ -302,7 +302,7 @@ void frmgame::DelTempFile() {
 }
 
 std::optional<QString> frmgame::SavePebblenixFile(const QString& fname) {
-    return writeGameFile(fname, session_.game().position());
+    return session_.save(fname); // and it becomes the game's file
 }
 
 // The game in progress is worth more than a mistaken file: say what is wrong and leave
@@ -323,7 +323,7 @@ void frmgame::mnuopen_Click() {
 void frmgame::saveTo(const QString& name) {
     if (name.isEmpty())
         return; // the dialog was cancelled
-    if (const auto failure = session_.save(name))
+    if (const auto failure = SavePebblenixFile(name))
         //: %1 is the game file's path, %2 why it could not be written.
         services_.ui.tellFailure(this, tr("The game could not be saved.\r\n%1: %2.")
                                            .arg(QDir::toNativeSeparators(name), *failure));

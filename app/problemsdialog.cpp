@@ -5,13 +5,16 @@
 #include "game/singlehole.h"
 
 #include <QDialogButtonBox>
+#include <QEvent>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLocale>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollBar>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace pebblenix {
 
@@ -194,6 +197,14 @@ void ProblemsDialog::showEvent(QShowEvent* event) {
     list->scrollToItem(list->currentItem()); // a row chosen before the list was shown
 }
 
+void ProblemsDialog::changeEvent(QEvent* event) {
+    QDialog::changeEvent(event);
+    if (event->type() != QEvent::FontChange)
+        return;
+    fitList();
+    adjustSize();
+}
+
 void ProblemsDialog::nextUnsolved() {
     const QTreeWidgetItem* item = list->currentItem();
     const int row = item ? item->data(NameColumn, kRowRole).toInt() : -1;
@@ -210,7 +221,8 @@ void ProblemsDialog::nextUnsolved() {
     list->setFocus();
 }
 
-// As wide as its columns and as tall as kRowsShown rows, in the font it has.
+// As wide as its columns and as tall as kRowsShown rows, in the font it has; at a large zoom
+// step no taller than half the screen, so that the buttons below stay on it.
 void ProblemsDialog::fitList() {
     int width = 0;
     for (int c = 0; c < kColumns; ++c) {
@@ -219,9 +231,11 @@ void ProblemsDialog::fitList() {
     }
     const int rowHeight =
         list->sizeHintForRow(0) > 0 ? list->sizeHintForRow(0) : list->fontMetrics().height();
+    const int rows = rowHeight * kRowsShown;
     list->setMinimumSize(
         width + list->verticalScrollBar()->sizeHint().width() + 2 * list->frameWidth(),
-        rowHeight * kRowsShown + list->header()->sizeHint().height() + 2 * list->frameWidth());
+        std::min(rows, screen() ? screen()->availableGeometry().height() / 2 : rows) +
+            list->header()->sizeHint().height() + 2 * list->frameWidth());
     details->setMinimumHeight(details->fontMetrics().lineSpacing() * 3);
 }
 

@@ -42,6 +42,8 @@ signals:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    // A new zoom step: the list measured again in the new font.
+    void changeEvent(QEvent* event) override;
 
 private:
     void nextUnsolved();

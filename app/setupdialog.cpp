@@ -39,6 +39,7 @@ SetUpDialog::SetUpDialog(QWidget* parent, const Marbles& board, const QImage& ma
     boardView->setZoom(zoom, marble);
     boardView->setFixedSize(px(kBoardTwips, zoom), px(kBoardTwips, zoom));
     boardView->showHoles();
+    boardView->setKeyJumps(false); // a marble moved two holes would leave the one between
     connect(boardView, &BoardWidget::clicked, this,
             [this](int cell) { put(cell, !board_[std::size_t(cell)]); });
     connect(boardView, &BoardWidget::dropped, this, [this](int from, int to) {

@@ -55,7 +55,6 @@ public:
     void add(std::function<void(Records&)> game);
     // Back to no records.
     void reset();
-    bool hasWaiting() const { return !waiting_.empty(); }
     // The program is ending: waits a little longer for games still waiting for the lock,
     // and tells of any that could not be written rather than dropping them.
     void finish();

@@ -165,8 +165,8 @@ private slots:
         QCOMPARE(setUp->count->text(), "Marbles on the board: " + QString::number(cells.size()));
     }
 
-    // By keys: Insert puts, Delete takes, Tab leaves the board; Save As writes the board,
-    // Play From Here plays it.
+    // By keys: Insert puts, Delete takes, Shift and an arrow only move, Tab leaves the board;
+    // Save As writes the board, Play From Here plays it.
     void settingUpByKeys() {
         auto* setUp = opened<SetUpDialog>("mnusetup");
         BoardCell* centre = setUp->boardView->cell(kCentre);
@@ -176,6 +176,10 @@ private slots:
         Marbles board = toMarbles(kAllHoles);
         board[17] = false;
         QCOMPARE(setUp->board(), board);
+        // Shift and an arrow jump nothing here: d1 stays, and the keyboard's place goes to d2
+        QTest::keyClick(setUp->boardView->cell(3), Qt::Key_Down, Qt::ShiftModifier);
+        QCOMPARE(setUp->board(), board);
+        QCOMPARE(setUp->focusWidget(), setUp->boardView->cell(10));
         QTest::keyClick(setUp->boardView->cell(17), Qt::Key_Tab);
         QVERIFY(!qobject_cast<BoardCell*>(setUp->focusWidget()));
         fake.fileNames = {dir.filePath("set.pnx")};

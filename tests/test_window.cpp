@@ -4,6 +4,7 @@
 
 #include "about/frmabout.h"
 #include "app/howtoplaydialog.h"
+#include "app/problemsdialog.h"
 #include "app/recordsdialog.h"
 #include "app/reviewdialog.h"
 #include "app/winninglinedialog.h"
@@ -636,8 +637,8 @@ private slots:
     // Game stands beside the board.
     void dialogsFollowTheZoom_data() {
         QTest::addColumn<QString>("dialog");
-        for (const char* dialog :
-             {"About", "Review Game", "Winning Line", "Records", "How to Play", "message box"})
+        for (const char* dialog : {"About", "Review Game", "Winning Line", "Records", "Problems",
+                                   "How to Play", "message box"})
             QTest::newRow(dialog) << dialog;
     }
     void dialogsFollowTheZoom() {
@@ -649,6 +650,8 @@ private slots:
             w->mnurecords_Click(), opened = w->findChild<RecordsDialog*>();
         else if (dialog == "How to Play")
             w->menuItem("mnuhowtoplay")->trigger(), opened = made->services.howToPlay;
+        else if (dialog == "Problems")
+            w->menuItem("mnuproblems")->trigger(), opened = w->findChild<ProblemsDialog*>();
         else if (dialog != "message box") {
             w->move(0, 0); // room beside it
             (dialog == "Review Game" ? w->mnureview_Click() : w->mnuwinningline_Click());

@@ -53,13 +53,9 @@ std::optional<int> writeOut(const QByteArray& bytes, bool closedAtStart) {
 // A move as cells and as names: "10 -> 24 -> 38   d2 -> d4 -> d6".
 QString moveText(const std::vector<Jump>& move) {
     QStringList cells{QStringLiteral("%1").arg(move.front().from, 2)};
-    QStringList names{QLatin1String(cellName(move.front().from).data())};
-    for (const Jump& j : move) {
+    for (const Jump& j : move)
         cells << QStringLiteral("%1").arg(j.to, 2);
-        names << QLatin1String(cellName(j.to).data());
-    }
-    return cells.join(QStringLiteral(" -> ")) + QStringLiteral("   ") +
-           names.join(QStringLiteral(" -> "));
+    return cells.join(QStringLiteral(" -> ")) + QStringLiteral("   ") + moveName(move);
 }
 
 QString movesText(const MoveLine& line) {
