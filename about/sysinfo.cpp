@@ -40,7 +40,8 @@ void StartSysInfo(Registry& reg, UiSeam& ui, QWidget* parent) {
     }
     ui.message(parent, QString::fromLatin1(kProgramTitle),
                //: A message box when the About box's System Info button finds no
-               //: system-information tool to start (always so on Linux).
+               //: system-information tool to start (on Linux: no desktop's own tool is
+               //: installed).
                QCoreApplication::translate("pebblenix::frmAbout",
                                            "System Information Is Unavailable At This Time"),
                MsgIcon::None, MsgButtons::Ok);

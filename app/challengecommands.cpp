@@ -18,17 +18,6 @@
 
 namespace pebblenix {
 
-namespace {
-
-// The last day's problem made: the same date always gives the same one, and a Sunday's
-// takes up to a second and a half.
-std::optional<std::pair<QDate, DailyProblem>>& lastDay() {
-    static std::optional<std::pair<QDate, DailyProblem>> made;
-    return made;
-}
-
-} // namespace
-
 ChallengeCommands::ChallengeCommands(frmgame* window, Services& services)
     : QObject(window), window_(window), services_(services) {
     setObjectName(QStringLiteral("challenges"));
@@ -87,8 +76,8 @@ void ChallengeCommands::mnutoday_Click() {
     };
     withHintEngine(services_.engine, services_.ui, window_,
                    [this, today, start](const HintEngine& engine) {
-                       if (lastDay() && lastDay()->first == today) {
-                           start(today, lastDay()->second);
+                       if (services_.lastDay && services_.lastDay->first == today) {
+                           start(today, services_.lastDay->second);
                            return;
                        }
                        if (today_)
@@ -99,8 +88,8 @@ void ChallengeCommands::mnutoday_Click() {
                            const DailyProblem problem = dailyProblem(today, engine);
                            QMetaObject::invokeMethod(
                                this,
-                               [today, start, problem] {
-                                   lastDay() = {today, problem};
+                               [this, today, start, problem] {
+                                   services_.lastDay = {today, problem};
                                    start(today, problem);
                                },
                                Qt::QueuedConnection);

@@ -3,8 +3,13 @@
 // boxes and dialogs go through, the registry, the hint engine, the records, and the one
 // About box and How to Play. They live as long as the program (or a test), across replaced windows.
 
+#include "game/dailyproblem.h"
+
+#include <QDate>
 #include <QPointer>
 #include <memory>
+#include <optional>
+#include <utility>
 
 namespace pebblenix {
 
@@ -25,6 +30,9 @@ struct Services {
     RecordsFile& records;
     QPointer<frmAbout> about; // while it is open
     QPointer<HowToPlayDialog> howToPlay;
+    // The last day's problem made, kept across windows: the same date always gives the same
+    // one, and a Sunday's takes up to a second and a half.
+    std::optional<std::pair<QDate, DailyProblem>> lastDay;
 };
 
 // The program's own: the real seam, the platform's registry, the table of solutions beside

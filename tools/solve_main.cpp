@@ -126,7 +126,7 @@ int main(int argc, char** argv) {
         // %1 names the file, which tells the two tables apart.
         err << QCoreApplication::translate(
                    "Solve", "pebblenix-solve: the table of solutions cannot be used: %1")
-                   .arg(error)
+                   .arg(withControlsEscaped(error))
             << "\n";
         return kNoTable;
     }

@@ -753,6 +753,7 @@
     <name>pebblenix::ChallengeCommands</name>
     <message>
         <source>%1 - %2</source>
+        <extracomment>The main window&apos;s title while a problem is played: %1 is what is played (&quot;Cross&quot;, &quot;Today&apos;s Problem (Hard)&quot;), %2 the program&apos;s name.</extracomment>
         <translation>%1 - %2</translation>
     </message>
     <message>
@@ -1385,7 +1386,7 @@ The list&apos;s name for a screen reader.</extracomment>
     </message>
     <message>
         <source>System Information Is Unavailable At This Time</source>
-        <extracomment>A message box when the About box&apos;s System Info button finds no system-information tool to start (always so on Linux).</extracomment>
+        <extracomment>A message box when the About box&apos;s System Info button finds no system-information tool to start (on Linux: no desktop&apos;s own tool is installed).</extracomment>
         <translation>Le informazioni di sistema non sono disponibili al momento.</translation>
     </message>
 </context>
