@@ -105,6 +105,11 @@ void Game::select(int cell) {
         selection_ = cell;
 }
 
+bool Game::deadEnd() const {
+    const auto left = std::count(position_.marbles.begin(), position_.marbles.end(), true);
+    return left > 1 && !anyJumpLeft(position_.marbles);
+}
+
 void Game::stopClock() {
     clockRunning_ = false;
     clockStopped_ = true;

@@ -48,6 +48,8 @@ public:
     // Stops the clock at the end of a game. A click starts it again only once Undo, a rewind
     // or a file has changed the position.
     void stopClock();
+    // More than one marble and not one jump left: a dead end.
+    bool deadEnd() const;
     const Position& position() const { return position_; }
     // The engine has helped this game (a hint, Review Game, the winning line; a rewind
     // marks itself): its finish will say so.

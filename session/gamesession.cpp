@@ -10,6 +10,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
+#include <algorithm>
 
 namespace pebblenix {
 
@@ -68,6 +69,7 @@ void GameSession::start(const Position& position, const Challenge& challenge) {
     challengeBoard_ = position.marbles;
     emit boardChanged();
     emit changed();
+    tellIfDeadEnd();
 }
 
 const Challenge* GameSession::challenge() const {
@@ -139,8 +141,20 @@ ReadResult GameSession::open(const QString& path) {
         fileName_ = path;
         emit boardChanged();
         emit changed();
+        tellIfDeadEnd();
     }
     return read;
+}
+
+// A board set from a file or a problem may have no jump from the start: with Tell Me When It
+// Ends it is told at once, and a click does not start the clock.
+void GameSession::tellIfDeadEnd() {
+    if (!tellWhenItEnds_ || !game_.deadEnd())
+        return;
+    game_.stopClock();
+    emit changed();
+    const auto& m = game_.marbles();
+    emit noJumpLeft(static_cast<int>(std::count(m.begin(), m.end(), true)));
 }
 
 std::optional<QString> GameSession::save(const QString& path) {

@@ -118,6 +118,8 @@ private:
     // The undo file's writer for Game, whose failure is `message` with the path as %1 and
     // the reason as %2.
     BeforeJump undoWriter(const QString& message) const;
+    // With Tell Me When It Ends, a board with no jump from the start is told at once.
+    void tellIfDeadEnd();
     // Tells what a jump did, and keeps a game that has ended.
     Result made(const Result& result);
     // Puts a game that has ended into the records it belongs to.

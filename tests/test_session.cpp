@@ -44,6 +44,9 @@ private slots:
         // a click on a marble after the end leaves the clock stopped
         QTest::newRow("told: no jump left")
             << deadEnd << QList<int>{2, 4, 46} << true << true << "1 - 1 2 stops";
+        // a file with no jump in it is told as it opens, and a click does not start the clock
+        QTest::newRow("told: opened at a dead end")
+            << positionWith({2, 46}) << QList<int>{2} << true << true << "0 - 0 2 stops";
     }
     void clicks() {
         QFETCH(Position, start);
@@ -58,10 +61,10 @@ private slots:
         GameSession session(engine, records);
         session.setUndoFolder({undoFolder ? dir.path() : dir.filePath("gone")});
         session.setTellWhenItEnds(tell);
+        QSignalSpy told(&session, &GameSession::noJumpLeft);
         QVERIFY(session.open(dir.filePath("start.pnx")).position);
         QSignalSpy board(&session, &GameSession::boardChanged);
         QSignalSpy ended(&session, &GameSession::gameEnded);
-        QSignalSpy told(&session, &GameSession::noJumpLeft);
         Result last;
         for (int cell : clicks)
             last = session.click(cell);
