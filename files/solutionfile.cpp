@@ -68,25 +68,34 @@ QString findTable(const QString& programFolder, const char* variable, const char
 
 } // namespace
 
-std::unique_ptr<SolutionFile> SolutionFile::open(const QString& path, QString& error) {
-    std::unique_ptr<SolutionFile> f(new SolutionFile);
-    std::size_t size = 0;
-    const auto sizeOf = [&](const std::uint8_t* data, std::size_t got, std::string& why) {
-        const auto s = SolutionTable::imageSize(data, got, why);
-        size = s.value_or(0);
-        return s;
-    };
-    if (const auto failed = readImage(path, SolutionTable::kPrefixBytes, sizeOf, f->image_)) {
+namespace {
+
+// Reads the file at `path` into `image` and makes its table with `view`, `size` telling from
+// the first `prefixBytes` how large the file must be. Nothing, with the reason in `error`.
+template <class Size, class View>
+auto readTable(const QString& path, std::size_t prefixBytes, Size size, View view,
+               TableImage& image, QString& error) {
+    decltype(view(image.data(), image.size(), std::declval<std::string&>())) table;
+    if (const auto failed = readImage(path, prefixBytes, size, image)) {
         error = *failed;
-        return nullptr;
+        return table;
     }
     std::string damage;
-    const auto table = SolutionTable::view(f->image_.data(), size, damage);
-    if (!table) {
+    table = view(image.data(), image.size(), damage);
+    if (!table)
         error = QStringLiteral("%1: %2").arg(path,
                                              QCoreApplication::translate("Files", damage.c_str()));
+    return table;
+}
+
+} // namespace
+
+std::unique_ptr<SolutionFile> SolutionFile::open(const QString& path, QString& error) {
+    std::unique_ptr<SolutionFile> f(new SolutionFile);
+    const auto table = readTable(path, SolutionTable::kPrefixBytes, SolutionTable::imageSize,
+                                 SolutionTable::view, f->image_, error);
+    if (!table)
         return nullptr;
-    }
     f->table_ = *table;
     return f;
 }
@@ -94,23 +103,17 @@ std::unique_ptr<SolutionFile> SolutionFile::open(const QString& path, QString& e
 std::unique_ptr<MoveFile> MoveFile::open(const QString& path, const SolutionTable& hints,
                                          QString& error) {
     std::unique_ptr<MoveFile> f(new MoveFile);
-    std::size_t size = 0;
-    const auto sizeOf = [&](const std::uint8_t* data, std::size_t got, std::string& why) {
-        const auto s = MoveTable::imageSize(data, got, hints, why);
-        size = s.value_or(0);
-        return s;
-    };
-    if (const auto failed = readImage(path, MoveTable::kHeaderBytes, sizeOf, f->image_)) {
-        error = *failed;
+    const auto table = readTable(
+        path, MoveTable::kHeaderBytes,
+        [&hints](const std::uint8_t* data, std::size_t got, std::string& why) {
+            return MoveTable::imageSize(data, got, hints, why);
+        },
+        [&hints](const std::uint8_t* data, std::size_t size, std::string& why) {
+            return MoveTable::view(data, size, hints, why);
+        },
+        f->image_, error);
+    if (!table)
         return nullptr;
-    }
-    std::string damage;
-    const auto table = MoveTable::view(f->image_.data(), size, hints, damage);
-    if (!table) {
-        error = QStringLiteral("%1: %2").arg(path,
-                                             QCoreApplication::translate("Files", damage.c_str()));
-        return nullptr;
-    }
     f->table_ = *table;
     return f;
 }

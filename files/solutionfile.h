@@ -27,6 +27,7 @@ public:
 
     void allocate(std::size_t size);
     std::uint8_t* data() const { return data_; }
+    std::size_t size() const { return size_; }
 
 private:
     std::uint8_t* data_ = nullptr;
