@@ -84,6 +84,7 @@ frmgame::frmgame(Services& services)
     extras_->attach(*menu_, *zoom_);
     connect(zoom_, &WindowZoom::changed, this, &frmgame::refresh);
     connect(zoom_, &WindowZoom::stored, this, &frmgame::storeView);
+    connect(extras_, &WindowExtras::viewStored, this, &frmgame::storeView);
     moves_ = new MovesLine(session_, controls, *menu_, *zoom_); // before the window's size
     // The screen and the window's frame may have changed since the last look.
     connect(menu_, &MainMenu::viewAboutToShow, zoom_, &WindowZoom::updateActions);

@@ -1,5 +1,6 @@
 #include "app/problemsdialog.h"
 
+#include "app/recordsdialog.h"
 #include "game/bitboard.h"
 #include "game/difficulty.h"
 #include "game/singlehole.h"
@@ -26,10 +27,6 @@ constexpr int kRowsShown = 16;
 // A row's data: its problem's place in the list, or, below zero, -1 - the hole of a full
 // board that cannot finish in the centre.
 constexpr int kRowRole = Qt::UserRole;
-
-QString dateText(const QDate& date) {
-    return QLocale().toString(date, QLocale::ShortFormat);
-}
 
 std::array<std::optional<ProblemFinish>, 2> finishesOf(const Records& records, const QString& id) {
     const auto it = records.problems.find(id);
@@ -183,12 +180,12 @@ QString ProblemsDialog::detailsOf(int row) const {
         //: %1 the date.
         said << tr("You solved it without help in %n moves, on %1.", nullptr,
                    finishes[Unaided]->moves)
-                    .arg(dateText(finishes[Unaided]->date));
+                    .arg(RecordsDialog::dateText(finishes[Unaided]->date));
     if (finishes[Assisted])
         //: With help: after a hint, the winning line, Review Game or a rewind. %1 the date.
         said << tr("You solved it with help in %n moves, on %1.", nullptr,
                    finishes[Assisted]->moves)
-                    .arg(dateText(finishes[Assisted]->date));
+                    .arg(RecordsDialog::dateText(finishes[Assisted]->date));
     return said.join(QLatin1Char(' '));
 }
 

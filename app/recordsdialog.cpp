@@ -16,22 +16,20 @@ namespace pebblenix {
 
 namespace {
 
-QString dateText(const QDate& date) {
-    return QLocale().toString(date, QLocale::ShortFormat);
-}
-
 QString bestText(const std::optional<BestFinish>& best) {
     if (!best)
         return RecordsDialog::tr("None yet");
     if (best->inCentre)
         //: %1 the date.
-        return RecordsDialog::tr("The last marble in the centre, on %1").arg(dateText(best->date));
+        return RecordsDialog::tr("The last marble in the centre, on %1")
+            .arg(RecordsDialog::dateText(best->date));
     if (best->marblesLeft == 1)
         //: %1 the date.
-        return RecordsDialog::tr("One marble, not in the centre, on %1").arg(dateText(best->date));
+        return RecordsDialog::tr("One marble, not in the centre, on %1")
+            .arg(RecordsDialog::dateText(best->date));
     //: %n the marbles left on a board with no jump left, %1 the date.
     return RecordsDialog::tr("%n marbles left, on %1", nullptr, best->marblesLeft)
-        .arg(dateText(best->date));
+        .arg(RecordsDialog::dateText(best->date));
 }
 
 QString fastestText(const std::optional<FastestFinish>& fastest) {
@@ -39,10 +37,10 @@ QString fastestText(const std::optional<FastestFinish>& fastest) {
         return RecordsDialog::tr("None yet");
     if (!fastest->seconds)
         //: The clock had run out before the centre finish; %1 the date.
-        return RecordsDialog::tr("Over time, on %1").arg(dateText(fastest->date));
+        return RecordsDialog::tr("Over time, on %1").arg(RecordsDialog::dateText(fastest->date));
     //: %n seconds of the game's 120-second clock, %1 the date.
     return RecordsDialog::tr("%n of 120 seconds, on %1", nullptr, *fastest->seconds)
-        .arg(dateText(fastest->date));
+        .arg(RecordsDialog::dateText(fastest->date));
 }
 
 QString movesText(const std::optional<MovesFinish>& fewest) {
@@ -51,7 +49,7 @@ QString movesText(const std::optional<MovesFinish>& fewest) {
     //: In Records: %n the moves of a centre finish (a move is one marble's chain of
     //: jumps), %1 the date.
     return QCoreApplication::translate("Moves", "%n moves, on %1", nullptr, fewest->moves)
-        .arg(dateText(fewest->date));
+        .arg(RecordsDialog::dateText(fewest->date));
 }
 
 QLabel* valueLabel(QWidget* parent) {
@@ -151,6 +149,10 @@ void RecordsDialog::showRecords(const Records& r, const QDate& today) {
                             .arg(QLocale().toString(r.daily.best)));
     form_->setRowVisible(problemsSolved, !r.problems.empty());
     form_->setRowVisible(daysInARow, r.daily.best > 0);
+}
+
+QString RecordsDialog::dateText(const QDate& date) {
+    return QLocale().toString(date, QLocale::ShortFormat);
 }
 
 } // namespace pebblenix

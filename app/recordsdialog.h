@@ -30,6 +30,8 @@ public:
 
     // The days of Today's Problem in a row count up to `today`.
     void showRecords(const Records& records, const QDate& today = QDate::currentDate());
+    // A record's date as the player's language writes it short; the Problems list too.
+    static QString dateText(const QDate& date);
 
     QLabel* played = nullptr;
     QLabel* centreFinishes = nullptr;

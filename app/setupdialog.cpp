@@ -1,6 +1,7 @@
 #include "app/setupdialog.h"
 
 #include "app/boardwidget.h"
+#include "app/windowlayout.h"
 #include "drawing/twips.h"
 #include "game/bitboard.h"
 #include "game/fewestmoves.h"
@@ -17,8 +18,6 @@
 namespace pebblenix {
 
 namespace {
-// The board's frame in twips, as on the main window.
-constexpr int kBoardTwips = 3735;
 // The verdict's lines are about this many characters wide.
 constexpr int kVerdictCharacters = 36;
 } // namespace

@@ -10,7 +10,6 @@
 #include "seam/uiseam.h"
 #include "session/gamesession.h"
 
-#include <QCoreApplication>
 #include <QMainWindow>
 
 namespace pebblenix {
@@ -50,13 +49,7 @@ bool WindowExtras::isChecked(const char* item) const {
 void WindowExtras::mnushowcoordinates_Click() {
     const bool on = isChecked("mnushowcoordinates");
     zoom_->setCoordinates(on);
-    if (const auto failure = writeOption(kView, kCoordinates, on))
-        services_.ui.tellFailure(
-            window_, QCoreApplication::translate(
-                         "pebblenix::frmgame",
-                         "The View menu's setting could not be saved, so the next game opens "
-                         "with the one stored before.\r\n%1.")
-                         .arg(*failure));
+    emit viewStored(writeOption(kView, kCoordinates, on));
 }
 
 void WindowExtras::mnutellwhenends_Click() {

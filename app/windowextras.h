@@ -35,6 +35,10 @@ public:
         return dialog;
     }
 
+signals:
+    // A View option was written: nothing, or why it could not be.
+    void viewStored(const std::optional<QString>& failure);
+
 public slots: // the menu items' commands, each named after its item
     void mnushowcoordinates_Click();
     void mnutellwhenends_Click();

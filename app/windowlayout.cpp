@@ -153,7 +153,7 @@ void layOutWindow(QWidget* client, const WindowControls& c, int zoom, bool coord
     // its one line.
     fitFont(c.Text1, font(FontKind::Serif, 8.25), {c.Text1->text()}, false, QString(), kAnySize);
 
-    place(c.Frame1, 240, 120, 3735, 3735);
+    place(c.Frame1, 240, 120, kBoardTwips, kBoardTwips);
 
     const QFont captionFont = font(FontKind::SansSerif, 9.75);
     const QFont numberFont = font(FontKind::Garamond, 12);

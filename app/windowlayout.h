@@ -29,6 +29,7 @@ struct WindowControls {
 
 inline constexpr int kClientWidth = 389;  // 5835 twips at 100 %
 inline constexpr int kClientHeight = 289; // 4335 twips at 100 %
+inline constexpr int kBoardTwips = 3735;  // the board's side, which Set Up Position draws too
 
 // The client area, without the menu bar, at a zoom in percent, with or without the line of
 // moves below and the coordinates' band above and left.
