@@ -46,7 +46,7 @@ bool Game::saveForUndo(const BeforeJump& beforeJump, Result& refused) {
             return false;
         }
     }
-    saved_ = Saved{position_.marbles, first_, jumps_, fromStart_};
+    saved_ = Saved{position_.marbles, first_, jumps_, fromStart_, assisted_};
     return true;
 }
 
@@ -138,6 +138,7 @@ void Game::restore(const Position& position) {
         first_ = saved_->first;
         jumps_ = saved_->jumps;
         fromStart_ = saved_->fromStart;
+        assisted_ = assisted_ || saved_->assisted; // help taken before or since stays told
         return;
     }
     // Another copy of the game wrote the undo file: a position of its own.

@@ -101,6 +101,7 @@ private:
         Marbles first;
         std::vector<Jump> jumps;
         bool fromStart;
+        bool assisted;
     };
     std::optional<Saved> saved_;
 };

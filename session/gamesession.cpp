@@ -44,13 +44,15 @@ void GameSession::deleteUndoFile() {
     const QString path = undoFile();
     if (QFileInfo(path).isFile())
         QFile::remove(path); // a file that will not go is left; the next jump replaces it
+    undoHolds_.reset();
 }
 
-BeforeJump GameSession::undoWriter(const QString& message) const {
+BeforeJump GameSession::undoWriter(const QString& message) {
     return [this, message](const Position& before) -> std::optional<QString> {
         const QString path = undoFile();
         if (const auto failure = writeUndoFile(path, before))
             return message.arg(QDir::toNativeSeparators(path), *failure);
+        undoHolds_ = before.marbles;
         return std::nullopt;
     };
 }
@@ -58,6 +60,7 @@ BeforeJump GameSession::undoWriter(const QString& message) const {
 void GameSession::newGame() {
     game_ = Game();
     challenge_.reset();
+    resumeAt_.reset();
     emit boardChanged();
     emit changed();
 }
@@ -67,13 +70,22 @@ void GameSession::start(const Position& position, const Challenge& challenge) {
     fileName_.clear();
     challenge_ = challenge;
     challengeBoard_ = position.marbles;
+    resumeAt_.reset();
     emit boardChanged();
     emit changed();
     tellIfDeadEnd();
 }
 
 const Challenge* GameSession::challenge() const {
-    return challenge_ && game_.firstPosition() == challengeBoard_ ? &*challenge_ : nullptr;
+    return challenge_ && !resumeAt_ && game_.firstPosition() == challengeBoard_ ? &*challenge_
+                                                                                : nullptr;
+}
+
+// The undo file still holds the challenge's game until the next jump is written over it.
+void GameSession::setChallengeAside() {
+    resumeAt_ = challenge() ? undoHolds_ : std::nullopt;
+    if (!resumeAt_)
+        challenge_.reset();
 }
 
 void GameSession::record(const Finish& finish) {
@@ -136,8 +148,8 @@ void GameSession::tick() {
 ReadResult GameSession::open(const QString& path) {
     ReadResult read = readGameFile(path);
     if (read.position) {
+        setChallengeAside();
         game_.setPosition(*read.position);
-        challenge_.reset();
         fileName_ = path;
         emit boardChanged();
         emit changed();
@@ -171,6 +183,9 @@ ReadResult GameSession::undo() {
     ReadResult read = readGameFile(path);
     if (read.position) {
         game_.restore(*read.position);
+        if (resumeAt_ && !(undoHolds_ == resumeAt_ && read.position->marbles == *resumeAt_))
+            challenge_.reset(); // a jump since, or another copy, wrote over the challenge's game
+        resumeAt_.reset();
         emit boardChanged();
         emit changed();
     }

@@ -62,7 +62,8 @@ public:
     // a name.
     void start(const Position& position, const Challenge& challenge);
     // The challenge being played, while the game goes on from its board: New, Open, or
-    // another copy's undo file ends it.
+    // another copy's undo file ends it, though an Undo straight after Open takes it back
+    // with the game.
     const Challenge* challenge() const;
     // A click on a hole: starts the clock, then picks up, puts down or jumps. A jump writes
     // the undo file first; when it cannot, the jump is refused and the reason told in the
@@ -117,7 +118,9 @@ signals:
 private:
     // The undo file's writer for Game, whose failure is `message` with the path as %1 and
     // the reason as %2.
-    BeforeJump undoWriter(const QString& message) const;
+    BeforeJump undoWriter(const QString& message);
+    // Open: the challenge waits for an Undo that brings its game back.
+    void setChallengeAside();
     // With Tell Me When It Ends, a board with no jump from the start is told at once.
     void tellIfDeadEnd();
     // Tells what a jump did, and keeps a game that has ended.
@@ -132,6 +135,9 @@ private:
     UndoFolder undo_;
     std::optional<Challenge> challenge_;
     Marbles challengeBoard_{}; // where it started
+    // The board this session last wrote to the undo file, and, while the challenge is set
+    // aside, the one that Undo must read back to take it up again.
+    std::optional<Marbles> undoHolds_, resumeAt_;
     bool tellWhenItEnds_ = false;
 };
 

@@ -152,22 +152,28 @@ private slots:
     }
 
     // A centre finish counts its moves only in a game played from the start without Open:
-    // Undo back into such a game makes it one again, another copy's position does not.
+    // Undo back into such a game makes it one again, help and all; another copy's position
+    // does not.
     void theMovesOfAFinish_data() {
         QTest::addColumn<QString>("before"); // what happens before the hints finish it
         QTest::addColumn<bool>("counted");
-        QTest::newRow("from the start") << "" << true;
-        QTest::newRow("opened") << "open" << false;
-        QTest::newRow("Undo back from an Open") << "open undo" << true;
-        QTest::newRow("another copy's Undo") << "other" << false;
+        QTest::addColumn<bool>("helped");
+        QTest::newRow("from the start") << "" << true << false;
+        QTest::newRow("opened") << "open" << false << false;
+        QTest::newRow("Undo back from an Open") << "open undo" << true << false;
+        QTest::newRow("helped, then Undo back from an Open") << "help open undo" << true << true;
+        QTest::newRow("another copy's Undo") << "other" << false << false;
     }
     void theMovesOfAFinish() {
         QFETCH(QString, before);
         QFETCH(bool, counted);
+        QFETCH(bool, helped);
         Game g = played(2);
+        if (before.startsWith("help"))
+            g.markAssisted();
         std::optional<Position> saved;
         g.jump(22, 24, [&](const Position& p) { return saved = p, std::nullopt; });
-        if (before.startsWith("open"))
+        if (before.contains("open"))
             g.setPosition(newGamePosition());
         if (before.endsWith("undo"))
             g.restore(*saved);
@@ -178,6 +184,7 @@ private slots:
             finish = g.jump(j->from, j->to).finished;
         QVERIFY(finish && finish->inCentre);
         QCOMPARE(finish->moves, counted ? std::optional(moveCount(g.jumps())) : std::nullopt);
+        QCOMPARE(finish->assisted, helped);
     }
 
     // Rewinding is a step Undo can take back: the position left goes to the undo file.

@@ -87,29 +87,41 @@ private slots:
     }
 
     // A game started as a problem or a day goes to its own records, only when it is solved; a
-    // board set up by hand, or any game after an Open, goes to the main ones.
+    // board set up by hand, or any game after an Open, goes to the main ones. An Undo straight
+    // after Open takes the challenge back with its game.
     void challenges_data() {
         QTest::addColumn<int>("kind");
         QTest::addColumn<Position>("start");
-        QTest::addColumn<bool>("opened"); // the same board opened from a file first
+        // jumps "from>to", then "open" (a new game's board) or "reopen" (the same board) from
+        // a file, "undo", and "other": another copy leaves the board in the undo file
+        QTest::addColumn<QString>("steps");
         QTest::addColumn<QString>("records");
-        const Position won = positionWith({22, 23}), lost = positionWith({2, 3});
+        const Position won = positionWith({22, 23}), lost = positionWith({2, 3}),
+                       twoJumps = positionWith({10, 15, 16});
         const int problem = int(Challenge::Kind::Problem), day = int(Challenge::Kind::Daily);
-        QTest::newRow("a problem") << problem << won << false
+        const QString solvedTwice = "2\nplayed 0\ncentre-finishes 0\nproblem cross unaided 2 ",
+                      main = "1\nplayed 1\ncentre-finishes 1\n";
+        QTest::newRow("a problem") << problem << won << "22>24"
                                    << "2\nplayed 0\ncentre-finishes 0\nproblem cross unaided 1 ";
-        QTest::newRow("a problem not solved") << problem << lost << false << "";
-        QTest::newRow("a day") << day << won << false
+        QTest::newRow("a problem not solved") << problem << lost << "2>4"
+                                              << "";
+        QTest::newRow("a day") << day << won << "22>24"
                                << "2\nplayed 0\ncentre-finishes 0\ndaily-streak 1 2025-03-01\n";
-        QTest::newRow("a day not solved") << day << lost << false << "";
-        QTest::newRow("a board set up")
-            << int(Challenge::Kind::SetUp) << won << false << "1\nplayed 1\ncentre-finishes 1\n";
-        QTest::newRow("a problem, then Open")
-            << problem << won << true << "1\nplayed 1\ncentre-finishes 1\n";
+        QTest::newRow("a day not solved") << day << lost << "2>4"
+                                          << "";
+        QTest::newRow("a board set up") << int(Challenge::Kind::SetUp) << won << "22>24" << main;
+        QTest::newRow("a problem, then Open") << problem << won << "reopen 22>24" << main;
+        QTest::newRow("a jump, then Open")
+            << problem << twoJumps << "15>17 reopen 15>17 10>24" << main;
+        QTest::newRow("Open, then Undo")
+            << problem << twoJumps << "15>17 open undo 15>17 10>24" << solvedTwice;
+        QTest::newRow("Open, a jump, then Undo")
+            << problem << twoJumps << "15>17 open 10>24 undo other undo 15>17 10>24" << main;
     }
     void challenges() {
         QFETCH(int, kind);
         QFETCH(Position, start);
-        QFETCH(bool, opened);
+        QFETCH(QString, steps);
         QFETCH(QString, records);
         QTemporaryDir dir;
         HintService engine(dir.filePath("no table"));
@@ -118,12 +130,22 @@ private slots:
         session.setUndoFolder({dir.path()});
         session.start(start, {Challenge::Kind(kind), "cross", QDate(2025, 3, 1), "Cross"});
         QVERIFY(session.challenge() && session.fileName().isEmpty());
-        if (opened) {
-            writeAll(dir.filePath("start.pnx"), formatGameFile(start));
-            session.open(dir.filePath("start.pnx"));
-            QVERIFY(!session.challenge());
+        for (const QString& step : steps.split(' ')) {
+            if (step.endsWith("open")) {
+                const QString path = dir.filePath(step + ".pnx");
+                writeAll(path, formatGameFile(step == "open" ? newGamePosition() : start));
+                QVERIFY(session.open(path).position && !session.challenge());
+            } else if (step == "other") {
+                writeAll(session.undoFile(), formatGameFile(start));
+            } else if (step == "undo") {
+                QVERIFY(session.undo().position);
+            } else {
+                const QStringList cells = step.split('>');
+                const Outcome o = session.jump(cells[0].toInt(), cells[1].toInt()).outcome;
+                QVERIFY2(o >= Outcome::Jumped && o <= Outcome::LastMarbleOffCentre,
+                         qPrintable(step));
+            }
         }
-        session.jump(start.marbles[2] ? 2 : 22, start.marbles[2] ? 4 : 24);
         const QString text = readAll(dir.filePath("records.txt"));
         QVERIFY2(records.isEmpty() ? text.isEmpty()
                                    : text.startsWith("Pebblenix records " + records),
