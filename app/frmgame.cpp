@@ -32,9 +32,7 @@
 
 namespace pebblenix {
 
-namespace {
-const QString kTitle = QString::fromLatin1(kProgramTitle);
-} // namespace
+const QString kTitle = QString::fromLatin1(kProgramTitle); // a const's name stays in this file
 
 frmgame::frmgame(Services& services)
     : services_(services), session_(services.engine, services.records) {
@@ -446,8 +444,8 @@ void frmgame::mnushowjumps_Click() {
 
 void frmgame::storeView(const std::optional<QString>& failure) {
     if (failure)
-        //: After a change in the View menu (the zoom, Show Jumps). %1 says which file could
-        //: not be written and why.
+        //: After a change in the View menu (the zoom, Show Jumps, Show Coordinates). %1 says
+        //: which file could not be written and why.
         services_.ui.tellFailure(this, tr("The View menu's setting could not be saved, so the "
                                           "next game opens with the one stored before.\r\n%1.")
                                            .arg(*failure));

@@ -1638,7 +1638,7 @@ do prostřední jamky.</translation>
     <message>
         <source>The View menu&apos;s setting could not be saved, so the next game opens with the one stored before.<byte value="xd"/>
 %1.</source>
-        <extracomment>After a change in the View menu (the zoom, Show Jumps). %1 says which file could not be written and why.</extracomment>
+        <extracomment>After a change in the View menu (the zoom, Show Jumps, Show Coordinates). %1 says which file could not be written and why.</extracomment>
         <translation>Nastavení z nabídky „Zobrazení“ se nepodařilo uložit, příští hra se proto otevře s dříve uloženým nastavením.<byte value="xd"/>
 %1.</translation>
     </message>

@@ -1614,7 +1614,7 @@ dans le trou central.</translation>
     <message>
         <source>The View menu&apos;s setting could not be saved, so the next game opens with the one stored before.<byte value="xd"/>
 %1.</source>
-        <extracomment>After a change in the View menu (the zoom, Show Jumps). %1 says which file could not be written and why.</extracomment>
+        <extracomment>After a change in the View menu (the zoom, Show Jumps, Show Coordinates). %1 says which file could not be written and why.</extracomment>
         <translation>Le réglage du menu Affichage n’a pas pu être enregistré&#x202f;; la prochaine partie s’ouvrira avec le réglage précédent.<byte value="xd"/>
 %1.</translation>
     </message>

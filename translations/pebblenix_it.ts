@@ -1614,7 +1614,7 @@ nella buca centrale.</translation>
     <message>
         <source>The View menu&apos;s setting could not be saved, so the next game opens with the one stored before.<byte value="xd"/>
 %1.</source>
-        <extracomment>After a change in the View menu (the zoom, Show Jumps). %1 says which file could not be written and why.</extracomment>
+        <extracomment>After a change in the View menu (the zoom, Show Jumps, Show Coordinates). %1 says which file could not be written and why.</extracomment>
         <translation>Impossibile salvare l’impostazione del menu Visualizza, quindi al prossimo avvio il gioco userà quella salvata in precedenza.<byte value="xd"/>
 %1.</translation>
     </message>

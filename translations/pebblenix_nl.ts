@@ -1614,7 +1614,7 @@ in het middelste gat te krijgen.</translation>
     <message>
         <source>The View menu&apos;s setting could not be saved, so the next game opens with the one stored before.<byte value="xd"/>
 %1.</source>
-        <extracomment>After a change in the View menu (the zoom, Show Jumps). %1 says which file could not be written and why.</extracomment>
+        <extracomment>After a change in the View menu (the zoom, Show Jumps, Show Coordinates). %1 says which file could not be written and why.</extracomment>
         <translation>De instelling van het menu Beeld kon niet worden opgeslagen, dus het spel opent de volgende keer met de eerder opgeslagen instelling.<byte value="xd"/>
 %1.</translation>
     </message>

@@ -1638,7 +1638,7 @@ na środkowym polu.</translation>
     <message>
         <source>The View menu&apos;s setting could not be saved, so the next game opens with the one stored before.<byte value="xd"/>
 %1.</source>
-        <extracomment>After a change in the View menu (the zoom, Show Jumps). %1 says which file could not be written and why.</extracomment>
+        <extracomment>After a change in the View menu (the zoom, Show Jumps, Show Coordinates). %1 says which file could not be written and why.</extracomment>
         <translation>Nie udało się zapisać ustawienia z menu „Widok”, więc następnym razem gra otworzy się z wcześniej zapisanym ustawieniem.<byte value="xd"/>
 %1.</translation>
     </message>

@@ -1614,7 +1614,7 @@ na casa central.</translation>
     <message>
         <source>The View menu&apos;s setting could not be saved, so the next game opens with the one stored before.<byte value="xd"/>
 %1.</source>
-        <extracomment>After a change in the View menu (the zoom, Show Jumps). %1 says which file could not be written and why.</extracomment>
+        <extracomment>After a change in the View menu (the zoom, Show Jumps, Show Coordinates). %1 says which file could not be written and why.</extracomment>
         <translation>Não foi possível salvar a configuração do menu Exibir, então da próxima vez o jogo abrirá com a configuração salva antes.<byte value="xd"/>
 %1.</translation>
     </message>

@@ -1638,7 +1638,7 @@ The list&apos;s name for a screen reader.</extracomment>
     <message>
         <source>The View menu&apos;s setting could not be saved, so the next game opens with the one stored before.<byte value="xd"/>
 %1.</source>
-        <extracomment>After a change in the View menu (the zoom, Show Jumps). %1 says which file could not be written and why.</extracomment>
+        <extracomment>After a change in the View menu (the zoom, Show Jumps, Show Coordinates). %1 says which file could not be written and why.</extracomment>
         <translation>Не удалось сохранить настройку меню «Вид», поэтому при следующем запуске будет использована прежняя.<byte value="xd"/>
 %1.</translation>
     </message>

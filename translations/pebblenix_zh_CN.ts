@@ -1590,7 +1590,7 @@ The list&apos;s name for a screen reader.</extracomment>
     <message>
         <source>The View menu&apos;s setting could not be saved, so the next game opens with the one stored before.<byte value="xd"/>
 %1.</source>
-        <extracomment>After a change in the View menu (the zoom, Show Jumps). %1 says which file could not be written and why.</extracomment>
+        <extracomment>After a change in the View menu (the zoom, Show Jumps, Show Coordinates). %1 says which file could not be written and why.</extracomment>
         <translation>无法保存“视图”菜单的设置，下次打开游戏时将沿用之前保存的设置。<byte value="xd"/>
 %1。</translation>
     </message>
