@@ -163,8 +163,10 @@ std::optional<QString> writeFileAtomically(const QString& path, const QByteArray
     if (const auto failure = land(path, at))
         return failure;
     const int folder = at.folder.get();
-    // A read-only file stays as it is, as the player asked.
-    if (at.exists && ::faccessat(folder, at.name.constData(), W_OK, AT_EACCESS) != 0)
+    // A read-only file stays as it is, as the player asked; a private file is the program's
+    // own (the undo file), replaced whoever left it there, say the player running as root.
+    if (access == FileAccess::Shared && at.exists &&
+        ::faccessat(folder, at.name.constData(), W_OK, AT_EACCESS) != 0)
         return qt_error_string(errno);
     // A file of this user's keeps its bits. Another user's file lends none: its 0666
     // would give the player's game to everyone.

@@ -11,6 +11,8 @@ namespace pebblenix {
 // Who may read a file written anew: a new file gets the usual 0666 less the umask and an
 // existing one of this user's keeps its bits (Shared), or it is the user's alone, 0600
 // (Private). Either way the new file is this user's alone until it is whole.
+// Shared: a file the player names, kept read-only if it is so. Private: the program's own,
+// readable by this user alone and replaced whatever stood at its name.
 enum class FileAccess { Shared, Private };
 
 // Writes `bytes` to `path` through a temporary file in the same folder that replaces the

@@ -203,12 +203,12 @@ private slots:
         QVERIFY(Snapshot(*w, dir.path()) == before);
     }
 
-    // What another user of the machine plants where the undo file will be: it is removed,
-    // never written through or blocked on, and Undo works.
+    // What another user of the machine, or the player's own run as root, leaves where the
+    // undo file will be: it is replaced, never written through or blocked on, and Undo works.
     void plantedUndoFiles_data() {
         QTest::addColumn<QString>("kind");
-        for (const char* kind :
-             {"link to a file", "dangling link", "folder", "FIFO", "another user's file"})
+        for (const char* kind : {"link to a file", "dangling link", "folder", "FIFO",
+                                 "another user's file", "a read-only file"})
             QTest::newRow(kind) << kind;
     }
     void plantedUndoFiles() {
@@ -227,7 +227,9 @@ private slots:
                             : kind == "FIFO"   ? mkfifo(at, 0666)
                                                : (writeAll(QFile::decodeName(at), "theirs"), 0);
         QVERIFY(planted == 0);
-        if (const passwd* nobody = getpwnam("nobody"); nobody && geteuid() == 0)
+        if (kind == "a read-only file") // the fault shows only to a user other than root
+            QVERIFY(::chmod(at, 0400) == 0);
+        else if (const passwd* nobody = getpwnam("nobody"); nobody && geteuid() == 0)
             QVERIFY(lchown(at, nobody->pw_uid, nobody->pw_gid) == 0);
         jump(*w);
         QVERIFY(made.fake.messages.empty() && shownCount(*w) == 31);
@@ -270,7 +272,7 @@ private slots:
         child.setProcessChannelMode(QProcess::MergedChannels);
         child.start(setpriv, {"--reuid=nobody", "--regid=nogroup", "--clear-groups",
                               QCoreApplication::applicationFilePath(),
-                              "eachFailureIsToldAndChangesNothing"});
+                              "eachFailureIsToldAndChangesNothing", "plantedUndoFiles"});
         QVERIFY(child.waitForFinished(120000));
         const QString out = QString::fromLocal8Bit(child.readAll());
         // As nobody, the rows that need root skip, and only they.
