@@ -8,6 +8,7 @@
 #include "app/setupdialog.h"
 #include "files/recordsfile.h"
 #include "game/dailyproblem.h"
+#include "game/difficulty.h"
 #include "seam/dialogzoom.h"
 #include "seam/uiseam.h"
 #include "session/hintservice.h"
@@ -71,7 +72,7 @@ void ChallengeCommands::mnutoday_Click() {
     const auto start = [this](const QDate& day, const DailyProblem& problem) {
         //: The main window's title names it so while it is played. %1 is its grade, such
         //: as "Hard".
-        const QString title = tr("Today's Problem (%1)").arg(gradeName(problem.grade));
+        const QString title = tr("Today's Problem (%1)").arg(gradeName(gradeOf(problem.chance)));
         play(problem.position, {Challenge::Kind::Daily, QString(), day, title});
     };
     withHintEngine(services_.engine, services_.ui, window_,

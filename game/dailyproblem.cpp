@@ -1,5 +1,7 @@
 #include "game/dailyproblem.h"
 
+#include "game/difficulty.h"
+
 #include <bit>
 #include <cmath>
 
@@ -93,7 +95,6 @@ DailyProblem dailyProblem(const QDate& date, const HintEngine& engine) {
     DailyProblem problem;
     problem.position = startingPosition(toMarbles(best));
     problem.chance = bestChance;
-    problem.grade = gradeOf(bestChance);
     return problem;
 }
 

@@ -4,7 +4,6 @@
 // one marble in the centre, so it always has a centre finish, and chosen harder through
 // the week by its exact chance of a finish by random jumps: Monday easiest, Sunday hardest.
 
-#include "game/difficulty.h"
 #include "game/hint.h"
 #include "game/position.h"
 
@@ -15,7 +14,6 @@ namespace pebblenix {
 struct DailyProblem {
     Position position; // the clock at "120", the count the marbles'
     double chance = 0;
-    Grade grade = Grade::Easy;
 };
 
 // The same every time for the same date. Under a millisecond on most days; on Sundays 0.25 s

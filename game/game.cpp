@@ -8,12 +8,7 @@
 namespace pebblenix {
 
 Position newGamePosition() {
-    Position p;
-    p.marbles = startPosition();
-    p.clock = QStringLiteral("120");
-    p.countText = QStringLiteral("32");
-    p.count = kStartMarbles;
-    return p;
+    return startingPosition(startPosition());
 }
 
 namespace {

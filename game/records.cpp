@@ -67,8 +67,7 @@ void Records::addProblem(const QString& id, Help help, int moves, const QDate& d
     if (!isProblemId(id) || moves < 1 || moves > kMostProblemMoves ||
         (!problems.count(id) && problems.size() >= kMostProblemRecords))
         return;
-    keepBest(problems[id][help], ProblemFinish{moves, date},
-             [](const ProblemFinish& a, const ProblemFinish& b) { return a.moves < b.moves; });
+    keepBest(problems[id][help], ProblemFinish{moves, date}, fewerMoves);
 }
 
 void Records::addDay(const QDate& day) {

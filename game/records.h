@@ -54,13 +54,9 @@ struct MovesFinish {
 
 // A problem of the collection finished in the centre: the fewest moves, and the day they
 // were first reached.
-struct ProblemFinish {
-    int moves = 0;
-    QDate date;
-    bool operator==(const ProblemFinish&) const = default;
-};
+using ProblemFinish = MovesFinish;
 // A problem's board holds at most 32 marbles, so a finish takes at most 31 moves.
-inline constexpr int kMostProblemMoves = 31;
+inline constexpr int kMostProblemMoves = kMostStartMoves;
 // Problems beyond this many are not recorded, so that the records file stays small.
 inline constexpr std::size_t kMostProblemRecords = 400;
 

@@ -3,6 +3,7 @@
 
 #include "files/problemindex.h"
 #include "game/dailyproblem.h"
+#include "game/difficulty.h"
 #include "game/singlehole.h"
 #include "game/verdict.h"
 #include "tests/support.h"
