@@ -13,7 +13,6 @@
 #include "app/windowzoom.h"
 #include "app/winninglinedialog.h"
 #include "drawing/marblepictures.h"
-#include "files/settings.h"
 #include "game/bitboard.h"
 #include "game/verdicts.h"
 #include "seam/uiseam.h"
@@ -79,11 +78,11 @@ frmgame::frmgame(Services& services)
     menu_ = new MainMenu(this); // runs the slot named after an item: mnunew_Click
     connect(menu_, &MainMenu::colourChosen, this, &frmgame::SaveMarbleColor);
     zoom_ = new WindowZoom(this, controls, *menu_, services.ui.dialogZoom);
-    extras_->attach(*menu_, *zoom_);
+    extras_->attach(*menu_, *zoom_, stored_);
     connect(zoom_, &WindowZoom::changed, this, &frmgame::refresh);
     connect(zoom_, &WindowZoom::stored, this, &frmgame::storeView);
     connect(extras_, &WindowExtras::viewStored, this, &frmgame::storeView);
-    moves_ = new MovesLine(session_, controls, *menu_, *zoom_); // before the window's size
+    moves_ = new MovesLine(session_, controls, *menu_, *zoom_, stored_.showMoves);
     // The screen and the window's frame may have changed since the last look.
     connect(menu_, &MainMenu::viewAboutToShow, zoom_, &WindowZoom::updateActions);
 }
@@ -105,13 +104,12 @@ bool frmgame::Form_Load() {
     CDiabox.InitDir =
         initialDialogFolder(QCoreApplication::applicationDirPath(),
                             QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
-    // A zoom the screen has no room for shows at the largest step that fits; the stored
-    // one stays for a larger screen.
-    const ViewSetting view = ViewSetting::read();
-    // A stored colour that is no number from 0 to 255, or has no picture, cannot be used.
+    // A stored colour that is no number from 0 to 255, or has no picture, cannot be used. A
+    // zoom the screen has no room for shows at the largest step that fits; the stored one
+    // stays for a larger screen.
     const auto colour = parseColourSetting(ColourSetting::read());
     colid = colour.value_or(0);
-    if (!zoom_->start(colour ? colid : 0, view.zoom)) {
+    if (!zoom_->start(colour ? colid : 0, stored_.zoom)) {
         // The failure path forgets the colour, so that the next start is dark blue. One that
         // cannot be forgotten would stop every start: say which file is wrong and go on now.
         const auto stuck = ColourSetting::clearAll();
@@ -124,11 +122,11 @@ bool frmgame::Form_Load() {
                                              "removed, so the game starts in dark blue.\r\n%1.")
                                               .arg(*stuck));
         colid = kDefaultColour;
-        zoom_->start(colid, view.zoom);
+        zoom_->start(colid, stored_.zoom);
     }
     zoom_->layOut();
     zoom_->updateActions();
-    menu_->setChecked(QStringLiteral("mnushowjumps"), view.showJumps);
+    menu_->setChecked(QStringLiteral("mnushowjumps"), stored_.showJumps);
     wantVerdicts();
     ResetGame();
     session_.useOwnUndoFolder();

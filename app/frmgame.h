@@ -4,6 +4,7 @@
 // and menu commands into calls on it. Its routines keep the names the game has always had.
 
 #include "app/boardwidget.h"
+#include "files/settings.h"
 #include "seam/filedialog.h"
 #include "session/gamesession.h"
 
@@ -124,6 +125,7 @@ private:
     void report(const Result& result);
 
     Services& services_;
+    const ViewSetting stored_ = ViewSetting::read(); // read once for every part of the window
     GameSession session_;
     MainMenu* menu_ = nullptr;
     QPointer<ReviewDialog> frmreview; // while Review Game is open

@@ -20,13 +20,17 @@ namespace pebblenix {
 
 namespace {
 
-// A hole as the board shows it at the zoom step: a marble of the player's colour or none,
-// picked up or not, with a mark or a frame.
-QImage holePicture(int zoom, qreal ratio, bool marble, bool picked, JumpMark mark, bool chosen) {
+// The player's marble as the board shows it at the zoom step.
+QImage playersMarble(int zoom, qreal ratio) {
     const int colour = parseColourSetting(ColourSetting::read()).value_or(kDefaultColour);
-    QImage picture = marblePicture(colour, ratio, zoom);
-    if (picture.isNull())
-        picture = marblePicture(kDefaultColour, ratio, zoom);
+    const QImage picture = marblePicture(colour, ratio, zoom);
+    return picture.isNull() ? marblePicture(kDefaultColour, ratio, zoom) : picture;
+}
+
+// A hole as the board shows it at the zoom step: `picture`'s marble or none, picked up or
+// not, with a mark or a frame.
+QImage holePicture(const QImage& picture, int zoom, qreal ratio, bool marble, bool picked,
+                   JumpMark mark, bool chosen) {
     BoardCell cell(kCentre, nullptr);
     cell.setZoom(zoom);
     cell.resize(px(375, zoom), px(375, zoom));
@@ -82,11 +86,12 @@ void HowToPlayDialog::fill() {
     const int zoom = zoomOf(this);
     const qreal ratio = devicePixelRatioF();
     const int side = px(375, zoom);
+    const QImage players = playersMarble(zoom, ratio); // read once for every picture
     QTextDocument* document = text->document();
     const auto picture = [&](const char* name, bool marble, bool picked, JumpMark mark,
                              bool chosen = false) {
         document->addResource(QTextDocument::ImageResource, QUrl(QString::fromLatin1(name)),
-                              holePicture(zoom, ratio, marble, picked, mark, chosen));
+                              holePicture(players, zoom, ratio, marble, picked, mark, chosen));
         return QStringLiteral("<img src=\"%1\" width=\"%2\" height=\"%2\">")
             .arg(QString::fromLatin1(name))
             .arg(side);

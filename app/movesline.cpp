@@ -42,10 +42,9 @@ QStringList movesLineTexts(int label) {
 }
 
 MovesLine::MovesLine(GameSession& session, const WindowControls& controls, MainMenu& menu,
-                     WindowZoom& zoom)
+                     WindowZoom& zoom, bool on)
     : QObject(&zoom), session_(session), labels_(controls.lblmoves), menu_(menu), zoom_(zoom) {
     connect(&session, &GameSession::boardChanged, this, &MovesLine::update);
-    const bool on = ViewSetting::read().showMoves;
     menu_.setChecked(kItem, on);
     setShown(on);
 }

@@ -25,10 +25,10 @@ QStringList movesLineTexts(int label);
 class MovesLine : public QObject {
     Q_OBJECT
 public:
-    // Shown when the stored view says so, which the menu's item then shows checked; laid
-    // out with the window.
+    // Shown when `on` (as stored), which the menu's item then shows checked; laid out with
+    // the window, so made before its size is.
     MovesLine(GameSession& session, const WindowControls& controls, MainMenu& menu,
-              WindowZoom& zoom);
+              WindowZoom& zoom, bool on);
 
     // The menu's item was chosen: the line follows it and the choice is stored; why it
     // could not be, if it could not.

@@ -14,12 +14,6 @@
 
 namespace pebblenix {
 
-namespace {
-const QString kView = QStringLiteral("View"), kGame = QStringLiteral("Game");
-const QString kCoordinates = QStringLiteral("ShowCoordinates");
-const QString kTellWhenItEnds = QStringLiteral("TellWhenItEnds");
-} // namespace
-
 WindowExtras::WindowExtras(QMainWindow* window, Services& services, GameSession& session,
                            BoardWidget* board)
     : QObject(window), window_(window), services_(services), session_(session), board_(board) {
@@ -31,15 +25,13 @@ WindowExtras::WindowExtras(QMainWindow* window, Services& services, GameSession&
     });
 }
 
-void WindowExtras::attach(MainMenu& menu, WindowZoom& zoom) {
+void WindowExtras::attach(MainMenu& menu, WindowZoom& zoom, const ViewSetting& stored) {
     menu_ = &menu;
     zoom_ = &zoom;
-    const bool coordinates = readOption(kView, kCoordinates);
-    menu.setChecked(QStringLiteral("mnushowcoordinates"), coordinates);
-    zoom.setCoordinates(coordinates); // before the window is first laid out
-    const bool tell = readOption(kGame, kTellWhenItEnds);
-    menu.setChecked(QStringLiteral("mnutellwhenends"), tell);
-    session_.setTellWhenItEnds(tell);
+    menu.setChecked(QStringLiteral("mnushowcoordinates"), stored.showCoordinates);
+    zoom.setCoordinates(stored.showCoordinates); // before the window is first laid out
+    menu.setChecked(QStringLiteral("mnutellwhenends"), stored.tellWhenItEnds);
+    session_.setTellWhenItEnds(stored.tellWhenItEnds);
 }
 
 bool WindowExtras::isChecked(const char* item) const {
@@ -49,13 +41,13 @@ bool WindowExtras::isChecked(const char* item) const {
 void WindowExtras::mnushowcoordinates_Click() {
     const bool on = isChecked("mnushowcoordinates");
     zoom_->setCoordinates(on);
-    emit viewStored(writeOption(kView, kCoordinates, on));
+    emit viewStored(ViewSetting::writeShowCoordinates(on));
 }
 
 void WindowExtras::mnutellwhenends_Click() {
     const bool on = isChecked("mnutellwhenends");
     session_.setTellWhenItEnds(on);
-    if (const auto failure = writeOption(kGame, kTellWhenItEnds, on))
+    if (const auto failure = ViewSetting::writeTellWhenItEnds(on))
         //: After a change of Game > Tell Me When It Ends. %1 says which file could not be
         //: written and why.
         services_.ui.tellFailure(window_, tr("The Game menu's setting could not be saved, so "

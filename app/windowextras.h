@@ -19,13 +19,14 @@ class HintEngine;
 class MainMenu;
 class WindowZoom;
 struct Services;
+struct ViewSetting;
 
 class WindowExtras : public QObject {
     Q_OBJECT
 public:
     WindowExtras(QMainWindow* window, Services& services, GameSession& session, BoardWidget* board);
-    // Once the menu and the zoom are made: the options as stored, shown checked.
-    void attach(MainMenu& menu, WindowZoom& zoom);
+    // Once the menu and the zoom are made: the options as `stored`, shown checked.
+    void attach(MainMenu& menu, WindowZoom& zoom, const ViewSetting& stored);
 
     // A Review Game or Winning Line dialog, following the zoom step, the session's game with
     // `engine`, and marking the jump chosen in it on the board while it is open; the window's

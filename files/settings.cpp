@@ -213,6 +213,8 @@ ViewSetting ViewSetting::read() {
     view.showJumps = isOn(*text, QStringLiteral("View"), QStringLiteral("ShowJumps"));
     view.showMoves = isOn(*text, QStringLiteral("View"), QStringLiteral("ShowMoves"));
     view.fewestMovesLine = isOn(*text, QStringLiteral("View"), QStringLiteral("FewestMovesLine"));
+    view.showCoordinates = isOn(*text, QStringLiteral("View"), QStringLiteral("ShowCoordinates"));
+    view.tellWhenItEnds = isOn(*text, QStringLiteral("Game"), QStringLiteral("TellWhenItEnds"));
     return view;
 }
 
@@ -220,14 +222,11 @@ std::optional<QString> ViewSetting::writeZoom(int percent) {
     return writeSetting(QStringLiteral("View"), QStringLiteral("Zoom"), QString::number(percent));
 }
 
-bool readOption(const QString& section, const QString& key) {
-    const auto text = readFileBounded(ColourSetting::filePath(), kMaxSettingsBytes);
-    return text && isOn(*text, section, key);
-}
-
+namespace {
 std::optional<QString> writeOption(const QString& section, const QString& key, bool on) {
     return writeSetting(section, key, on ? QStringLiteral("true") : QStringLiteral("false"));
 }
+} // namespace
 
 std::optional<QString> ViewSetting::writeShowJumps(bool on) {
     return writeOption(QStringLiteral("View"), QStringLiteral("ShowJumps"), on);
@@ -239,6 +238,14 @@ std::optional<QString> ViewSetting::writeShowMoves(bool on) {
 
 std::optional<QString> ViewSetting::writeFewestMovesLine(bool on) {
     return writeOption(QStringLiteral("View"), QStringLiteral("FewestMovesLine"), on);
+}
+
+std::optional<QString> ViewSetting::writeShowCoordinates(bool on) {
+    return writeOption(QStringLiteral("View"), QStringLiteral("ShowCoordinates"), on);
+}
+
+std::optional<QString> ViewSetting::writeTellWhenItEnds(bool on) {
+    return writeOption(QStringLiteral("Game"), QStringLiteral("TellWhenItEnds"), on);
 }
 
 } // namespace pebblenix

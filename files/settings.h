@@ -1,8 +1,8 @@
 #pragma once
 // The per-user settings store: the marble colour, as the picture id 101..112 in decimal
 // text under section "Color", key "Marble"; and the view (the zoom step, Show Jumps, Show
-// Moves and the kind of winning line) under section "View", written only once the player
-// sets them.
+// Moves, Show Coordinates and the kind of winning line) under section "View" and Tell Me
+// When It Ends under "Game", written only once the player sets them.
 
 #include <QString>
 #include <array>
@@ -51,18 +51,18 @@ struct ViewSetting {
     bool showJumps = false;
     bool showMoves = false;
     bool fewestMovesLine = false; // Winning Line shows a line of the fewest moves
+    bool showCoordinates = false;
+    bool tellWhenItEnds = false; // in section "Game"
 
     static ViewSetting read();
-    // Each stores one value, keeping the rest; on failure returns why.
+    // Each stores one value, keeping the rest; on failure returns why. An option is on
+    // only when stored as "true" or "1".
     static std::optional<QString> writeZoom(int percent);
     static std::optional<QString> writeShowJumps(bool on);
     static std::optional<QString> writeShowMoves(bool on);
     static std::optional<QString> writeFewestMovesLine(bool on);
+    static std::optional<QString> writeShowCoordinates(bool on);
+    static std::optional<QString> writeTellWhenItEnds(bool on);
 };
-
-// An option of the View or Game menu, stored as `key` in `[section]`: on only when stored
-// as "true" or "1". Writing it keeps the rest; on failure it returns why.
-bool readOption(const QString& section, const QString& key);
-std::optional<QString> writeOption(const QString& section, const QString& key, bool on);
 
 } // namespace pebblenix
