@@ -210,10 +210,8 @@ QObject* MainMenu::commandTarget(const QByteArray& name) const {
 
 QAction* MainMenu::item(const QString& name) {
     for (int i = 0; i < int(std::size(kItems)); ++i)
-        if (name == QLatin1String(kItems[i].name)) {
-            fill(menus_[std::size_t(kItems[i].menu)]);
-            return make(i);
-        }
+        if (name == QLatin1String(kItems[i].name))
+            return make(i); // its menu takes it in when it first opens
     return nullptr;
 }
 
