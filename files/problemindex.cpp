@@ -1,6 +1,7 @@
 #include "files/problemindex.h"
 
 #include "files/atomicfile.h"
+#include "files/installed.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -151,14 +152,8 @@ std::span<const char* const> markedProblemNames() {
 }
 
 QString findProblemFolder(const QString& programFolder) {
-    const QString fromEnvironment = qEnvironmentVariable("PEBBLENIX_PROBLEMS");
-    if (!fromEnvironment.isEmpty())
-        return fromEnvironment;
-    const QDir dir(programFolder);
-    const QString beside = dir.filePath(QStringLiteral("problems"));
-    if (QFileInfo(beside).isDir())
-        return beside;
-    return QDir::cleanPath(dir.filePath(QStringLiteral("../share/pebblenix/problems")));
+    return findInstalled(programFolder, "PEBBLENIX_PROBLEMS", QStringLiteral("problems"),
+                         InstalledKind::Folder);
 }
 
 } // namespace pebblenix

@@ -1,6 +1,7 @@
 #include "files/solutionfile.h"
 
 #include "files/atomicfile.h"
+#include "files/installed.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -18,20 +19,24 @@ namespace pebblenix {
 
 namespace {
 
-// Reads the table at `path` into `image`; `size(prefix, got, why)` tells from its first
-// `prefixBytes` how large it is. Nothing, or the reason it cannot be used.
-template <class Size>
-std::optional<QString> readImage(const QString& path, std::size_t prefixBytes, Size size,
-                                 TableImage& image) {
+// Reads the table at `path` into `image` and makes it with `view`; `size(prefix, got, why)`
+// tells from its first `prefixBytes` how large it is. Nothing, with the reason in `error`.
+template <class Size, class View>
+auto readTable(const QString& path, std::size_t prefixBytes, Size size, View view,
+               TableImage& image, QString& error) {
+    decltype(view(image.data(), image.size(), std::declval<std::string&>())) table;
     // The table's own reasons are marked for translation where they are made.
     const auto damaged = [&](const std::string& why) {
-        return QStringLiteral("%1: %2").arg(path,
-                                            QCoreApplication::translate("Files", why.c_str()));
+        error =
+            QStringLiteral("%1: %2").arg(path, QCoreApplication::translate("Files", why.c_str()));
+        return table;
     };
     QFile file;
     QString why;
-    if (!openRegularFile(file, path, &why))
-        return QCoreApplication::translate("Files", "%1 cannot be read (%2)").arg(path, why);
+    if (!openRegularFile(file, path, &why)) {
+        error = QCoreApplication::translate("Files", "%1 cannot be read (%2)").arg(path, why);
+        return table;
+    }
     // The first bytes say how large the table is; no more than that is ever read, and a
     // file of another size is refused before it is read at all.
     std::string damage;
@@ -51,41 +56,8 @@ std::optional<QString> readImage(const QString& path, std::size_t prefixBytes, S
     const qint64 rest = static_cast<qint64>(*expected - prefixBytes);
     if (file.read(reinterpret_cast<char*>(image.data() + prefixBytes), rest) != rest)
         return damaged("it has the wrong size"); // cut short while being read
-    return std::nullopt;
-}
-
-QString findTable(const QString& programFolder, const char* variable, const char* name) {
-    const QString fromEnvironment = qEnvironmentVariable(variable);
-    if (!fromEnvironment.isEmpty())
-        return fromEnvironment;
-    const QDir dir(programFolder);
-    const QString beside = dir.filePath(QString::fromLatin1(name));
-    if (QFileInfo(beside).isFile())
-        return beside;
-    return QDir::cleanPath(dir.filePath(QStringLiteral("../share/pebblenix/")) + QLatin1Char('/') +
-                           QString::fromLatin1(name));
-}
-
-} // namespace
-
-namespace {
-
-// Reads the file at `path` into `image` and makes its table with `view`, `size` telling from
-// the first `prefixBytes` how large the file must be. Nothing, with the reason in `error`.
-template <class Size, class View>
-auto readTable(const QString& path, std::size_t prefixBytes, Size size, View view,
-               TableImage& image, QString& error) {
-    decltype(view(image.data(), image.size(), std::declval<std::string&>())) table;
-    if (const auto failed = readImage(path, prefixBytes, size, image)) {
-        error = *failed;
-        return table;
-    }
-    std::string damage;
     table = view(image.data(), image.size(), damage);
-    if (!table)
-        error = QStringLiteral("%1: %2").arg(path,
-                                             QCoreApplication::translate("Files", damage.c_str()));
-    return table;
+    return table ? table : damaged(damage);
 }
 
 } // namespace
@@ -145,11 +117,13 @@ TableImage::~TableImage() {
 }
 
 QString findSolutionFile(const QString& programFolder) {
-    return findTable(programFolder, "PEBBLENIX_SOLUTIONS", kSolutionFileName);
+    return findInstalled(programFolder, "PEBBLENIX_SOLUTIONS",
+                         QString::fromLatin1(kSolutionFileName), InstalledKind::File);
 }
 
 QString findMoveFile(const QString& programFolder) {
-    return findTable(programFolder, "PEBBLENIX_MOVES", kMoveFileName);
+    return findInstalled(programFolder, "PEBBLENIX_MOVES", QString::fromLatin1(kMoveFileName),
+                         InstalledKind::File);
 }
 
 } // namespace pebblenix

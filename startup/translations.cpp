@@ -1,6 +1,7 @@
 #include "startup/translations.h"
 
 #include "files/atomicfile.h"
+#include "files/installed.h"
 
 #include <QCoreApplication>
 #include <QCryptographicHash>
@@ -62,11 +63,8 @@ std::map<QString, QByteArray> readSums(const QString& folder) {
 } // namespace
 
 QString findTranslationsFolder(const QString& programFolder) {
-    const QDir dir(programFolder);
-    const QString beside = dir.filePath(QStringLiteral("translations"));
-    if (QFileInfo(beside).isDir())
-        return beside;
-    return QDir::cleanPath(dir.filePath(QStringLiteral("../share/pebblenix/translations")));
+    return findInstalled(programFolder, nullptr, QStringLiteral("translations"),
+                         InstalledKind::Folder);
 }
 
 QString chooseLanguage(const std::function<QString(const char*)>& variable,
