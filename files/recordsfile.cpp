@@ -19,6 +19,7 @@ namespace pebblenix {
 namespace {
 
 const QByteArray kHeader = "Pebblenix records ";
+constexpr int kRecordsVersion = 2;
 // Tens of problems' lines and more; nothing longer is read.
 constexpr qint64 kMaxRecordsBytes = 64 * 1024;
 constexpr int kLockWaitMs = 50;
@@ -133,8 +134,8 @@ QString notWritten(const QString& path, const QString& why) {
         .arg(QDir::toNativeSeparators(path), why);
 }
 
-} // namespace
-
+// The version its first line names; 0 when it names none. A later one than kRecordsVersion
+// was written by a newer copy of the game.
 int recordsVersion(const QByteArray& text) {
     const QByteArray first = text.left(text.indexOf('\n'));
     if (!first.startsWith(kHeader))
@@ -143,6 +144,8 @@ int recordsVersion(const QByteArray& text) {
     const auto version = number(digits, 999'999);
     return version && QByteArray::number(*version) == digits ? *version : 0;
 }
+
+} // namespace
 
 QByteArray formatRecords(const Records& r) {
     int version = 1;

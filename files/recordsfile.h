@@ -29,10 +29,6 @@ QByteArray formatRecords(const Records& records);
 // Nothing when the text is not such a file of version 1 or 2, or holds a value no game can
 // give.
 std::optional<Records> parseRecords(const QByteArray& text);
-// The version its first line names; 0 when it names none. A later one than kRecordsVersion
-// was written by a newer copy of the game.
-int recordsVersion(const QByteArray& text);
-inline constexpr int kRecordsVersion = 2;
 
 class RecordsFile : public QObject {
     Q_OBJECT

@@ -5,12 +5,18 @@
 
 namespace pebblenix {
 
+namespace {
+
+// A command-line argument as a file name; nothing when its bytes do not come back
+// unchanged from text, since the text would then name another file.
 std::optional<QString> fileNameFromArgument(const QByteArray& argument) {
     QString name = QFile::decodeName(argument);
     if (QFile::encodeName(name) != argument)
         return std::nullopt;
     return name;
 }
+
+} // namespace
 
 CommandLinePath commandLinePath(const QByteArrayList& arguments) {
     QStringList names;

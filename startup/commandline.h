@@ -7,10 +7,6 @@
 
 namespace pebblenix {
 
-// A command-line argument as a file name; nothing when its bytes do not come back
-// unchanged from text, since the text would then name another file.
-std::optional<QString> fileNameFromArgument(const QByteArray& argument);
-
 struct CommandLinePath {
     QString path;       // empty: no file named
     bool isText = true; // false: some bytes are not text, and the path names another file

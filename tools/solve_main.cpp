@@ -93,10 +93,9 @@ int main(int argc, char** argv) {
             << "\n";
         return kBadFile;
     }
-    const auto name = fileNameFromArgument(argument);
-    const QString path = name.value_or(QFile::decodeName(argument));
+    const auto [path, isText] = commandLinePath({QByteArray(argument)});
     const ReadResult read =
-        name ? readGameFile(path) : ReadResult{ReadStatus::Invalid, {}, nameNotTextProblem()};
+        isText ? readGameFile(path) : ReadResult{ReadStatus::Invalid, {}, nameNotTextProblem()};
     if (read.status != ReadStatus::Ok) {
         const QString problem =
             read.status == ReadStatus::FolderMissing
