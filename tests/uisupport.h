@@ -77,7 +77,8 @@ private:
 };
 
 // What a window is given, made afresh for each test: the fake seam, the platform's
-// registry (none here), a hint engine that has read nothing yet and the records file.
+// registry (its tool key names a desktop tool on PATH), a hint engine that has read nothing
+// yet and the records file.
 struct TestServices {
     FakeUi fake;
     std::unique_ptr<Registry> registry = makePlatformRegistry();
