@@ -96,6 +96,7 @@ const HintEngine& tableEngine();
 const FewestMoves& tableMoves();
 
 QByteArray readAll(const QString& path);
+// Makes the file's folder first if need be; the test ends if the file cannot be written.
 void writeAll(const QString& path, const QByteArray& bytes);
 
 } // namespace pebblenix::test

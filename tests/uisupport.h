@@ -139,6 +139,26 @@ inline std::unique_ptr<frmgame> activeWindow(Services& services) {
     return w;
 }
 
+// The window of that kind that stands on its own and is shown, other than `besides`;
+// nothing when there is none.
+template <class Window> Window* topLevel(const QWidget* besides = nullptr) {
+    for (QWidget* top : QApplication::topLevelWidgets())
+        if (auto* found = qobject_cast<Window*>(top);
+            found && found != besides && found->isVisible())
+            return found;
+    return nullptr;
+}
+
+// The dialog of that kind that `owner` shows, once shown: it may wait for the tables to load.
+// Nothing when it is not shown within 20 seconds.
+template <class Dialog> Dialog* shownDialog(const QWidget& owner) {
+    const auto shown = [&owner]() -> Dialog* {
+        Dialog* found = owner.findChild<Dialog*>();
+        return found && found->isVisible() ? found : nullptr;
+    };
+    return QTest::qWaitFor([&] { return shown() != nullptr; }, 20000) ? shown() : nullptr;
+}
+
 // The first `jumps` jumps of kLosesAtFive, each by two clicks.
 inline void playLosingLine(frmgame& w, std::size_t jumps) {
     for (std::size_t i = 0; i < jumps; ++i) {
