@@ -4,6 +4,7 @@
 
 #include "files/gamefile.h"
 #include "game/fewestmoves.h"
+#include "game/game.h"
 #include "game/hint.h"
 
 #include <QByteArray>
@@ -42,6 +43,15 @@ private:
 // A line from the start whose fifth jump, d4 to b4, loses the centre finish.
 inline const std::vector<Jump> kLosesAtFive = {{38, 24}, {17, 31}, {22, 24},
                                                {37, 23}, {24, 22}, {9, 23}};
+
+// `g` after the first `jumps` jumps of `line`; the test ends if the board refuses one.
+inline Game losingGame(std::size_t jumps, Game g = Game(),
+                       const std::vector<Jump>& line = kLosesAtFive) {
+    for (std::size_t i = 0; i < jumps; ++i)
+        if (g.jump(line[i].from, line[i].to).outcome == Outcome::Deselected)
+            qFatal("the test's line holds a jump the board does not allow");
+    return g;
+}
 
 // CTest's code for a test that did not run: a program whose rows were skipped for want of
 // root exits with it, so that ctest says "Skipped", not "Passed" (and never for 77 failures).
@@ -86,6 +96,7 @@ const HintEngine& tableEngine();
 const FewestMoves& tableMoves();
 
 QByteArray readAll(const QString& path);
+// Makes the file's folder first if need be; the test ends if the file cannot be written.
 void writeAll(const QString& path, const QByteArray& bytes);
 
 } // namespace pebblenix::test

@@ -27,22 +27,17 @@ class TestChallenges : public QObject {
     // The dialog a menu item opened, once the engine it may wait for is ready.
     template <class Dialog> Dialog* opened(const char* item) {
         w->menuItem(item)->trigger();
-        if (!QTest::qWaitFor([this] { return w->findChild<Dialog*>(); }, 20000))
-            qFatal("%s did not open", item);
-        return w->findChild<Dialog*>();
+        if (Dialog* shown = shownDialog<Dialog>(*w))
+            return shown;
+        qFatal("%s did not open", item);
     }
     // The new window that took the old one's place; nothing when there is none.
     bool replaced() {
-        const auto fresh = [this]() -> frmgame* {
-            for (QWidget* top : QApplication::topLevelWidgets())
-                if (auto* g = qobject_cast<frmgame*>(top); g && g != w.get() && g->isVisible())
-                    return g;
-            return nullptr;
-        };
-        if (!QTest::qWaitFor([&] { return fresh(); }, 20000))
+        if (!QTest::qWaitFor([this] { return topLevel<frmgame>(w.get()); }, 20000))
             return false;
+        frmgame* fresh = topLevel<frmgame>(w.get());
         w.release(); // closed, and deleted by itself
-        w.reset(fresh());
+        w.reset(fresh);
         return true;
     }
 
@@ -95,7 +90,6 @@ private slots:
     // The list and Records show what is solved; Next Unsolved skips problems solved
     // without help and goes round from the bottom.
     void solvedAndNextUnsolved() {
-        QDir().mkpath(QFileInfo(RecordsFile::defaultPath()).path());
         writeAll(RecordsFile::defaultPath(),
                  "Pebblenix records 2\nplayed 0\ncentre-finishes 0\n"
                  "problem cross unaided 5 2026-03-01\nproblem plus unaided 6 2026-03-01\n"

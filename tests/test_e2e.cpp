@@ -130,7 +130,6 @@ private slots:
     void aDragAtAStoredZoom() {
         const QString settings =
             QDir(qEnvironmentVariable("XDG_CONFIG_HOME")).filePath("Pebblenix/Pebblenix.ini");
-        QDir().mkpath(QFileInfo(settings).path());
         writeAll(settings, "[View]\nZoom=150\n");
         Marbles after = startPosition(); // d2-d4 in the file, then d5-d3
         after[10] = after[31] = false;

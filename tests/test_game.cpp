@@ -16,14 +16,6 @@ Game gameWith(std::initializer_list<int> marbles) {
     return g;
 }
 
-Game played(std::size_t jumps, Game g = Game(),
-            const std::vector<Jump>& line = test::kLosesAtFive) {
-    for (std::size_t i = 0; i < jumps; ++i)
-        if (g.jump(line[i].from, line[i].to).outcome == Outcome::Deselected)
-            qFatal("the test's line holds a jump the board does not allow");
-    return g;
-}
-
 int marblesOn(const Game& g) {
     return static_cast<int>(std::count(g.marbles().begin(), g.marbles().end(), true));
 }
@@ -121,17 +113,17 @@ private slots:
         QFETCH(QString, game);
         QFETCH(int, losing);
         const bool startFinishable = game != "lost";
-        Game g = played(6);
+        Game g = test::losingGame(6);
         if (game == "hints") {
             g = Game();
             while (const auto j = engine->hint(toBits(g.marbles())))
                 g.jump(j->from, j->to);
             QCOMPARE(g.jumps().size(), std::size_t(31));
         } else if (game == "lost") {
-            g = played(1, gameWith({2, 3, 46}), {{2, 4}});
+            g = test::losingGame(1, gameWith({2, 3, 46}), {{2, 4}});
         } else if (game == "undone") { // the losing jump taken back, a better one made
-            g = played(5);
-            g.restore(played(4).position());
+            g = test::losingGame(5);
+            g.restore(test::losingGame(4).position());
             g.jump(3, 17);
         }
         const Review r = reviewGame(g.firstPosition(), g.jumps(), *engine);
@@ -144,7 +136,7 @@ private slots:
         }
         QCOMPARE(r.jumps.back().marblesLeft, marblesOn(g));
         if (losing >= 0) { // the hint engine's jump in place of the loser keeps the finish
-            Game kept = played(std::size_t(losing));
+            Game kept = test::losingGame(std::size_t(losing));
             QVERIFY(r.keeper && kept.jump(r.keeper->from, r.keeper->to).outcome == Outcome::Jumped);
             QVERIFY(engine->canFinishInCentre(toBits(kept.marbles())));
             QCOMPARE(jumpName(r.jumps[std::size_t(losing)].jump), QStringLiteral("d4 -> b4"));
@@ -168,7 +160,7 @@ private slots:
         QFETCH(QString, before);
         QFETCH(bool, counted);
         QFETCH(bool, helped);
-        Game g = played(2);
+        Game g = test::losingGame(2);
         if (before.startsWith("help"))
             g.markAssisted();
         std::optional<Position> saved;
@@ -178,7 +170,7 @@ private slots:
         if (before.endsWith("undo"))
             g.restore(*saved);
         if (before == "other")
-            g.restore(played(1).position());
+            g.restore(test::losingGame(1).position());
         std::optional<Finish> finish;
         while (const auto j = engine->hint(toBits(g.marbles())))
             finish = g.jump(j->from, j->to).finished;
@@ -189,7 +181,7 @@ private slots:
 
     // Rewinding is a step Undo can take back: the position left goes to the undo file.
     void rewind() {
-        Game g = played(6);
+        Game g = test::losingGame(6);
         g.tick();
         g.select(10);
         const Position left = g.position();
@@ -199,10 +191,10 @@ private slots:
         const Result r = g.rewind(4, [&](const Position& p) { return saved = p, std::nullopt; });
         QCOMPARE(int(r.outcome), int(Outcome::Rewound));
         QVERIFY(saved && *saved == left);
-        QCOMPARE(g.marbles(), played(4).marbles());
+        QCOMPARE(g.marbles(), test::losingGame(4).marbles());
         QCOMPARE(g.countText(), QStringLiteral("28"));
         QCOMPARE(g.clock(), QStringLiteral("119")); // the clock is not turned back
-        QVERIFY(!g.selection() && g.jumps() == played(4).jumps());
+        QVERIFY(!g.selection() && g.jumps() == test::losingGame(4).jumps());
         QCOMPARE(int(g.rewind(4, kSaved).outcome), int(Outcome::Nothing)); // nothing to take back
         g.restore(*saved);                                                 // Undo
         QVERIFY(g.jumps() == test::kLosesAtFive && g.count() == 26);

@@ -149,11 +149,8 @@ private slots:
     // a step of zoom the screen has room for without it, and gives it back.
     void showMovesWithoutTheTable() {
         TestServices made;
-        QVERIFY(!ViewSetting::writeZoom(250));
-        std::unique_ptr<frmgame> w(frmgame::create(made.services));
-        w->show();
-        QVERIFY(QTest::qWaitForWindowExposed(w.get()));
-        QCOMPARE(zoomOf(*w), 250);
+        const auto w = windowAt(made, 250);
+        QVERIFY(w);
         w->menuItem("mnushowmoves")->trigger();
         QCOMPARE(zoomOf(*w), 200);
         jump(*w);

@@ -120,11 +120,7 @@ QStringList columnFaults(const QTreeWidget* list);
 QStringList reviewFaults(frmgame& w, bool english) {
     playLosingLine(w, 6);
     w.mnureview_Click();
-    if (!QTest::qWaitFor(
-            [&] {
-                return w.findChild<ReviewDialog*>() && w.findChild<ReviewDialog*>()->isVisible();
-            },
-            20000))
+    if (!shownDialog<ReviewDialog>(w))
         return {"Review Game did not open"};
     // with the move that made the finish take a move more, once the moves are judged
     if (!QTest::qWaitFor(

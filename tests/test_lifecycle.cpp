@@ -53,7 +53,6 @@ private slots:
     }
 
     void startWithAFileNamedOnTheCommandLine() {
-        QDir(dir.path()).mkdir("my games");
         const QString path = dir.filePath("my games/half way.pnx");
         writeAll(path, formatGameFile(firstJumpPosition()));
         // a path with blanks arrives split into words and is joined back as it was

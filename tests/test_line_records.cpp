@@ -29,14 +29,9 @@ class TestLineRecords : public QObject {
 
     WinningLineDialog* openLine() {
         QTest::keyClick(w.get(), Qt::Key_L, Qt::ControlModifier);
-        if (!QTest::qWaitFor(
-                [this] {
-                    return w->findChild<WinningLineDialog*>() &&
-                           w->findChild<WinningLineDialog*>()->isVisible();
-                },
-                20000))
-            qFatal("the winning line did not open");
-        return w->findChild<WinningLineDialog*>();
+        if (auto* line = shownDialog<WinningLineDialog>(*w))
+            return line;
+        qFatal("the winning line did not open");
     }
     void open(std::initializer_list<int> marbles, const QByteArray& clock = "120") {
         writeAll(dir.filePath("game.pnx"), gameFileWith(marbles, clock));
@@ -108,10 +103,7 @@ private slots:
         QVERIFY(line->summary->text().startsWith("This game started from a position that "));
         w->mnunew_Click();                  // the line follows to the new game's window
         QVERIFY(!w.release()->isVisible()); // closed, and deleted by itself
-        frmgame* fresh = nullptr;
-        for (QWidget* top : QApplication::topLevelWidgets())
-            if (auto* g = qobject_cast<frmgame*>(top); g && g->isVisible())
-                fresh = g;
+        frmgame* fresh = topLevel<frmgame>();
         QVERIFY(fresh && fresh->findChild<WinningLineDialog*>());
         QCOMPARE(fresh->findChild<WinningLineDialog*>()->list->topLevelItemCount(), 31);
         fresh->gb_showboredbox = false;

@@ -85,21 +85,9 @@ QString lineFault(Bits board, const MoveLine& line, int moves) {
 class TestMoves : public QObject {
     Q_OBJECT
     PrivateFolders folders;
-    std::unique_ptr<SolutionFile> hints;
-    std::unique_ptr<MoveFile> moves;
-    std::unique_ptr<FewestMoves> engine;
+    const FewestMoves* engine = &tableMoves();
 
 private slots:
-    void initTestCase() {
-        QString error;
-        hints = SolutionFile::open(findSolutionFile(QCoreApplication::applicationDirPath()), error);
-        QVERIFY2(hints, qPrintable(error));
-        moves = MoveFile::open(findMoveFile(QCoreApplication::applicationDirPath()), hints->table(),
-                               error);
-        QVERIFY2(moves, qPrintable(error));
-        engine = std::make_unique<FewestMoves>(hints->table(), moves->table());
-    }
-
     // Known boards: the start's 18 moves (17 would be wrong), a finish, a board one chain
     // from it, and boards with no centre finish at all.
     void knownBoards_data() {

@@ -216,7 +216,6 @@ private slots:
     void theDayIsTheDate() {
         const QDate day(2025, 1, 6);
         const DailyProblem first = dailyProblem(day, engine);
-        QCOMPARE(dailyProblem(day, engine).position, first.position);
         QCOMPARE(toBits(first.position.marbles), Bits(0xc0428300000));
         QVERIFY(dailyProblem(day.addDays(7), engine).position != first.position);
     }

@@ -58,9 +58,7 @@ private slots:
     void aWinningLine() {
         QFETCH(int, played);
         QFETCH(int, length);
-        Game g;
-        for (int i = 0; i < played; ++i)
-            g.jump(kLosesAtFive[std::size_t(i)].from, kLosesAtFive[std::size_t(i)].to);
+        Game g = losingGame(std::size_t(played));
         const auto line = pebblenix::winningLine(g.marbles(), *engine);
         QCOMPARE(line ? int(line->size()) : -1, length);
         if (!line)

@@ -7,7 +7,6 @@
 
 #include <QRegularExpression>
 #include <map>
-#include <optional>
 
 using namespace pebblenix;
 
@@ -71,8 +70,7 @@ private slots:
 
     // The system-information button: which program it starts, or the message it shows.
     void systemInformationTool_data() {
-        QTest::addColumn<int>("tool");        // the tool's key: -1 no registry, 0 none,
-                                              // 1 its path, 2 a DWORD
+        QTest::addColumn<int>("tool");        // the tool's key: 0 none, 1 its path, 2 a DWORD
         QTest::addColumn<int>("folder");      // the tools folder: 0 none, 1 with the tool,
                                               // 2 without
         QTest::addColumn<bool>("starts");     // whether the program will start
@@ -82,7 +80,6 @@ private slots:
         QTest::newRow("a folder without the tool") << 0 << 2 << true << "";
         QTest::newRow("the tool in that folder") << 0 << 1 << true << "folder";
         QTest::newRow("a tool that will not start") << 1 << 0 << false << "tool";
-        QTest::newRow("no registry at all") << -1 << 0 << true << "";
     }
     void systemInformationTool() {
         QFETCH(int, tool);
@@ -93,17 +90,14 @@ private slots:
         fake.startSucceeds = starts;
         QTemporaryDir where;
         const QString toolPath = "C:\\x\\msinfo32.exe", inFolder = where.path() + "\\MSINFO32.EXE";
-        std::optional<FakeRegistry> reg;
-        if (tool >= 0)
-            reg.emplace();
-        const auto platform = makePlatformRegistry(); // no registry at all
+        FakeRegistry reg;
         if (tool > 0)
-            reg->keys[kToolKey]["PATH"] = {tool == 1 ? kRegSz : 3, toolPath.toStdString() + '\0'};
+            reg.keys[kToolKey]["PATH"] = {tool == 1 ? kRegSz : 3, toolPath.toStdString() + '\0'};
         if (folder)
-            reg->keys[kLocationKey]["MSINFO"] = {kRegSz, where.path().toStdString()};
+            reg.keys[kLocationKey]["MSINFO"] = {kRegSz, where.path().toStdString()};
         if (folder == 1)
             test::writeAll(inFolder, "tool");
-        StartSysInfo(reg ? static_cast<Registry&>(*reg) : *platform, fake, nullptr);
+        StartSysInfo(reg, fake, nullptr);
         const QString expected = started == "tool" ? toolPath : started == "folder" ? inFolder : "";
         QCOMPARE(fake.started, started.isEmpty() ? QStringList() : QStringList{expected});
         const bool told = !starts || expected.isEmpty();

@@ -34,7 +34,6 @@ private slots:
     void readingRule() {
         QFETCH(QByteArray, text);
         QFETCH(int, colour);
-        QDir().mkpath(QFileInfo(ColourSetting::filePath()).path());
         writeAll(ColourSetting::filePath(),
                  text.startsWith('[') ? text : "[Color]\nMarble=" + text);
         const auto read = parseColourSetting(ColourSetting::read());
@@ -65,7 +64,6 @@ private slots:
         QFETCH(QByteArray, before);
         QFETCH(QByteArray, write);
         QFETCH(QByteArray, after);
-        QDir().mkpath(QFileInfo(ColourSetting::filePath()).path());
         writeAll(ColourSetting::filePath(), before);
         const int value = write.mid(write.indexOf('=') + 1).toInt();
         QVERIFY(!(write.startsWith("Marble") ? ColourSetting::write(quint8(value))
@@ -124,7 +122,6 @@ private slots:
         QFETCH(int, limit);
         const QString folder = QFileInfo(ColourSetting::filePath()).absolutePath();
         QDir(folder).removeRecursively();
-        QDir().mkpath(folder);
         writeAll(ColourSetting::filePath(),
                  "[Another]\nNote=" + QByteArray(400, 'x') + "\n[Color]\nMarble=107\n");
         const QByteArray before = readAll(ColourSetting::filePath());

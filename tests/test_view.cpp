@@ -29,9 +29,7 @@ private slots:
         QFETCH(int, picked);
         QFETCH(bool, table);
         QFETCH(QString, marks);
-        Game g;
-        for (int i = 0; i < played; ++i)
-            g.jump(kLosesAtFive[std::size_t(i)].from, kLosesAtFive[std::size_t(i)].to);
+        Game g = losingGame(std::size_t(played));
         const JumpMarks m =
             pebblenix::jumpMarks(g.marbles(), picked < 0 ? std::nullopt : std::optional(picked),
                                  table ? &tableEngine() : nullptr);

@@ -81,14 +81,6 @@ void checkZoom(frmgame& w, int zoom) {
     QCOMPARE(w.menuItem("mnuzoomout")->isEnabled(), zoom > 100);
 }
 
-// The window of that kind that stands on its own, if one is shown.
-template <class Window> Window* topLevel() {
-    for (QWidget* top : QApplication::topLevelWidgets())
-        if (auto* found = qobject_cast<Window*>(top); found && found->isVisible())
-            return found;
-    return nullptr;
-}
-
 // A hole as its cell draws it at 100 %: a marble of picture `colour` or none (0), picked up
 // (and ringed, as with Show Jumps) or not, with a mark.
 QImage holeImage(int colour, bool picked, bool ringed, JumpMark mark) {
@@ -311,9 +303,8 @@ private slots:
         made->fake.saveAs(*w, dir.filePath("mine.pnx"));
         playLosingLine(*w, 6);
         w->menuItem("mnureview")->trigger();
-        QTRY_VERIFY_WITH_TIMEOUT(
-            w->findChild<ReviewDialog*>() && w->findChild<ReviewDialog*>()->isVisible(), 20000);
-        ReviewDialog* review = w->findChild<ReviewDialog*>();
+        ReviewDialog* review = shownDialog<ReviewDialog>(*w);
+        QVERIFY(review);
         QCOMPARE(review->list->topLevelItemCount(), 6);
         QCOMPARE(review->list->currentItem()->text(1), QStringLiteral("d4 -> b4"));
         QVERIFY(review->summary->text().startsWith("Jump 5, d4\u00A0-\u2060>\u00A0b4, lost"));
@@ -363,11 +354,8 @@ private slots:
     // 200 %; the keys go down and up again, the texts growing with the window, and the step
     // is stored in place, beside the colour, for the next window.
     void zoomSteps() {
-        QDir().mkpath(QFileInfo(ColourSetting::filePath()).path());
         writeAll(ColourSetting::filePath(), "[Color]\nMarble=101\n\n[View]\nZoom=300\n");
-        w.reset(frmgame::create(made->services));
-        w->show();
-        QVERIFY(QTest::qWaitForWindowExposed(w.get()));
+        w = activeWindow(made->services);
         checkZoom(*w, 200);
         QList<int> actual; // the texts' sizes at 100 %
         const std::pair<Qt::Key, int> steps[] = {{Qt::Key_0, 100},     {Qt::Key_Plus, 125},
@@ -543,9 +531,7 @@ private slots:
             return;
         }
         (void)w.release(); // closed: it deletes itself, and the new window is ours to close
-        for (QWidget* top : QApplication::topLevelWidgets())
-            if (auto* g = qobject_cast<frmgame*>(top); g && g->isVisible())
-                w.reset(g);
+        w.reset(topLevel<frmgame>());
     }
 
     // Show Jumps' three marks and the picked-up marble's ring as their cells draw them: each
@@ -598,9 +584,7 @@ private slots:
     // jump's two holes until another is chosen or the dialog closes.
     void coordinatesAndAChosenJump() {
         w->menuItem("mnushowcoordinates")->trigger();
-        w.reset(frmgame::create(made->services));
-        w->show();
-        QVERIFY(QTest::qWaitForWindowExposed(w.get()));
+        w = activeWindow(made->services);
         QCOMPARE(w->centralWidget()->size(), clientSize(100, false, true));
         for (int i = 0; i < kSide; ++i) {
             const QLabel* letter =
@@ -618,8 +602,8 @@ private slots:
         }
         playLosingLine(*w, 6);
         w->mnureview_Click();
-        QTRY_VERIFY_WITH_TIMEOUT(w->findChild<ReviewDialog*>(), 20000);
-        ReviewDialog* review = w->findChild<ReviewDialog*>();
+        ReviewDialog* review = shownDialog<ReviewDialog>(*w);
+        QVERIFY(review);
         QCOMPARE(chosenHoles(*w), QList<int>({22, 24})); // d4 -> b4, the losing jump
         review->list->setCurrentItem(review->list->topLevelItem(0));
         QCOMPARE(chosenHoles(*w), QList<int>({24, 38})); // d6 -> d4
@@ -627,7 +611,7 @@ private slots:
         QTRY_COMPARE(chosenHoles(*w), QList<int>());
         w->mnurewind_Click(); // back to before d4 -> b4: the line's first jump is marked
         w->mnuwinningline_Click();
-        QTRY_VERIFY(w->findChild<WinningLineDialog*>());
+        QVERIFY(shownDialog<WinningLineDialog>(*w));
         const Jump next = winningLine(shownMarbles(*w), *made->engine.engine())->front();
         QCOMPARE(chosenHoles(*w),
                  QList<int>({std::min(next.from, next.to), std::max(next.from, next.to)}));
@@ -655,7 +639,7 @@ private slots:
         else if (dialog != "message box") {
             w->move(0, 0); // room beside it
             (dialog == "Review Game" ? w->mnureview_Click() : w->mnuwinningline_Click());
-            QTRY_VERIFY_WITH_TIMEOUT(opened = w->findChild<JumpListDialog*>(), 20000);
+            QVERIFY(opened = shownDialog<JumpListDialog>(*w));
             QVERIFY(opened->x() > w->frameGeometry().right());
         }
         const std::unique_ptr<UiSeam> real = makeRealUi();

@@ -77,7 +77,8 @@ private:
 };
 
 // What a window is given, made afresh for each test: the fake seam, the platform's
-// registry (none here), a hint engine that has read nothing yet and the records file.
+// registry (its tool key names a desktop tool on PATH), a hint engine that has read nothing
+// yet and the records file.
 struct TestServices {
     FakeUi fake;
     std::unique_ptr<Registry> registry = makePlatformRegistry();
@@ -136,6 +137,26 @@ inline std::unique_ptr<frmgame> activeWindow(Services& services) {
     if (!QTest::qWaitForWindowActive(w.get()))
         qWarning("the window did not become active");
     return w;
+}
+
+// The window of that kind that stands on its own and is shown, other than `besides`;
+// nothing when there is none.
+template <class Window> Window* topLevel(const QWidget* besides = nullptr) {
+    for (QWidget* top : QApplication::topLevelWidgets())
+        if (auto* found = qobject_cast<Window*>(top);
+            found && found != besides && found->isVisible())
+            return found;
+    return nullptr;
+}
+
+// The dialog of that kind that `owner` shows, once shown: it may wait for the tables to load.
+// Nothing when it is not shown within 20 seconds.
+template <class Dialog> Dialog* shownDialog(const QWidget& owner) {
+    const auto shown = [&owner]() -> Dialog* {
+        Dialog* found = owner.findChild<Dialog*>();
+        return found && found->isVisible() ? found : nullptr;
+    };
+    return QTest::qWaitFor([&] { return shown() != nullptr; }, 20000) ? shown() : nullptr;
 }
 
 // The first `jumps` jumps of kLosesAtFive, each by two clicks.
