@@ -76,8 +76,8 @@ void BoardWidget::keyJump(int from, int dx, int dy) {
         moveFocus(from, dx, dy);
         return;
     }
-    const int x = from % kSide + 2 * dx, y = from / kSide + 2 * dy;
-    const int to = y * kSide + x;
+    // A hole off the board or round a row's end is refused by canJump.
+    const int to = from + 2 * (dx + dy * kSide);
     Marbles shown{};
     for (int i = 0; i < kCells; ++i)
         shown[std::size_t(i)] = cell(i)->hasMarble();
@@ -88,7 +88,7 @@ void BoardWidget::keyJump(int from, int dx, int dy) {
         cell(from)->announce(tr("There is no marble on %1 to jump.").arg(name));
         return;
     }
-    if (dragFrom_ || x < 0 || x >= kSide || y < 0 || y >= kSide || !canJump(shown, from, to)) {
+    if (dragFrom_ || !canJump(shown, from, to)) {
         //: What a screen reader says when Shift and an arrow key ask for a jump the board
         //: does not allow; %1 names the hole ("d4").
         cell(from)->announce(tr("The marble on %1 cannot jump that way.").arg(name));

@@ -14,8 +14,8 @@ namespace pebblenix {
 
 namespace {
 const QString kItem = QStringLiteral("mnushowmoves");
-} // namespace
 
+// "Moves: 12"; "Fewest to finish: 14", or that no centre finish is left.
 QString movesText(int moves) {
     //: View > Show Moves, below the board: the moves made, where a move is one marble's
     //: chain of jumps. About 12 characters.
@@ -31,6 +31,8 @@ QString fewestText(std::optional<int> fewest) {
     //: still end with the last marble in the centre. About 24 characters.
     return QCoreApplication::translate("Moves", "Fewest to finish: %n", nullptr, *fewest);
 }
+
+} // namespace
 
 QStringList movesLineTexts(int label) {
     QStringList texts;

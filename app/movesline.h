@@ -16,9 +16,6 @@ class GameSession;
 class MainMenu;
 class WindowZoom;
 
-// "Moves: 12"; "Fewest to finish: 14", or that no centre finish is left.
-QString movesText(int moves);
-QString fewestText(std::optional<int> fewest);
 // Every text label `label` of the line may show, to fit its font to.
 QStringList movesLineTexts(int label);
 

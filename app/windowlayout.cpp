@@ -94,7 +94,7 @@ QSize clientSize(int zoom, bool movesLine, bool coordinates) {
 }
 
 bool showsMovesLine(const WindowControls& controls) {
-    return controls.lblmoves[0] && !controls.lblmoves[0]->isHidden();
+    return !controls.lblmoves[0]->isHidden();
 }
 
 WindowControls buildWindowControls(QWidget* client) {

@@ -23,9 +23,6 @@ public:
     WindowZoom(QMainWindow* window, const WindowControls& controls, MainMenu& menu,
                DialogZoom& dialogs);
 
-    int zoom() const { return zoom_; }
-    // The marble of picture `colour` at the zoom; null when there is no such picture.
-    const QImage& marble() const { return marble_; }
     // Starts at `zoom`, or at the largest step the screen has room for; false when
     // `colour` has no picture. Nothing is laid out yet.
     bool start(int colour, int zoom);
