@@ -55,8 +55,8 @@ std::optional<Bits> walkBack(DayRandom& random, int marbles) {
     while (std::popcount(board) < marbles) {
         std::array<Jump, 76> back;
         int n = 0;
-        for (const Jump& j : allJumps())
-            if ((board & bitOf(j.to)) && !(board & bitOf(j.over)) && !(board & bitOf(j.from)))
+        for (const Jump& j : allJumps()) // a jump backwards is a jump on the holes
+            if (jumpPossible(kAllHoles & ~board, j))
                 back[static_cast<std::size_t>(n++)] = j;
         if (n == 0)
             return std::nullopt;

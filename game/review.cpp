@@ -27,8 +27,7 @@ Review reviewGame(const Marbles& first, const std::vector<Jump>& jumps, const Hi
 }
 
 QString jumpName(const Jump& jump) {
-    return QStringLiteral("%1 -> %2")
-        .arg(QLatin1String(cellName(jump.from).data()), QLatin1String(cellName(jump.to).data()));
+    return moveName({jump});
 }
 
 QString moveName(const std::vector<Jump>& move) {
