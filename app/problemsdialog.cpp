@@ -28,12 +28,6 @@ constexpr int kRowsShown = 16;
 // board that cannot finish in the centre.
 constexpr int kRowRole = Qt::UserRole;
 
-std::array<std::optional<ProblemFinish>, 2> finishesOf(const Records& records, const QString& id) {
-    const auto it = records.problems.find(id);
-    return it == records.problems.end() ? std::array<std::optional<ProblemFinish>, 2>{}
-                                        : it->second;
-}
-
 } // namespace
 
 ProblemsDialog::ProblemsDialog(QWidget* parent, const QString& folder, const Records& records,

@@ -2,6 +2,7 @@
 // The board: 49 cells on a 7 x 7 grid, of which 33 are holes of the cross and 16
 // (two by two in each corner) lie off the board. Cell (x, y) has index 7*y + x.
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <optional>
@@ -27,6 +28,9 @@ void FindArrCoor(std::int16_t Ind, std::int16_t& xpos, std::int16_t& ypos);
 
 // Which cells hold a marble; off-board cells never do.
 using Marbles = std::array<bool, kCells>;
+inline int marblesOn(const Marbles& board) {
+    return static_cast<int>(std::count(board.begin(), board.end(), true));
+}
 
 Marbles startPosition();
 

@@ -65,7 +65,7 @@ Result Game::jump(int from, int to, const BeforeJump& beforeJump) {
         result.outcome = m[kCentre] ? Outcome::Won : Outcome::LastMarbleOffCentre;
     if (!ended_ && (position_.count == 1 || !anyJumpLeft(m))) {
         // The records take the marbles on the board, whatever a hand-made count line says.
-        const auto left = static_cast<int>(std::count(m.begin(), m.end(), true));
+        const int left = marblesOn(m);
         ended_ = true;
         const bool centre = left == 1 && m[kCentre];
         result.finished =
@@ -101,8 +101,7 @@ void Game::select(int cell) {
 }
 
 bool Game::deadEnd() const {
-    const auto left = std::count(position_.marbles.begin(), position_.marbles.end(), true);
-    return left > 1 && !anyJumpLeft(position_.marbles);
+    return marblesOn(position_.marbles) > 1 && !anyJumpLeft(position_.marbles);
 }
 
 void Game::stopClock() {

@@ -24,7 +24,7 @@ Position newGamePosition();
 inline Position startingPosition(const Marbles& marbles) {
     Position p;
     p.marbles = marbles;
-    p.count = static_cast<quint8>(std::count(marbles.begin(), marbles.end(), true));
+    p.count = static_cast<quint8>(marblesOn(marbles));
     p.countText = QString::number(p.count);
     p.clock = QStringLiteral("120");
     return p;

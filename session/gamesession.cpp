@@ -165,8 +165,7 @@ void GameSession::tellIfDeadEnd() {
         return;
     game_.stopClock();
     emit changed();
-    const auto& m = game_.marbles();
-    emit noJumpLeft(static_cast<int>(std::count(m.begin(), m.end(), true)));
+    emit noJumpLeft(marblesOn(game_.marbles()));
 }
 
 std::optional<QString> GameSession::save(const QString& path) {

@@ -25,16 +25,17 @@ std::vector<ProblemRow> loadProblems(const QString& folder, QString* reason) {
     return rows;
 }
 
-bool solvedUnaided(const ProblemRow& row, const Records& records) {
-    const auto it = records.problems.find(row.id);
-    return it != records.problems.end() && it->second[Unaided].has_value();
+std::array<std::optional<ProblemFinish>, 2> finishesOf(const Records& records, const QString& id) {
+    const auto it = records.problems.find(id);
+    return it == records.problems.end() ? std::array<std::optional<ProblemFinish>, 2>{}
+                                        : it->second;
 }
 
 std::optional<std::size_t> nextUnsolved(const std::vector<ProblemRow>& rows, const Records& records,
                                         std::size_t from) {
     for (std::size_t step = 1; step <= rows.size(); ++step) {
         const std::size_t i = (from + step) % rows.size();
-        if (rows[i].position && !solvedUnaided(rows[i], records))
+        if (rows[i].position && !finishesOf(records, rows[i].id)[Unaided])
             return i;
     }
     return std::nullopt;

@@ -7,6 +7,7 @@
 #include "game/records.h"
 
 #include <QString>
+#include <array>
 #include <optional>
 #include <vector>
 
@@ -23,8 +24,8 @@ struct ProblemRow {
 // reason in `reason`, when the index cannot be read.
 std::vector<ProblemRow> loadProblems(const QString& folder, QString* reason = nullptr);
 
-// Whether the player has solved the problem without help.
-bool solvedUnaided(const ProblemRow& row, const Records& records);
+// The player's finishes of the problem, without help and with it.
+std::array<std::optional<ProblemFinish>, 2> finishesOf(const Records& records, const QString& id);
 
 // Next Unsolved: the first problem after row `from` (going round to the top, `from` itself
 // last) that can be played and is not yet solved without help; nothing when none is left.
