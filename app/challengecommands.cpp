@@ -6,6 +6,7 @@
 #include "app/problemsdialog.h"
 #include "app/services.h"
 #include "app/setupdialog.h"
+#include "app/windowzoom.h"
 #include "files/recordsfile.h"
 #include "game/dailyproblem.h"
 #include "game/difficulty.h"
@@ -30,12 +31,11 @@ ChallengeCommands::~ChallengeCommands() {
         today_->wait();
 }
 
-bool ChallengeCommands::play(const Position& position, const Challenge& challenge) {
+void ChallengeCommands::play(const Position& position, const Challenge& challenge) {
     if (!window_->session().game().jumps().empty() && !window_->confirmNewGame())
-        return false;
+        return;
     if (frmgame* fresh = window_->replaceWindow())
         fresh->session().start(position, challenge);
-    return true;
 }
 
 void ChallengeCommands::showTitle() {
@@ -51,20 +51,20 @@ void ChallengeCommands::showTitle() {
 }
 
 void ChallengeCommands::mnuproblems_Click() {
-    if (!problems) {
+    if (!problems_) {
         const Challenge* playing = window_->session().challenge();
-        problems = services_.ui.dialogZoom.made(new ProblemsDialog(
+        problems_ = services_.ui.dialogZoom.made(new ProblemsDialog(
             window_, findProblemFolder(QCoreApplication::applicationDirPath()),
             services_.records.read(),
             playing && playing->kind == Challenge::Kind::Problem ? playing->problem : QString()));
-        connect(&services_.records, &RecordsFile::changed, problems,
-                [this] { problems->showRecords(services_.records.read()); });
-        connect(problems, &ProblemsDialog::playRequested, this, [this](ProblemRow row) {
+        connect(&services_.records, &RecordsFile::changed, problems_,
+                [this] { problems_->showRecords(services_.records.read()); });
+        connect(problems_, &ProblemsDialog::playRequested, this, [this](ProblemRow row) {
             play(*row.position,
                  {Challenge::Kind::Problem, row.id, QDate(), problemName(row.entry.name)});
         });
     }
-    DialogZoom::present(problems);
+    DialogZoom::present(problems_);
 }
 
 void ChallengeCommands::mnutoday_Click() {
@@ -105,32 +105,35 @@ void ChallengeCommands::mnutoday_Click() {
 
 void ChallengeCommands::mnusetup_Click() {
     withHintEngine(services_.engine, services_.ui, window_, [this](const HintEngine& engine) {
-        if (!setUp) {
-            setUp = services_.ui.dialogZoom.made(
+        if (!setUp_) {
+            setUp_ = services_.ui.dialogZoom.made(
                 new SetUpDialog(window_, window_->session().game().marbles(),
                                 window_->Frame1->marble(), window_->Frame1->zoom(), engine));
-            connect(setUp, &SetUpDialog::playRequested, this, [this](const Marbles& board) {
+            connect(setUp_, &SetUpDialog::playRequested, this, [this](const Marbles& board) {
                 play(startingPosition(board), {Challenge::Kind::SetUp, QString(), QDate(), {}});
             });
-            connect(setUp, &SetUpDialog::saveRequested, this, &ChallengeCommands::saveBoard);
-            services_.engine.whenMovesReady(
-                setUp, [dialog = setUp](const FewestMoves* moves, const QString&) {
-                    if (dialog)
-                        dialog->setMoves(moves);
+            connect(setUp_, &SetUpDialog::saveRequested, this, &ChallengeCommands::saveBoard);
+            // Its board follows the window's, which is laid out at the new step by then.
+            connect(window_->findChild<WindowZoom*>(), &WindowZoom::changed, setUp_, [this] {
+                setUp_->setZoom(window_->Frame1->zoom(), window_->Frame1->marble());
+            });
+            services_.engine.whenMovesReady( // not called once the dialog is gone
+                setUp_, [dialog = setUp_.data()](const FewestMoves* moves, const QString&) {
+                    dialog->setMoves(moves);
                 });
         }
-        DialogZoom::present(setUp);
+        DialogZoom::present(setUp_);
     });
 }
 
 void ChallengeCommands::saveBoard(const Marbles& board) {
-    const QString name = window_->CDiabox.ShowSave(services_.ui, setUp);
+    const QString name = window_->CDiabox.ShowSave(services_.ui, setUp_);
     if (name.isEmpty())
         return; // the dialog was cancelled
     if (const auto failure = writeGameFile(name, startingPosition(board)))
         //: %1 is the game file's path, %2 why it could not be written.
-        services_.ui.tellFailure(setUp, tr("The position could not be saved.\r\n%1: %2.")
-                                            .arg(QDir::toNativeSeparators(name), *failure));
+        services_.ui.tellFailure(setUp_, tr("The position could not be saved.\r\n%1: %2.")
+                                             .arg(QDir::toNativeSeparators(name), *failure));
 }
 
 } // namespace pebblenix

@@ -25,24 +25,22 @@ public:
     // A day's problem still being made is waited for.
     ~ChallengeCommands() override;
 
-    // Starts `position` as `challenge`; false when the player would rather go on.
-    bool play(const Position& position, const Challenge& challenge);
-
-    QPointer<ProblemsDialog> problems; // while open
-    QPointer<SetUpDialog> setUp;
-
 public slots: // the menu items' commands, each named after its item
     void mnuproblems_Click();
     void mnutoday_Click();
     void mnusetup_Click();
 
 private:
+    // Starts `position` as `challenge`, unless the player would rather go on.
+    void play(const Position& position, const Challenge& challenge);
     void saveBoard(const Marbles& board);
     void showTitle();
 
     frmgame* window_;
     Services& services_;
-    QPointer<QThread> today_; // making the day's problem
+    QPointer<QThread> today_;           // making the day's problem
+    QPointer<ProblemsDialog> problems_; // while open
+    QPointer<SetUpDialog> setUp_;
 };
 
 } // namespace pebblenix

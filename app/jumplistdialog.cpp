@@ -84,13 +84,12 @@ void JumpListDialog::setJump(QTreeWidgetItem* row, const Jump& jump) {
     row->setData(1, kJumpRole, QPoint(jump.from, jump.to));
 }
 
-// A new zoom step: the rows again, measured in the new font, and the dialog sized to them.
+// A new zoom step: the dialog sized to its rows in the new font. The rows stay, and the one
+// the player chose with them: the game is not judged again.
 void JumpListDialog::changeEvent(QEvent* event) {
     QDialog::changeEvent(event);
-    if (event->type() != QEvent::FontChange)
-        return;
-    showAgain();
-    sizeToContents();
+    if (event->type() == QEvent::FontChange)
+        sizeToContents();
 }
 
 void JumpListDialog::showEvent(QShowEvent* event) {

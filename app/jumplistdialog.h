@@ -49,7 +49,7 @@ protected:
     virtual void showFrom(GameSession& session, const HintEngine& engine) = 0;
     // Shows the session's game again, as when its board changes; nothing before follow().
     void showAgain();
-    // Sizes the dialog to its contents at the font it has now.
+    // Sizes the dialog to its contents at the font it has now, keeping the rows shown.
     virtual void sizeToContents() { adjustSize(); }
     // The row shows `jump`, which it tells when chosen.
     static void setJump(QTreeWidgetItem* row, const Jump& jump);

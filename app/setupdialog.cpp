@@ -35,8 +35,7 @@ SetUpDialog::SetUpDialog(QWidget* parent, const Marbles& board, const QImage& ma
     //: The board of the position editor, for a screen reader: a click, Space or Enter on a
     //: hole puts a marble in it or takes it out.
     boardView->setAccessibleName(tr("Board to set up"));
-    boardView->setZoom(zoom, marble);
-    boardView->setFixedSize(px(kBoardTwips, zoom), px(kBoardTwips, zoom));
+    setZoom(zoom, marble);
     boardView->showHoles();
     boardView->setKeyJumps(false); // a marble moved two holes would leave the one between
     connect(boardView, &BoardWidget::clicked, this,
@@ -47,7 +46,7 @@ SetUpDialog::SetUpDialog(QWidget* parent, const Marbles& board, const QImage& ma
         board_[std::size_t(from)] = false;
         put(to, true);
     });
-    connect(boardView, &BoardWidget::dragChanged, this, [this] { setBoard(board_); });
+    connect(boardView, &BoardWidget::dragChanged, this, &SetUpDialog::showMarbles);
     for (BoardCell* cell : boardView->cells())
         cell->setFocusPolicy(cell->index() == kCentre ? Qt::StrongFocus : Qt::ClickFocus);
 
@@ -110,7 +109,20 @@ void SetUpDialog::setBoard(const Marbles& board) {
     verdict->setText(verdictText(v, bits, fewest));
     //: Above the verdict of the position editor: how many marbles the board holds.
     count->setText(tr("Marbles on the board: %n", nullptr, std::popcount(bits)));
+    showMarbles();
+}
+
+void SetUpDialog::showMarbles() {
     boardView->showBoard(board_, std::nullopt, JumpMarks{});
+}
+
+void SetUpDialog::setZoom(int zoom, const QImage& marble) {
+    const bool resized = zoom != boardView->zoom();
+    boardView->setZoom(zoom, marble);
+    boardView->setFixedSize(px(kBoardTwips, zoom), px(kBoardTwips, zoom));
+    showMarbles();
+    if (resized && isVisible())
+        adjustSize(); // as it would open at the new step, smaller too
 }
 
 void SetUpDialog::put(int cell, bool marble) {

@@ -30,6 +30,8 @@ public:
     void setMoves(const FewestMoves* moves);
     const Marbles& board() const { return board_; }
     void setBoard(const Marbles& board);
+    // The board at the main window's zoom, `marble` its marble's picture at it.
+    void setZoom(int zoom, const QImage& marble);
 
     BoardWidget* boardView = nullptr;
     QLabel* count = nullptr;
@@ -50,6 +52,7 @@ protected:
 
 private:
     void put(int cell, bool marble);
+    void showMarbles();
     // Only the cell that has the keyboard's place is a stop of the Tab key: Tab goes from
     // the board to the buttons, not through its 33 holes, and back to that cell.
     void keepOneTabStop(QWidget* now);

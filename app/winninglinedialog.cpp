@@ -151,7 +151,11 @@ void WinningLineDialog::showMoves(const std::optional<MoveLine>& line, int marbl
 void WinningLineDialog::fitList() {
     list->setCurrentItem(list->topLevelItem(0));
     action->setEnabled(next_.has_value());
+    fitted_ = true;
+    measureList();
+}
 
+void WinningLineDialog::measureList() {
     // As wide as the columns need in the player's language, and tall enough for a dozen
     // rows; the summary wraps within that width.
     const QAbstractItemView* view = list; // where the column's size hint is public
@@ -163,6 +167,14 @@ void WinningLineDialog::fitList() {
     const int row =
         list->sizeHintForRow(0) > 0 ? list->sizeHintForRow(0) : list->fontMetrics().height() + 4;
     list->setMinimumHeight(list->header()->sizeHint().height() + kRowsShown * row + frame);
+}
+
+// Before a line is shown, and while the table of fewest moves is read, the list keeps the
+// size it has.
+void WinningLineDialog::sizeToContents() {
+    if (fitted_)
+        measureList();
+    adjustSize();
 }
 
 // A game played with its winning line in view is played with help.
@@ -196,6 +208,7 @@ void WinningLineDialog::showFrom(GameSession& session, const HintEngine& engine)
         return;
     }
     summary->clear(); // until the table is read, in a moment
+    fitted_ = false;
     if (!std::exchange(waiting_, true))
         service.whenMovesReady(this, [this](const FewestMoves*, const QString&) {
             waiting_ = false;

@@ -40,17 +40,21 @@ signals:
 
 protected:
     void showFrom(GameSession& session, const HintEngine& engine) override;
+    void sizeToContents() override;
 
 private:
     // Shows what no line has: no finish left, or the finish already there.
     bool showNoLine(bool noLine, bool empty, bool startFinishable);
     void addRow(const QString& number, const QString& jumps, int marblesLeft, const Jump& holes);
-    // As wide as the columns need, and tall enough for a dozen rows.
+    // The first row chosen, and the list measured.
     void fitList();
+    // As wide as the columns need, and tall enough for a dozen rows.
+    void measureList();
 
     std::optional<Jump> next_;
     QString jumpHeader_;
     bool waiting_ = false; // for the table of fewest moves
+    bool fitted_ = false;  // the list shows a line, or what stands instead, measured
 };
 
 } // namespace pebblenix

@@ -7,6 +7,7 @@
 #include "app/problemsdialog.h"
 #include "app/recordsdialog.h"
 #include "app/reviewdialog.h"
+#include "app/setupdialog.h"
 #include "app/winninglinedialog.h"
 #include "drawing/marblepictures.h"
 #include "files/settings.h"
@@ -618,16 +619,18 @@ private slots:
     }
 
     // At 200 % each dialog and message box has twice the font, and grows with it; Review
-    // Game stands beside the board.
+    // Game stands beside the board, and keeps the row chosen as Winning Line does; the board
+    // set up has the window's.
     void dialogsFollowTheZoom_data() {
         QTest::addColumn<QString>("dialog");
         for (const char* dialog : {"About", "Review Game", "Winning Line", "Records", "Problems",
-                                   "How to Play", "message box"})
+                                   "How to Play", "Set Up Position", "message box"})
             QTest::newRow(dialog) << dialog;
     }
     void dialogsFollowTheZoom() {
         QFETCH(QString, dialog);
         QWidget* opened = nullptr;
+        QTreeWidget* rows = nullptr; // of Review Game or Winning Line, the third one chosen
         if (dialog == "About")
             w->mnuabout_Click(), opened = made->services.about;
         else if (dialog == "Records")
@@ -636,11 +639,18 @@ private slots:
             w->menuItem("mnuhowtoplay")->trigger(), opened = made->services.howToPlay;
         else if (dialog == "Problems")
             w->menuItem("mnuproblems")->trigger(), opened = w->findChild<ProblemsDialog*>();
-        else if (dialog != "message box") {
-            w->move(0, 0); // room beside it
+        else if (dialog == "Set Up Position") {
+            w->menuItem("mnusetup")->trigger();
+            QTRY_VERIFY_WITH_TIMEOUT(opened = w->findChild<SetUpDialog*>(), 20000);
+        } else if (dialog != "message box") {
+            w->move(0, 0);         // room beside it
+            playLosingLine(*w, 4); // a finish still possible
             (dialog == "Review Game" ? w->mnureview_Click() : w->mnuwinningline_Click());
             QVERIFY(opened = shownDialog<JumpListDialog>(*w));
             QVERIFY(opened->x() > w->frameGeometry().right());
+            QTRY_VERIFY_WITH_TIMEOUT(made->engine.fewestMoves() || dialog != "Review Game", 20000);
+            rows = static_cast<JumpListDialog*>(opened)->list;
+            rows->setCurrentItem(rows->topLevelItem(2));
         }
         const std::unique_ptr<UiSeam> real = makeRealUi();
         const auto box = [&](int percent) { // the real box at a step: its font and size
@@ -670,6 +680,10 @@ private slots:
         QVERIFY2(std::abs(zoomedFont - 2 * font) <= 1, qPrintable(QString::number(zoomedFont)));
         QVERIFY(zoomedSize.width() > 1.25 * size.width() && zoomedSize.height() > size.height());
         QVERIFY(!margins || margin() == 2 * margins); // the space between grows too
+        QVERIFY(!rows || rows->currentIndex().row() == 2);
+        if (auto* setUp = qobject_cast<SetUpDialog*>(opened))
+            QVERIFY(setUp->boardView->size() == w->Frame1->size() &&
+                    setUp->boardView->marble() == w->Frame1->marble());
         made->fake.answers = {MsgAnswer::No};
         w->mnunew_Click(); // a box through the seam is told the step
         QCOMPARE(made->fake.last().zoom, 200);
