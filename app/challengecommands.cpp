@@ -57,8 +57,7 @@ void ChallengeCommands::mnuproblems_Click() {
             window_, findProblemFolder(QCoreApplication::applicationDirPath()),
             services_.records.read(),
             playing && playing->kind == Challenge::Kind::Problem ? playing->problem : QString()));
-        connect(&services_.records, &RecordsFile::changed, problems_,
-                [this] { problems_->showRecords(services_.records.read()); });
+        connect(&services_.records, &RecordsFile::changed, problems_, &ProblemsDialog::showRecords);
         connect(problems_, &ProblemsDialog::playRequested, this, [this](ProblemRow row) {
             play(*row.position,
                  {Challenge::Kind::Problem, row.id, QDate(), problemName(row.entry.name)});

@@ -117,7 +117,7 @@ void RecordsDialog::present(QPointer<RecordsDialog>& open, QWidget* parent, UiSe
         RecordsDialog* dialog = open = ui.dialogZoom.made(new RecordsDialog(parent, ui));
         connect(dialog, &RecordsDialog::resetConfirmed, &records, [&records] { records.reset(); });
         connect(&records, &RecordsFile::changed, dialog,
-                [dialog, &records] { dialog->showRecords(records.read()); });
+                [dialog](const Records& written) { dialog->showRecords(written); });
     }
     open->showRecords(records.read());
     DialogZoom::present(open);

@@ -235,8 +235,8 @@ void RecordsFile::tell(const QString& text) {
 }
 
 void RecordsFile::speak() {
-    if (std::exchange(changed_, false))
-        emit changed();
+    if (auto written = std::exchange(written_, std::nullopt))
+        emit changed(*written);
     // A box may run an event loop in which the retry comes round and tells more.
     for (const QString& text : std::exchange(untold_, {}))
         emit problem(text);
@@ -317,7 +317,7 @@ RecordsFile::Done RecordsFile::update(const std::function<void(Records&)>& chang
     change(*records);
     if (const auto failure = writeFileAtomically(path_, formatRecords(*records)))
         return failed(*failure);
-    changed_ = true;
+    written_ = std::move(*records);
     return Done::Yes;
 }
 

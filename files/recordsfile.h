@@ -60,7 +60,8 @@ signals:
     // written. The same text is told only once, and never while the lock is held: a
     // message box would keep every other copy waiting.
     void problem(const QString& text);
-    void changed();
+    // The records as just written, so that nobody need read them again.
+    void changed(const Records& records);
 
 private:
     enum class Done { Yes, Busy, Failed };
@@ -81,7 +82,7 @@ private:
     bool ending_ = false;
     QString told_;
     QStringList untold_;
-    bool changed_ = false;
+    std::optional<Records> written_; // to be told once the lock is let go
 };
 
 } // namespace pebblenix

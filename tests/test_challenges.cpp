@@ -115,6 +115,11 @@ private slots:
         auto* records = w->findChild<RecordsDialog*>();
         QCOMPARE(records->problemsSolved->text(), QStringLiteral("3, of which 2 without help"));
         QCOMPARE(records->daysInARow->text(), QStringLiteral("0 (your longest run: 3)"));
+        // A problem solved while they are open shows at once in both.
+        made.services.records.add(
+            [](Records& r) { r.addProblem("snowflake", Unaided, 6, QDate::currentDate()); });
+        QCOMPARE(list->topLevelItem(1)->text(4), QStringLiteral("In 6 moves"));
+        QCOMPARE(records->problemsSolved->text(), QStringLiteral("3, of which 3 without help"));
     }
 
     // A list or a problem that cannot be read is told below the list, and cannot be played.
