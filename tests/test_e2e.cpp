@@ -42,8 +42,11 @@ class TestEndToEnd : public QObject {
         game.setProcessEnvironment(env);
         game.setWorkingDirectory(QDir::tempPath());
         game.start("bash", {"-c", shell + " \"$0\" \"$@\"", PEBBLENIX_APP_PATH, "-reverse"});
-        const QByteArray window =
-            run("xdotool search --sync --onlyvisible --name '^Pebblenix$' | head -1", env);
+        // A search fails at once when a window it looks at closes meanwhile (the last test's
+        // game going away): search again.
+        QByteArray window;
+        for (int tries = 0; tries < 3 && window.trimmed().isEmpty(); ++tries)
+            window = run("xdotool search --sync --onlyvisible --name '^Pebblenix$' | head -1", env);
         if (window.trimmed().isEmpty())
             return {};
         QTest::qWait(500);
